@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package the product, its tests and benchmarks need.
+# Idempotent: does nothing when all packages are present.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev
+  librtmidi-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  libturbojpeg0-dev
+  nlohmann-json3-dev
+  libcli11-dev
+  libgtest-dev libgmock-dev
+  libbenchmark-dev
+  xvfb xdotool
+  fonts-liberation2
+  imagemagick
+  poppler-utils
+  jackd1
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -q
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

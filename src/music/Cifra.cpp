@@ -1,0 +1,193 @@
+#include "Cifra.h"
+
+#include <array>
+#include <vector>
+
+#include "Utf8.h"
+
+namespace {
+
+constexpr std::uint32_t Bit(int semitons) { return 1u << (16 - semitons); }
+
+struct Token {
+    std::string_view texto;
+    std::uint32_t adiciona;
+    std::uint32_t remove;
+    bool separador;
+};
+
+constexpr std::uint32_t kDim = Bit(3) | Bit(6);
+constexpr std::uint32_t kSemTercaQuinta = Bit(4) | Bit(7);
+
+// Suffix tokens in the order they are tried: every longer token stands before the shorter
+// one it begins with. Effects of one token touch disjoint intervals, so order within is free.
+constexpr Token kTokens[] = {
+    {"b9", Bit(1), 0, false},          {"9b", Bit(1), 0, false},
+    {"-9", Bit(1), 0, false},          {"9-", Bit(1), 0, false},
+    {"#9", Bit(3), 0, false},          {"9#", Bit(3), 0, false},
+    {"M9", Bit(3), 0, false},          {"9M", Bit(3), 0, false},
+    {"9", Bit(2), 0, false},           {"add9", Bit(2), 0, false},
+    {"2", Bit(2), 0, false},           {"sus9", Bit(2), Bit(4), false},
+    {"sus2", Bit(2), Bit(4), false},   {"11#", Bit(6), 0, false},
+    {"#11", Bit(6), 0, false},         {"11+", Bit(6), 0, false},
+    {"+11", Bit(6), 0, false},         {"4", Bit(5), 0, false},
+    {"11", Bit(5), 0, false},          {"add4", Bit(5), 0, false},
+    {"sus4", Bit(5), Bit(4), false},   {"sus", Bit(5), Bit(4), false},
+    {"+5", Bit(8), Bit(7), false},     {"5+", Bit(8), Bit(7), false},
+    {"5#", Bit(8), Bit(7), false},     {"#5", Bit(8), Bit(7), false},
+    {"aug5", Bit(8), Bit(7), false},   {"5aug", Bit(8), Bit(7), false},
+    {"aug", Bit(8), Bit(7), false},    {"b5", Bit(6), Bit(7), false},
+    {"5b", Bit(6), Bit(7), false},     {"-5", Bit(6), Bit(7), false},
+    {"5-", Bit(6), Bit(7), false},     {"omitt5", 0, Bit(7), false},
+    {"5", 0, Bit(4), false},           {"13b", Bit(8), Bit(7), false},
+    {"b13", Bit(8), Bit(7), false},    {"13-", Bit(8), Bit(7), false},
+    {"-13", Bit(8), Bit(7), false},    {"13", Bit(9), 0, false},
+    {"6", Bit(9), 0, false},           {"7M", Bit(11), 0, false},
+    {"M7", Bit(11), 0, false},         {"7+", Bit(11), 0, false},
+    {"+7", Bit(11), 0, false},         {"7#", Bit(11), 0, false},
+    {"#7", Bit(11), 0, false},         {"7maj", Bit(11), 0, false},
+    {"maj7", Bit(11), 0, false},       {"7", Bit(10), 0, false},
+    {"dom7", Bit(10), 0, false},       {"dim7", Bit(9) | kDim, kSemTercaQuinta, false},
+    {"dim", kDim, kSemTercaQuinta, false},
+    {"o", kDim, kSemTercaQuinta, false},
+    {"\u00BA", kDim, kSemTercaQuinta, false},  // º
+    {"\u00B0", kDim, kSemTercaQuinta, false},  // °
+    {"half-dim", kDim | Bit(10), kSemTercaQuinta, false},
+    {"\u00F8", kDim | Bit(10), kSemTercaQuinta, false},  // ø
+    {"(", 0, 0, true},                 {")", 0, 0, true},
+    {".", 0, 0, true},                 {",", 0, 0, true},
+    {"|", 0, 0, true},                 {"/", 0, 0, true},
+};
+constexpr std::size_t kQuantidadeTokens = sizeof(kTokens) / sizeof(kTokens[0]);
+
+// For each first byte, the tokens starting with it, in trial order: the first match among
+// them is the first match of the whole table.
+struct IndicePorByte {
+    std::array<std::uint8_t, 256> inicio{};
+    std::array<std::uint8_t, 256> quantidade{};
+    std::array<std::uint8_t, kQuantidadeTokens> tokens{};
+
+    constexpr IndicePorByte() {
+        std::size_t n = 0;
+        for (int b = 0; b < 256; ++b) {
+            inicio[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(n);
+            for (std::size_t t = 0; t < kQuantidadeTokens; ++t) {
+                if (static_cast<unsigned char>(kTokens[t].texto[0]) == b) {
+                    tokens[n++] = static_cast<std::uint8_t>(t);
+                }
+            }
+            quantidade[static_cast<std::size_t>(b)] =
+                static_cast<std::uint8_t>(n - inicio[static_cast<std::size_t>(b)]);
+        }
+    }
+};
+constexpr IndicePorByte kIndice{};
+
+// Byte length of the root text of `cifra` (first character, plus "#" or "b" after it).
+std::size_t TamanhoRaiz(std::string_view cifra) {
+    if (cifra.empty()) return 0;
+    const std::size_t primeiro = utf8::TamanhoCaractere(cifra, 0);
+    if (primeiro < cifra.size() && (cifra[primeiro] == '#' || cifra[primeiro] == 'b')) {
+        return primeiro + 1;
+    }
+    return primeiro;
+}
+
+enum class Resultado { Ok, RaizInvalida, FormatoInvalido };
+
+Resultado Analisar(std::string_view s, CifraCodificada& out) {
+    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
+    const NomeNota raiz = NomeNotaDoTexto(s.substr(0, tamanhoRaiz));
+    if (raiz < 0) return Resultado::RaizInvalida;
+
+    std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
+    std::size_t p = tamanhoRaiz;
+    const std::size_t n = s.size();
+
+    if (p < n) {
+        const std::string_view resto = s.substr(p);
+        if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
+            if (resto.starts_with("min")) {
+                p += 3;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            } else if (resto[0] == 'm') {
+                p += 1;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            }
+        }
+    }
+
+    while (p < n) {
+        const auto b = static_cast<unsigned char>(s[p]);
+        const std::string_view resto = s.substr(p);
+        const Token* achado = nullptr;
+        const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
+        for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
+            const Token& t = kTokens[kIndice.tokens[i]];
+            if (resto.starts_with(t.texto)) {
+                achado = &t;
+                break;
+            }
+        }
+        if (achado == nullptr) return Resultado::FormatoInvalido;
+        p += achado->texto.size();
+        if (achado->separador) {
+            const NomeNota baixo = NomeNotaDoTexto(s.substr(p));
+            if (baixo >= 0) {
+                valor |= static_cast<std::uint32_t>(baixo + 1);
+                break;
+            }
+        } else {
+            valor = (valor & ~achado->remove) | achado->adiciona;
+        }
+    }
+    out = valor;
+    return Resultado::Ok;
+}
+
+}  // namespace
+
+bool TentarAnalisarCifra(std::string_view cifra, CifraCodificada& resultado) {
+    return Analisar(cifra, resultado) == Resultado::Ok;
+}
+
+CifraCodificada AnalisarCifra(std::string_view cifra) {
+    CifraCodificada valor = 0;
+    switch (Analisar(cifra, valor)) {
+        case Resultado::Ok:
+            return valor;
+        case Resultado::RaizInvalida:
+            throw RaizNaoEncontradaException(std::string(cifra.substr(0, TamanhoRaiz(cifra))));
+        case Resultado::FormatoInvalido:
+            break;
+    }
+    throw FormatoInvalidoException(std::string(cifra));
+}
+
+std::string_view NomeRaizCifra(std::string_view cifra) { return cifra.substr(0, TamanhoRaiz(cifra)); }
+
+std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposicao sentido) {
+    const CifraCodificada c = AnalisarCifra(cifra);
+    NomeNota raiz = RaizCifra(c);
+    const bool temBaixo = TemBaixo(c);
+    NomeNota baixo = temBaixo ? BaixoCifra(c) : 0;
+    const NomeNota baixoAntigo = baixo;
+    for (int i = 0; i < semitons; ++i) {
+        if (sentido == SentidoTransposicao::Acima) {
+            raiz = SemitomAcima(raiz);
+            if (temBaixo) baixo = SemitomAcima(baixo);
+        } else {
+            raiz = SemitomAbaixo(raiz);
+            if (temBaixo) baixo = SemitomAbaixo(baixo);
+        }
+    }
+    std::string resultado(NomesNotas[static_cast<std::size_t>(raiz)]);
+    resultado += cifra.substr(TamanhoRaiz(cifra));
+    if (temBaixo) {
+        // The parser only takes a bass at the very end of the symbol.
+        const std::size_t antigo = NomesNotas[static_cast<std::size_t>(baixoAntigo)].size();
+        resultado.resize(resultado.size() - antigo);
+        resultado += NomesNotas[static_cast<std::size_t>(baixo)];
+    }
+    return resultado;
+}
