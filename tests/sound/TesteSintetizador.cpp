@@ -128,7 +128,7 @@ TEST_F(Sintetizador, SoundsExactlyTheNotesOfThePosition) {
         }
         const double maisFracaDoAcorde = *std::min_element(chord.begin(), chord.end());
         const double maisForteDasOutras = *std::max_element(outras.begin(), outras.end());
-        EXPECT_GT(maisFracaDoAcorde, 10.0 * maisForteDasOutras) << "position at key " << teclas[0];
+        EXPECT_GT(maisFracaDoAcorde, 100.0 * maisForteDasOutras) << "position at key " << teclas[0];
     }
 }
 
