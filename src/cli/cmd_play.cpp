@@ -42,7 +42,7 @@ std::uint8_t Nota(int tecla) { return static_cast<std::uint8_t>(tecla + MidiOutp
 // Throws MidiDesabilitadoException.
 template <typename Segurar>
 void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas, Segurar segurar) {
-    tocador.DefinirInstrumento(static_cast<std::uint8_t>(o.instrumento));
+    tocador.DefinirInstrumento(o.instrumento);
     for (int k : teclas)
         tocador.EnviarEvento(TMyMidiEvent{MidiOutput::StatusNotaLigada, Nota(k),
                                           static_cast<std::uint8_t>(tocador.ObterVelocidade())});

@@ -126,14 +126,18 @@ TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {
          [](MidiOutput& t) { t.SelecionarDispositivo(2); }},
         {"close fails", [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaFechamento("stuck"); },
          [](MidiOutput& t) { t.SelecionarDispositivo(1); }},
-        {"invalid data byte", [](Dispositivos&) {},
+        {"instrument above 127", [](Dispositivos&) {},
          [](MidiOutput& t) { t.DefinirInstrumento(200); }},
+        {"instrument that a byte would cut to 44", [](Dispositivos&) {},
+         [](MidiOutput& t) { t.DefinirInstrumento(300); }},
+        {"negative note", [](Dispositivos&) {}, [](MidiOutput& t) { t.DesligarNota(-1); }},
     };
     for (const auto& c : casos) {
         Dispositivos d(2);
         d.tocador.SelecionarDispositivo(0);
         c.preparar(d);
         EXPECT_THROW(c.acao(d.tocador), MidiDesabilitadoException) << c.nome;
+        for (const auto& g : d.gravadores) EXPECT_TRUE(g->Mensagens().empty()) << c.nome;
     }
 }
 
