@@ -50,7 +50,8 @@ void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas,
     for (auto it = teclas.rbegin(); it != teclas.rend(); ++it) tocador.DesligarNota(Nota(*it));
 }
 
-std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o, const std::vector<int>& teclas) {
+std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o,
+                      const std::vector<int>& teclas) {
     const auto& p = acorde.Posicao(o.posicao);
     std::ostringstream s;
     s << acorde.Nome() << "  position " << o.posicao << " (" << o.posicao + 1 << " of "
@@ -90,9 +91,8 @@ int TocarAoVivo(const Opcoes& o, const std::vector<int>& teclas, const std::stri
     };
     if (porta.Estado() != midioutputState::mosOpen) return indisponivel();  // says why it failed
     try {
-        Tocar(tocador, o, teclas, [](double s) {
-            std::this_thread::sleep_for(std::chrono::duration<double>(s));
-        });
+        Tocar(tocador, o, teclas,
+              [](double s) { std::this_thread::sleep_for(std::chrono::duration<double>(s)); });
     } catch (const MidiDesabilitadoException&) {
         return indisponivel();
     }

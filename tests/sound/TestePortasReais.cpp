@@ -1,15 +1,13 @@
 // Real MIDI ports: a JACK server on its dummy back end started by the test (and an ALSA
 // sequencer where the machine has one). The chord player sends through our RtMidi output, an
 // RtMidi input connected to it reads the bytes back off the wire.
-#include <gtest/gtest.h>
-
+#include <RtMidi.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <jack/jack.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <RtMidi.h>
 
 #include <atomic>
 #include <chrono>
@@ -53,7 +51,8 @@ public:
             ::_exit(127);
         }
         for (auto fim = std::chrono::steady_clock::now() + 10s;
-             pid_ > 0 && std::chrono::steady_clock::now() < fim; std::this_thread::sleep_for(50ms)) {
+             pid_ > 0 && std::chrono::steady_clock::now() < fim;
+             std::this_thread::sleep_for(50ms)) {
             int estado;
             if (::waitpid(pid_, &estado, WNOHANG) == pid_) {
                 pid_ = -1;  // it died
@@ -104,8 +103,8 @@ public:
     }
     ~Receptor() { entrada_.closePort(); }
     std::vector<Bytes> EsperarMensagens(std::size_t quantidade) {
-        for (auto fim = std::chrono::steady_clock::now() + 5s; std::chrono::steady_clock::now() < fim;
-             std::this_thread::sleep_for(10ms)) {
+        for (auto fim = std::chrono::steady_clock::now() + 5s;
+             std::chrono::steady_clock::now() < fim; std::this_thread::sleep_for(10ms)) {
             std::lock_guard t(trava_);
             if (mensagens_.size() >= quantidade) break;
         }
@@ -172,8 +171,8 @@ public:
         cliente_ = jack_client_open("tvouvinte", JackNoStartServer, &s);
         if (!cliente_) return;
         for (const char* nome : {"in_1", "in_2"})
-            entradas_.push_back(jack_port_register(cliente_, nome, JACK_DEFAULT_AUDIO_TYPE,
-                                                   JackPortIsInput, 0));
+            entradas_.push_back(
+                jack_port_register(cliente_, nome, JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0));
         jack_set_process_callback(cliente_, &OuvinteJack::Processar, this);
         jack_activate(cliente_);
         const char** portas = jack_get_ports(cliente_, (fonte + ":.*").c_str(),
@@ -218,7 +217,8 @@ TEST(PortasReais, BuiltInSynthesizerPlaysLiveThroughJack) {
     TMidiOutput porta({synth});
     MidiOutput tocador(&porta);
     tocador.SelecionarDispositivo(0);
-    ASSERT_EQ(porta.Estado(), midioutputState::mosOpen) << porta.midioutErrorString(porta.UltimoErro());
+    ASSERT_EQ(porta.Estado(), midioutputState::mosOpen)
+        << porta.midioutErrorString(porta.UltimoErro());
     EXPECT_EQ(synth->DriverAudio(), "jack");
 
     OuvinteJack ouvinte("fluidsynth");

@@ -59,7 +59,8 @@ TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
     EXPECT_EQ(LocalizarSoundfont(candidatos), pasta / "soundfonts" / "a.SF2");
 
     // Missing files and folders are passed over.
-    EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
+    EXPECT_EQ(LocalizarSoundfont(
+                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
               pasta / "soundfonts" / "b.sf2");
     EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
     fs::remove_all(pasta);
@@ -92,7 +93,8 @@ TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
         SintetizadorOffline s;
         s.tocador.SelecionarDispositivo(0);
         s.tocador.DefinirInstrumento(0);
-        for (std::uint8_t nota : {60, 64, 67}) s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+        for (std::uint8_t nota : {60, 64, 67})
+            s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
         const auto sustentado = s.synth->Renderizar(Quadros(0.5));
         for (std::uint8_t nota : {60, 64, 67}) {
             if (comVelocidadeZero)
@@ -103,7 +105,8 @@ TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
         const auto solto = s.synth->Renderizar(Quadros(1.5));
         const double nivel = espectro::Rms(sustentado, Quadros(0.3), Quadros(0.5));
         EXPECT_GT(nivel, 1e-3);
-        EXPECT_LT(espectro::Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel) << comVelocidadeZero;
+        EXPECT_LT(espectro::Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel)
+            << comVelocidadeZero;
     }
 }
 
