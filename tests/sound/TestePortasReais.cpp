@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <jack/jack.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +47,7 @@ public:
                 ::dup2(fd, 2);
             }
             ::setpgid(0, 0);
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives a test that crashes
             ::execlp("jackd", "jackd", "--no-realtime", "-n", nome_.c_str(), "-d", "dummy", "-r",
                      "48000", "-p", "256", static_cast<char*>(nullptr));
             ::_exit(127);
