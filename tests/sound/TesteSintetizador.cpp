@@ -7,6 +7,7 @@
 
 #include "BackendSintetizador.h"
 #include "Espectro.h"
+#include "FonteDispositivosSistema.h"
 #include "MidiOutput.h"
 #include "Soundfont.h"
 
@@ -154,6 +155,22 @@ TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
     EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
     EXPECT_EQ(porta.ProductName(), "Built-in synthesizer");
     EXPECT_THROW(tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}), MidiDesabilitadoException);
+}
+
+TEST_F(Sintetizador, SystemDevicesStartWithItOnlyWhenASoundfontIsFound) {
+    OpcoesDispositivosSistema opcoes;
+    opcoes.servicos = {};  // no MIDI ports: only the synthesizer counts here
+    opcoes.soundfonts = {"/nonexistent/a.sf2", SoundfontDoSistema()};
+    TMidiOutput com(std::make_unique<FonteDispositivosSistema>(opcoes));
+    ASSERT_EQ(com.QuantidadeDispositivos(), 1);
+    com.SetDeviceID(0);
+    EXPECT_EQ(com.ProductName(), "Built-in synthesizer");
+    EXPECT_EQ(com.Technology(), OutPortTech::opt_Synth);
+
+    opcoes.soundfonts = {"/nonexistent/a.sf2"};
+    TMidiOutput sem(std::make_unique<FonteDispositivosSistema>(opcoes));
+    EXPECT_EQ(sem.QuantidadeDispositivos(), 0);
+    EXPECT_THROW(sem.SetDeviceID(0), EmidioutputError);
 }
 
 TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {
