@@ -1,14 +1,21 @@
 #include "MusicaCifrada.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "Utf8.h"
 
 namespace {
 
-constexpr bool Separador(char c) {
-    return c == ' ' || c == '[' || c == ']' || c == '\n' || c == '\r' || c == '\t';
-}
+// The six characters that end a word: space, "[", "]", line feed, carriage return, tab.
+constexpr std::array<bool, 256> kSeparadores = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : {' ', '[', ']', '\n', '\r', '\t'}) t[c] = true;
+    return t;
+}();
+
+constexpr bool Separador(char c) { return kSeparadores[static_cast<unsigned char>(c)]; }
 
 constexpr bool LetraAscii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -26,14 +33,25 @@ int ReduzirSemitons(int semitons) {
     return (semitons - 1) % 12 + 1;
 }
 
-// What is known of a candidate before it is transposed.
-enum class Natureza : std::uint8_t { Cifra, NaoCifra, Desconhecida };
+// What a word or bracket content is.
+enum class Tipo : std::uint8_t { Cifra, Neutra, Letra };
 
-// One candidate of a line, in bytes of that line.
+// A neutral word is never a chord symbol (no marker word can be spelled with the parser's
+// tokens, and a symbol starts with a letter), so trying the parser first decides the same
+// as testing neutrality first, and is quicker on lyrics.
+Tipo Classificar(std::string_view palavra) {
+    CifraCodificada c;
+    if (TentarAnalisarCifra(palavra, c)) return Tipo::Cifra;
+    return PalavraNeutra(palavra) ? Tipo::Neutra : Tipo::Letra;
+}
+
+// One candidate of a line, in bytes of that line: a word of a chord line, whose type is
+// known, or a bracket content of a text line.
 struct TrechoBytes {
     std::uint16_t inicio;
     std::uint16_t tamanho;
-    Natureza natureza;
+    bool palavra;
+    Tipo tipo;
 };
 
 // The working copy spans at most 499 characters of at most 4 bytes, so offsets fit 16 bits,
@@ -48,13 +66,15 @@ struct AnaliseLinha {
     std::size_t quantidade = 0;
     std::array<TrechoBytes, kMaximoCandidatos> trechos;
 
-    void Acrescentar(std::size_t inicio, std::size_t tamanho, Natureza natureza) {
+    void Acrescentar(std::size_t inicio, std::size_t tamanho, bool palavra, Tipo tipo) {
         trechos[quantidade++] = {static_cast<std::uint16_t>(inicio),
-                                 static_cast<std::uint16_t>(tamanho), natureza};
+                                 static_cast<std::uint16_t>(tamanho), palavra, tipo};
     }
 };
 
-void Analisar(std::string_view linha, AnaliseLinha& a) {
+// `classificar(palavra)` gives the Tipo of a word.
+template <class Classificador>
+void Analisar(std::string_view linha, AnaliseLinha& a, Classificador&& classificar) {
     a.texto = false;
     a.quantidade = 0;
     const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
@@ -63,27 +83,18 @@ void Analisar(std::string_view linha, AnaliseLinha& a) {
     // rewriting a piece of a word (the "Am" of "Amor", the "C/" of "C/E") would be wrong.
     const bool cortada = fim < linha.size() && !Separador(linha[fim]);
 
-    // Words. A neutral word is never a chord symbol (no marker word can be spelled with the
-    // parser's tokens, and a symbol starts with a letter), so trying the parser first decides
-    // the same as testing neutrality first, and is quicker on lyrics.
     std::size_t i = 0;
     while (i < fim) {
         while (i < fim && Separador(linha[i])) ++i;
         if (i == fim) break;
         const std::size_t inicio = i;
         while (i < fim && !Separador(linha[i])) ++i;
-        const std::string_view palavra = linha.substr(inicio, i - inicio);
-        CifraCodificada c;
-        Natureza natureza;
-        if (TentarAnalisarCifra(palavra, c)) {
-            natureza = Natureza::Cifra;
-        } else if (PalavraNeutra(palavra)) {
-            natureza = Natureza::NaoCifra;
-        } else {
+        const Tipo tipo = classificar(linha.substr(inicio, i - inicio));
+        if (tipo == Tipo::Letra) {
             a.texto = true;
             break;
         }
-        if (!(cortada && i == fim)) a.Acrescentar(inicio, i - inicio, natureza);
+        if (!(cortada && i == fim)) a.Acrescentar(inicio, i - inicio, true, tipo);
     }
     if (!a.texto) return;
 
@@ -103,23 +114,105 @@ void Analisar(std::string_view linha, AnaliseLinha& a) {
             const std::string_view conteudo = linha.substr(inicio, j - inicio);
             if (conteudo.size() <= LimiteCaracteresTrecho ||
                 utf8::ContarCaracteres(conteudo) <= LimiteCaracteresTrecho) {
-                a.Acrescentar(inicio, j - inicio, Natureza::Desconhecida);
+                a.Acrescentar(inicio, j - inicio, false, Tipo::Letra);
             }
         }
     }
 }
 
-// Appends the transposition of `trecho`, or `trecho` itself when it is no chord symbol.
-void AcrescentarTransposto(std::string_view trecho, Natureza natureza, int semitons,
-                           SentidoTransposicao sentido, std::string& saida) {
-    CifraCodificada c;
-    const bool cifra = natureza == Natureza::Cifra ||
-                       (natureza == Natureza::Desconhecida && TentarAnalisarCifra(trecho, c));
-    if (cifra) {
-        saida += TransporCifra(trecho, semitons, sentido);
-    } else {
-        saida += trecho;
+void Analisar(std::string_view linha, AnaliseLinha& a) { Analisar(linha, a, Classificar); }
+
+// Remembers, over one call, what each short word is and what it becomes when transposed.
+// A chart repeats a few chords and words over and over, and a look-up here costs a fraction
+// of parsing. Keys view the caller's lines, which outlive the call; the table is fixed in
+// size and simply stops learning when half full.
+class MemoriaPalavras {
+public:
+    struct Consulta {
+        Tipo tipo;
+        std::string_view transposta;  // the chord transposed (when transposing)
+    };
+
+    MemoriaPalavras(std::size_t linhas, int semitons, SentidoTransposicao sentido)
+        : semitons_(semitons), sentido_(sentido) {
+        std::size_t capacidade = 64;
+        while (capacidade < linhas * 2 && capacidade < kCapacidadeMaxima) capacidade *= 2;
+        tabela_.resize(capacidade);
     }
+
+    Consulta Consultar(std::string_view palavra) {
+        if (palavra.size() > kTamanhoChave) return Calcular(palavra);
+        std::uint64_t a = 0, b = 0;
+        std::memcpy(&a, palavra.data(), std::min<std::size_t>(palavra.size(), 8));
+        if (palavra.size() > 8) std::memcpy(&b, palavra.data() + 8, palavra.size() - 8);
+        const auto n = static_cast<std::uint8_t>(palavra.size());
+        std::uint64_t h = (a ^ (b * 0x9E3779B97F4A7C15ull) ^ n) * 0xC2B2AE3D27D4EB4Full;
+        h ^= h >> 32;
+        const std::size_t mascara = tabela_.size() - 1;
+        for (std::size_t i = h & mascara;; i = (i + 1) & mascara) {
+            Entrada& e = tabela_[i];
+            if (e.ocupada) {
+                if (e.a == a && e.b == b && e.tamanho == n) {
+                    return {e.tipo, {e.transposta, e.tamanhoTransposta}};
+                }
+                continue;
+            }
+            const Consulta c = Calcular(palavra);
+            if (ocupadas_ * 2 < tabela_.size() && c.transposta.size() <= sizeof e.transposta) {
+                e = {a, b, n, true, c.tipo, static_cast<std::uint8_t>(c.transposta.size()), {}};
+                std::memcpy(e.transposta, c.transposta.data(), c.transposta.size());
+                ++ocupadas_;
+            }
+            return c;
+        }
+    }
+
+private:
+    static constexpr std::size_t kTamanhoChave = 16;
+    static constexpr std::size_t kCapacidadeMaxima = 8192;
+
+    struct Entrada {
+        std::uint64_t a, b;  // the word's bytes, zero-filled
+        std::uint8_t tamanho;
+        bool ocupada;
+        Tipo tipo;
+        std::uint8_t tamanhoTransposta;
+        char transposta[kTamanhoChave + 4];  // a root and a bass may each gain a "#"
+    };
+
+    Consulta Calcular(std::string_view palavra) {
+        const Tipo tipo = Classificar(palavra);
+        if (tipo != Tipo::Cifra || semitons_ == 0) return {tipo, {}};
+        transposta_ = TransporCifra(palavra, semitons_, sentido_);
+        return {tipo, transposta_};
+    }
+
+    int semitons_;
+    SentidoTransposicao sentido_;
+    std::vector<Entrada> tabela_;
+    std::size_t ocupadas_ = 0;
+    std::string transposta_;
+};
+
+void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& memoria) {
+    Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).tipo; });
+}
+
+// Appends `linha` with its chords transposed; `semitons` is already reduced and above 0.
+void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::string& saida) {
+    AnaliseLinha a;
+    Analisar(linha, a, memoria);
+    std::size_t copiado = 0;
+    for (std::size_t k = 0; k < a.quantidade; ++k) {
+        const TrechoBytes& t = a.trechos[k];
+        if (t.palavra && t.tipo != Tipo::Cifra) continue;
+        const MemoriaPalavras::Consulta c = memoria.Consultar(linha.substr(t.inicio, t.tamanho));
+        if (c.tipo != Tipo::Cifra) continue;
+        saida.append(linha, copiado, t.inicio - copiado);
+        saida += c.transposta;
+        copiado = t.inicio + t.tamanho;
+    }
+    saida.append(linha, copiado);
 }
 
 // Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", or
@@ -193,9 +286,10 @@ std::vector<Candidato> CandidatosDaLinha(std::string_view linha) {
 
 std::vector<std::string> ColetarAcordes(std::span<const std::string> linhas) {
     std::vector<std::string> textos;
+    MemoriaPalavras memoria(linhas.size(), 0, SentidoTransposicao::Acima);
     AnaliseLinha a;
     for (const std::string& linha : linhas) {
-        Analisar(linha, a);
+        Analisar(linha, a, memoria);
         for (std::size_t k = 0; k < a.quantidade; ++k) {
             textos.emplace_back(linha, a.trechos[k].inicio, a.trechos[k].tamanho);
         }
@@ -232,30 +326,21 @@ void TransporLinha(std::string_view linha, int semitons, SentidoTransposicao sen
         saida += linha;
         return;
     }
-    AnaliseLinha a;
-    Analisar(linha, a);
-    std::size_t copiado = 0;
-    for (std::size_t k = 0; k < a.quantidade; ++k) {
-        const TrechoBytes& t = a.trechos[k];
-        if (t.natureza == Natureza::NaoCifra) continue;
-        saida.append(linha, copiado, t.inicio - copiado);
-        AcrescentarTransposto(linha.substr(t.inicio, t.tamanho), t.natureza, semitons, sentido,
-                              saida);
-        copiado = t.inicio + t.tamanho;
-    }
-    saida.append(linha, copiado);
+    MemoriaPalavras memoria(1, semitons, sentido);
+    TransporLinhaCom(linha, memoria, saida);
 }
 
 std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
                                         std::string_view semitons, SentidoTransposicao sentido) {
-    const std::optional<int> quantidade = LerSemitons(semitons);
-    if (!quantidade) return {linhas.begin(), linhas.end()};
+    const int quantidade = ReduzirSemitons(LerSemitons(semitons).value_or(0));
+    if (quantidade == 0) return {linhas.begin(), linhas.end()};
+    MemoriaPalavras memoria(linhas.size(), quantidade, sentido);
     std::vector<std::string> resultado;
     resultado.reserve(linhas.size());
     for (const std::string& linha : linhas) {
         std::string& nova = resultado.emplace_back();
         nova.reserve(linha.size() + 8);
-        TransporLinha(linha, *quantidade, sentido, nova);
+        TransporLinhaCom(linha, memoria, nova);
     }
     return resultado;
 }
@@ -278,10 +363,14 @@ int TransporTrecho(std::string& linha, std::size_t posicao, std::size_t tamanho,
 }
 
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido) {
+    semitons = ReduzirSemitons(semitons);
+    if (semitons == 0) return std::string(texto);
+    // About one line in 25 bytes; the table only needs to be in proportion.
+    MemoriaPalavras memoria(texto.size() / 25, semitons, sentido);
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 16);
     ParaCadaLinha(texto, [&](std::string_view linha, std::string_view terminador) {
-        TransporLinha(linha, semitons, sentido, saida);
+        TransporLinhaCom(linha, memoria, saida);
         saida += terminador;
     });
     return saida;

@@ -225,6 +225,38 @@ TEST(TransporLinhas, QualquerQuantidadeAgeComoAMesmaDeUmADoze) {
     EXPECT_EQ(LerSemitons("-99999999999999999999999999"), 0);
 }
 
+// Many different chords and words, more than the transposition remembers between lines.
+TEST(TransporLinhas, MuitasCifrasDiferentes) {
+    Linhas cifra, esperado;
+    std::string linha, transposta;
+    for (const std::string_view raiz : NomesNotas) {
+        for (const std::string_view sufixo : {"", "m", "7", "m7", "7M", "dim", "sus4", "6", "9", "º"}) {
+            for (const std::string_view baixo : {"", "/E", "/Bb", "/C#"}) {
+                const std::string acorde = std::string(raiz) + std::string(sufixo) + std::string(baixo);
+                linha += acorde + " ";
+                transposta += TransporCifra(acorde, 5, Abaixo) + " ";
+                if (linha.size() > 200) {
+                    cifra.push_back(linha);
+                    esperado.push_back(transposta);
+                    const std::string letra = "palavra" + std::to_string(cifra.size()) + " [" + acorde + "]";
+                    cifra.push_back(letra);
+                    esperado.push_back(letra.substr(0, letra.find('[') + 1) + TransporCifra(acorde, 5, Abaixo) + "]");
+                    linha.clear();
+                    transposta.clear();
+                }
+            }
+        }
+    }
+    ASSERT_EQ(cifra.size(), 40u);  // 680 chords: more than the table of known words holds
+    EXPECT_EQ(TransporLinhas(cifra, "5", Abaixo), esperado);
+    std::string texto, textoEsperado;
+    for (std::size_t i = 0; i < cifra.size(); ++i) {
+        texto += cifra[i] + "\n";
+        textoEsperado += esperado[i] + "\n";
+    }
+    EXPECT_EQ(TransporTexto(texto, 5, Abaixo), textoEsperado);
+}
+
 TEST(TransporLinhas, CifraVaziaOuDeLinhasVazias) {
     EXPECT_TRUE(TransporLinhas(Linhas{}, "1", Acima).empty());
     EXPECT_TRUE(ColetarAcordes(Linhas{}).empty());
