@@ -160,7 +160,7 @@ public:
             const Consulta c = Calcular(palavra);
             if (ocupadas_ * 2 < tabela_.size() && c.transposta.size() <= sizeof e.transposta) {
                 e = {a, b, n, true, c.tipo, static_cast<std::uint8_t>(c.transposta.size()), {}};
-                std::memcpy(e.transposta, c.transposta.data(), c.transposta.size());
+                c.transposta.copy(e.transposta, c.transposta.size());
                 ++ocupadas_;
             }
             return c;
