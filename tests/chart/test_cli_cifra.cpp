@@ -66,7 +66,7 @@ TEST(CliTranspose, FinaisDeLinhaCodificacaoEMarcaDeOrdem) {
     const auto w = Executar("transpose --down 2 " + Arquivo("cp1252.txt"));
     EXPECT_EQ(w.r.status, 0);
     EXPECT_EQ(w.r.saida, "Tom: C\r\nC  G/B  Eº\r\nCanção [Am]coraçãoº [F]fim");
-    EXPECT_EQ(Executar("collect " + Arquivo("cp1252.txt")).r.saida, "D\nA/C#\nF#º\nBm\nG\n");
+    EXPECT_EQ(Executar("collect " + Arquivo("cp1252.txt")).r.saida, "D\nD\nA/C#\nF#º\nBm\nG\n");
     // A byte-order mark stays in front and does not hide the first chord.
     EXPECT_EQ(Executar("transpose --up 12 " + Arquivo("bom.txt")).r.saida, "\xEF\xBB\xBF" "C G\nHoje [Am]eu\n");
     EXPECT_EQ(Executar("transpose --up 13 " + Arquivo("bom.txt")).r.saida,
