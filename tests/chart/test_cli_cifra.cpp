@@ -97,12 +97,13 @@ TEST(CliTranspose, ArquivoIlegivelNomeiaOArquivo) {
 }
 
 TEST(CliCollect, OsAcordesQueVaoParaAListaDeImpressao) {
-    // Marker words, the 17-character bracket and the chord that needs six keys are left out.
+    // Marker words, the 17-character bracket, the lines of lyrics without brackets and the
+    // chord that needs six keys are left out.
     const auto e = Executar("collect " + Arquivo("exemplos.txt"));
     EXPECT_EQ(e.r.status, 0) << e.erros;
     EXPECT_EQ(e.r.saida,
               "G\nC\nG\nAm\nF\nAm\nF7M\nC\nA\nE\nC\nG\nBb\nF\nBb\nEb\nAm\nDm7/F\nEm\nAm\nF\nC\n"
-              "G7/B\nAm\nAm\nDm\n");
+              "G7/B\nAm\nAm\nDm\nC\n");
     const auto u = Executar("collect --unique " + Arquivo("exemplos.txt"));
     EXPECT_EQ(u.r.status, 0);
     EXPECT_EQ(u.r.saida, "G\nC\nAm\nF\nF7M\nA\nE\nBb\nEb\nDm7/F\nEm\nG7/B\nDm\n");
