@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "../cli/ExecutarCli.h"
 
 namespace {
@@ -29,10 +31,12 @@ struct Execucao {
 };
 
 Execucao Executar(const std::string& argumentos) {
-    const std::filesystem::path erros =
-        std::filesystem::path(testing::TempDir()) / "tastavo_cli_cifra_erros.txt";
+    // ctest runs tests side by side: each process keeps its own file.
+    const std::filesystem::path erros = std::filesystem::path(testing::TempDir()) /
+                                        ("tastavo_cli_cifra_erros_" + std::to_string(getpid()) + ".txt");
     Execucao e{ExecutarCli(argumentos, erros.string()), {}};
     e.erros = Ler(erros);
+    std::filesystem::remove(erros);
     return e;
 }
 
@@ -111,12 +115,14 @@ TEST(CliCollect, OsAcordesQueVaoParaAListaDeImpressao) {
 
 TEST(CliCollect, LetraDeCaixaEEntradaPadrao) {
     // Cm9 and CM9 are both chords; the print list takes the second as a repeat.
-    const std::filesystem::path cifra = std::filesystem::path(testing::TempDir()) / "tastavo_caixa.txt";
+    const std::filesystem::path cifra = std::filesystem::path(testing::TempDir()) /
+                                        ("tastavo_caixa_" + std::to_string(getpid()) + ".txt");
     std::ofstream(cifra, std::ios::binary) << "Cm9 CM9 | Cm9\nHoje [C7(9)(11)(13)/G#]eu [cm9] [Cm9]\n";
     const std::string arquivo = "'" + cifra.string() + "'";
     EXPECT_EQ(Executar("collect " + arquivo).r.saida, "Cm9\nCM9\nCm9\nCm9\n");
     EXPECT_EQ(Executar("collect --unique - < " + arquivo).r.saida, "Cm9\n");
     EXPECT_EQ(Executar("collect < /dev/null").r.saida, "");
+    std::filesystem::remove(cifra);
 }
 
 }  // namespace
