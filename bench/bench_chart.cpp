@@ -40,7 +40,8 @@ void Contar(benchmark::State& state) {
 // As the chord chart window does it: its lines in, the new lines out.
 void BM_TransporLinhas_20k(benchmark::State& state) {
     const auto& linhas = LinhasCifra();
-    for (auto _ : state) benchmark::DoNotOptimize(TransporLinhas(linhas, "2", SentidoTransposicao::Acima));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TransporLinhas(linhas, "2", SentidoTransposicao::Acima));
     Contar(state);
 }
 BENCHMARK(BM_TransporLinhas_20k)->Unit(benchmark::kMillisecond);
@@ -48,7 +49,8 @@ BENCHMARK(BM_TransporLinhas_20k)->Unit(benchmark::kMillisecond);
 // Text in, text out, line ends kept, as the command-line tool does it.
 void BM_TransporTexto_20k(benchmark::State& state) {
     const auto& texto = TextoCifra();
-    for (auto _ : state) benchmark::DoNotOptimize(TransporTexto(texto, 2, SentidoTransposicao::Acima));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TransporTexto(texto, 2, SentidoTransposicao::Acima));
     Contar(state);
 }
 BENCHMARK(BM_TransporTexto_20k)->Unit(benchmark::kMillisecond);
@@ -64,7 +66,8 @@ BENCHMARK(BM_ColetarAcordes_20k)->Unit(benchmark::kMillisecond);
 void BM_AcordesParaImpressao_20k(benchmark::State& state) {
     const auto& linhas = LinhasCifra();
     const bool repeticao = state.range(0) != 0;
-    for (auto _ : state) benchmark::DoNotOptimize(AcordesParaImpressao(ColetarAcordes(linhas), repeticao));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AcordesParaImpressao(ColetarAcordes(linhas), repeticao));
     Contar(state);
 }
 BENCHMARK(BM_AcordesParaImpressao_20k)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -72,8 +75,8 @@ BENCHMARK(BM_AcordesParaImpressao_20k)->Arg(1)->Arg(0)->Unit(benchmark::kMillise
 // The whole tool run, start-up included: tastavo-cli transpose --up 2 chart_20k.txt.
 void BM_CliTranspose_20k(benchmark::State& state) {
     const std::filesystem::path bin = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    const std::string comando =
-        "'" + (bin / "tastavo-cli").string() + "' transpose --up 2 '" + CaminhoCifra + "' > /dev/null";
+    const std::string comando = "'" + (bin / "tastavo-cli").string() + "' transpose --up 2 '" +
+                                CaminhoCifra + "' > /dev/null";
     for (auto _ : state) {
         if (std::system(comando.c_str()) != 0) {
             state.SkipWithError("tastavo-cli failed");

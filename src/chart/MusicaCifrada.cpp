@@ -127,7 +127,7 @@ void Analisar(std::string_view linha, AnaliseLinha& a) { Analisar(linha, a, Clas
 // of parsing. Keys view the caller's lines, which outlive the call; the table is fixed in
 // size and simply stops learning when half full.
 class MemoriaPalavras {
-public:
+  public:
     struct Consulta {
         Tipo tipo;
         std::string_view transposta;  // the chord transposed (when transposing)
@@ -167,7 +167,7 @@ public:
         }
     }
 
-private:
+  private:
     static constexpr std::size_t kTamanhoChave = 16;
     static constexpr std::size_t kCapacidadeMaxima = 8192;
 
@@ -378,6 +378,7 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 
 std::vector<std::string> DividirLinhas(std::string_view texto) {
     std::vector<std::string> linhas;
-    ParaCadaLinha(texto, [&](std::string_view linha, std::string_view) { linhas.emplace_back(linha); });
+    ParaCadaLinha(texto,
+                  [&](std::string_view linha, std::string_view) { linhas.emplace_back(linha); });
     return linhas;
 }

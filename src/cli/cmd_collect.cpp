@@ -57,17 +57,18 @@ int Executar(bool unicos, const std::string& arquivo) {
     return SaidaOk;
 }
 
-const RegistrarComando registro{Comando{
-    "collect",
-    "List the chords of a chord chart (FILE or standard input) that go to the print list",
-    [](CLI::App& sub) -> std::function<int()> {
-        auto unicos = std::make_shared<bool>(false);
-        auto arquivo = std::make_shared<std::string>();
-        sub.add_flag("--unique", *unicos,
-                     "Each chord only at its first occurrence (letter case ignored)");
-        sub.add_option("FILE", *arquivo, "Chart file (UTF-8 or Windows-1252); standard input "
-                                         "when absent or \"-\"");
-        return [=] { return Executar(*unicos, *arquivo); };
-    }}};
+const RegistrarComando registro{
+    Comando{"collect",
+            "List the chords of a chord chart (FILE or standard input) that go to the print list",
+            [](CLI::App& sub) -> std::function<int()> {
+                auto unicos = std::make_shared<bool>(false);
+                auto arquivo = std::make_shared<std::string>();
+                sub.add_flag("--unique", *unicos,
+                             "Each chord only at its first occurrence (letter case ignored)");
+                sub.add_option("FILE", *arquivo,
+                               "Chart file (UTF-8 or Windows-1252); standard input "
+                               "when absent or \"-\"");
+                return [=] { return Executar(*unicos, *arquivo); };
+            }}};
 
 }  // namespace

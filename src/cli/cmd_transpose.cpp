@@ -77,8 +77,7 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
 }
 
 const RegistrarComando registro{Comando{
-    "transpose",
-    "Transpose every chord of a chord chart (FILE or standard input) by N semitones",
+    "transpose", "Transpose every chord of a chord chart (FILE or standard input) by N semitones",
     [](CLI::App& sub) -> std::function<int()> {
         auto acima = std::make_shared<std::string>();
         auto abaixo = std::make_shared<std::string>();
@@ -89,8 +88,9 @@ const RegistrarComando registro{Comando{
             ->type_name("N")
             ->check(NumeroNatural);
         sentido->require_option(1);
-        sub.add_option("FILE", *arquivo, "Chart file (UTF-8 or Windows-1252); standard input "
-                                         "when absent or \"-\"");
+        sub.add_option("FILE", *arquivo,
+                       "Chart file (UTF-8 or Windows-1252); standard input "
+                       "when absent or \"-\"");
         return [=] { return Executar(*acima, *abaixo, *arquivo); };
     }}};
 

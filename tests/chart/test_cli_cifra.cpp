@@ -1,13 +1,12 @@
 // tastavo-cli transpose and collect, run as a user runs them, on real files.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "../cli/ExecutarCli.h"
 
@@ -32,8 +31,9 @@ struct Execucao {
 
 Execucao Executar(const std::string& argumentos) {
     // ctest runs tests side by side: each process keeps its own file.
-    const std::filesystem::path erros = std::filesystem::path(testing::TempDir()) /
-                                        ("tastavo_cli_cifra_erros_" + std::to_string(getpid()) + ".txt");
+    const std::filesystem::path erros =
+        std::filesystem::path(testing::TempDir()) /
+        ("tastavo_cli_cifra_erros_" + std::to_string(getpid()) + ".txt");
     Execucao e{ExecutarCli(argumentos, erros.string()), {}};
     e.erros = Ler(erros);
     std::filesystem::remove(erros);
@@ -52,8 +52,9 @@ TEST(CliTranspose, ReproduzOsExemplosEMantemALetraByteAByte) {
     EXPECT_EQ(Executar("transpose --up 1 - < /dev/null").r.saida, "");
     // Down from the sharps gives sharp names again, so only the lines without sharps return.
     EXPECT_NE(volta.r.saida.find("Hoje [Am]eu vou [F7M]cantar\n"), std::string::npos);
-    EXPECT_NE(volta.r.saida.find("Canção do coração, ação\n¿Dónde [Em]estás? Я [Am]люблю, Σ' [F]αγαπώ\n"),
-              std::string::npos);
+    EXPECT_NE(
+        volta.r.saida.find("Canção do coração, ação\n¿Dónde [Em]estás? Я [Am]люблю, Σ' [F]αγαπώ\n"),
+        std::string::npos);
 }
 
 TEST(CliTranspose, ZeroDeixaTudoIgual) {
@@ -72,16 +73,18 @@ TEST(CliTranspose, FinaisDeLinhaCodificacaoEMarcaDeOrdem) {
     EXPECT_EQ(w.r.saida, "Tom: C\r\nC  G/B  Eº\r\nCanção [Am]coraçãoº [F]fim");
     EXPECT_EQ(Executar("collect " + Arquivo("cp1252.txt")).r.saida, "D\nD\nA/C#\nF#º\nBm\nG\n");
     // A byte-order mark stays in front and does not hide the first chord.
-    EXPECT_EQ(Executar("transpose --up 12 " + Arquivo("bom.txt")).r.saida, "\xEF\xBB\xBF" "C G\nHoje [Am]eu\n");
+    EXPECT_EQ(Executar("transpose --up 12 " + Arquivo("bom.txt")).r.saida,
+              "\xEF\xBB\xBF"
+              "C G\nHoje [Am]eu\n");
     EXPECT_EQ(Executar("transpose --up 13 " + Arquivo("bom.txt")).r.saida,
-              "\xEF\xBB\xBF" "C# G#\nHoje [A#m]eu\n");
+              "\xEF\xBB\xBF"
+              "C# G#\nHoje [A#m]eu\n");
 }
 
 TEST(CliTranspose, ErrosDeUso) {
     const std::string arquivo = Arquivo("exemplos.txt");
-    for (const std::string argumentos :
-         {"", "--up", "--up -1", "--up 1.5", "--up x", "--up +2", "--down ''", "--up 1 --down 1",
-          "--up 1 a b"}) {
+    for (const std::string argumentos : {"", "--up", "--up -1", "--up 1.5", "--up x", "--up +2",
+                                         "--down ''", "--up 1 --down 1", "--up 1 a b"}) {
         const auto e = Executar("transpose " + argumentos + " " + arquivo);
         EXPECT_EQ(e.r.status, 2) << argumentos;
         EXPECT_EQ(e.r.saida, "") << argumentos;
@@ -117,7 +120,8 @@ TEST(CliCollect, LetraDeCaixaEEntradaPadrao) {
     // Cm9 and CM9 are both chords; the print list takes the second as a repeat.
     const std::filesystem::path cifra = std::filesystem::path(testing::TempDir()) /
                                         ("tastavo_caixa_" + std::to_string(getpid()) + ".txt");
-    std::ofstream(cifra, std::ios::binary) << "Cm9 CM9 | Cm9\nHoje [C7(9)(11)(13)/G#]eu [cm9] [Cm9]\n";
+    std::ofstream(cifra, std::ios::binary)
+        << "Cm9 CM9 | Cm9\nHoje [C7(9)(11)(13)/G#]eu [cm9] [Cm9]\n";
     const std::string arquivo = "'" + cifra.string() + "'";
     EXPECT_EQ(Executar("collect " + arquivo).r.saida, "Cm9\nCM9\nCm9\nCm9\n");
     EXPECT_EQ(Executar("collect --unique - < " + arquivo).r.saida, "Cm9\n");

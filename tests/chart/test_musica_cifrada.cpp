@@ -52,23 +52,24 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLinha{"Tom: G", false, {"Tom:", "G"}, "Tom: G#"},
         CasoLinha{"Intro: C G Am F", false, {"Intro:", "C", "G", "Am", "F"}, "Intro: C# G# A#m F#"},
         CasoLinha{"TOM: Eb  (2x)", false, {"TOM:", "Eb", "(2x)"}, "TOM: E  (2x)"},
-        CasoLinha{"Refrão: Dm7 repetir", false, {"Refrão:", "Dm7", "repetir"}, "Refrão: D#m7 repetir"},
-        CasoLinha{"| C | G/B | ... 4/4 -", false, {"|", "C", "|", "G/B", "|", "...", "4/4", "-"},
+        CasoLinha{
+            "Refrão: Dm7 repetir", false, {"Refrão:", "Dm7", "repetir"}, "Refrão: D#m7 repetir"},
+        CasoLinha{"| C | G/B | ... 4/4 -",
+                  false,
+                  {"|", "C", "|", "G/B", "|", "...", "4/4", "-"},
                   "| C# | G#/C | ... 4/4 -"},
         // Lyrics: only bracket contents count.
-        CasoLinha{"Hoje [Am]eu vou [F7M]cantar", true, {"Am", "F7M"}, "Hoje [A#m]eu vou [F#7M]cantar"},
+        CasoLinha{
+            "Hoje [Am]eu vou [F7M]cantar", true, {"Am", "F7M"}, "Hoje [A#m]eu vou [F#7M]cantar"},
         CasoLinha{"Fui [C] e voltei", true, {"C"}, "Fui [C#] e voltei"},
         CasoLinha{"Hoje eu vou cantar", true, {}, "Hoje eu vou cantar"},
         CasoLinha{"[Bb]letra [Eb]mais", true, {"Bb", "Eb"}, "[B]letra [E]mais"},
         // Lyrics that happen to be chords are chords.
-        CasoLinha{"A E", false, {"A", "E"}, "A# F"},
-        CasoLinha{"A", false, {"A"}, "A#"},
-        CasoLinha{"a", true, {}, "a"},
-        CasoLinha{"Z", true, {}, "Z"},
+        CasoLinha{"A E", false, {"A", "E"}, "A# F"}, CasoLinha{"A", false, {"A"}, "A#"},
+        CasoLinha{"a", true, {}, "a"}, CasoLinha{"Z", true, {}, "Z"},
         CasoLinha{"z [D]", true, {"D"}, "z [D#]"},
         // Separators around words; runs of them make no empty word.
-        CasoLinha{"\tC   [G]  ", false, {"C", "G"}, "\tC#   [G#]  "},
-        CasoLinha{"", false, {}, ""},
+        CasoLinha{"\tC   [G]  ", false, {"C", "G"}, "\tC#   [G#]  "}, CasoLinha{"", false, {}, ""},
         CasoLinha{"   ", false, {}, "   "},
         // Spaces move with longer and shorter symbols.
         CasoLinha{"C          G", false, {"C", "G"}, "C#          G#"},
@@ -77,9 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Bracket contents are taken as they stand, up to 16 characters.
         CasoLinha{"eu [C G] vou []", true, {"C G", ""}, "eu [C G] vou []"},
         CasoLinha{"eu [C7(9)(11)/G#] vou", true, {"C7(9)(11)/G#"}, "eu [C#7(9)(11)/A] vou"},
-        CasoLinha{"eu [C7M(9)(11)(13)/E] vou", true, {"C7M(9)(11)(13)/E"}, "eu [C#7M(9)(11)(13)/F] vou"},
+        CasoLinha{
+            "eu [C7M(9)(11)(13)/E] vou", true, {"C7M(9)(11)(13)/E"}, "eu [C#7M(9)(11)(13)/F] vou"},
         CasoLinha{"eu [C7M(9)(11)(13)/Eb] vou", true, {}, "eu [C7M(9)(11)(13)/Eb] vou"},  // 17
-        CasoLinha{"eu [çççççççççççççççç] [D]", true, {"çççççççççççççççç", "D"}, "eu [çççççççççççççççç] [D#]"},
+        CasoLinha{"eu [çççççççççççççççç] [D]",
+                  true,
+                  {"çççççççççççççççç", "D"},
+                  "eu [çççççççççççççççç] [D#]"},
         CasoLinha{"eu [ççççççççççççççççç] [D]", true, {"D"}, "eu [ççççççççççççççççç] [D#]"},
         CasoLinha{"eu [[ai [Dm] vou", true, {"Dm"}, "eu [[ai [D#m] vou"},
         // A "]" without an open bracket is ignored.
@@ -115,10 +120,10 @@ TEST(LetraMultibyte, SoOsAcordesMudam) {
     EXPECT_EQ(TransporLinhas(cifra, "1", Acima), acima);
     EXPECT_EQ(TransporLinhas(acima, "1", Abaixo)[1], "¿Dónde [Em]estás, mi amor? [A7]Ñandú");
     EXPECT_EQ(ColetarAcordes(cifra),
-              (std::vector<std::string>{"Dm7", "G7/B", "Em", "A7", "Я", "Am", "люблю", "тебя", "C",
-                                        "G", "очень", "Σ'", "F", "αγαπώ", "Bb", "πολύ", "日本語",
-                                        "C", "の歌", "G", "です", "😀", "E", "🎹", "Ab/C", "🎶",
-                                        "😀", "Dm7", "G7/B", "C"}))
+              (std::vector<std::string>{
+                  "Dm7",   "G7/B", "Em", "A7",    "Я",    "Am",   "люблю",  "тебя", "C",    "G",
+                  "очень", "Σ'",   "F",  "αγαπώ", "Bb",   "πολύ", "日本語", "C",    "の歌", "G",
+                  "です",  "😀",    "E",  "🎹",     "Ab/C", "🎶",    "😀",      "Dm7",  "G7/B", "C"}))
         << "words without an ASCII letter are neutral, so those lines are chord lines";
 }
 
@@ -142,8 +147,9 @@ TEST_P(CopiaDeTrabalho, AcordesAlemDoLimiteFicamComoEstao) {
     ASSERT_EQ(utf8::ContarCaracteres(antes), 490u);
     // [D] at 490..492 and [E] at 497..499: the "]" of E is character 500, past the limit.
     EXPECT_EQ(Textos(CandidatosDaLinha(linhaTexto)), (std::vector<std::string>{"C", "D"}));
-    EXPECT_EQ(TransporLinhas(Linhas{linhaTexto}, "1", Acima)[0],
-              "Fui [C#] " + Repetir(p, 482) + "[D#]" + Repetir(p, 4) + "[E]" + Repetir(p, 3) + "[F]fim");
+    EXPECT_EQ(
+        TransporLinhas(Linhas{linhaTexto}, "1", Acima)[0],
+        "Fui [C#] " + Repetir(p, 482) + "[D#]" + Repetir(p, 4) + "[E]" + Repetir(p, 3) + "[F]fim");
 }
 
 TEST_P(CopiaDeTrabalho, LimiteCaiDentroDeUmaPalavra) {
@@ -155,8 +161,7 @@ TEST_P(CopiaDeTrabalho, LimiteCaiDentroDeUmaPalavra) {
     EXPECT_TRUE(utf8::Valido(transposta[0]));
 }
 
-INSTANTIATE_TEST_SUITE_P(Caracteres, CopiaDeTrabalho,
-                         testing::Values("x", "ç", "日", "😀"));
+INSTANTIATE_TEST_SUITE_P(Caracteres, CopiaDeTrabalho, testing::Values("x", "ç", "日", "😀"));
 
 TEST(CopiaDeTrabalho, PalavraCortadaPeloLimiteNaoEhCandidata) {
     // Cyrillic words hold no ASCII letter, so these are chord lines. The prefix is 497
@@ -175,8 +180,10 @@ TEST(CopiaDeTrabalho, PalavraCortadaPeloLimiteNaoEhCandidata) {
     EXPECT_EQ(TransporLinhas(Linhas{amor}, "1", Acima)[0], "C# " + enchimento + "E Amor G");
 
     // Nor is the "C/" of "C/Eb" a chord to rewrite; a word ending right at the limit is whole.
-    EXPECT_EQ(TransporLinhas(Linhas{prefixo + "C/Eb"}, "1", Acima)[0], "C# " + enchimento + "E C/Eb");
-    EXPECT_EQ(TransporLinhas(Linhas{prefixo + "Em G"}, "1", Acima)[0], "C# " + enchimento + "E Fm G");
+    EXPECT_EQ(TransporLinhas(Linhas{prefixo + "C/Eb"}, "1", Acima)[0],
+              "C# " + enchimento + "E C/Eb");
+    EXPECT_EQ(TransporLinhas(Linhas{prefixo + "Em G"}, "1", Acima)[0],
+              "C# " + enchimento + "E Fm G");
     EXPECT_EQ(TransporLinhas(Linhas{prefixo + "Em"}, "1", Acima)[0], "C# " + enchimento + "E Fm");
 }
 
@@ -202,7 +209,8 @@ TEST(TransporLinhas, TextoDeSemitons) {
         {"2x", Acima, cifra},
     };
     for (const Caso& c : casos) {
-        EXPECT_EQ(TransporLinhas(cifra, c.semitons, c.sentido), c.esperado) << '"' << c.semitons << '"';
+        EXPECT_EQ(TransporLinhas(cifra, c.semitons, c.sentido), c.esperado)
+            << '"' << c.semitons << '"';
     }
 }
 
@@ -219,7 +227,8 @@ TEST(TransporLinhas, QualquerQuantidadeAgeComoAMesmaDeUmADoze) {
     }
     // Amounts far beyond int, and the largest int, finish at once with the same result.
     // 10^21 + 1 leaves 5 when divided by 12.
-    EXPECT_EQ(TransporLinhas(Linhas{"Db"}, "1000000000000000000001", Acima)[0], TransporCifra("Db", 5, Acima));
+    EXPECT_EQ(TransporLinhas(Linhas{"Db"}, "1000000000000000000001", Acima)[0],
+              TransporCifra("Db", 5, Acima));
     EXPECT_EQ(TransporLinhas(Linhas{"Db"}, "2147483647", Acima)[0], TransporCifra("Db", 7, Acima));
     EXPECT_EQ(LerSemitons("99999999999999999999999999"), LerSemitons("3"));
     EXPECT_EQ(LerSemitons("-99999999999999999999999999"), 0);
@@ -230,17 +239,21 @@ TEST(TransporLinhas, MuitasCifrasDiferentes) {
     Linhas cifra, esperado;
     std::string linha, transposta;
     for (const std::string_view raiz : NomesNotas) {
-        for (const std::string_view sufixo : {"", "m", "7", "m7", "7M", "dim", "sus4", "6", "9", "º"}) {
+        for (const std::string_view sufixo :
+             {"", "m", "7", "m7", "7M", "dim", "sus4", "6", "9", "º"}) {
             for (const std::string_view baixo : {"", "/E", "/Bb", "/C#"}) {
-                const std::string acorde = std::string(raiz) + std::string(sufixo) + std::string(baixo);
+                const std::string acorde =
+                    std::string(raiz) + std::string(sufixo) + std::string(baixo);
                 linha += acorde + " ";
                 transposta += TransporCifra(acorde, 5, Abaixo) + " ";
                 if (linha.size() > 200) {
                     cifra.push_back(linha);
                     esperado.push_back(transposta);
-                    const std::string letra = "palavra" + std::to_string(cifra.size()) + " [" + acorde + "]";
+                    const std::string letra =
+                        "palavra" + std::to_string(cifra.size()) + " [" + acorde + "]";
                     cifra.push_back(letra);
-                    esperado.push_back(letra.substr(0, letra.find('[') + 1) + TransporCifra(acorde, 5, Abaixo) + "]");
+                    esperado.push_back(letra.substr(0, letra.find('[') + 1) +
+                                       TransporCifra(acorde, 5, Abaixo) + "]");
                     linha.clear();
                     transposta.clear();
                 }
@@ -279,11 +292,11 @@ TEST(TransporTrecho, SubstituiARegiaoERetornaADiferenca) {
         {"Bb   F", 0, 2, 1, Acima, -1, "B   F"},
         {"ção [Dm7] é", 5, 3, 2, Abaixo, 0, "ção [Cm7] é"},
         {"日本 [E/G#]", 4, 4, 1, Acima, -1, "日本 [F/A]"},
-        {"Fui e voltei", 0, 3, 1, Acima, 0, "Fui e voltei"},    // no chord
-        {"[C G]", 1, 3, 1, Acima, 0, "[C G]"},                  // no chord
-        {"C", 0, 0, 1, Acima, 0, "C"},                          // empty region
-        {"C G", 2, 5, 1, Acima, 0, "C G"},                      // runs past the end
-        {"C G", 9, 1, 1, Acima, 0, "C G"},                      // starts past the end
+        {"Fui e voltei", 0, 3, 1, Acima, 0, "Fui e voltei"},  // no chord
+        {"[C G]", 1, 3, 1, Acima, 0, "[C G]"},                // no chord
+        {"C", 0, 0, 1, Acima, 0, "C"},                        // empty region
+        {"C G", 2, 5, 1, Acima, 0, "C G"},                    // runs past the end
+        {"C G", 9, 1, 1, Acima, 0, "C G"},                    // starts past the end
         {"C G", 2, 1, 0, Acima, 0, "C G"},
     };
     for (Caso c : casos) {
@@ -320,17 +333,18 @@ TEST(DividirLinhas, SemTerminadores) {
 
 TEST(PalavraNeutra, Tabela) {
     const std::vector<std::pair<std::string, bool>> casos = {
-        {"Tom:", true},     {"tone", true},   {"INTRO", true},  {"Ref.", true},    {"repeat", true},
-        {"Repetir", true},  {"2x", true},     {"(6X)", true},   {"7x", false},     {"|", true},
-        {"-", true},        {"...", true},    {"4/4", true},    {"любовь", true},  {"C", false},
-        {"Am", false},      {"Refrão", true}, {"atom", true},   {"Tomé", true},    {"letra", false},
-        {"çãotom", true},   {"", true},
+        {"Tom:", true},    {"tone", true},   {"INTRO", true}, {"Ref.", true},   {"repeat", true},
+        {"Repetir", true}, {"2x", true},     {"(6X)", true},  {"7x", false},    {"|", true},
+        {"-", true},       {"...", true},    {"4/4", true},   {"любовь", true}, {"C", false},
+        {"Am", false},     {"Refrão", true}, {"atom", true},  {"Tomé", true},   {"letra", false},
+        {"çãotom", true},  {"", true},
     };
-    for (const auto& [palavra, neutra] : casos) EXPECT_EQ(PalavraNeutra(palavra), neutra) << palavra;
+    for (const auto& [palavra, neutra] : casos)
+        EXPECT_EQ(PalavraNeutra(palavra), neutra) << palavra;
 }
 
 TEST(AcordesParaImpressao, SoOQueSeConstroiComOuSemRepeticao) {
-    const Linhas candidatos = {"Intro:", "Am", "Cm9", "H7", "", "C G", "CM9", "Am",
+    const Linhas candidatos = {"Intro:",           "Am",  "Cm9", "H7",  "",  "C G", "CM9", "Am",
                                "C7(9)(11)(13)/G#", "Cb5", "F7M", "cm9", "am"};
     EXPECT_EQ(AcordesParaImpressao(candidatos, true), (Linhas{"Am", "Cm9", "CM9", "Am", "F7M"}));
     // Cm9 and CM9 are different chords, but the print list compares its lines without
@@ -340,7 +354,8 @@ TEST(AcordesParaImpressao, SoOQueSeConstroiComOuSemRepeticao) {
 
 TEST(AcordesParaImpressao, UmaCifraRepetidaGeraUmaEntradaPorOcorrencia) {
     const Linhas cifra = {"Am  F", "Hoje [Am]eu [Am]vou", "Tom: G"};
-    EXPECT_EQ(AcordesParaImpressao(ColetarAcordes(cifra), true), (Linhas{"Am", "F", "Am", "Am", "G"}));
+    EXPECT_EQ(AcordesParaImpressao(ColetarAcordes(cifra), true),
+              (Linhas{"Am", "F", "Am", "Am", "G"}));
     EXPECT_EQ(AcordesParaImpressao(ColetarAcordes(cifra), false), (Linhas{"Am", "F", "G"}));
 }
 
