@@ -142,9 +142,8 @@ class MemoriaPalavras {
 
     Consulta Consultar(std::string_view palavra) {
         if (palavra.size() > kTamanhoChave) return Calcular(palavra);
-        std::uint64_t a = 0, b = 0;
-        std::memcpy(&a, palavra.data(), std::min<std::size_t>(palavra.size(), 8));
-        if (palavra.size() > 8) std::memcpy(&b, palavra.data() + 8, palavra.size() - 8);
+        std::uint64_t a, b;
+        Chave(palavra, a, b);
         const auto n = static_cast<std::uint8_t>(palavra.size());
         std::uint64_t h = (a ^ (b * 0x9E3779B97F4A7C15ull) ^ n) * 0xC2B2AE3D27D4EB4Full;
         h ^= h >> 32;
@@ -169,10 +168,37 @@ class MemoriaPalavras {
 
   private:
     static constexpr std::size_t kTamanhoChave = 16;
+
+    template <class T>
+    static std::uint64_t Ler(const char* p) {
+        T v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+
+    // A word of up to 16 bytes as two numbers, read with whole loads that may overlap:
+    // together with the length they tell every such word apart.
+    static void Chave(std::string_view p, std::uint64_t& a, std::uint64_t& b) {
+        const std::size_t n = p.size();
+        const char* d = p.data();
+        if (n >= 8) {
+            a = Ler<std::uint64_t>(d);
+            b = n > 8 ? Ler<std::uint64_t>(d + n - 8) : 0;
+        } else if (n >= 4) {
+            a = Ler<std::uint32_t>(d) | (Ler<std::uint32_t>(d + n - 4) << 32);
+            b = 0;
+        } else if (n > 0) {
+            a = Ler<std::uint8_t>(d) | (Ler<std::uint8_t>(d + n / 2) << 8) |
+                (Ler<std::uint8_t>(d + n - 1) << 16);
+            b = 0;
+        } else {
+            a = b = 0;
+        }
+    }
     static constexpr std::size_t kCapacidadeMaxima = 8192;
 
     struct Entrada {
-        std::uint64_t a, b;  // the word's bytes, zero-filled
+        std::uint64_t a, b;  // the word's key
         std::uint8_t tamanho;
         bool ocupada;
         Tipo tipo;
