@@ -19,7 +19,8 @@ const std::filesystem::path& ArquivoCatalogo() {
 const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
         auto v = LerLinhasArquivoTexto(TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt");
-        if (v.empty()) std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
+        if (v.empty())
+            std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
         return v;
     }();
     return simbolos;
@@ -52,8 +53,9 @@ void BM_OrdenarNomes_100k(benchmark::State& state) {
     const auto& simbolos = Simbolos();
     for (auto _ : state) {
         auto nomes = simbolos;
-        std::sort(nomes.begin(), nomes.end(),
-                  [](const std::string& a, const std::string& b) { return BaseNomesAcordes::CompararNomes(a, b) < 0; });
+        std::sort(nomes.begin(), nomes.end(), [](const std::string& a, const std::string& b) {
+            return BaseNomesAcordes::CompararNomes(a, b) < 0;
+        });
         benchmark::DoNotOptimize(nomes.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(simbolos.size()));

@@ -23,7 +23,8 @@ BENCHMARK(BM_LerIdioma)->Unit(benchmark::kMicrosecond);
 void BM_ObterTexto(benchmark::State& state) {
     const Idioma idioma(PastaInstalacao(), "portugues.idm", "portugues.dat");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(idioma.ObterTexto(idm::fmVisualizarImpressao::Secao, idm::fmVisualizarImpressao::btnImprimir));
+        benchmark::DoNotOptimize(idioma.ObterTexto(idm::fmVisualizarImpressao::Secao,
+                                                   idm::fmVisualizarImpressao::btnImprimir));
         benchmark::DoNotOptimize(idioma.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao));
     }
     state.SetItemsProcessed(state.iterations() * 2);
@@ -40,7 +41,8 @@ void BM_ObterImagem(benchmark::State& state) {
     unsigned char* jpeg = nullptr;
     unsigned long tamanho = 0;
     tjCompress2(tj, rgb.data(), 250, 0, 250, TJPF_RGB, &jpeg, &tamanho, TJSAMP_420, 90, 0);
-    std::ofstream(pasta / "b.dat", std::ios::binary).write(reinterpret_cast<char*>(jpeg), static_cast<std::streamsize>(tamanho));
+    std::ofstream(pasta / "b.dat", std::ios::binary)
+        .write(reinterpret_cast<char*>(jpeg), static_cast<std::streamsize>(tamanho));
     std::ofstream(pasta / "b.idm") << "[fmEntrada]\nimgEntrada=0," << tamanho << "\n";
     tjFree(jpeg);
     tjDestroy(tj);

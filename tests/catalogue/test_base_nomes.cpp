@@ -7,16 +7,18 @@
 
 namespace {
 
-std::filesystem::path Dados(const char* nome) { return std::filesystem::path(TASTAVO_TEST_DATA) / nome; }
+std::filesystem::path Dados(const char* nome) {
+    return std::filesystem::path(TASTAVO_TEST_DATA) / nome;
+}
 
 int Sinal(int v) { return (v > 0) - (v < 0); }
 
 }  // namespace
 
 TEST(CompararNomes, OrdemDoMusico) {
-    const std::vector<std::string> ordem = {"A",  "Am7", "A#",  "Ab",     "B",   "Bb", "C",  "Cº",
-                                            "C(add9)", "C/E", "C6", "C7", "C7M", "C9", "Cm", "Cmaj7",
-                                            "C#", "C#m", "D",  "D#", "Db", "Dbm"};
+    const std::vector<std::string> ordem = {
+        "A",  "Am7", "A#", "Ab", "B",     "Bb", "C",   "Cº", "C(add9)", "C/E", "C6",
+        "C7", "C7M", "C9", "Cm", "Cmaj7", "C#", "C#m", "D",  "D#",      "Db",  "Dbm"};
     auto embaralhada = ordem;
     std::mt19937 gerador(7);
     for (int vez = 0; vez < 5; ++vez) {
@@ -31,23 +33,20 @@ TEST(CompararNomes, Pares) {
         const char* b;
         int sinal;
     } casos[] = {
-        {"C", "C", 0},
-        {"C", "Cm", -1},       // a name sorts before the longer names it begins
-        {"Cm", "C#", -1},      // naturals before sharps and flats, whatever follows
-        {"C#", "Cb", -1},      // sharps before flats
-        {"Am7", "A#", -1},
-        {"Cº", "C(", -1},      // the special characters sort before everything else
-        {"C°", "Cº", -1},      // as their single-byte codes: ° 0xB0 before º 0xBA before ø 0xF8
-        {"Cº", "Cø", -1},
-        {"Cø", "C(", -1},
-        {"C7M", "C7", 1},
-        {"B", "C", -1},
-        {"Bb", "C", -1},       // the first letter decides before any accidental
+        {"C", "C", 0},      {"C", "Cm", -1},   // a name sorts before the longer names it begins
+        {"Cm", "C#", -1},                      // naturals before sharps and flats, whatever follows
+        {"C#", "Cb", -1},                      // sharps before flats
+        {"Am7", "A#", -1},  {"Cº", "C(", -1},  // the special characters sort before everything else
+        {"C°", "Cº", -1},  // as their single-byte codes: ° 0xB0 before º 0xBA before ø 0xF8
+        {"Cº", "Cø", -1},   {"Cø", "C(", -1}, {"C7M", "C7", 1},
+        {"B", "C", -1},     {"Bb", "C", -1},  // the first letter decides before any accidental
         {"C#º", "C#m", -1},
     };
     for (const auto& caso : casos) {
-        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.a, caso.b)), caso.sinal) << caso.a << " " << caso.b;
-        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.b, caso.a)), -caso.sinal) << caso.b << " " << caso.a;
+        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.a, caso.b)), caso.sinal)
+            << caso.a << " " << caso.b;
+        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.b, caso.a)), -caso.sinal)
+            << caso.b << " " << caso.a;
     }
 }
 

@@ -32,7 +32,8 @@ TEST(CliCatalogue, SemArquivoListaOCatalogoInstalado) {
 }
 
 TEST(CliCatalogue, ArquivoDadoEmOrdemDeCatalogo) {
-    const auto r = ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA + "/finais-de-linha.txt");
+    const auto r =
+        ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA + "/finais-de-linha.txt");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.saida, "C\nC7M\nCmaj7\nC#\nDb\n");
 }

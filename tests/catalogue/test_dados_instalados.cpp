@@ -67,23 +67,33 @@ const std::pair<std::string_view, std::string_view> ChavesDeTexto[] = {
     {idm::fmSetup::Secao, idm::fmSetup::msgErroAbrirArquivo},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::titulo},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblTitulo1_A},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao1_A},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao1_A},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::btnEscutando},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::btnNaoEscutando},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::btnProsseguir},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::btnNaoEscutando},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::btnProsseguir},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::btnCancelar},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::btnFinalizar},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblLinkVolumeWindows},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblLinkVolumeWindows},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblTitulo2_A},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_A1},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_A2},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_A1},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_A2},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblTitulo2_B},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_B},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_B},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblTitulo2_C},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_C},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_C},
     {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblTitulo2_D},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_D},
-    {idm::fmAssistenteConfiguracaoDriver::Secao, idm::fmAssistenteConfiguracaoDriver::erroAbrirVolumeWindows},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::lblExplicacao2_D},
+    {idm::fmAssistenteConfiguracaoDriver::Secao,
+     idm::fmAssistenteConfiguracaoDriver::erroAbrirVolumeWindows},
     {idm::fmImportarCifra::Secao, idm::fmImportarCifra::titulo},
     {idm::fmImportarCifra::Secao, idm::fmImportarCifra::nomeSemitom},
     {idm::fmImportarCifra::Secao, idm::fmImportarCifra::hintBtnColar},
@@ -127,7 +137,8 @@ std::map<std::string, std::set<std::string>> SecoesEChaves(const Idioma& idioma)
         const auto fim = nome.find_first_not_of("0123456789", 2);
         const std::string tag = nome.substr(0, fim);
         EXPECT_TRUE(secaoDaTag.count(tag)) << "key before any section: " << nome;
-        EXPECT_TRUE(resultado[secaoDaTag[tag]].insert(nome.substr(fim)).second) << "key repeated: " << nome;
+        EXPECT_TRUE(resultado[secaoDaTag[tag]].insert(nome.substr(fim)).second)
+            << "key repeated: " << nome;
     }
     return resultado;
 }
@@ -154,7 +165,8 @@ TEST_F(Instalados, DoisIdiomasComAsMesmasSecoesEChaves) {
         }
         // Every .dat exists beside its .idm, ready for the artwork.
         EXPECT_TRUE(std::filesystem::exists(idiomas.IdiomaAtual()->CaminhoArquivoImagens()));
-        EXPECT_EQ(idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao), "Corvela Tastavo");
+        EXPECT_EQ(idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
+                  "Corvela Tastavo");
     }
 }
 
@@ -168,7 +180,8 @@ TEST_F(Instalados, CatalogoDeNomesDeAcordes) {
         SCOPED_TRACE(arquivo.string());
         const auto linhas = LerLinhasArquivoTexto(arquivo);
         EXPECT_GE(linhas.size(), 600u);
-        EXPECT_EQ(std::set<std::string>(linhas.begin(), linhas.end()).size(), linhas.size()) << "repeated names";
+        EXPECT_EQ(std::set<std::string>(linhas.begin(), linhas.end()).size(), linhas.size())
+            << "repeated names";
         std::set<NomeNota> raizes;
         for (const auto& nome : linhas) {
             // Every name a user can pick must show on the keyboard, not only parse.
@@ -182,8 +195,9 @@ TEST_F(Instalados, CatalogoDeNomesDeAcordes) {
         }
         EXPECT_EQ(raizes.size(), 17u);
         const BaseNomesAcordes base(arquivo);
-        for (const char* comum : {"C", "Am", "G7", "F7M", "Dm7", "E7(9)", "Bm7(b5)", "Cº", "Bb/D", "Gsus4",
-                                  "C5", "D(add9)", "F#m", "Ebm6", "A7(13)", "Db7(#11)", "C/E", "Am/G"}) {
+        for (const char* comum :
+             {"C", "Am", "G7", "F7M", "Dm7", "E7(9)", "Bm7(b5)", "Cº", "Bb/D", "Gsus4", "C5",
+              "D(add9)", "F#m", "Ebm6", "A7(13)", "Db7(#11)", "C/E", "Am/G"}) {
             EXPECT_NE(base.Procurar(comum), -1) << comum;
         }
     }
@@ -192,7 +206,8 @@ TEST_F(Instalados, CatalogoDeNomesDeAcordes) {
 TEST_F(Instalados, ListasDeInstrumentos) {
     for (int i = 0; i < static_cast<int>(idiomas.NomesIdiomas().size()); ++i) {
         idiomas.CarregarIdioma(i);
-        const auto arquivo = idiomas.CaminhoParametro(idm::parametros::caminhoArquivoInstrumentosMidi);
+        const auto arquivo =
+            idiomas.CaminhoParametro(idm::parametros::caminhoArquivoInstrumentosMidi);
         SCOPED_TRACE(arquivo.string());
         const auto linhas = LerLinhasArquivoTexto(arquivo);
         ASSERT_EQ(linhas.size(), 128u);

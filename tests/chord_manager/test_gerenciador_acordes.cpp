@@ -6,7 +6,7 @@ namespace {
 
 // The main window's chord list, as a plain list of texts.
 class ListaSimples : public ListaCifras {
-public:
+  public:
     void SubstituirItens(const std::vector<std::string>& itens) override {
         itens_ = itens;
         ++substituicoes;
@@ -17,7 +17,7 @@ public:
     const std::vector<std::string>& Itens() const { return itens_; }
     int substituicoes = 0;
 
-private:
+  private:
     std::vector<std::string> itens_;
 };
 
@@ -27,7 +27,9 @@ struct Gerenciador : ::testing::Test {
     ListaSimples lista;
     GerenciadorAcordes g{base, gerador, &lista};
 
-    PosicaoHarmonicaTeclado Posicao(const char* cifra, int i) const { return gerador.GerarAcorde(cifra)->Posicao(i); }
+    PosicaoHarmonicaTeclado Posicao(const char* cifra, int i) const {
+        return gerador.GerarAcorde(cifra)->Posicao(i);
+    }
     void EsperarListaIgualAoCatalogo() const { EXPECT_EQ(lista.Itens(), base.Nomes()); }
 };
 
@@ -111,7 +113,10 @@ TEST_F(Gerenciador, ProcuraQueFalhaNaoMudaNada) {
     const struct {
         const char* cifra;
         bool raiz;
-    } casos[] = {{"Hm", true}, {"", true}, {"C7 M", false}, {"Cmaj", false},
+    } casos[] = {{"Hm", true},
+                 {"", true},
+                 {"C7 M", false},
+                 {"Cmaj", false},
                  // parses, but needs six keys
                  {"C7(b9)(#9)(11)(13)", false}};
     for (const auto& caso : casos) {
@@ -163,7 +168,8 @@ TEST_F(Gerenciador, ListaLigadaDepoisRecebeOCatalogo) {
 
 TEST(GerenciadorAcordesInstancia, UsaOCatalogoUnico) {
     EXPECT_THROW(GerenciadorAcordes::Instancia(), std::filesystem::filesystem_error);
-    BaseNomesAcordes::DefinirProvedorCaminho([] { return std::filesystem::path(TASTAVO_BIN_DIR) / "acordes.txt"; });
+    BaseNomesAcordes::DefinirProvedorCaminho(
+        [] { return std::filesystem::path(TASTAVO_BIN_DIR) / "acordes.txt"; });
     GerenciadorAcordes& g = GerenciadorAcordes::Instancia();
     EXPECT_EQ(&g, &GerenciadorAcordes::Instancia());
     EXPECT_EQ(&g.Base(), &BaseNomesAcordes::Instancia());

@@ -74,7 +74,8 @@ TEST(ColecaoAcordeImpressao, IndiceInexistenteLancaENaoMuda) {
     um.Remover(0);
     EXPECT_EQ(um.Quantidade(), 0);
     EXPECT_THROW(um.Remover(0), ElementoInexistenteException);
-    EXPECT_STREQ(ElementoInexistenteException().what(), "O Elemento procurado não existe na coleção.");
+    EXPECT_STREQ(ElementoInexistenteException().what(),
+                 "O Elemento procurado não existe na coleção.");
 }
 
 TEST(ColecaoAcordeImpressao, CopiasSaoIndependentes) {
