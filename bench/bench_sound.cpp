@@ -8,6 +8,7 @@
 
 #include "BackendGravador.h"
 #include "BackendSintetizador.h"
+#include "Instalacao.h"
 #include "MidiOutput.h"
 #include "Soundfont.h"
 

@@ -9,6 +9,7 @@
 #include "BackendSintetizador.h"
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
+#include "Instalacao.h"
 #include "MidiOutput.h"
 #include "SaidaAcordes.h"
 #include "Soundfont.h"

@@ -2,6 +2,7 @@
 
 #include "BackendPortaRtMidi.h"
 #include "BackendSintetizador.h"
+#include "Instalacao.h"
 #include "RtMidiComum.h"
 #include "Soundfont.h"
 

@@ -5,11 +5,8 @@
 #include <optional>
 #include <vector>
 
-// The folder of the running program (the installation folder); the current folder when the
-// system cannot tell. Never throws.
-std::filesystem::path PastaInstalacao();
-
-// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name),
+// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name;
+// the installation folder is PastaInstalacao of Instalacao.h),
 // then Debian's default General MIDI soundfont and the GM soundfonts' own paths. Never throws.
 std::vector<std::filesystem::path> CandidatosSoundfont(
     const std::filesystem::path& pastaInstalacao);
