@@ -7,30 +7,11 @@
 #include <string>
 
 #include "Comandos.h"
+#include "LeituraEntrada.h"
 #include "MusicaCifrada.h"
 #include "Utf8.h"
 
 namespace {
-
-// The whole content of `caminho` ("-" or empty for standard input); nothing when it cannot
-// be read, with the reason in `erro`.
-std::optional<std::string> LerEntrada(const std::string& caminho, std::string& erro) {
-    const bool entradaPadrao = caminho.empty() || caminho == "-";
-    std::FILE* f = entradaPadrao ? stdin : std::fopen(caminho.c_str(), "rb");
-    if (f == nullptr) {
-        erro = std::strerror(errno);
-        return std::nullopt;
-    }
-    std::string bytes;
-    char bloco[1 << 16];
-    std::size_t lidos;
-    while ((lidos = std::fread(bloco, 1, sizeof bloco, f)) > 0) bytes.append(bloco, lidos);
-    const bool falhou = std::ferror(f) != 0;
-    if (falhou) erro = std::strerror(errno);
-    if (!entradaPadrao) std::fclose(f);
-    if (falhou) return std::nullopt;
-    return bytes;
-}
 
 const CLI::Validator NumeroNatural(
     [](std::string& valor) -> std::string {
