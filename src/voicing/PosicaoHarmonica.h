@@ -60,6 +60,7 @@ public:
     // Builds from up to five key entries (-1 for an unused finger).
     explicit PosicaoHarmonicaTeclado(const std::vector<std::int32_t>& teclasPorDedo);
     PosicaoHarmonicaTeclado(std::initializer_list<std::int32_t> teclasPorDedo);
+    explicit PosicaoHarmonicaTeclado(const std::array<std::int32_t, 5>& teclasPorDedo);
     PosicaoHarmonicaTeclado(const PosicaoHarmonicaTeclado& outra);
     PosicaoHarmonicaTeclado& operator=(const PosicaoHarmonicaTeclado& outra);
     virtual ~PosicaoHarmonicaTeclado() = default;
