@@ -1,0 +1,1 @@
+tastavo_add_bench(bench_voicing bench_voicing.cpp voicing music)

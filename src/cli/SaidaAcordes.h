@@ -1,0 +1,35 @@
+#pragma once
+// What the parse and chord commands print: JSON objects and terminal keyboard diagrams.
+
+#include <exception>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "AcordeTeclado.h"
+#include "Cifra.h"
+
+namespace saida {
+
+enum class Rotulos { Dedos, Notas, Intervalos };
+
+struct Erro {
+    std::string tipo;      // "root-not-found" or "invalid-format"
+    std::string texto;     // the exception's own text
+    std::string mensagem;  // one line for a person
+};
+
+// Describes a parse or generation failure (FormatoInvalidoException, RaizNaoEncontradaException).
+Erro DescreverErro(const std::exception& e);
+
+nlohmann::json CifraEmJson(const std::string& cifra, CifraCodificada c);
+nlohmann::json ErroEmJson(const std::string& cifra, const Erro& erro);
+nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, Rotulos rotulos);
+
+// The label of key `tecla` pressed by finger slot `slot` in a chord named `nome`.
+std::string Rotulo(const std::string& nome, int tecla, int slot, Rotulos rotulos);
+
+// A two-octave keyboard drawn with text, the pressed keys labelled.
+std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, Rotulos rotulos);
+
+}  // namespace saida

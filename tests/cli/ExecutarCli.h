@@ -1,0 +1,27 @@
+#pragma once
+// Runs the built tastavo-cli with a shell command line and captures what it prints.
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+struct ResultadoCli {
+    int status = -1;
+    std::string saida;  // standard output
+};
+
+// `argumentos` is appended to the binary's path as shell text; stderr goes to `erros` if given.
+inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string& erros = "/dev/null") {
+    const std::string comando = std::string(TASTAVO_BIN_DIR) + "/tastavo-cli " + argumentos + " 2>" + erros;
+    ResultadoCli r;
+    FILE* p = popen(comando.c_str(), "r");
+    if (p == nullptr) return r;
+    std::array<char, 4096> buffer{};
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), p)) > 0) r.saida.append(buffer.data(), n);
+    const int estado = pclose(p);
+    r.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    return r;
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "ExecutarCli.h"
+
+namespace {
+
+using nlohmann::json;
+
+TEST(CliChord, C7DaAsQuatroPosicoesEmOrdem) {
+    const auto r = ExecutarCli("chord --json C7");
+    ASSERT_EQ(r.status, 0) << r.saida;
+    const json j = json::parse(r.saida);
+    ASSERT_EQ(j.size(), 1u);
+    EXPECT_EQ(j[0]["symbol"], "C7");
+    EXPECT_EQ(j[0]["code"], 4672);
+    const auto& posicoes = j[0]["positions"];
+    ASSERT_EQ(posicoes.size(), 4u);
+    const std::vector<std::vector<int>> teclas = {{7, 10, 12, 16}, {10, 12, 16, 19}, {4, 7, 10, 12}, {0, 4, 7, 10}};
+    const std::vector<int> distancias = {11, 13, 15, 27};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(posicoes[i]["keys"].get<std::vector<int>>(), teclas[i]) << i;
+        EXPECT_EQ(posicoes[i]["distance"], distancias[i]) << i;
+        const auto dedos = posicoes[i]["fingers"].get<std::vector<int>>();
+        ASSERT_EQ(dedos.size(), teclas[i].size());
+        EXPECT_EQ(dedos.front(), 5);
+        std::vector<std::string> rotulos;
+        for (int d : dedos) rotulos.push_back(std::to_string(d));
+        EXPECT_EQ(posicoes[i]["labels"].get<std::vector<std::string>>(), rotulos) << "finger labels by default";
+        int mascara = 0;
+        for (int k : teclas[i]) mascara |= 1 << k;
+        EXPECT_EQ(posicoes[i]["mask"], mascara);
+    }
+}
+
+TEST(CliChord, RotulosDeNotasEIntervalos) {
+    const json notas = json::parse(ExecutarCli("chord --json --labels notes Bb7 A#7").saida);
+    EXPECT_EQ(notas[0]["positions"][0]["labels"], json({"Ab", "Bb", "D", "F"}));
+    EXPECT_EQ(notas[1]["positions"][0]["labels"], json({"G#", "A#", "D", "F"}));
+    const json intervalos = json::parse(ExecutarCli("chord --json --labels intervals 'C7M(9)/E'").saida);
+    EXPECT_EQ(intervalos[0]["positions"][0]["labels"], json({"3M", "5", "7M", "T", "9"}));
+}
+
+TEST(CliChord, ErrosNaoImpedemOsOutrosSimbolos) {
+    const auto r = ExecutarCli("chord --json Cmaj 'C7(b9)(9)(13)' H C");
+    EXPECT_EQ(r.status, 1);
+    const json j = json::parse(r.saida);
+    ASSERT_EQ(j.size(), 4u);
+    EXPECT_EQ(j[0], json({{"symbol", "Cmaj"}, {"error", "invalid-format"}, {"text", "Cmaj"}}));
+    EXPECT_EQ(j[1], json({{"symbol", "C7(b9)(9)(13)"}, {"error", "invalid-format"}, {"text", ""}}));
+    EXPECT_EQ(j[2], json({{"symbol", "H"}, {"error", "root-not-found"}, {"text", "H"}}));
+    EXPECT_EQ(j[3]["positions"].size(), 3u);
+}
+
+TEST(CliParse, TextoEJson) {
+    const auto texto = ExecutarCli("parse C 'C/E' Cmaj");
+    EXPECT_EQ(texto.status, 1);
+    EXPECT_EQ(texto.saida.substr(0, 16), "C\t4608\nC/E\t4615\n");
+    EXPECT_NE(texto.saida.find("Cmaj\terror: "), std::string::npos);
+
+    const auto r = ExecutarCli("parse --json 'Bb7/D' C#m");
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.saida);
+    EXPECT_EQ(j[0], json({{"symbol", "Bb7/D"}, {"code", 987716}, {"root", "Bb"}, {"bass", "D"}, {"intervals", {4, 7, 10}}}));
+    EXPECT_EQ(j[1]["bass"], nullptr);
+    EXPECT_EQ(j[1]["intervals"], json({3, 7}));
+}
+
+TEST(CliParse, ErroDeUso) {
+    EXPECT_EQ(ExecutarCli("parse").status, 2);
+    EXPECT_EQ(ExecutarCli("chord --labels colours C").status, 2);
+    EXPECT_EQ(ExecutarCli("nonsense").status, 2);
+}
+
+}  // namespace
