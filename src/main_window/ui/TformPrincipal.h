@@ -32,6 +32,7 @@ public:
         GerenciadorIdiomas* idiomas = nullptr;     // default: the process-wide manager
         GerenciadorAcordes* acordes = nullptr;     // default: the process-wide manager
         SaidaSom* som = nullptr;                   // default: the chord player
+        TMidiOutput* porta = nullptr;              // default: a port of its own over the system's devices
         std::filesystem::path configuracao;        // default: the installation's file
     };
 
@@ -128,7 +129,8 @@ private:
     std::unique_ptr<ListaCombo> listaCombo_;
     ColecaoAcordeImpressao listaAcordes_;
     std::unique_ptr<Teclado> teclado_;
-    std::unique_ptr<TMidiOutput> porta_;
+    TMidiOutput* porta_;
+    std::unique_ptr<TMidiOutput> portaPropria_;
     std::unique_ptr<ArquivoConfiguracao> configuracao_;
     std::filesystem::path caminhoConfiguracao_;
     TformAviso* aviso_ = nullptr;
