@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <QtGlobal>
+
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
 #include "CaixaMensagem.h"
@@ -22,6 +24,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Counting the MIDI ports must not launch an audio server as a side effect: that takes
+    // seconds on a machine without one. A running server is still found.
+    if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
     SilenciarBibliotecas();
     AplicacaoTastavo app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
