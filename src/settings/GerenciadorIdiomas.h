@@ -14,7 +14,7 @@
 #include "InteracaoIdiomas.h"
 
 class GerenciadorIdiomas {
-public:
+  public:
     // The application code a language file must carry to be offered.
     static constexpr std::string_view CodigoAplicacao = "Tastavo1.0";
 
@@ -65,7 +65,7 @@ public:
     // pasta / ObterTexto("parametros", chave): a per-language file of the installation.
     std::filesystem::path CaminhoParametro(std::string_view chave) const;
 
-private:
+  private:
     std::filesystem::path pasta_;
     std::unique_ptr<InteracaoIdiomas> interacao_;
     std::unique_ptr<Idioma> idiomaAtual_;
@@ -73,3 +73,8 @@ private:
     std::vector<std::string> arquivosIdiomas_;
     int indiceIdiomaAtual_ = -1;
 };
+
+// Makes BaseNomesAcordes::Instancia read, at its first use, the chord names file named by the
+// language then current in `idiomas` ("parametros", "caminhoArquivoBaseNomesAcordes").
+// `idiomas` must outlive that use (the process-wide manager does).
+void LigarCatalogoAoIdioma(const GerenciadorIdiomas& idiomas);

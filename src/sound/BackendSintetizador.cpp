@@ -2,7 +2,10 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+
 #include "BibliotecasSilenciosas.h"
+#include "RtMidiComum.h"
 
 BackendSintetizador::BackendSintetizador(ConfiguracaoSintetizador configuracao)
     : configuracao_(std::move(configuracao)) {
@@ -59,8 +62,18 @@ bool BackendSintetizador::Abrir() {
         return true;
     }
 
+    std::vector<std::string> compilados;  // the drivers this FluidSynth was built with
+    fluid_settings_foreach_option(
+        settings_, "audio.driver", &compilados, [](void* lista, const char*, const char* opcao) {
+            static_cast<std::vector<std::string>*>(lista)->emplace_back(opcao);
+        });
+    std::string tentados;
     for (const auto& nome : configuracao_.driversAudio) {
+        if (std::find(compilados.begin(), compilados.end(), nome) == compilados.end()) continue;
         if (fluid_settings_setstr(settings_, "audio.driver", nome.c_str()) != FLUID_OK) continue;
+        // JACK would start a server of its own (on the sound card) when none runs.
+        if (nome == "jack" && !rtmidi_comum::ServicoDisponivel(ServicoMidi::Jack)) continue;
+        tentados += (tentados.empty() ? "" : ", ") + nome;
         driver_ = new_fluid_audio_driver(settings_, synth_);
         if (driver_) {
             driverAberto_ = nome;
@@ -68,7 +81,8 @@ bool BackendSintetizador::Abrir() {
         }
     }
     Liberar();
-    return false;  // no audio output on this machine
+    throw ErroBackendMidi("The built-in synthesizer found no working audio output" +
+                          (tentados.empty() ? std::string() : " (tried " + tentados + ")"));
 }
 
 void BackendSintetizador::Fechar() { Liberar(); }
@@ -98,9 +112,7 @@ void BackendSintetizador::Enviar(std::span<const std::uint8_t> m) {
                           static_cast<int>(corpo.size()), nullptr, nullptr, nullptr, 0);
         return;
     }
-    if (m[0] < 0x80)
-        throw ErroBackendMidi("The built-in synthesizer takes only system exclusive data as a "
-                              "long message");
+    if (m[0] < 0x80) throw ErroBackendMidi("A MIDI message must start with a status byte");
     const int canal = m[0] & 0x0F;
     const int d1 = m.size() > 1 ? m[1] : 0;
     const int d2 = m.size() > 2 ? m[2] : 0;
@@ -133,6 +145,16 @@ void BackendSintetizador::Enviar(std::span<const std::uint8_t> m) {
             if (m[0] == 0xFF) fluid_synth_system_reset(synth_);
             break;  // clock and the other system messages mean nothing to a synthesizer
     }
+}
+
+void BackendSintetizador::EnviarLongo(std::span<const std::uint8_t> dados,
+                                      std::function<void()> concluido) {
+    if (dados.empty() || dados.front() != 0xF0)
+        throw ErroBackendMidi(
+            "The built-in synthesizer takes only system exclusive data as a "
+            "long message");
+    Enviar(dados);
+    concluido();
 }
 
 std::vector<float> BackendSintetizador::Renderizar(std::size_t quadros) {

@@ -42,14 +42,18 @@ public:
 
     std::string Nome() const override { return NomeSintetizador; }
     OutPortTech Tecnologia() const override { return OutPortTech::opt_Synth; }
-    // Loads the soundfont and, live, starts the first audio driver that works: false when none
-    // does; ErroBackendMidi when the soundfont cannot be loaded or the WAV file not created.
+    // Loads the soundfont and, live, starts the first audio driver that works. Throws
+    // ErroBackendMidi when no audio driver works, the soundfont cannot be loaded or the WAV file
+    // cannot be created.
     bool Abrir() override;
     // Stops the audio and unloads the soundfont; an offline WAV file is completed. Never throws.
     void Fechar() override;
     // Plays one MIDI message on the synthesizer at once. Throws ErroBackendMidi when closed or
-    // for a long message that is not system exclusive data.
+    // for bytes that are no MIDI message.
     void Enviar(std::span<const std::uint8_t> mensagem) override;
+    // Plays system exclusive data (framed by 0xF0 and 0xF7) at once. Throws ErroBackendMidi for
+    // anything else.
+    void EnviarLongo(std::span<const std::uint8_t> dados, std::function<void()> concluido) override;
 
     bool Aberto() const { return synth_ != nullptr; }
     // The audio driver that plays, empty offline or while closed.

@@ -1,25 +1,19 @@
 #include "Soundfont.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
-
-fs::path PastaInstalacao() {
-    std::error_code erro;
-    const fs::path executavel = fs::read_symlink("/proc/self/exe", erro);
-    if (!erro && executavel.has_parent_path()) return executavel.parent_path();
-    const fs::path atual = fs::current_path(erro);
-    return erro ? fs::path(".") : atual;
-}
 
 std::vector<fs::path> CandidatosSoundfont(const fs::path& pastaInstalacao) {
     std::vector<fs::path> candidatos;
     std::error_code erro;
     const fs::path propria = pastaInstalacao / "soundfonts";
     if (fs::is_directory(propria, erro)) {
-        for (fs::directory_iterator it(propria, erro), fim; !erro && it != fim; it.increment(erro)) {
+        for (fs::directory_iterator it(propria, erro), fim; !erro && it != fim;
+             it.increment(erro)) {
             const fs::path& p = it->path();
             std::string extensao = p.extension().string();
             std::transform(extensao.begin(), extensao.end(), extensao.begin(),

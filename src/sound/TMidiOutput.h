@@ -33,6 +33,11 @@ public:
 // One MIDI event. Without LongMessage it is a short message of Status and its data bytes;
 // with it, the first LongMessageLength bytes of LongMessage are sent as a long message.
 struct TMyMidiEvent {
+    TMyMidiEvent() = default;
+    // A short message.
+    TMyMidiEvent(std::uint8_t status, std::uint8_t primeiro, std::uint8_t segundo)
+        : Status(status), FirstDataByte(primeiro), SecondDataByte(segundo) {}
+
     std::uint8_t Status = 0;
     std::uint8_t FirstDataByte = 0;
     std::uint8_t SecondDataByte = 0;
@@ -44,7 +49,7 @@ struct TMyMidiEvent {
 // A long message's own copy of its bytes, kept until the device reports it played.
 class TMyMidiHdr {
 public:
-    TMyMidiHdr(std::span<const std::uint8_t> dados) : dados_(dados.begin(), dados.end()) {}
+    explicit TMyMidiHdr(std::span<const std::uint8_t> dados) : dados_(dados.begin(), dados.end()) {}
     std::span<const std::uint8_t> Dados() const { return dados_; }
 
 private:

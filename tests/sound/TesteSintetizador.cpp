@@ -1,0 +1,188 @@
+// The built-in synthesizer, real FluidSynth rendering the real General MIDI soundfont offline:
+// what the player sends is what sounds.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "BackendSintetizador.h"
+#include "Espectro.h"
+#include "FonteDispositivosSistema.h"
+#include "MidiOutput.h"
+#include "Soundfont.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double Taxa = 48000.0;
+
+std::size_t Quadros(double segundos) { return static_cast<std::size_t>(segundos * Taxa); }
+
+fs::path SoundfontDoSistema() {
+    auto sf = LocalizarSoundfont(CandidatosSoundfont("/nonexistent"));
+    return sf ? *sf : fs::path();
+}
+
+// A player over the synthesizer rendering offline, as tastavo-cli play --wav uses it.
+ConfiguracaoSintetizador Offline() {
+    ConfiguracaoSintetizador c;
+    c.soundfont = SoundfontDoSistema();
+    c.saida = ConfiguracaoSintetizador::Saida::Offline;
+    c.taxaAmostragem = Taxa;
+    return c;
+}
+
+struct SintetizadorOffline {
+    std::shared_ptr<BackendSintetizador> synth = std::make_shared<BackendSintetizador>(Offline());
+    TMidiOutput porta{{synth}};
+    MidiOutput tocador{&porta};
+};
+
+class Sintetizador : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (SoundfontDoSistema().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+};
+
+TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
+    const fs::path pasta = fs::temp_directory_path() / ("tastavo-sf-" + std::to_string(::getpid()));
+    fs::create_directories(pasta / "soundfonts");
+    std::ofstream(pasta / "soundfonts" / "b.sf2") << "x";
+    std::ofstream(pasta / "soundfonts" / "a.SF2") << "x";
+    std::ofstream(pasta / "soundfonts" / "notes.txt") << "x";
+    const auto candidatos = CandidatosSoundfont(pasta);
+    ASSERT_GE(candidatos.size(), 3u);
+    EXPECT_EQ(candidatos[0], pasta / "soundfonts" / "a.SF2");
+    EXPECT_EQ(candidatos[1], pasta / "soundfonts" / "b.sf2");
+    EXPECT_EQ(candidatos[2], fs::path("/usr/share/sounds/sf2/default-GM.sf2"));
+    EXPECT_EQ(LocalizarSoundfont(candidatos), pasta / "soundfonts" / "a.SF2");
+
+    // Missing files and folders are passed over.
+    EXPECT_EQ(LocalizarSoundfont(
+                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
+              pasta / "soundfonts" / "b.sf2");
+    EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
+    fs::remove_all(pasta);
+}
+
+TEST_F(Sintetizador, SoundsExactlyTheNotesOfThePosition) {
+    // Keys of three positions; key k sounds note k + 48.
+    const std::vector<std::vector<int>> posicoes = {{12, 16, 19, 22}, {4, 10, 12, 19}, {9, 12, 16}};
+    for (const auto& teclas : posicoes) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(0);
+        const auto antes = s.synth->Renderizar(Quadros(0.2));
+        EXPECT_LT(espectro::Pico(antes), 1e-6f) << "sound before the first note-on";  // -120 dB
+
+        std::vector<int> notas;  // ascending
+        for (int k : teclas) notas.push_back(k + MidiOutput::NotaTecla0);
+        for (auto it = notas.rbegin(); it != notas.rend(); ++it)
+            s.tocador.EnviarEvento(TMyMidiEvent{0x90, static_cast<std::uint8_t>(*it), 100});
+        auto som = s.synth->Renderizar(Quadros(1.2));
+        som.erase(som.begin(), som.begin() + static_cast<long>(Quadros(0.1)));  // past the attack
+
+        EXPECT_GT(espectro::Destaque(som, notas, Taxa), 100.0) << "position at key " << teclas[0];
+    }
+}
+
+TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
+    // A note off, or a note on at velocity 0 (a key left by the mouse), ends the note.
+    for (const bool comVelocidadeZero : {false, true}) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(0);
+        for (std::uint8_t nota : {60, 64, 67})
+            s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+        const auto sustentado = s.synth->Renderizar(Quadros(0.5));
+        for (std::uint8_t nota : {60, 64, 67}) {
+            if (comVelocidadeZero)
+                s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 0});
+            else
+                s.tocador.DesligarNota(nota);
+        }
+        const auto solto = s.synth->Renderizar(Quadros(1.5));
+        const double nivel = espectro::Rms(sustentado, Quadros(0.3), Quadros(0.5));
+        EXPECT_GT(nivel, 1e-3);
+        EXPECT_LT(espectro::Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel)
+            << comVelocidadeZero;
+    }
+}
+
+TEST_F(Sintetizador, InstrumentChangeReachesTheSynthesizer) {
+    std::vector<std::vector<float>> sons;
+    for (std::uint8_t instrumento : {0, 0, 24}) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(instrumento);
+        s.tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100});
+        sons.push_back(s.synth->Renderizar(Quadros(0.3)));
+    }
+    EXPECT_EQ(sons[0], sons[1]);  // rendering is repeatable
+    double diferenca = 0;
+    for (std::size_t i = 0; i < sons[0].size(); ++i) diferenca += std::abs(sons[0][i] - sons[2][i]);
+    EXPECT_GT(diferenca / double(sons[0].size()), 1e-3) << "guitar sounds like the piano";
+}
+
+TEST_F(Sintetizador, TakesSystemExclusiveAsALongMessage) {
+    SintetizadorOffline s;
+    s.tocador.SelecionarDispositivo(0);
+    int avisos = 0;
+    s.porta.Onmidioutput = [&](TMidiOutput&) { ++avisos; };
+    TMyMidiEvent reset;
+    reset.LongMessage = std::vector<std::uint8_t>{0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+    reset.LongMessageLength = 6;
+    s.tocador.EnviarEvento(reset);
+    EXPECT_EQ(s.porta.ProcessarNotificacoes(), 1);
+    EXPECT_EQ(avisos, 1);
+
+    TMyMidiEvent naoSysex;
+    naoSysex.LongMessage = std::vector<std::uint8_t>{0x90, 60, 100};
+    naoSysex.LongMessageLength = 3;
+    EXPECT_THROW(s.tocador.EnviarEvento(naoSysex), MidiDesabilitadoException);
+}
+
+TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
+    ConfiguracaoSintetizador c;
+    c.soundfont = SoundfontDoSistema();
+    c.driversAudio = {"no-such-audio-driver"};
+    auto synth = std::make_shared<BackendSintetizador>(c);
+    TMidiOutput porta({synth});
+    MidiOutput tocador(&porta);
+    tocador.SelecionarDispositivo(0);  // silent
+    EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
+    EXPECT_EQ(porta.ProductName(), "Built-in synthesizer");
+    EXPECT_THROW(tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}), MidiDesabilitadoException);
+}
+
+TEST_F(Sintetizador, SystemDevicesStartWithItOnlyWhenASoundfontIsFound) {
+    OpcoesDispositivosSistema opcoes;
+    opcoes.servicos = {};  // no MIDI ports: only the synthesizer counts here
+    opcoes.soundfonts = {"/nonexistent/a.sf2", SoundfontDoSistema()};
+    TMidiOutput com(std::make_unique<FonteDispositivosSistema>(opcoes));
+    ASSERT_EQ(com.QuantidadeDispositivos(), 1);
+    com.SetDeviceID(0);
+    EXPECT_EQ(com.ProductName(), "Built-in synthesizer");
+    EXPECT_EQ(com.Technology(), OutPortTech::opt_Synth);
+
+    opcoes.soundfonts = {"/nonexistent/a.sf2"};
+    TMidiOutput sem(std::make_unique<FonteDispositivosSistema>(opcoes));
+    EXPECT_EQ(sem.QuantidadeDispositivos(), 0);
+    EXPECT_THROW(sem.SetDeviceID(0), EmidioutputError);
+}
+
+TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {
+    ConfiguracaoSintetizador c;
+    c.soundfont = "/nonexistent/piano.sf2";
+    c.saida = ConfiguracaoSintetizador::Saida::Offline;
+    TMidiOutput porta({std::make_shared<BackendSintetizador>(c)});
+    porta.SetDeviceID(0);
+    EXPECT_FALSE(porta.Open());
+    EXPECT_EQ(porta.UltimoErro(), TMidiOutput::ErroBackend);
+    EXPECT_NE(porta.midioutErrorString(porta.UltimoErro()).find("/nonexistent/piano.sf2"),
+              std::string::npos);
+}
+
+}  // namespace
