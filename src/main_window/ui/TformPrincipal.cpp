@@ -538,7 +538,8 @@ void TformPrincipal::LimparListaImpressao() {
 ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this)) {
+    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
+                                  Texto(ge::Secao, ge::rotuloBtnSim), Texto(ge::Secao, ge::rotuloBtnNao))) {
         evento->ignore();
         return;
     }
