@@ -371,6 +371,9 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
     if (!configuracaoAplicada_) {
         configuracaoAplicada_ = true;
         if (QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
+        // Ready for typing: the prompt is selected, so the first key replaces it.
+        editNomeAcorde->setFocus();
+        editNomeAcorde->selectAll();
     }
     AplicarConfiguracaoSalva();
 }
