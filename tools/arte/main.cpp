@@ -1,0 +1,185 @@
+// The artwork generator, run by the build.
+//   tastavo-arte fixas <folder>                      language-independent pictures (PNG) and arte.qrc
+//   tastavo-arte idioma <in.idm> <legendas.json> <out.idm> <out.dat>
+//                                                    the localised pictures of one language (JPEG)
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "ArquivoIdioma.h"
+#include "Desenho.h"
+#include "Utf8.h"
+
+namespace {
+
+using arte::Fundo;
+using arte::Simbolo;
+
+struct Fixa {
+    const char* nome;
+    std::function<QImage()> desenhar;
+};
+
+std::vector<Fixa> Fixas() {
+    auto simbolo = [](Simbolo s, int l, int a, bool p, Fundo f, int x, int y) {
+        return [=] { return arte::BotaoSimbolo(s, l, a, p, f, x, y); };
+    };
+    // Places of the buttons on their bars: top bar in window coordinates, lower bar relative to it.
+    return {
+        {"teclado.png", arte::FundoTeclado},
+        {"brancaPressionada.png", arte::BrancaPressionada},
+        {"pretaSolta.png", arte::PretaSolta},
+        {"pretaPressionada.png", arte::PretaPressionada},
+        {"marca.png", arte::Marca},
+        {"minimizar.png", simbolo(Simbolo::Minimizar, 25, 28, false, Fundo::BarraSuperior, 672, 16)},
+        {"minimizarI.png", simbolo(Simbolo::Minimizar, 25, 28, true, Fundo::BarraSuperior, 672, 16)},
+        {"help.png", simbolo(Simbolo::Ajuda, 25, 27, false, Fundo::BarraSuperior, 704, 16)},
+        {"helpI.png", simbolo(Simbolo::Ajuda, 25, 27, true, Fundo::BarraSuperior, 704, 16)},
+        {"fechar.png", simbolo(Simbolo::Fechar, 27, 28, false, Fundo::BarraSuperior, 736, 16)},
+        {"fecharI.png", simbolo(Simbolo::Fechar, 27, 28, true, Fundo::BarraSuperior, 736, 16)},
+        {"setaEsquerda.png", simbolo(Simbolo::SetaEsquerda, 18, 18, false, Fundo::BarraInferior, 150, 58)},
+        {"setaEsquerdaI.png", simbolo(Simbolo::SetaEsquerda, 18, 18, true, Fundo::BarraInferior, 150, 58)},
+        {"setaDireita.png", simbolo(Simbolo::SetaDireita, 18, 18, false, Fundo::BarraInferior, 319, 58)},
+        {"setaDireitaI.png", simbolo(Simbolo::SetaDireita, 18, 18, true, Fundo::BarraInferior, 319, 58)},
+        {"ok.png", simbolo(Simbolo::Ok, 75, 25, false, Fundo::Janela, 0, 0)},
+        {"okI.png", simbolo(Simbolo::Ok, 75, 25, true, Fundo::Janela, 0, 0)},
+        {"cancelar.png", simbolo(Simbolo::Cancelar, 48, 25, false, Fundo::Janela, 0, 0)},
+        {"cancelarI.png", simbolo(Simbolo::Cancelar, 48, 25, true, Fundo::Janela, 0, 0)},
+    };
+}
+
+int GerarFixas(const QString& pasta) {
+    QDir().mkpath(pasta);
+    QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/arte\">\n");
+    for (const Fixa& f : Fixas()) {
+        const QString nome = QString::fromLatin1(f.nome);
+        if (!f.desenhar().save(pasta + QLatin1Char('/') + nome, "PNG")) {
+            std::fprintf(stderr, "tastavo-arte: cannot write %s\n", f.nome);
+            return 1;
+        }
+        qrc += QStringLiteral("    <file>%1</file>\n").arg(nome);
+    }
+    qrc += QStringLiteral("  </qresource>\n</RCC>\n");
+    QFile arquivo(pasta + QStringLiteral("/arte.qrc"));
+    if (!arquivo.open(QIODevice::WriteOnly)) return 1;
+    arquivo.write(qrc.toUtf8());
+    return 0;
+}
+
+struct Localizada {
+    const char* secao;
+    const char* chave;
+    std::function<QImage()> desenhar;
+};
+
+std::string LerArquivo(const char* caminho, bool& ok) {
+    std::ifstream in(caminho, std::ios::binary);
+    ok = static_cast<bool>(in);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string Minusculas(std::string s) {
+    // Enough for the display names we ship (Latin letters and the accented vowels).
+    QString q = QString::fromStdString(s).toLower();
+    return q.toStdString();
+}
+
+int GerarIdioma(const char* entrada, const char* arquivoLegendas, const char* saidaIdm, const char* saidaDat) {
+    bool ok = false;
+    const std::string bruto = LerArquivo(entrada, ok);
+    if (!ok) {
+        std::fprintf(stderr, "tastavo-arte: cannot read %s\n", entrada);
+        return 1;
+    }
+    const std::string jsonTexto = LerArquivo(arquivoLegendas, ok);
+    const nlohmann::json todas = nlohmann::json::parse(jsonTexto, nullptr, false);
+    if (!ok || todas.is_discarded() || !todas.is_object()) {
+        std::fprintf(stderr, "tastavo-arte: cannot read the captions in %s\n", arquivoLegendas);
+        return 1;
+    }
+    const std::string nome = Minusculas(utf8::DecodificarTexto(arte::LerEntradaIni(bruto, "EspecificacaoIdioma", "nomeIdioma")));
+    const nlohmann::json padrao = todas.value("português", nlohmann::json::object());
+    const nlohmann::json proprias = todas.contains(nome) ? todas[nome] : padrao;
+    auto legenda = [&](const char* chave) {
+        const nlohmann::json& fonte = proprias.contains(chave) ? proprias : padrao;
+        return QString::fromStdString(fonte.value(chave, std::string{}));
+    };
+    auto botao = [&](const char* chave, int l, int a, bool p, Fundo f, int x, int y, bool destaque = false) {
+        return [=] { return arte::BotaoLegenda(legenda(chave), l, a, p, f, x, y, destaque); };
+    };
+    const std::vector<Localizada> figuras = {
+        {"fmPrincipal", "imgBtnConfiguracoes", botao("configuracoes", 117, 20, false, Fundo::BarraSuperior, 35, 19)},
+        {"fmPrincipal", "imgBtnConfiguracoesI", botao("configuracoes", 117, 20, true, Fundo::BarraSuperior, 35, 19)},
+        {"fmPrincipal", "imgBtnAdicionar", botao("adicionar", 89, 20, false, Fundo::BarraInferior, 382, 36)},
+        {"fmPrincipal", "imgBtnAdicionarI", botao("adicionar", 89, 20, true, Fundo::BarraInferior, 382, 36)},
+        {"fmPrincipal", "imgBtnRemover", botao("remover", 89, 20, false, Fundo::BarraInferior, 382, 62)},
+        {"fmPrincipal", "imgBtnRemoverI", botao("remover", 89, 20, true, Fundo::BarraInferior, 382, 62)},
+        {"fmPrincipal", "imgBtnImprimir", botao("imprimir", 89, 20, false, Fundo::BarraInferior, 382, 88)},
+        {"fmPrincipal", "imgBtnImprimirI", botao("imprimir", 89, 20, true, Fundo::BarraInferior, 382, 88)},
+        {"fmPrincipal", "imgBtnImportarCifra", botao("importarCifra", 120, 20, false, Fundo::BarraInferior, 665, 33)},
+        {"fmPrincipal", "imgBtnImportarCifraI", botao("importarCifra", 120, 20, true, Fundo::BarraInferior, 665, 33)},
+        {"fmPrincipal", "imgBtnOuvirAcorde", botao("ouvir", 69, 21, false, Fundo::BarraInferior, 206, 85, true)},
+        {"fmPrincipal", "imgBtnOuvirAcordeI", botao("ouvir", 69, 21, true, Fundo::BarraInferior, 206, 85, true)},
+        {"fmPrincipal", "imgLinkCorvela", [&] { return arte::LinkSite(legenda("link")); }},
+        {"fmPrincipal", "imgBarraSuperior", [&] { return arte::BarraSuperior(legenda("subtitulo")); }},
+        {"fmPrincipal", "imgBarraInferior",
+         [&] {
+             return arte::BarraInferior(legenda("rotuloCifra"), legenda("rotuloCatalogo"), legenda("rotuloLista"),
+                                        legenda("rotuloVisualizacao"));
+         }},
+        {"fmEntrada", "imgEntrada", [&] { return arte::Entrada(legenda("subtitulo"), legenda("carregando")); }},
+        {"fmImportarCifra", "imgBtnImportarCifra", botao("importarAcordes", 120, 20, false, Fundo::Janela, 0, 0)},
+        {"fmImportarCifra", "imgBtnImportarCifraI", botao("importarAcordes", 120, 20, true, Fundo::Janela, 0, 0)},
+        {"fmImportarCifra", "imgMudarTom", [&] { return arte::LegendaMudarTom(legenda("mudarTom")); }},
+        {"geral", "imgBtnImprimir", botao("imprimir", 89, 20, false, Fundo::Janela, 0, 0)},
+        {"geral", "imgBtnImprimirI", botao("imprimir", 89, 20, true, Fundo::Janela, 0, 0)},
+    };
+
+    std::string texto = bruto;
+    QByteArray dat;
+    for (const Localizada& f : figuras) {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        if (!f.desenhar().convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 93)) {
+            std::fprintf(stderr, "tastavo-arte: cannot encode %s\n", f.chave);
+            return 1;
+        }
+        const std::string valor = std::to_string(dat.size()) + "," + std::to_string(jpeg.size());
+        texto = arte::DefinirEntrada(texto, f.secao, f.chave, valor);
+        dat += jpeg;
+    }
+    std::ofstream idm(saidaIdm, std::ios::binary);
+    idm << texto;
+    QFile arquivoDat(QString::fromLocal8Bit(saidaDat));
+    if (!idm || !arquivoDat.open(QIODevice::WriteOnly) || arquivoDat.write(dat) != dat.size()) {
+        std::fprintf(stderr, "tastavo-arte: cannot write %s or %s\n", saidaIdm, saidaDat);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("fixas")) return GerarFixas(args[2]);
+    if (args.size() == 6 && args[1] == QLatin1String("idioma")) return GerarIdioma(argv[2], argv[3], argv[4], argv[5]);
+    std::fprintf(stderr,
+                 "usage: tastavo-arte fixas <folder>\n"
+                 "       tastavo-arte idioma <in.idm> <captions.json> <out.idm> <out.dat>\n");
+    return 2;
+}
