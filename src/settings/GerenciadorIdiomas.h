@@ -19,7 +19,8 @@ public:
     static constexpr std::string_view CodigoAplicacao = "Tastavo1.0";
 
     // The one manager over the installation folder, created on the first call with the
-    // interaction given to DefinirInteracaoInstancia (a silent one when none was given).
+    // interaction given to DefinirInteracaoInstancia (when none was given, one that writes the
+    // messages to standard error and picks no language).
     static GerenciadorIdiomas& Instancia();
     // Hands the application's windows to the manager that the first Instancia call creates;
     // ignored after that call.

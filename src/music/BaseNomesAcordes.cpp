@@ -1,0 +1,143 @@
+#include "BaseNomesAcordes.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+#include "Utf8.h"
+
+namespace {
+
+std::function<std::filesystem::path()>& ProvedorCaminho() {
+    static std::function<std::filesystem::path()> provedor;
+    return provedor;
+}
+
+std::unique_ptr<BaseNomesAcordes>& InstanciaCarregada() {
+    static std::unique_ptr<BaseNomesAcordes> base;
+    return base;
+}
+
+// The code a character had in the single-byte files the order was defined on: Latin-1
+// characters (where "º", "°" and "ø" lie) as their byte taken as signed, others as themselves.
+int CodigoOrdenacao(char32_t c) {
+    if (c >= 0x80 && c <= 0xFF) return static_cast<int>(c) - 256;
+    return static_cast<int>(c);
+}
+
+bool Acidente(char32_t c) { return c == U'#' || c == U'b'; }
+
+}  // namespace
+
+std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arquivo) {
+    std::ifstream entrada(arquivo, std::ios::binary);
+    if (!entrada) {
+        throw std::filesystem::filesystem_error(
+            "cannot open file", arquivo, std::make_error_code(std::errc::no_such_file_or_directory));
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+    if (entrada.bad()) {
+        throw std::filesystem::filesystem_error("cannot read file", arquivo,
+                                                std::make_error_code(std::errc::io_error));
+    }
+    const std::string texto = utf8::DecodificarTexto(bytes);
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        std::size_t fim = texto.find_first_of("\r\n", inicio);
+        if (fim == std::string::npos) {
+            linhas.push_back(texto.substr(inicio));
+            break;
+        }
+        linhas.push_back(texto.substr(inicio, fim - inicio));
+        inicio = fim + ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
+    }
+    return linhas;
+}
+
+BaseNomesAcordes& BaseNomesAcordes::Instancia() {
+    auto& base = InstanciaCarregada();
+    if (!base) {
+        const auto& provedor = ProvedorCaminho();
+        if (!provedor) {
+            throw std::filesystem::filesystem_error(
+                "the chord names file was not named", std::make_error_code(std::errc::no_such_file_or_directory));
+        }
+        base = std::make_unique<BaseNomesAcordes>(provedor());
+    }
+    return *base;
+}
+
+void BaseNomesAcordes::DefinirProvedorCaminho(std::function<std::filesystem::path()> provedor) {
+    ProvedorCaminho() = std::move(provedor);
+}
+
+BaseNomesAcordes::BaseNomesAcordes(const std::filesystem::path& arquivo)
+    : BaseNomesAcordes(LerLinhasArquivoTexto(arquivo)) {}
+
+BaseNomesAcordes::BaseNomesAcordes(const std::vector<std::string>& nomes) {
+    entradas_.reserve(nomes.size());
+    for (const auto& nome : nomes) entradas_.push_back({nome, AnalisarCifra(nome)});
+    Ordenar();
+}
+
+void BaseNomesAcordes::Ordenar() {
+    std::sort(entradas_.begin(), entradas_.end(),
+              [](const Entrada& a, const Entrada& b) { return CompararNomes(a.nome, b.nome) < 0; });
+}
+
+std::vector<std::string> BaseNomesAcordes::Nomes() const {
+    std::vector<std::string> nomes;
+    nomes.reserve(entradas_.size());
+    for (const auto& e : entradas_) nomes.push_back(e.nome);
+    return nomes;
+}
+
+int BaseNomesAcordes::Procurar(std::string_view cifra) const {
+    const CifraCodificada valor = AnalisarCifra(cifra);
+    for (std::size_t i = 0; i < entradas_.size(); ++i) {
+        if (entradas_[i].valor == valor) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int BaseNomesAcordes::Adicionar(std::string_view cifra) {
+    Entrada nova{std::string(cifra), AnalisarCifra(cifra)};
+    // The list is sorted, so the new entry's sorted place is found without sorting again.
+    const auto lugar = std::upper_bound(
+        entradas_.begin(), entradas_.end(), nova,
+        [](const Entrada& a, const Entrada& b) { return CompararNomes(a.nome, b.nome) < 0; });
+    const auto indice = lugar - entradas_.begin();
+    entradas_.insert(lugar, std::move(nova));
+    return static_cast<int>(indice);
+}
+
+const std::string& BaseNomesAcordes::NomeEm(int indice) const {
+    if (indice < 0 || indice >= Quantidade()) throw std::out_of_range("chord name index out of range");
+    return entradas_[static_cast<std::size_t>(indice)].nome;
+}
+
+CifraCodificada BaseNomesAcordes::ValorEm(int indice) const {
+    if (indice < 0 || indice >= Quantidade()) throw std::out_of_range("chord name index out of range");
+    return entradas_[static_cast<std::size_t>(indice)].valor;
+}
+
+int BaseNomesAcordes::CompararNomes(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    for (int posicao = 1; i < a.size() && j < b.size(); ++posicao) {
+        const char32_t ca = utf8::CodigoEm(a, i);
+        const char32_t cb = utf8::CodigoEm(b, j);
+        if (posicao == 2) {
+            // Naturals first, then sharps and flats, whatever follows.
+            if (Acidente(ca) && !Acidente(cb)) return 1;
+            if (!Acidente(ca) && Acidente(cb)) return -1;
+        }
+        if (ca != cb) return CodigoOrdenacao(ca) - CodigoOrdenacao(cb);
+        i += utf8::TamanhoCaractere(a, i);
+        j += utf8::TamanhoCaractere(b, j);
+    }
+    return static_cast<int>(utf8::ContarCaracteres(a)) - static_cast<int>(utf8::ContarCaracteres(b));
+}

@@ -1,0 +1,136 @@
+#include "ArquivoConfiguracao.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <system_error>
+
+#include "Instalacao.h"
+#include "LeitorIni.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::string& IdiomaDoProcesso() {
+    static std::string idioma;
+    return idioma;
+}
+
+// A decimal integer with an optional sign, nothing else; none otherwise.
+std::optional<int> Inteiro(std::string_view texto) {
+    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
+    int valor = 0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size()) return std::nullopt;
+    return valor;
+}
+
+// Writes `conteudo` to `destino` through a temporary file beside it that replaces the old file
+// only when completely written and flushed to disk.
+bool SubstituirArquivo(const std::filesystem::path& destino, const std::string& conteudo) {
+    std::filesystem::path temporario = destino;
+    temporario += ".tmp";
+    std::FILE* f = std::fopen(temporario.string().c_str(), "wb");
+    if (f == nullptr) return false;
+    bool ok = std::fwrite(conteudo.data(), 1, conteudo.size(), f) == conteudo.size();
+    ok = std::fflush(f) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+    ok = ::fsync(fileno(f)) == 0 && ok;
+#endif
+    ok = std::fclose(f) == 0 && ok;
+    std::error_code erro;
+    if (ok) {
+        std::filesystem::rename(temporario, destino, erro);
+        if (!erro) return true;
+    }
+    std::filesystem::remove(temporario, erro);
+    return false;
+}
+
+}  // namespace
+
+std::string ArquivoConfiguracao::NomeArquivoPara(std::string_view executavel) {
+    std::string nome(executavel);
+    if (nome.size() > 4) {
+        std::string fim = nome.substr(nome.size() - 4);
+        for (char& c : fim) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (fim == ".exe") nome.resize(nome.size() - 4);
+    }
+    return nome + ".ini";
+}
+
+std::filesystem::path ArquivoConfiguracao::CaminhoPadrao() {
+    std::string exe = NomeExecutavel();
+    if (exe.empty()) exe = "tastavo";
+    return PastaInstalacao() / NomeArquivoPara(exe);
+}
+
+ArquivoConfiguracao::ArquivoConfiguracao() : ArquivoConfiguracao(CaminhoPadrao()) {}
+
+ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
+    : caminho_(std::move(caminho)), nomeArquivo_(caminho_.filename().string()) {
+    try {
+        const LeitorIni ini = LeitorIni::DeArquivo(caminho_);
+        auto ler = [&](std::string_view chave, std::string_view padrao) {
+            return Inteiro(ini.Ler(chavesConfiguracao::Secao, chave).value_or(std::string(padrao)));
+        };
+        const auto placa = ler(chavesConfiguracao::placaSom, "-1");
+        const auto instrumento = ler(chavesConfiguracao::instrumentoTeclado, "0");
+        const auto modo = ler(chavesConfiguracao::modoVisualizacao, "0");
+        const auto mouse = ler(chavesConfiguracao::mouseTocarTeclas, "0");
+        // One bad value discards them all: a half-read file is no better than none.
+        if (placa && instrumento && modo && mouse) {
+            placaSom_ = *placa;
+            instrumentoTeclado_ = *instrumento;
+            modoVisualizacao_ = *modo;
+            mouseTocarTeclas_ = *mouse != 0;
+        }
+    } catch (const std::exception&) {
+        // Unreadable file: the defaults stand.
+    }
+}
+
+std::string ArquivoConfiguracao::ObterIdioma() { return ObterIdioma(CaminhoPadrao()); }
+
+std::string ArquivoConfiguracao::ObterIdioma(const std::filesystem::path& caminho) {
+    std::string idioma;
+    try {
+        idioma = LeitorIni::DeArquivo(caminho).Ler(chavesConfiguracao::Secao, chavesConfiguracao::idioma).value_or("");
+    } catch (const std::exception&) {
+        idioma.clear();
+    }
+    IdiomaDoProcesso() = idioma;
+    return idioma;
+}
+
+std::string ArquivoConfiguracao::UltimoIdioma() { return IdiomaDoProcesso(); }
+
+std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
+                                          bool mouseTocarTeclas, std::string_view idioma) {
+    // A line break inside the name would split the line and lose the keys after it.
+    std::string nome(idioma);
+    for (char& c : nome) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    std::string texto = "[geral]\r\n";
+    texto += "idioma=" + nome + "\r\n";
+    texto += "placaSom=" + std::to_string(placaSom) + "\r\n";
+    texto += "instrumentoTeclado=" + std::to_string(instrumentoTeclado) + "\r\n";
+    texto += "modoVisualizacao=" + std::to_string(modoVisualizacao) + "\r\n";
+    texto += std::string("mouseTocarTeclas=") + (mouseTocarTeclas ? "1" : "0") + "\r\n";
+    return texto;
+}
+
+bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoVisualizacao,
+                                 bool mouseTocarTeclas, std::string_view idioma) {
+    placaSom_ = placaSom;
+    instrumentoTeclado_ = instrumentoTeclado;
+    modoVisualizacao_ = modoVisualizacao;
+    mouseTocarTeclas_ = mouseTocarTeclas;
+    IdiomaDoProcesso() = std::string(idioma);
+    return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
+                                                mouseTocarTeclas, idioma));
+}

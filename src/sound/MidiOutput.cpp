@@ -1,0 +1,102 @@
+#include "MidiOutput.h"
+
+namespace {
+
+// The one player, before any code runs; bound once.
+MidiOutput& Unico() {
+    static MidiOutput unico;
+    return unico;
+}
+
+}  // namespace
+
+MidiOutput& MidiOutput::CriarInstancia(TMidiOutput* porta) {
+    static bool ligado = false;
+    if (!ligado) {
+        ligado = true;
+        Unico().porta_ = porta;
+    }
+    return Unico();
+}
+
+MidiOutput& MidiOutput::Instancia() { return Unico(); }
+
+TMidiOutput& MidiOutput::PortaOuFalha() const {
+    if (!porta_) throw MidiDesabilitadoException();
+    return *porta_;
+}
+
+void MidiOutput::EnviarEvento(const TMyMidiEvent& evento) {
+    TMidiOutput& porta = PortaOuFalha();
+    try {
+        porta.PutMidiEvent(evento);
+    } catch (const std::exception&) {
+        throw MidiDesabilitadoException();
+    }
+}
+
+void MidiOutput::DesligarNota(std::uint8_t nota) {
+    TMyMidiEvent evento;
+    evento.Status = StatusNotaDesligada;
+    evento.FirstDataByte = nota;
+    evento.SecondDataByte = 0;
+    EnviarEvento(evento);
+}
+
+void MidiOutput::DefinirInstrumento(std::uint8_t instrumento) {
+    TMidiOutput& porta = PortaOuFalha();
+    try {
+        porta.PutShort(StatusInstrumento, instrumento, 127);
+    } catch (const std::exception&) {
+        throw MidiDesabilitadoException();
+    }
+}
+
+std::vector<std::string> MidiOutput::ListarDispositivos() {
+    std::vector<std::string> nomes;
+    TMidiOutput& porta = PortaOuFalha();
+    const std::int32_t anterior = porta.DeviceID();
+    try {
+        porta.Close();
+    } catch (const std::exception&) {
+    }
+    for (std::int32_t numero = 0;; ++numero) {
+        try {
+            porta.SetDeviceID(numero);
+        } catch (const EmidioutputError&) {
+            break;
+        }
+        nomes.push_back(porta.ProductName());
+    }
+    try {
+        porta.SetDeviceID(anterior);
+    } catch (const std::exception&) {
+    }
+    porta.Open();
+    return nomes;
+}
+
+void MidiOutput::SelecionarDispositivo(std::int32_t numero) {
+    TMidiOutput& porta = PortaOuFalha();
+    try {
+        porta.Close();
+        porta.SetDeviceID(numero);
+    } catch (const std::exception&) {
+        throw MidiDesabilitadoException();
+    }
+    porta.Open();  // a refusal shows at the first note
+}
+
+void MidiOutput::SelecionarPrimeiroDispositivo() {
+    TMidiOutput& porta = PortaOuFalha();
+    for (std::int32_t numero = 0; numero <= 4; ++numero) {
+        try {
+            porta.SetDeviceID(numero);
+        } catch (const EmidioutputError&) {
+            continue;
+        }
+        SelecionarDispositivo(numero);
+        return;
+    }
+    throw MidiDesabilitadoException();
+}

@@ -1,0 +1,77 @@
+#include "RtMidiComum.h"
+
+#include <alsa/asoundlib.h>
+#include <jack/jack.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "BackendMidi.h"
+#include "BibliotecasSilenciosas.h"
+
+namespace rtmidi_comum {
+namespace {
+
+RtMidi::Api Api(ServicoMidi servico) {
+    switch (servico) {
+        case ServicoMidi::SequenciadorAlsa:
+            return RtMidi::LINUX_ALSA;
+        case ServicoMidi::Jack:
+            return RtMidi::UNIX_JACK;
+        case ServicoMidi::Padrao:
+            break;
+    }
+    return RtMidi::UNSPECIFIED;
+}
+
+void GuardarErro(RtMidiError::Type tipo, const std::string& texto, void* destino) {
+    if (tipo == RtMidiError::DEBUG_WARNING) return;
+    auto& erro = *static_cast<std::string*>(destino);
+    if (erro.empty()) erro = texto;
+}
+
+}  // namespace
+
+bool ServicoDisponivel(ServicoMidi servico) {
+    SilenciarBibliotecas();
+    const RtMidi::Api api = Api(servico);
+    if (api != RtMidi::UNSPECIFIED) {
+        std::vector<RtMidi::Api> compiladas;
+        RtMidi::getCompiledApi(compiladas);
+        if (std::find(compiladas.begin(), compiladas.end(), api) == compiladas.end()) return false;
+    }
+    switch (servico) {
+        case ServicoMidi::SequenciadorAlsa: {
+            snd_seq_t* seq = nullptr;
+            if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0)
+                return false;
+            snd_seq_close(seq);
+            return true;
+        }
+        case ServicoMidi::Jack: {
+            jack_status_t estado;
+            jack_client_t* cliente =
+                jack_client_open("tastavo-probe", JackNoStartServer, &estado);
+            if (!cliente) return false;
+            jack_client_close(cliente);
+            return true;
+        }
+        case ServicoMidi::Padrao:
+            break;
+    }
+    return true;
+}
+
+std::unique_ptr<RtMidiOut> CriarSaida(ServicoMidi servico, std::string& erro) {
+    SilenciarBibliotecas();
+    erro.clear();
+    try {
+        auto saida = std::make_unique<RtMidiOut>(Api(servico), "Tastavo");
+        saida->setErrorCallback(GuardarErro, &erro);
+        return saida;
+    } catch (const RtMidiError& e) {
+        throw ErroBackendMidi(e.getMessage());
+    }
+}
+
+}  // namespace rtmidi_comum

@@ -1,0 +1,22 @@
+#pragma once
+// What the RtMidi back end and the device count share: the service's RtMidi API, whether the
+// service is there at all (asked without RtMidi, which would print to the console), and
+// RtMidi's errors caught into a text instead of the terminal.
+
+#include <memory>
+#include <string>
+
+#include <RtMidi.h>
+
+#include "ServicoMidi.h"
+
+namespace rtmidi_comum {
+
+// Whether RtMidi was built with the service and the service answers now. Never throws.
+bool ServicoDisponivel(ServicoMidi servico);
+
+// An output client of the service whose errors land in `erro` (empty while none). Throws
+// ErroBackendMidi when RtMidi refuses.
+std::unique_ptr<RtMidiOut> CriarSaida(ServicoMidi servico, std::string& erro);
+
+}  // namespace rtmidi_comum

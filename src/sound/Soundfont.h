@@ -1,0 +1,18 @@
+#pragma once
+// Where the built-in synthesizer finds its General MIDI soundfont.
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+// The folder of the running program (the installation folder); the current folder when the
+// system cannot tell. Never throws.
+std::filesystem::path PastaInstalacao();
+
+// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name),
+// then Debian's default General MIDI soundfont and the GM soundfonts' own paths. Never throws.
+std::vector<std::filesystem::path> CandidatosSoundfont(const std::filesystem::path& pastaInstalacao);
+
+// The first candidate that is a readable regular file, or none. Never throws.
+std::optional<std::filesystem::path> LocalizarSoundfont(
+    const std::vector<std::filesystem::path>& candidatos);
