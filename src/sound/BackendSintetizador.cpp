@@ -98,9 +98,7 @@ void BackendSintetizador::Enviar(std::span<const std::uint8_t> m) {
                           static_cast<int>(corpo.size()), nullptr, nullptr, nullptr, 0);
         return;
     }
-    if (m[0] < 0x80)
-        throw ErroBackendMidi("The built-in synthesizer takes only system exclusive data as a "
-                              "long message");
+    if (m[0] < 0x80) throw ErroBackendMidi("A MIDI message must start with a status byte");
     const int canal = m[0] & 0x0F;
     const int d1 = m.size() > 1 ? m[1] : 0;
     const int d2 = m.size() > 2 ? m[2] : 0;
@@ -133,6 +131,15 @@ void BackendSintetizador::Enviar(std::span<const std::uint8_t> m) {
             if (m[0] == 0xFF) fluid_synth_system_reset(synth_);
             break;  // clock and the other system messages mean nothing to a synthesizer
     }
+}
+
+void BackendSintetizador::EnviarLongo(std::span<const std::uint8_t> dados,
+                                      std::function<void()> concluido) {
+    if (dados.empty() || dados.front() != 0xF0)
+        throw ErroBackendMidi("The built-in synthesizer takes only system exclusive data as a "
+                              "long message");
+    Enviar(dados);
+    concluido();
 }
 
 std::vector<float> BackendSintetizador::Renderizar(std::size_t quadros) {

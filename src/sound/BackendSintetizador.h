@@ -48,8 +48,11 @@ public:
     // Stops the audio and unloads the soundfont; an offline WAV file is completed. Never throws.
     void Fechar() override;
     // Plays one MIDI message on the synthesizer at once. Throws ErroBackendMidi when closed or
-    // for a long message that is not system exclusive data.
+    // for bytes that are no MIDI message.
     void Enviar(std::span<const std::uint8_t> mensagem) override;
+    // Plays system exclusive data (framed by 0xF0 and 0xF7) at once. Throws ErroBackendMidi for
+    // anything else.
+    void EnviarLongo(std::span<const std::uint8_t> dados, std::function<void()> concluido) override;
 
     bool Aberto() const { return synth_ != nullptr; }
     // The audio driver that plays, empty offline or while closed.

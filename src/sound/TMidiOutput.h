@@ -33,6 +33,11 @@ public:
 // One MIDI event. Without LongMessage it is a short message of Status and its data bytes;
 // with it, the first LongMessageLength bytes of LongMessage are sent as a long message.
 struct TMyMidiEvent {
+    TMyMidiEvent() = default;
+    // A short message.
+    TMyMidiEvent(std::uint8_t status, std::uint8_t primeiro, std::uint8_t segundo)
+        : Status(status), FirstDataByte(primeiro), SecondDataByte(segundo) {}
+
     std::uint8_t Status = 0;
     std::uint8_t FirstDataByte = 0;
     std::uint8_t SecondDataByte = 0;

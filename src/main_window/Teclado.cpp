@@ -1,0 +1,134 @@
+#include "Teclado.h"
+
+#include "Cifra.h"
+#include "GeometriaTeclado.h"
+#include "GerenciadorAcordes.h"
+#include "Notas.h"
+
+namespace {
+constexpr std::uint8_t NotaLigada = 0x90;
+
+int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
+}  // namespace
+
+Teclado::Teclado(const Controles& controles, SaidaSom& som, GerenciadorAcordes& gerenciador)
+    : c_(controles), som_(som), gerenciador_(gerenciador), posicaoMostrada_({-1, -1, -1, -1, -1}) {}
+
+bool Teclado::AcordeAtual() const { return gerenciador_.IndiceAcordeAtual() != -1; }
+
+void Teclado::MostrarPosicao(const PosicaoHarmonicaTeclado* posicao) {
+    if (posicao == nullptr) return;
+    LimparExibicao();
+    posicaoMostrada_ = *posicao;
+    AtualizarRotulos();
+    PosicionarMarcas();
+}
+
+void Teclado::LimparExibicao() {
+    for (int s = 0; s < 5; ++s) {
+        const int k = TeclaDoSlot(s);
+        if (k != -1) SoltarTecla(k);
+        c_.marcas[s]->Ocultar();
+        c_.dedos[s]->Ocultar();
+        c_.notas[s]->Ocultar();
+        c_.intervalos[s]->Ocultar();
+    }
+}
+
+void Teclado::DefinirModoVisualizacao(ModoVisualizacao modo) {
+    modo_ = modo;
+    PosicionarMarcas();
+}
+
+void Teclado::AtualizarRotulos() {
+    const std::string nome = gerenciador_.NomeAcordeAtual();
+    bool sustenido = false;
+    const ClasseAltura raiz = IndiceNota(NomeRaizCifra(nome), sustenido);
+    for (int s = 0; s < 5; ++s) {
+        const int k = TeclaDoSlot(s);
+        if (k == -1) continue;
+        c_.dedos[s]->DefinirTexto(std::to_string(s + 1));
+        c_.notas[s]->DefinirTexto(sustenido ? NomesNotasSustenido[k % 12] : NomesNotasBemol[k % 12]);
+        c_.intervalos[s]->DefinirTexto(NomesIntervalos[(k + 12 - raiz) % 12]);
+    }
+}
+
+void Teclado::PosicionarMarcas() {
+    for (int s = 0; s < 5; ++s) {
+        const int k = TeclaDoSlot(s);
+        if (k == -1) continue;
+        PressionarTecla(k);
+        const int x = geometria::RotuloX[k], y = RotuloY(k);
+        c_.marcas[s]->Mover(x, y);
+        c_.marcas[s]->Mostrar();
+        std::array<ControleRotulo*, 3> rotulos = {c_.dedos[s], c_.notas[s], c_.intervalos[s]};
+        if (modo_ < 0 || modo_ > 2) continue;
+        for (int m = 0; m < 3; ++m) {
+            if (m == modo_) {
+                rotulos[m]->Mover(x, y);
+                rotulos[m]->Mostrar();
+            } else {
+                rotulos[m]->Ocultar();
+            }
+        }
+    }
+}
+
+void Teclado::PressionarTecla(int tecla) {
+    c_.teclas[tecla]->CopiarFiguraDe(TeclaPreta(tecla) ? *c_.pretaPressionada : *c_.brancaPressionada);
+}
+
+void Teclado::SoltarTecla(int tecla) {
+    if (tecla < 0) return;
+    if (TeclaPreta(tecla)) c_.teclas[tecla]->CopiarFiguraDe(*c_.pretaSolta);
+    else c_.teclas[tecla]->LimparFigura();
+}
+
+void Teclado::SilenciarTecla(int tecla) {
+    som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0), 0);
+}
+
+void Teclado::TocarAcorde() {
+    for (int s = 4; s >= 0; --s) {
+        const int k = TeclaDoSlot(s);
+        if (k == -1) continue;
+        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(k + NotaTecla0),
+                          static_cast<std::uint8_t>(som_.ObterVelocidade()));
+    }
+}
+
+void Teclado::PararAcorde() {
+    for (int s = 0; s < 5; ++s) {
+        const int k = TeclaDoSlot(s);
+        if (k != -1) som_.DesligarNota(k + NotaTecla0);
+    }
+}
+
+void Teclado::MouseSobreTecla(int tecla) {
+    if (tecla == -1) {
+        const int anterior = teclaSoando_;
+        teclaSoando_ = -1;
+        if (!AcordeAtual() && anterior != -1) {
+            SoltarTecla(anterior);
+            SilenciarTecla(anterior);
+        }
+        return;
+    }
+    if (tecla == teclaSoando_) return;
+    if (teclaSoando_ != -1) SilenciarTecla(teclaSoando_);
+    bool soar;
+    if (!AcordeAtual()) {
+        SoltarTecla(teclaSoando_);
+        teclaSoando_ = tecla;
+        PressionarTecla(tecla);
+        soar = true;
+    } else {
+        soar = (posicaoMostrada_.Mascara() >> tecla) & 1;
+        teclaSoando_ = soar ? tecla : -1;
+    }
+    if (soar) {
+        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0),
+                          static_cast<std::uint8_t>(som_.ObterVelocidade()));
+        teclaSoando_ = tecla;
+    }
+}

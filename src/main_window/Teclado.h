@@ -1,0 +1,68 @@
+#pragma once
+// The on-screen keyboard: shows one position on the 25 keys of the main window, with a mark
+// and a label (finger, note or interval) on every sounding key, and sounds it over MIDI.
+
+#include <array>
+#include <string>
+
+#include "ControlesTeclado.h"
+#include "PosicaoHarmonica.h"
+#include "SaidaSom.h"
+
+class GerenciadorAcordes;
+
+// The label kind: 0 fingers, 1 note names, 2 intervals; any other value shows marks only.
+using ModoVisualizacao = int;
+
+// The first MIDI note, sounded by key 0.
+inline constexpr int NotaTecla0 = 48;
+
+class Teclado {
+public:
+    struct Controles {
+        std::array<ControleImagem*, 25> teclas{};
+        ControleImagem* brancaPressionada = nullptr;
+        ControleImagem* pretaSolta = nullptr;
+        ControleImagem* pretaPressionada = nullptr;
+        std::array<ControleMovel*, 5> marcas{};
+        std::array<ControleRotulo*, 5> dedos{};
+        std::array<ControleRotulo*, 5> notas{};
+        std::array<ControleRotulo*, 5> intervalos{};
+    };
+
+    // Nothing is owned; every control, `som` and `gerenciador` outlive the display.
+    Teclado(const Controles& controles, SaidaSom& som, GerenciadorAcordes& gerenciador);
+
+    // Shows `posicao` (nothing changes for null).
+    void MostrarPosicao(const PosicaoHarmonicaTeclado* posicao);
+    // Releases the shown keys and hides every mark and label; the position is kept.
+    void LimparExibicao();
+    void DefinirModoVisualizacao(ModoVisualizacao modo);
+    // Note on for every key of the shown position, lowest key first. Throws what the sound
+    // output throws (MidiDesabilitadoException); notes sent stay sent.
+    void TocarAcorde();
+    // Note off for every key of the shown position. Same failure.
+    void PararAcorde();
+    // The pointer is over key `tecla` (0..24) or off the keys (-1). Same failure.
+    void MouseSobreTecla(int tecla);
+
+    const PosicaoHarmonicaTeclado& PosicaoMostrada() const { return posicaoMostrada_; }
+    ModoVisualizacao Modo() const { return modo_; }
+    int TeclaSoando() const { return teclaSoando_; }
+
+private:
+    bool AcordeAtual() const;
+    void AtualizarRotulos();
+    void PosicionarMarcas();
+    void PressionarTecla(int tecla);
+    void SoltarTecla(int tecla);
+    void SilenciarTecla(int tecla);
+    int TeclaDoSlot(int slot) const { return posicaoMostrada_.TeclaDoDedo(slot); }
+
+    Controles c_;
+    SaidaSom& som_;
+    GerenciadorAcordes& gerenciador_;
+    PosicaoHarmonicaTeclado posicaoMostrada_;
+    ModoVisualizacao modo_ = 0;
+    int teclaSoando_ = -1;
+};

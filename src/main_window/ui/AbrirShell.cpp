@@ -1,0 +1,40 @@
+#include "AbrirShell.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QString>
+#include <QUrlQuery>
+
+#include "Shell.h"
+
+namespace {
+std::function<bool(const QUrl&)>& Abridor() {
+    static std::function<bool(const QUrl&)> abridor;
+    return abridor;
+}
+bool Abrir(const QUrl& url) { return Abridor() ? Abridor()(url) : QDesktopServices::openUrl(url); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+void DefinirAbridorDesktop(std::function<bool(const QUrl&)> abridor) { Abridor() = std::move(abridor); }
+
+void AbrirDocumento(std::string_view caminho, std::string_view parametros) {
+    const QString arquivo = Q(caminho);
+    if (arquivo.isEmpty() || !QFileInfo(arquivo).isFile()) throw EFOpenError();
+    QUrl url = QUrl::fromLocalFile(QFileInfo(arquivo).absoluteFilePath());
+    if (!parametros.empty()) url.setQuery(Q(parametros));
+    if (!Abrir(url)) throw EFOpenError();
+}
+
+void AbrirEndereco(std::string_view endereco) {
+    const std::string citado = CitarEndereco(endereco);
+    const QString texto = Q(EnderecoSemAspas(citado));
+    // A local help path with an anchor ("…/index.html#cifras") opens as a file URL.
+    QUrl url = QUrl::fromUserInput(texto);
+    if (texto.startsWith(QLatin1Char('/'))) {
+        const qsizetype cerquilha = texto.indexOf(QLatin1Char('#'));
+        url = QUrl::fromLocalFile(cerquilha < 0 ? texto : texto.left(cerquilha));
+        if (cerquilha >= 0) url.setFragment(texto.mid(cerquilha + 1));
+    }
+    (void)Abrir(url);
+}

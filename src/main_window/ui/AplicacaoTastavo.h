@@ -1,0 +1,26 @@
+#pragma once
+// The application object. No exception may cross Qt's event loop: whatever escapes a handler
+// is shown in the event loop's error box and the application goes on.
+
+#include <QApplication>
+#include <exception>
+#include <functional>
+#include <string>
+
+class GerenciadorIdiomas;
+
+class AplicacaoTastavo : public QApplication {
+public:
+    AplicacaoTastavo(int& argc, char** argv);
+    bool notify(QObject* receptor, QEvent* evento) override;
+    // The language of the error boxes (none: English).
+    void DefinirIdiomas(GerenciadorIdiomas* idiomas) { idiomas_ = idiomas; }
+    GerenciadorIdiomas* Idiomas() const { return idiomas_; }
+
+    // The error box's text for a failure that escaped a handler (its message, or the language's
+    // wording for a chord root that is not a note name).
+    static std::string TextoErroLaco(std::exception_ptr falha, const GerenciadorIdiomas* idiomas);
+
+private:
+    GerenciadorIdiomas* idiomas_ = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Start-up: the language, the 96 pixels-per-inch rule, the splash, the windows in their
+// order, the event loop; and the report of whatever escapes it.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class AplicacaoTastavo;
+class GerenciadorAcordes;
+class GerenciadorIdiomas;
+class TMidiOutput;
+class TformAviso;
+class TformPrincipal;
+class TformSetup;
+
+// The application's windows, created once and destroyed together.
+struct JanelasAplicacao {
+    std::unique_ptr<TformPrincipal> principal;
+    std::unique_ptr<TformSetup> setup;
+    std::unique_ptr<TformAviso> aviso;
+    ~JanelasAplicacao();
+};
+
+struct AmbienteInicializacao {
+    std::filesystem::path pasta;                    // installation folder (default: the executable's)
+    std::filesystem::path configuracao;             // configuration file (default: the installation's)
+    GerenciadorIdiomas* idiomas = nullptr;          // default: the process-wide manager
+    GerenciadorAcordes* acordes = nullptr;          // default: the process-wide manager
+    TMidiOutput* porta = nullptr;                   // default: the main window's own port
+    std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
+    int esperaSplashMs = 1000;
+    // Called with the windows once created, in place of running the event loop (tests).
+    std::function<void(JanelasAplicacao&)> emVezDoLaco;
+};
+
+// Steps 1 to 8; returns the entry point's result. Failures escape to the caller.
+int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente);
+
+// The whole entry point: Inicializar with the start-up error report around it. Returns 0.
+int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente);

@@ -1,0 +1,583 @@
+#include "TformPrincipal.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include "AbrirShell.h"
+#include "ArquivoConfiguracao.h"
+#include "CaixaMensagem.h"
+#include "ChavesIdioma.h"
+#include "Excecoes.h"
+#include "FigurasIdioma.h"
+#include "GeometriaTeclado.h"
+#include "GerenciadorAcordes.h"
+#include "GerenciadorIdiomas.h"
+#include "Instalacao.h"
+#include "MidiOutput.h"
+#include "SomMidiOutput.h"
+#include "TMidiOutput.h"
+#include "TformAviso.h"
+#include "TformSetup.h"
+
+namespace {
+
+namespace fp = idm::fmPrincipal;
+namespace ge = idm::geral;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Tags of the picture buttons: entry t of the picture store is the normal look, t + 1 the pressed one.
+enum Tag {
+    TagConfiguracoes = 0,
+    TagAdicionar = 2,
+    TagFechar = 4,
+    TagHelp = 6,
+    TagMinimizar = 8,
+    TagImprimir = 10,
+    TagRemover = 12,
+    TagSetaDireita = 14,
+    TagSetaEsquerda = 16,
+    TagOuvir = 18,
+    TagImportarCifra = 20,
+    QuantidadeFiguras = 22,
+};
+
+}  // namespace
+
+// The chord list as the chord manager keeps it in step with the catalogue.
+class TformPrincipal::ListaCombo : public ListaCifras {
+public:
+    explicit ListaCombo(QComboBox* combo) : combo_(combo) {}
+    void SubstituirItens(const std::vector<std::string>& itens) override {
+        QStringList textos;
+        textos.reserve(static_cast<qsizetype>(itens.size()));
+        for (const std::string& i : itens) textos << Q(i);
+        combo_->clear();
+        combo_->addItems(textos);
+        combo_->setCurrentIndex(-1);
+    }
+    void InserirItem(int indice, const std::string& item) override { combo_->insertItem(indice, Q(item)); }
+
+private:
+    QComboBox* combo_;
+};
+
+TformPrincipal::TformPrincipal(const Dependencias& d)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      idiomas_(d.idiomas ? *d.idiomas : GerenciadorIdiomas::Instancia()),
+      acordes_(d.acordes ? *d.acordes : GerenciadorAcordes::Instancia()),
+      porta_(d.porta),
+      caminhoConfiguracao_(d.configuracao) {
+    // 1. The window and its controls.
+    CriarControles();
+    // 3. Every black key shows the released black-key picture.
+    for (int k = 0; k < QuantidadeTeclas; ++k)
+        if (TeclaPreta(k)) imgTecla[k]->CopiarFiguraDe(*imgPretaSolta);
+    // 4. The keyboard display; the chord manager fills the chord list.
+    Teclado::Controles c;
+    for (int k = 0; k < QuantidadeTeclas; ++k) c.teclas[k] = imgTecla[k];
+    c.brancaPressionada = imgBrancaPressionada;
+    c.pretaSolta = imgPretaSolta;
+    c.pretaPressionada = imgPretaPressionada;
+    for (int s = 0; s < 5; ++s) {
+        c.marcas[s] = imgSolo[s];
+        c.dedos[s] = lblDedo[s];
+        c.notas[s] = lblNota[s];
+        c.intervalos[s] = lblIntervalo[s];
+    }
+    if (d.som == nullptr) {
+        somProprio_ = std::make_unique<SomMidiOutput>(MidiOutput::Instancia());
+        som_ = somProprio_.get();
+    } else {
+        som_ = d.som;
+    }
+    teclado_ = std::make_unique<Teclado>(c, *som_, acordes_);
+    listaCombo_ = std::make_unique<ListaCombo>(comboBaseAcordes);
+    acordes_.ConectarLista(listaCombo_.get());
+    // 5.
+    AplicarIdioma();
+    // 6-8. The MIDI port and the chord player.
+    comboModoVisualizacao->setCurrentIndex(0);
+    PrepararSom();
+    // 9. The stored settings.
+    configuracao_ = caminhoConfiguracao_.empty() ? std::make_unique<ArquivoConfiguracao>()
+                                                 : std::make_unique<ArquivoConfiguracao>(caminhoConfiguracao_);
+}
+
+TformPrincipal::~TformPrincipal() {
+    acordes_.ConectarLista(nullptr);
+}
+
+std::string TformPrincipal::Texto(std::string_view secao, std::string_view chave) const {
+    return idiomas_.ObterTexto(secao, chave);
+}
+
+void TformPrincipal::CriarControles() {
+    setObjectName(QStringLiteral("TformPrincipal"));
+    // 797 x 519 client area inside a 1-pixel border.
+    setFixedSize(799, 521);
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPointSize(8);
+    setFont(fonte);
+    setStyleSheet(QStringLiteral("TformPrincipal { background: #1b1f26; border: 1px solid #0b0d10; }"));
+    setAttribute(Qt::WA_StyledBackground);
+
+    // Everything is placed in client coordinates, one pixel in from the border.
+    auto* cliente = new QWidget(this);
+    cliente->setObjectName(QStringLiteral("cliente"));
+    cliente->setGeometry(1, 1, 797, 519);
+    cliente->setMouseTracking(true);
+
+    imagensBotoes.assign(QuantidadeFiguras, QPixmap());
+    imagensBotoes[TagFechar] = FiguraEmbutida("fechar");
+    imagensBotoes[TagFechar + 1] = FiguraEmbutida("fecharI");
+    imagensBotoes[TagHelp] = FiguraEmbutida("help");
+    imagensBotoes[TagHelp + 1] = FiguraEmbutida("helpI");
+    imagensBotoes[TagMinimizar] = FiguraEmbutida("minimizar");
+    imagensBotoes[TagMinimizar + 1] = FiguraEmbutida("minimizarI");
+    imagensBotoes[TagSetaDireita] = FiguraEmbutida("setaDireita");
+    imagensBotoes[TagSetaDireita + 1] = FiguraEmbutida("setaDireitaI");
+    imagensBotoes[TagSetaEsquerda] = FiguraEmbutida("setaEsquerda");
+    imagensBotoes[TagSetaEsquerda + 1] = FiguraEmbutida("setaEsquerdaI");
+
+    auto botao = [&](QWidget* pai, const char* nome, const QRect& lugar, int tag) {
+        auto* b = new BotaoFiguraQt(pai, lugar, tag, &imagensBotoes);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->MostrarNormal();
+        return b;
+    };
+
+    // The keyboard panel with the keyboard and the lower bar.
+    panelTeclado = new QWidget(cliente);
+    panelTeclado->setObjectName(QStringLiteral("panelTeclado"));
+    panelTeclado->setGeometry(0, geometria::TopoPainel, 797, 441);
+    panelTeclado->setAutoFillBackground(true);
+    panelTeclado->setPalette(QPalette(Qt::white));
+    panelTeclado->setMouseTracking(true);
+
+    imgTeclado = new ImagemQt(panelTeclado, QRect(0, 0, geometria::LarguraFundoTeclado, geometria::AlturaFundoTeclado));
+    imgTeclado->setObjectName(QStringLiteral("imgTeclado"));
+    imgTeclado->DefinirFigura(FiguraEmbutida("teclado"));
+    imgTeclado->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
+
+    // Hidden picture templates, never shown themselves.
+    imgBrancaPressionada = new ImagemQt(panelTeclado, QRect(0, 0, 42, 235));
+    imgBrancaPressionada->setObjectName(QStringLiteral("imgBrancaPressionada"));
+    imgBrancaPressionada->DefinirFigura(FiguraEmbutida("brancaPressionada"));
+    imgBrancaPressionada->hide();
+    imgPretaPressionada = new ImagemQt(panelTeclado, QRect(0, 0, 25, 148));
+    imgPretaPressionada->setObjectName(QStringLiteral("imgPretaPressionada"));
+    imgPretaPressionada->DefinirFigura(FiguraEmbutida("pretaPressionada"));
+    imgPretaPressionada->hide();
+    imgPretaSolta = new ImagemQt(panelTeclado, QRect(0, 0, 25, 148));
+    imgPretaSolta->setObjectName(QStringLiteral("imgPretaSolta"));
+    imgPretaSolta->DefinirFigura(FiguraEmbutida("pretaSolta"));
+    imgPretaSolta->hide();
+
+    // White keys first, so the black ones lie above them.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int k = 0; k < QuantidadeTeclas; ++k) {
+            const bool preta = TeclaPreta(k);
+            if (preta != (pass == 1)) continue;
+            const QRect lugar(geometria::EsquerdaTecla[k], geometria::TopoTecla,
+                              preta ? geometria::LarguraPreta : geometria::LarguraBranca,
+                              preta ? geometria::AlturaPreta : geometria::AlturaBranca);
+            imgTecla[k] = new ImagemQt(panelTeclado, lugar, k);
+            imgTecla[k]->setObjectName(QStringLiteral("imgTecla%1").arg(k));
+            imgTecla[k]->aoMoverMouse = [this](int tecla) { MouseSobreTecla(tecla); };
+        }
+    const QPixmap marca = FiguraEmbutida("marca");
+    for (int s = 0; s < 5; ++s) {
+        imgSolo[s] = new MarcaQt(panelTeclado, QSize(geometria::TamanhoMarca, geometria::TamanhoMarca));
+        imgSolo[s]->setObjectName(QStringLiteral("imgSolo%1").arg(s + 1));
+        imgSolo[s]->setPixmap(marca);
+    }
+    const QSize rotulo(geometria::TamanhoRotulo, geometria::TamanhoRotulo);
+    for (int s = 0; s < 5; ++s) {
+        lblDedo[s] = new RotuloQt(panelTeclado, rotulo);
+        lblDedo[s]->setObjectName(QStringLiteral("lblDedo%1").arg(s + 1));
+        lblNota[s] = new RotuloQt(panelTeclado, rotulo);
+        lblNota[s]->setObjectName(QStringLiteral("lblNota%1").arg(s + 1));
+        lblIntervalo[s] = new RotuloQt(
+            panelTeclado, s == 0 ? QSize(geometria::LarguraPrimeiroIntervalo, geometria::TamanhoRotulo) : rotulo);
+        lblIntervalo[s]->setObjectName(QStringLiteral("lblIntervalo%1").arg(s + 1));
+    }
+
+    imagemBarraInferior = new ImagemQt(panelTeclado, QRect(0, geometria::TopoBarraInferior, geometria::LarguraBarraInferior,
+                                                           geometria::AlturaBarraInferior));
+    imagemBarraInferior->setObjectName(QStringLiteral("imagemBarraInferior"));
+    imagemBarraInferior->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
+
+    editNomeAcorde = new QLineEdit(panelTeclado);
+    editNomeAcorde->setObjectName(QStringLiteral("editNomeAcorde"));
+    editNomeAcorde->setGeometry(176, 358, 135, 21);
+    editNomeAcorde->installEventFilter(this);
+    connect(editNomeAcorde, &QLineEdit::returnPressed, this, [this] { editNomeAcordeEnter(); });
+
+    btnAnterior = botao(panelTeclado, "btnAnterior", QRect(150, 384, 18, 18), TagSetaEsquerda);
+    btnProximo = botao(panelTeclado, "btnProximo", QRect(319, 384, 18, 18), TagSetaDireita);
+    btnAdicionar = botao(panelTeclado, "btnAdicionar", QRect(382, 362, 89, 20), TagAdicionar);
+    btnRemover = botao(panelTeclado, "btnRemover", QRect(382, 388, 89, 20), TagRemover);
+    btnImprimir = botao(panelTeclado, "btnImprimir", QRect(382, 414, 89, 20), TagImprimir);
+    btnOuvirAcorde = botao(panelTeclado, "btnOuvirAcorde", QRect(206, 411, 69, 21), TagOuvir);
+    btnImportarCifra = botao(panelTeclado, "btnImportarCifra", QRect(665, 359, 120, 20), TagImportarCifra);
+
+    // The top bar and its buttons.
+    imagemBarraSuperior = new ImagemQt(cliente, QRect(0, geometria::TopoBarraSuperior, geometria::LarguraBarraSuperior,
+                                                      geometria::AlturaBarraSuperior));
+    imagemBarraSuperior->setObjectName(QStringLiteral("imagemBarraSuperior"));
+    imagemBarraSuperior->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
+    imagemBarraSuperior->aoPressionar = [this](QMouseEvent* e) { IniciarArraste(e); };
+    btnConfiguracoes = botao(cliente, "btnConfiguracoes", QRect(35, 19, 117, 20), TagConfiguracoes);
+    btnMinimizar = botao(cliente, "btnMinimizar", QRect(672, 16, 25, 28), TagMinimizar);
+    btnHelp = botao(cliente, "btnHelp", QRect(704, 16, 25, 27), TagHelp);
+    btnClose = botao(cliente, "btnClose", QRect(736, 16, 27, 28), TagFechar);
+    imgLinkCorvela = new ImagemQt(cliente, QRect(607, 63, 182, 14));
+    imgLinkCorvela->setObjectName(QStringLiteral("imgLinkCorvela"));
+    imgLinkCorvela->setCursor(Qt::PointingHandCursor);
+    imgLinkCorvela->aoPressionar = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton) imgLinkCorvelaClick();
+    };
+
+    // The lists lie above the panel.
+    comboBaseAcordes = new QComboBox(cliente);
+    comboBaseAcordes->setObjectName(QStringLiteral("comboBaseAcordes"));
+    comboBaseAcordes->setGeometry(176, 463, 135, 22);
+    comboBaseAcordes->setMaxVisibleItems(20);
+    connect(comboBaseAcordes, &QComboBox::activated, this, [this](int i) { comboBaseAcordesClick(i); });
+    listaImpressao = new QListWidget(cliente);
+    listaImpressao->setObjectName(QStringLiteral("listaImpressao"));
+    listaImpressao->setGeometry(478, 440, 159, 73);
+    connect(listaImpressao, &QListWidget::itemClicked, this, [this] { listaImpressaoClick(); });
+    connect(listaImpressao, &QListWidget::itemActivated, this, [this] { listaImpressaoClick(); });
+    comboModoVisualizacao = new QComboBox(cliente);
+    comboModoVisualizacao->setObjectName(QStringLiteral("comboModoVisualizacao"));
+    comboModoVisualizacao->setGeometry(665, 492, 118, 22);
+    connect(comboModoVisualizacao, &QComboBox::currentIndexChanged, this, [this] { comboModoVisualizacaoChange(); });
+
+    // Clicks.
+    btnAnterior->aoClicar = [this] { btnAnteriorClick(); };
+    btnProximo->aoClicar = [this] { btnProximoClick(); };
+    btnAdicionar->aoClicar = [this] { btnAdicionarClick(); };
+    btnRemover->aoClicar = [this] { btnRemoverClick(); };
+    btnImprimir->aoClicar = [this] { btnImprimirClick(); };
+    btnImportarCifra->aoClicar = [this] {
+        if (abrirImportarCifra) abrirImportarCifra();
+    };
+    btnConfiguracoes->aoClicar = [this] {
+        if (abrirConfiguracoes) abrirConfiguracoes();
+    };
+    btnHelp->aoClicar = [this] { btnHelpClick(); };
+    btnMinimizar->aoClicar = [this] { showMinimized(); };
+    btnClose->aoClicar = [this] { close(); };
+    // The listen button changes its picture only while a chord is current.
+    btnOuvirAcorde->DefinirAutomatico(false);
+    btnOuvirAcorde->aoPressionar = [this] { btnOuvirAcordeMouseDown(); };
+    btnOuvirAcorde->aoSoltar = [this] { btnOuvirAcordeMouseUp(); };
+
+    setMouseTracking(true);
+}
+
+void TformPrincipal::AplicarIdioma() {
+    setWindowTitle(Q(Texto(ge::Secao, ge::nomeAplicacao)));
+    btnHelp->setToolTip(Q(Texto(ge::Secao, ge::hintBtnAjuda)));
+    btnMinimizar->setToolTip(Q(Texto(ge::Secao, ge::hintBtnMinimizar)));
+    imgLinkCorvela->setToolTip(Q(Texto(fp::Secao, fp::hintImgLinkCorvela)));
+    editNomeAcorde->setText(Q(Texto(fp::Secao, fp::hintEditNomeAcorde)));
+    editNomeAcorde->setToolTip(Q(Texto(fp::Secao, fp::hintEditNomeAcorde)));
+    comboBaseAcordes->setToolTip(Q(Texto(fp::Secao, fp::hintComboBaseAcordes)));
+    comboModoVisualizacao->setToolTip(Q(Texto(fp::Secao, fp::hintComboModoVisualizacao)));
+    btnAnterior->setToolTip(Q(Texto(fp::Secao, fp::hintBtnAnterior)));
+    btnProximo->setToolTip(Q(Texto(fp::Secao, fp::hintBtnProximo)));
+    btnOuvirAcorde->setToolTip(Q(Texto(fp::Secao, fp::hintBtnOuvirAcorde)));
+    btnAdicionar->setToolTip(Q(Texto(fp::Secao, fp::hintBtnAdicionar)));
+    btnRemover->setToolTip(Q(Texto(fp::Secao, fp::hintBtnRemover)));
+    btnImprimir->setToolTip(Q(Texto(fp::Secao, fp::hintBtnImprimir)));
+    btnImportarCifra->setToolTip(Q(Texto(fp::Secao, fp::hintBtnImportarCifra)));
+    btnConfiguracoes->setToolTip(Q(Texto(fp::Secao, fp::hintBtnConfiguracoes)));
+    btnClose->setToolTip(Q(Texto(fp::Secao, fp::hintBtnClose)));
+
+    {
+        const QSignalBlocker bloqueio(comboModoVisualizacao);
+        comboModoVisualizacao->clear();
+        comboModoVisualizacao->addItem(Q(Texto(fp::Secao, fp::itemsComboModoVisualizacao1)));
+        comboModoVisualizacao->addItem(Q(Texto(fp::Secao, fp::itemsComboModoVisualizacao2)));
+        comboModoVisualizacao->addItem(Q(Texto(fp::Secao, fp::itemsComboModoVisualizacao3)));
+    }
+
+    auto figura = [this](std::string_view chave) { return FiguraIdioma(idiomas_, fp::Secao, chave); };
+    imagensBotoes[TagConfiguracoes] = figura(fp::imgBtnConfiguracoes);
+    imagensBotoes[TagConfiguracoes + 1] = figura(fp::imgBtnConfiguracoesI);
+    imagensBotoes[TagAdicionar] = figura(fp::imgBtnAdicionar);
+    imagensBotoes[TagAdicionar + 1] = figura(fp::imgBtnAdicionarI);
+    imagensBotoes[TagRemover] = figura(fp::imgBtnRemover);
+    imagensBotoes[TagRemover + 1] = figura(fp::imgBtnRemoverI);
+    imagensBotoes[TagImprimir] = figura(fp::imgBtnImprimir);
+    imagensBotoes[TagImprimir + 1] = figura(fp::imgBtnImprimirI);
+    imagensBotoes[TagImportarCifra] = figura(fp::imgBtnImportarCifra);
+    imagensBotoes[TagImportarCifra + 1] = figura(fp::imgBtnImportarCifraI);
+    imagensBotoes[TagOuvir] = figura(fp::imgBtnOuvirAcorde);
+    imagensBotoes[TagOuvir + 1] = figura(fp::imgBtnOuvirAcordeI);
+    imgLinkCorvela->DefinirFigura(figura(fp::imgLinkCorvela));
+    imagemBarraSuperior->DefinirFigura(figura(fp::imgBarraSuperior));
+    imagemBarraInferior->DefinirFigura(figura(fp::imgBarraInferior));
+
+    for (BotaoFiguraQt* b : {btnConfiguracoes, btnOuvirAcorde, btnAdicionar, btnRemover, btnImprimir, btnImportarCifra})
+        b->MostrarNormal();
+}
+
+void TformPrincipal::PrepararSom() {
+    TMidiOutput* porta = porta_;
+    if (porta == nullptr) {
+        try {
+            portaPropria_ = std::make_unique<TMidiOutput>();
+            porta = portaPropria_.get();
+        } catch (...) {
+            // No port: the player stays unbound and reports that at the first note.
+        }
+    }
+    try {
+        MidiOutput::CriarInstancia(porta).SelecionarPrimeiroDispositivo();
+    } catch (const MidiDesabilitadoException&) {
+        InformarPlacaDesconfigurada();
+    }
+}
+
+void TformPrincipal::InformarPlacaDesconfigurada() {
+    caixaMensagem::Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada), Texto(ge::Secao, ge::nomeAplicacao), this);
+}
+
+void TformPrincipal::MostrarAvisoCifraInvalida() {
+    if (aviso_ != nullptr) {
+        aviso_->DefinirMensagem(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo));
+        aviso_->exec();
+    } else {
+        caixaMensagem::Informar(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo), this);
+    }
+}
+
+void TformPrincipal::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    if (evento->spontaneous()) return;  // restored from the task bar, not shown anew
+    if (!configuracaoAplicada_) {
+        configuracaoAplicada_ = true;
+        if (QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
+    }
+    AplicarConfiguracaoSalva();
+}
+
+void TformPrincipal::AplicarConfiguracaoSalva() {
+    if (!configuracao_) return;
+    try {
+        int placa = configuracao_->ObterPlacaSom();
+        if (placa == -1) {
+            placa = executarAssistente ? executarAssistente() : -1;
+            if (placa == -1) placa = 0;
+        }
+        TformSetup::DefinirConfiguracoes(placa, configuracao_->ObterInstrumentoTeclado(),
+                                         configuracao_->ObterMouseTocarTeclas());
+        const int modo = configuracao_->ObterModoVisualizacao();
+        {
+            const QSignalBlocker bloqueio(comboModoVisualizacao);
+            comboModoVisualizacao->setCurrentIndex(modo >= 0 && modo < comboModoVisualizacao->count() ? modo : -1);
+        }
+        comboModoVisualizacaoChange();
+    } catch (...) {
+        // Applying stored settings is incidental: the run goes on with what it has.
+    }
+}
+
+void TformPrincipal::editNomeAcordeEnter() {
+    try {
+        teclado_->MostrarPosicao(&acordes_.ProcurarAcorde(editNomeAcorde->text().toStdString()));
+        comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());
+    } catch (const FormatoInvalidoException&) {
+        MostrarAvisoCifraInvalida();
+        comboBaseAcordes->setCurrentIndex(-1);
+        teclado_->LimparExibicao();
+    }
+}
+
+void TformPrincipal::comboBaseAcordesClick(int indice) {
+    if (indice < 0) return;
+    const QString cifra = comboBaseAcordes->itemText(indice);
+    try {
+        teclado_->MostrarPosicao(&acordes_.ProcurarAcorde(cifra.toStdString()));
+        editNomeAcorde->setText(cifra);
+    } catch (const FormatoInvalidoException&) {
+        MostrarAvisoCifraInvalida();
+        teclado_->LimparExibicao();
+    }
+}
+
+void TformPrincipal::btnAnteriorClick() {
+    if (acordes_.IndiceAcordeAtual() == -1) return;
+    teclado_->MostrarPosicao(acordes_.PosicaoAnterior());
+}
+
+void TformPrincipal::btnProximoClick() {
+    if (acordes_.IndiceAcordeAtual() == -1) return;
+    teclado_->MostrarPosicao(acordes_.ProximaPosicao());
+}
+
+void TformPrincipal::comboModoVisualizacaoChange() {
+    teclado_->DefinirModoVisualizacao(comboModoVisualizacao->currentIndex());
+}
+
+void TformPrincipal::btnOuvirAcordeMouseDown() {
+    if (acordes_.IndiceAcordeAtual() == -1) return;
+    btnOuvirAcorde->MostrarPressionado();
+    try {
+        teclado_->TocarAcorde();
+    } catch (const MidiDesabilitadoException&) {
+        InformarPlacaDesconfigurada();
+    }
+}
+
+void TformPrincipal::btnOuvirAcordeMouseUp() {
+    if (acordes_.IndiceAcordeAtual() == -1) return;
+    btnOuvirAcorde->MostrarNormal();
+    try {
+        teclado_->PararAcorde();
+    } catch (const MidiDesabilitadoException&) {
+        InformarPlacaDesconfigurada();
+    }
+}
+
+void TformPrincipal::MouseSobreTecla(int tecla) {
+    if (!TformSetup::ObterMouseTocarTeclas()) return;
+    try {
+        teclado_->MouseSobreTecla(tecla);
+    } catch (...) {
+        // Playing under the pointer is incidental; the listen button reports missing sound.
+    }
+}
+
+void TformPrincipal::btnAdicionarClick() {
+    const PosicaoHarmonicaTeclado* posicao = acordes_.PosicaoAtual();
+    if (acordes_.IndiceAcordeAtual() == -1 || posicao == nullptr) return;
+    const std::string nome = acordes_.NomeAcordeAtual();
+    listaAcordes_.Adicionar(AcordeImpressao(nome, *posicao));
+    listaImpressao->addItem(Q(nome));
+    listaImpressao->setCurrentRow(listaImpressao->count() - 1);
+}
+
+void TformPrincipal::btnRemoverClick() {
+    const int linha = listaImpressao->currentRow();
+    if (linha < 0 || listaImpressao->selectedItems().isEmpty()) return;
+    listaAcordes_.Remover(linha);
+    delete listaImpressao->takeItem(linha);
+}
+
+void TformPrincipal::listaImpressaoClick() {
+    const int linha = listaImpressao->currentRow();
+    if (linha < 0 || linha >= listaAcordes_.Quantidade()) return;
+    const PosicaoHarmonicaTeclado guardada = listaAcordes_.Obter(linha).ObterPosicao();
+    const QString cifra = listaImpressao->item(linha)->text();
+    try {
+        const PosicaoHarmonicaTeclado* p = &acordes_.ProcurarAcorde(cifra.toStdString());
+        while (p != nullptr && !(*p == guardada)) p = acordes_.ProximaPosicao();
+        if (p != nullptr) teclado_->MostrarPosicao(p);
+    } catch (const FormatoInvalidoException&) {
+        // Every listed symbol was valid when it was added; nothing to show otherwise.
+        return;
+    }
+    editNomeAcorde->setText(cifra);
+    comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());
+}
+
+void TformPrincipal::btnImprimirClick() {
+    if (listaImpressao->count() == 0) {
+        caixaMensagem::Informar(Texto(fp::Secao, fp::msgListaImpressaoVazia), Texto(ge::Secao, ge::nomeAplicacao), this);
+        return;
+    }
+    if (abrirImpressao) abrirImpressao();
+}
+
+void TformPrincipal::btnHelpClick() {
+    try {
+        AbrirDocumento(idiomas_.CaminhoParametro(idm::parametros::caminhoAjuda).string());
+    } catch (...) {
+        caixaMensagem::Informar(Texto(ge::Secao, ge::erroEncontrarAjuda), Texto(ge::Secao, ge::nomeAplicacao), this);
+    }
+}
+
+void TformPrincipal::imgLinkCorvelaClick() {
+    try {
+        AbrirEndereco(Texto(idm::parametros::Secao, idm::parametros::urlCorvela));
+    } catch (...) {
+        caixaMensagem::Informar(Texto(ge::Secao, ge::erroAbrirNavegador), Texto(ge::Secao, ge::nomeAplicacao), this);
+    }
+}
+
+void TformPrincipal::AdicionarAcordeImpressao(const std::string& cifra, bool repetir) {
+    try {
+        const AcordeImpressao item = acordes_.CriarAcordeImpressao(cifra);
+        if (!repetir && !listaImpressao->findItems(Q(cifra), Qt::MatchFixedString).isEmpty()) return;
+        listaAcordes_.Adicionar(item);
+        listaImpressao->addItem(Q(cifra));
+    } catch (const FormatoInvalidoException&) {
+        // A word that is no chord is skipped.
+    }
+}
+
+void TformPrincipal::LimparListaImpressao() {
+    listaImpressao->clear();
+    listaAcordes_.Limpar();
+}
+
+ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
+
+void TformPrincipal::closeEvent(QCloseEvent* evento) {
+    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this)) {
+        evento->ignore();
+        return;
+    }
+    if (configuracao_) {
+        const Idioma* idioma = idiomas_.IdiomaAtual();
+        configuracao_->Salvar(TformSetup::ObterPlacaSom(), TformSetup::ObterInstrumentoTeclado(),
+                              comboModoVisualizacao->currentIndex(), TformSetup::ObterMouseTocarTeclas(),
+                              idioma ? idioma->ObterNome() : std::string());
+    }
+    evento->accept();
+}
+
+void TformPrincipal::IniciarArraste(QMouseEvent* evento) {
+    if (evento->button() != Qt::LeftButton) return;
+    // Without a window manager the system move is refused: move by hand from the pointer.
+    QWindow* janela = windowHandle();
+    arrastandoManual_ = janela == nullptr || !janela->startSystemMove();
+    inicioArraste_ = evento->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
+    IniciarArraste(evento);
+    QWidget::mousePressEvent(evento);
+}
+
+void TformPrincipal::mouseMoveEvent(QMouseEvent* evento) {
+    if (arrastandoManual_ && (evento->buttons() & Qt::LeftButton))
+        move(evento->globalPosition().toPoint() - inicioArraste_);
+    QWidget::mouseMoveEvent(evento);
+}
+
+void TformPrincipal::mouseReleaseEvent(QMouseEvent* evento) {
+    arrastandoManual_ = false;
+    QWidget::mouseReleaseEvent(evento);
+}
+
+bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == editNomeAcorde && evento->type() == QEvent::MouseButtonRelease &&
+        editNomeAcorde->text() == Q(Texto(fp::Secao, fp::hintEditNomeAcorde))) {
+        // Clicking the prompt selects it, so typing replaces it.
+        QTimer::singleShot(0, editNomeAcorde, [this] { editNomeAcorde->selectAll(); });
+    }
+    return QWidget::eventFilter(objeto, evento);
+}

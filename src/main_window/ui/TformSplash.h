@@ -1,0 +1,13 @@
+#pragma once
+// The splash window shown for a second while the application starts.
+
+#include <QWidget>
+
+class QLabel;
+class GerenciadorIdiomas;
+
+class TformSplash : public QWidget {
+public:
+    explicit TformSplash(GerenciadorIdiomas& idiomas);
+    QLabel* imgEntrada;
+};

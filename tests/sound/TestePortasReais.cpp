@@ -1,0 +1,183 @@
+// Real MIDI ports: a JACK server on its dummy back end started by the test (and an ALSA
+// sequencer where the machine has one). The chord player sends through our RtMidi output, an
+// RtMidi input connected to it reads the bytes back off the wire.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <jack/jack.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <RtMidi.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "FonteDispositivosSistema.h"
+#include "MidiOutput.h"
+#include "RtMidiComum.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using namespace std::chrono_literals;
+
+// A JACK server of our own, named after this process so that parallel runs never meet; the
+// clients of this process find it through JACK_DEFAULT_SERVER.
+class ServidorJack {
+public:
+    ServidorJack() {
+        nome_ = "tastavo-test-" + std::to_string(::getpid());
+        log_ = "/tmp/" + nome_ + ".log";
+        ::setenv("JACK_DEFAULT_SERVER", nome_.c_str(), 1);
+        ::setenv("JACK_NO_START_SERVER", "1", 1);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            const int fd = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd >= 0) {
+                ::dup2(fd, 1);
+                ::dup2(fd, 2);
+            }
+            ::setpgid(0, 0);
+            ::execlp("jackd", "jackd", "--no-realtime", "-n", nome_.c_str(), "-d", "dummy", "-r",
+                     "48000", "-p", "256", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        for (auto fim = std::chrono::steady_clock::now() + 10s;
+             pid_ > 0 && std::chrono::steady_clock::now() < fim; std::this_thread::sleep_for(50ms)) {
+            int estado;
+            if (::waitpid(pid_, &estado, WNOHANG) == pid_) {
+                pid_ = -1;  // it died
+                break;
+            }
+            jack_status_t s;
+            if (jack_client_t* c = jack_client_open("tastavo-wait", JackNoStartServer, &s)) {
+                jack_client_close(c);
+                pronto_ = true;
+                break;
+            }
+        }
+    }
+    ~ServidorJack() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            int estado;
+            for (int i = 0; i < 100 && ::waitpid(pid_, &estado, WNOHANG) == 0; ++i)
+                std::this_thread::sleep_for(20ms);
+            if (::waitpid(pid_, &estado, WNOHANG) == 0) {
+                ::kill(pid_, SIGKILL);
+                ::waitpid(pid_, &estado, 0);
+            }
+        }
+        std::remove(log_.c_str());
+    }
+    bool Pronto() const { return pronto_; }
+    std::string Log() const {
+        std::ifstream f(log_);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+
+private:
+    std::string nome_, log_;
+    pid_t pid_ = -1;
+    bool pronto_ = false;
+};
+
+// What arrives at an RtMidi input port.
+class Receptor {
+public:
+    Receptor(RtMidi::Api api, const std::string& cliente) : entrada_(api, cliente) {
+        entrada_.ignoreTypes(false, false, false);
+        entrada_.setCallback(&Receptor::Chegou, this);
+        entrada_.openVirtualPort("in");
+    }
+    ~Receptor() { entrada_.closePort(); }
+    std::vector<Bytes> EsperarMensagens(std::size_t quantidade) {
+        for (auto fim = std::chrono::steady_clock::now() + 5s; std::chrono::steady_clock::now() < fim;
+             std::this_thread::sleep_for(10ms)) {
+            std::lock_guard t(trava_);
+            if (mensagens_.size() >= quantidade) break;
+        }
+        std::this_thread::sleep_for(100ms);  // and nothing more follows
+        std::lock_guard t(trava_);
+        return mensagens_;
+    }
+
+private:
+    static void Chegou(double, std::vector<unsigned char>* m, void* eu) {
+        auto* r = static_cast<Receptor*>(eu);
+        std::lock_guard t(r->trava_);
+        r->mensagens_.emplace_back(m->begin(), m->end());
+    }
+    RtMidiIn entrada_;
+    std::mutex trava_;
+    std::vector<Bytes> mensagens_;
+};
+
+void TocarEConferir(ServicoMidi servico, RtMidi::Api api) {
+    const std::string cliente = "tvtest" + std::to_string(::getpid());
+    Receptor receptor(api, cliente);
+
+    OpcoesDispositivosSistema opcoes;
+    opcoes.sintetizador = false;
+    opcoes.servicos = {servico};
+    TMidiOutput porta(std::make_unique<FonteDispositivosSistema>(opcoes));
+    MidiOutput tocador(&porta);
+
+    const auto nomes = tocador.ListarDispositivos();
+    int nosso = -1;
+    for (std::size_t i = 0; i < nomes.size(); ++i)
+        if (nomes[i].rfind(cliente + ":in", 0) == 0) nosso = static_cast<int>(i);
+    ASSERT_GE(nosso, 0) << "our input port is not among " << nomes.size() << " devices";
+
+    tocador.SelecionarDispositivo(nosso);
+    ASSERT_EQ(porta.Estado(), midioutputState::mosOpen);
+    tocador.DefinirInstrumento(24);
+    for (std::uint8_t nota : {70, 67, 64, 60}) tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+    tocador.DesligarNota(60);
+
+    EXPECT_EQ(receptor.EsperarMensagens(6), (std::vector<Bytes>{
+                                                {0xC0, 24},  // two bytes: no stray 127
+                                                {0x90, 70, 100},
+                                                {0x90, 67, 100},
+                                                {0x90, 64, 100},
+                                                {0x90, 60, 100},
+                                                {0x80, 60, 0},
+                                            }));
+    porta.Close();
+}
+
+TEST(PortasReais, JackCarriesExactlyTheMessagesSent) {
+    ServidorJack servidor;
+    if (!servidor.Pronto()) GTEST_SKIP() << "jackd cannot start here: " << servidor.Log();
+    TocarEConferir(ServicoMidi::Jack, RtMidi::UNIX_JACK);
+}
+
+TEST(PortasReais, AlsaSequencerCarriesExactlyTheMessagesSent) {
+    if (!rtmidi_comum::ServicoDisponivel(ServicoMidi::SequenciadorAlsa))
+        GTEST_SKIP() << "this machine has no ALSA sequencer";
+    TocarEConferir(ServicoMidi::SequenciadorAlsa, RtMidi::LINUX_ALSA);
+}
+
+TEST(PortasReais, MissingServicesGiveNoDevicesAndNoNoise) {
+    // Here there may be neither an ALSA sequencer nor a JACK server: nothing fails for that.
+    ::setenv("JACK_DEFAULT_SERVER", "tastavo-no-such-server", 1);
+    OpcoesDispositivosSistema opcoes;
+    opcoes.sintetizador = false;
+    opcoes.servicos = {ServicoMidi::Jack};
+    testing::internal::CaptureStderr();
+    TMidiOutput porta(std::make_unique<FonteDispositivosSistema>(opcoes));
+    MidiOutput tocador(&porta);
+    EXPECT_TRUE(tocador.ListarDispositivos().empty());
+    EXPECT_THROW(tocador.SelecionarPrimeiroDispositivo(), MidiDesabilitadoException);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace

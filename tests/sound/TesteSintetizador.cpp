@@ -1,0 +1,214 @@
+// The built-in synthesizer, real FluidSynth rendering the real General MIDI soundfont offline:
+// what the player sends is what sounds.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+
+#include "BackendSintetizador.h"
+#include "MidiOutput.h"
+#include "Soundfont.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double Taxa = 48000.0;
+
+std::size_t Quadros(double segundos) { return static_cast<std::size_t>(segundos * Taxa); }
+
+double FrequenciaNota(int nota) { return 440.0 * std::pow(2.0, (nota - 69) / 12.0); }
+
+// Power of `frequencia` in the Hann-windowed samples (Goertzel).
+double Potencia(const std::vector<float>& x, double frequencia) {
+    const double w = 2.0 * std::numbers::pi * frequencia / Taxa;
+    const double c = 2.0 * std::cos(w);
+    double s1 = 0, s2 = 0;
+    const double n = static_cast<double>(x.size());
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double janela = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * i / (n - 1));
+        const double s = x[i] * janela + c * s1 - s2;
+        s2 = s1;
+        s1 = s;
+    }
+    return s1 * s1 + s2 * s2 - c * s1 * s2;
+}
+
+float Pico(const std::vector<float>& x) {
+    float pico = 0;
+    for (float v : x) pico = std::max(pico, std::abs(v));
+    return pico;
+}
+
+double Rms(const std::vector<float>& x, std::size_t de, std::size_t ate) {
+    double soma = 0;
+    for (std::size_t i = de; i < ate; ++i) soma += double(x[i]) * x[i];
+    return std::sqrt(soma / double(ate - de));
+}
+
+fs::path SoundfontDoSistema() {
+    auto sf = LocalizarSoundfont(CandidatosSoundfont("/nonexistent"));
+    return sf ? *sf : fs::path();
+}
+
+// A player over the synthesizer rendering offline, as tastavo-cli play --wav uses it.
+ConfiguracaoSintetizador Offline() {
+    ConfiguracaoSintetizador c;
+    c.soundfont = SoundfontDoSistema();
+    c.saida = ConfiguracaoSintetizador::Saida::Offline;
+    c.taxaAmostragem = Taxa;
+    return c;
+}
+
+struct SintetizadorOffline {
+    std::shared_ptr<BackendSintetizador> synth = std::make_shared<BackendSintetizador>(Offline());
+    TMidiOutput porta{{synth}};
+    MidiOutput tocador{&porta};
+};
+
+class Sintetizador : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (SoundfontDoSistema().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+};
+
+TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
+    const fs::path pasta = fs::temp_directory_path() / ("tastavo-sf-" + std::to_string(::getpid()));
+    fs::create_directories(pasta / "soundfonts");
+    std::ofstream(pasta / "soundfonts" / "b.sf2") << "x";
+    std::ofstream(pasta / "soundfonts" / "a.SF2") << "x";
+    std::ofstream(pasta / "soundfonts" / "notes.txt") << "x";
+    const auto candidatos = CandidatosSoundfont(pasta);
+    ASSERT_GE(candidatos.size(), 3u);
+    EXPECT_EQ(candidatos[0], pasta / "soundfonts" / "a.SF2");
+    EXPECT_EQ(candidatos[1], pasta / "soundfonts" / "b.sf2");
+    EXPECT_EQ(candidatos[2], fs::path("/usr/share/sounds/sf2/default-GM.sf2"));
+    EXPECT_EQ(LocalizarSoundfont(candidatos), pasta / "soundfonts" / "a.SF2");
+
+    // Missing files and folders are passed over.
+    EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
+              pasta / "soundfonts" / "b.sf2");
+    EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
+    fs::remove_all(pasta);
+}
+
+TEST_F(Sintetizador, SoundsExactlyTheNotesOfThePosition) {
+    // Keys of three positions; key k sounds note k + 48.
+    const std::vector<std::vector<int>> posicoes = {{12, 16, 19, 22}, {4, 10, 12, 19}, {9, 12, 16}};
+    for (const auto& teclas : posicoes) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(0);
+        const auto antes = s.synth->Renderizar(Quadros(0.2));
+        EXPECT_LT(Pico(antes), 1e-6f) << "sound before the first note-on";  // -120 dB
+
+        std::vector<int> notas;
+        for (int k : teclas) notas.push_back(k + MidiOutput::NotaTecla0);
+        for (auto it = notas.rbegin(); it != notas.rend(); ++it)
+            s.tocador.EnviarEvento(TMyMidiEvent{0x90, static_cast<std::uint8_t>(*it), 100});
+        auto som = s.synth->Renderizar(Quadros(1.2));
+        som.erase(som.begin(), som.begin() + static_cast<long>(Quadros(0.1)));  // past the attack
+
+        // Every chromatic pitch from an octave below the chord to its top, except the chord's
+        // own notes and their overtones (octave, twelfth, double octave, major seventeenth).
+        std::vector<double> chord, outras;
+        for (int nota = notas.front() - 12; nota <= notas.back(); ++nota) {
+            const bool doAcorde = std::find(notas.begin(), notas.end(), nota) != notas.end();
+            bool sobretom = false;
+            for (int n : notas)
+                for (int intervalo : {12, 19, 24, 28}) sobretom |= nota == n + intervalo;
+            const double p = Potencia(som, FrequenciaNota(nota));
+            if (doAcorde)
+                chord.push_back(p);
+            else if (!sobretom)
+                outras.push_back(p);
+        }
+        const double maisFracaDoAcorde = *std::min_element(chord.begin(), chord.end());
+        const double maisForteDasOutras = *std::max_element(outras.begin(), outras.end());
+        EXPECT_GT(maisFracaDoAcorde, 10.0 * maisForteDasOutras) << "position at key " << teclas[0];
+    }
+}
+
+TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
+    // A note off, or a note on at velocity 0 (a key left by the mouse), ends the note.
+    for (const bool comVelocidadeZero : {false, true}) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(0);
+        for (std::uint8_t nota : {60, 64, 67}) s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+        const auto sustentado = s.synth->Renderizar(Quadros(0.5));
+        for (std::uint8_t nota : {60, 64, 67}) {
+            if (comVelocidadeZero)
+                s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 0});
+            else
+                s.tocador.DesligarNota(nota);
+        }
+        const auto solto = s.synth->Renderizar(Quadros(1.5));
+        const double nivel = Rms(sustentado, Quadros(0.3), Quadros(0.5));
+        EXPECT_GT(nivel, 1e-3);
+        EXPECT_LT(Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel) << comVelocidadeZero;
+    }
+}
+
+TEST_F(Sintetizador, InstrumentChangeReachesTheSynthesizer) {
+    std::vector<std::vector<float>> sons;
+    for (std::uint8_t instrumento : {0, 0, 24}) {
+        SintetizadorOffline s;
+        s.tocador.SelecionarDispositivo(0);
+        s.tocador.DefinirInstrumento(instrumento);
+        s.tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100});
+        sons.push_back(s.synth->Renderizar(Quadros(0.3)));
+    }
+    EXPECT_EQ(sons[0], sons[1]);  // rendering is repeatable
+    double diferenca = 0;
+    for (std::size_t i = 0; i < sons[0].size(); ++i) diferenca += std::abs(sons[0][i] - sons[2][i]);
+    EXPECT_GT(diferenca / double(sons[0].size()), 1e-3) << "guitar sounds like the piano";
+}
+
+TEST_F(Sintetizador, TakesSystemExclusiveAsALongMessage) {
+    SintetizadorOffline s;
+    s.tocador.SelecionarDispositivo(0);
+    int avisos = 0;
+    s.porta.Onmidioutput = [&](TMidiOutput&) { ++avisos; };
+    TMyMidiEvent reset;
+    reset.LongMessage = std::vector<std::uint8_t>{0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+    reset.LongMessageLength = 6;
+    s.tocador.EnviarEvento(reset);
+    EXPECT_EQ(s.porta.ProcessarNotificacoes(), 1);
+    EXPECT_EQ(avisos, 1);
+
+    TMyMidiEvent naoSysex;
+    naoSysex.LongMessage = std::vector<std::uint8_t>{0x90, 60, 100};
+    naoSysex.LongMessageLength = 3;
+    EXPECT_THROW(s.tocador.EnviarEvento(naoSysex), MidiDesabilitadoException);
+}
+
+TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
+    ConfiguracaoSintetizador c;
+    c.soundfont = SoundfontDoSistema();
+    c.driversAudio = {"no-such-audio-driver"};
+    auto synth = std::make_shared<BackendSintetizador>(c);
+    TMidiOutput porta({synth});
+    MidiOutput tocador(&porta);
+    tocador.SelecionarDispositivo(0);  // silent
+    EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
+    EXPECT_EQ(porta.ProductName(), "Built-in synthesizer");
+    EXPECT_THROW(tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}), MidiDesabilitadoException);
+}
+
+TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {
+    ConfiguracaoSintetizador c;
+    c.soundfont = "/nonexistent/piano.sf2";
+    c.saida = ConfiguracaoSintetizador::Saida::Offline;
+    TMidiOutput porta({std::make_shared<BackendSintetizador>(c)});
+    porta.SetDeviceID(0);
+    EXPECT_FALSE(porta.Open());
+    EXPECT_EQ(porta.UltimoErro(), TMidiOutput::ErroBackend);
+    EXPECT_NE(porta.midioutErrorString(porta.UltimoErro()).find("/nonexistent/piano.sf2"),
+              std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The chord player over recording back ends: its messages, device selection and listing, and
+// every failure turned into MidiDesabilitadoException.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "BackendGravador.h"
+#include "MidiOutput.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::vector<std::shared_ptr<BackendGravador>> Gravadores(int n) {
+    std::vector<std::shared_ptr<BackendGravador>> g;
+    for (int i = 0; i < n; ++i)
+        g.push_back(std::make_shared<BackendGravador>("Device " + std::to_string(i)));
+    return g;
+}
+
+struct Dispositivos {
+    explicit Dispositivos(int n) : gravadores(Gravadores(n)) {}
+    std::vector<std::shared_ptr<BackendGravador>> gravadores;
+    TMidiOutput porta{std::vector<std::shared_ptr<BackendMidi>>(gravadores.begin(), gravadores.end())};
+    MidiOutput tocador{&porta};
+};
+
+TEST(Tocador, SendsTheMessagesOfTheKeyboardOnChannelOne) {
+    Dispositivos d(1);
+    d.tocador.SelecionarDispositivo(0);
+    EXPECT_EQ(d.tocador.ObterVelocidade(), 100);
+
+    d.tocador.DefinirInstrumento(24);
+    d.tocador.EnviarEvento(TMyMidiEvent{0x90, 48, static_cast<std::uint8_t>(d.tocador.ObterVelocidade())});
+    d.tocador.EnviarEvento(TMyMidiEvent{0x90, 72, 100});
+    d.tocador.EnviarEvento(TMyMidiEvent{0x90, 72, 0});  // key released under the mouse
+    d.tocador.DesligarNota(48);
+    EXPECT_EQ(d.gravadores[0]->Mensagens(), (std::vector<Bytes>{
+                                                {0xC0, 24},  // one data byte on the wire
+                                                {0x90, 48, 100},
+                                                {0x90, 72, 100},
+                                                {0x90, 72, 0},
+                                                {0x80, 48, 0},
+                                            }));
+}
+
+TEST(Tocador, SelectsTheFirstDeviceThatExists) {
+    for (int quantidade : {1, 2, 5, 7}) {
+        Dispositivos d(quantidade);
+        d.porta.SetDeviceID(quantidade - 1);  // wherever the port was left
+        d.tocador.SelecionarPrimeiroDispositivo();
+        EXPECT_EQ(d.porta.DeviceID(), 0) << quantidade;
+        EXPECT_EQ(d.porta.Estado(), midioutputState::mosOpen);
+        EXPECT_TRUE(d.gravadores[0]->Aberto());
+    }
+    Dispositivos nenhum(0);
+    EXPECT_THROW(nenhum.tocador.SelecionarPrimeiroDispositivo(), MidiDesabilitadoException);
+    EXPECT_EQ(nenhum.porta.Estado(), midioutputState::mosClosed);
+}
+
+TEST(Tocador, SelectingClosesTheFormerDeviceFirst) {
+    Dispositivos d(3);
+    d.tocador.SelecionarDispositivo(0);
+    d.tocador.SelecionarDispositivo(2);
+    EXPECT_FALSE(d.gravadores[0]->Aberto());
+    EXPECT_TRUE(d.gravadores[2]->Aberto());
+    d.tocador.DesligarNota(60);
+    EXPECT_TRUE(d.gravadores[0]->Mensagens().empty());
+    EXPECT_EQ(d.gravadores[2]->Mensagens().size(), 1u);
+}
+
+TEST(Tocador, ListingNamesEveryDeviceAndRestoresTheFormerOne) {
+    Dispositivos d(3);
+    d.tocador.SelecionarDispositivo(1);
+    EXPECT_EQ(d.tocador.ListarDispositivos(),
+              (std::vector<std::string>{"Device 0", "Device 1", "Device 2"}));
+    EXPECT_EQ(d.porta.DeviceID(), 1);
+    EXPECT_EQ(d.porta.ProductName(), "Device 1");
+    EXPECT_EQ(d.porta.Estado(), midioutputState::mosOpen);
+    EXPECT_TRUE(d.gravadores[1]->Aberto());
+    d.tocador.DesligarNota(60);  // still playing on its device
+    EXPECT_EQ(d.gravadores[1]->Mensagens().size(), 1u);
+
+    Dispositivos nenhum(0);
+    EXPECT_TRUE(nenhum.tocador.ListarDispositivos().empty());
+    EXPECT_EQ(nenhum.porta.Estado(), midioutputState::mosClosed);
+}
+
+TEST(Tocador, ListingGoesOnWhenTheFormerDeviceFailsToClose) {
+    Dispositivos d(2);
+    d.tocador.SelecionarDispositivo(0);
+    d.gravadores[0]->DefinirFalhaFechamento("stuck");
+    // The port stays open on device 0, so no number can be selected: the list ends at once.
+    EXPECT_TRUE(d.tocador.ListarDispositivos().empty());
+    EXPECT_EQ(d.porta.DeviceID(), 0);
+    EXPECT_EQ(d.porta.Estado(), midioutputState::mosOpen);
+}
+
+TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {
+    struct Caso {
+        const char* nome;
+        std::function<void(Dispositivos&)> preparar;
+        std::function<void(MidiOutput&)> acao;
+    };
+    const auto nota = [](MidiOutput& t) { t.EnviarEvento(TMyMidiEvent{0x90, 60, 100}); };
+    const Caso casos[] = {
+        {"send fails", [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaEnvio("broken"); }, nota},
+        {"instrument change fails",
+         [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaEnvio("broken"); },
+         [](MidiOutput& t) { t.DefinirInstrumento(0); }},
+        {"note off fails", [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaEnvio("broken"); },
+         [](MidiOutput& t) { t.DesligarNota(60); }},
+        {"device cannot open",
+         [](Dispositivos& d) {
+             d.gravadores[1]->DefinirAbrirFunciona(false);
+             d.tocador.SelecionarDispositivo(1);  // silent here
+         },
+         nota},
+        {"instrument on a closed port",
+         [](Dispositivos& d) {
+             d.gravadores[1]->DefinirAbrirFunciona(false);
+             d.tocador.SelecionarDispositivo(1);
+         },
+         [](MidiOutput& t) { t.DefinirInstrumento(5); }},
+        {"number not below the count", [](Dispositivos&) {},
+         [](MidiOutput& t) { t.SelecionarDispositivo(2); }},
+        {"close fails", [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaFechamento("stuck"); },
+         [](MidiOutput& t) { t.SelecionarDispositivo(1); }},
+        {"invalid data byte", [](Dispositivos&) {},
+         [](MidiOutput& t) { t.DefinirInstrumento(200); }},
+    };
+    for (const auto& c : casos) {
+        Dispositivos d(2);
+        d.tocador.SelecionarDispositivo(0);
+        c.preparar(d);
+        EXPECT_THROW(c.acao(d.tocador), MidiDesabilitadoException) << c.nome;
+    }
+}
+
+TEST(Tocador, UnboundPlayerRefusesEveryPortOperation) {
+    MidiOutput tocador;
+    EXPECT_EQ(tocador.Porta(), nullptr);
+    EXPECT_EQ(tocador.ObterVelocidade(), 100);
+    const std::function<void()> operacoes[] = {
+        [&] { tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}); },
+        [&] { tocador.DesligarNota(60); },
+        [&] { tocador.DefinirInstrumento(24); },
+        [&] { tocador.ListarDispositivos(); },
+        [&] { tocador.SelecionarDispositivo(0); },
+        [&] { tocador.SelecionarPrimeiroDispositivo(); },
+    };
+    for (const auto& op : operacoes) EXPECT_THROW(op(), MidiDesabilitadoException);
+}
+
+TEST(Tocador, TheProcessPlayerIsBoundOnce) {
+    // The process player outlives the test: so do the ports it is handed.
+    static Dispositivos primeiro(1), segundo(1);
+    MidiOutput& antes = MidiOutput::Instancia();
+    MidiOutput& ligado = MidiOutput::CriarInstancia(&primeiro.porta);
+    EXPECT_EQ(&ligado, &antes);
+    EXPECT_EQ(&MidiOutput::CriarInstancia(&segundo.porta), &ligado);
+    EXPECT_EQ(MidiOutput::Instancia().Porta(), &primeiro.porta);
+}
+
+}  // namespace
