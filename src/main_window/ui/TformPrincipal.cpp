@@ -69,6 +69,8 @@ private:
     QComboBox* combo_;
 };
 
+TformPrincipal::TformPrincipal() : TformPrincipal(Dependencias{}) {}
+
 TformPrincipal::TformPrincipal(const Dependencias& d)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       idiomas_(d.idiomas ? *d.idiomas : GerenciadorIdiomas::Instancia()),

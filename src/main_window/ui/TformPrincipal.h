@@ -36,7 +36,8 @@ public:
         std::filesystem::path configuracao;        // default: the installation's file
     };
 
-    explicit TformPrincipal(const Dependencias& dependencias = {});
+    TformPrincipal();
+    explicit TformPrincipal(const Dependencias& dependencias);
     ~TformPrincipal() override;
 
     // Offered to the chart window: adds `cifra` with its first position; with `repetir` false a

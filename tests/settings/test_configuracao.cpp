@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "ArquivoConfiguracao.h"
+#include "PastaTemporaria.h"
+
+namespace {
+
+struct Valores {
+    int placa, instrumento, modo;
+    bool mouse;
+};
+
+Valores Ler(const std::filesystem::path& arquivo) {
+    const ArquivoConfiguracao c(arquivo);
+    return {c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(), c.ObterMouseTocarTeclas()};
+}
+
+void EsperarValores(const Valores& v, int placa, int instrumento, int modo, bool mouse) {
+    EXPECT_EQ(v.placa, placa);
+    EXPECT_EQ(v.instrumento, instrumento);
+    EXPECT_EQ(v.modo, modo);
+    EXPECT_EQ(v.mouse, mouse);
+}
+
+}  // namespace
+
+TEST(ArquivoConfiguracao, SemArquivoValemOsPadroes) {
+    PastaTemporaria pasta;
+    EsperarValores(Ler(pasta / "tastavo.ini"), -1, 0, 0, false);
+    EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "");
+    EXPECT_EQ(ArquivoConfiguracao(pasta / "tastavo.ini").NomeArquivo(), "tastavo.ini");
+}
+
+TEST(ArquivoConfiguracao, SalvarEscreveAsSeisLinhasELerDevolveOsValores) {
+    PastaTemporaria pasta;
+    ArquivoConfiguracao c(pasta / "tastavo.ini");
+    ASSERT_TRUE(c.Salvar(3, 24, 2, true, "Português"));
+    EXPECT_EQ(pasta.Ler("tastavo.ini"),
+              "[geral]\r\nidioma=Português\r\nplacaSom=3\r\ninstrumentoTeclado=24\r\n"
+              "modoVisualizacao=2\r\nmouseTocarTeclas=1\r\n");
+    EsperarValores(Ler(pasta / "tastavo.ini"), 3, 24, 2, true);
+    EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
+    EXPECT_EQ(ArquivoConfiguracao::UltimoIdioma(), "Português");
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()),
+                            std::filesystem::directory_iterator()), 1);
+}
+
+TEST(ArquivoConfiguracao, NenhumDispositivoEscolhidoVoltaComoMenosUm) {
+    PastaTemporaria pasta;
+    ArquivoConfiguracao(pasta / "t.ini").Salvar(-1, 0, 0, false, "English");
+    EsperarValores(Ler(pasta / "t.ini"), -1, 0, 0, false);
+}
+
+TEST(ArquivoConfiguracao, UmValorInvalidoDerrubaOsQuatro) {
+    const struct {
+        const char* texto;
+        Valores esperado;
+    } casos[] = {
+        {"[geral]\nplacaSom=abc\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=1\n", {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=sim\n", {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=5.5\n", {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=\n", {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=99999999999\n", {-1, 0, 0, false}},
+        // Blanks around values and names in any case are read as usual.
+        {"[GERAL]\nPLACASOM = 2 \ninstrumentoteclado=\t5\nModoVisualizacao=1\nmouseTocarTeclas=7\n", {2, 5, 1, true}},
+        // Missing keys take their own defaults; other sections do not count.
+        {"[outra]\nplacaSom=4\n[geral]\ninstrumentoTeclado=7\n", {-1, 7, 0, false}},
+        {"placaSom=4\n", {-1, 0, 0, false}},
+        {"[geral]\r\nplacaSom=-1\r\ninstrumentoTeclado=+3\r\n", {-1, 3, 0, false}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.texto);
+        PastaTemporaria pasta;
+        pasta.Escrever("c.ini", caso.texto);
+        const auto& e = caso.esperado;
+        EsperarValores(Ler(pasta / "c.ini"), e.placa, e.instrumento, e.modo, e.mouse);
+    }
+}
+
+TEST(ArquivoConfiguracao, IdiomaLidoSemDiferencaDeCaixaNasChaves) {
+    PastaTemporaria pasta;
+    pasta.Escrever("c.ini", "[Geral]\r\nIDIOMA=  English  \r\nplacaSom=x\r\n");
+    EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "c.ini"), "English");
+    EXPECT_EQ(ArquivoConfiguracao::UltimoIdioma(), "English");
+}
+
+TEST(ArquivoConfiguracao, SalvarDescartaOutrasSecoesEChavesEReescreveMouseComoUm) {
+    PastaTemporaria pasta;
+    pasta.Escrever("c.ini", "[geral]\nmouseTocarTeclas=7\nextra=1\n[janela]\nx=10\n");
+    ArquivoConfiguracao c(pasta / "c.ini");
+    ASSERT_TRUE(c.ObterMouseTocarTeclas());
+    c.Salvar(c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(),
+             c.ObterMouseTocarTeclas(), "English");
+    EXPECT_EQ(pasta.Ler("c.ini"),
+              "[geral]\r\nidioma=English\r\nplacaSom=-1\r\ninstrumentoTeclado=0\r\n"
+              "modoVisualizacao=0\r\nmouseTocarTeclas=1\r\n");
+}
+
+TEST(ArquivoConfiguracao, UmNomeDeIdiomaComQuebraDeLinhaNaoDesfazOArquivo) {
+    PastaTemporaria pasta;
+    ArquivoConfiguracao(pasta / "c.ini").Salvar(1, 2, 1, false, "Eng\r\nplacaSom=9");
+    EsperarValores(Ler(pasta / "c.ini"), 1, 2, 1, false);
+}
+
+TEST(ArquivoConfiguracao, EscritaQueFalhaDeixaOArquivoAntigoIntacto) {
+    PastaTemporaria pasta;
+    const std::string antigo = "[geral]\r\nidioma=English\r\nplacaSom=2\r\n";
+    pasta.Escrever("c.ini", antigo);
+    // The temporary file cannot be created where a folder of that name stands.
+    std::filesystem::create_directory(pasta / "c.ini.tmp");
+    ArquivoConfiguracao c(pasta / "c.ini");
+    EXPECT_FALSE(c.Salvar(5, 6, 1, true, "Português"));
+    EXPECT_EQ(pasta.Ler("c.ini"), antigo);
+    // The object keeps what it was given; only the file stays old.
+    EXPECT_EQ(c.ObterPlacaSom(), 5);
+}
+
+TEST(ArquivoConfiguracao, EscritaNumaPastaInexistenteNaoFalhaEmVoz) {
+    PastaTemporaria pasta;
+    ArquivoConfiguracao c(pasta / "nao-existe" / "c.ini");
+    EXPECT_FALSE(c.Salvar(1, 1, 1, true, "English"));
+    EXPECT_FALSE(std::filesystem::exists(pasta / "nao-existe"));
+}
+
+TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
+    const struct {
+        const char* executavel;
+        const char* ini;
+    } casos[] = {{"tastavo", "tastavo.ini"}, {"Tastavo.exe", "Tastavo.ini"}, {"TASTAVO.EXE", "TASTAVO.ini"},
+                 {"tastavo-1.0", "tastavo-1.0.ini"}, {"test_settings", "test_settings.ini"}};
+    for (const auto& caso : casos) EXPECT_EQ(ArquivoConfiguracao::NomeArquivoPara(caso.executavel), caso.ini);
+    EXPECT_EQ(ArquivoConfiguracao::CaminhoPadrao().filename(), "test_settings.ini");
+    EXPECT_TRUE(std::filesystem::equivalent(ArquivoConfiguracao::CaminhoPadrao().parent_path(), TASTAVO_BIN_DIR));
+}
