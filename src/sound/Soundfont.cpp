@@ -6,14 +6,6 @@
 
 namespace fs = std::filesystem;
 
-fs::path PastaInstalacao() {
-    std::error_code erro;
-    const fs::path executavel = fs::read_symlink("/proc/self/exe", erro);
-    if (!erro && executavel.has_parent_path()) return executavel.parent_path();
-    const fs::path atual = fs::current_path(erro);
-    return erro ? fs::path(".") : atual;
-}
-
 std::vector<fs::path> CandidatosSoundfont(const fs::path& pastaInstalacao) {
     std::vector<fs::path> candidatos;
     std::error_code erro;

@@ -5,9 +5,8 @@
 #include <optional>
 #include <vector>
 
-// The folder of the running program (the installation folder); the current folder when the
-// system cannot tell. Never throws.
-std::filesystem::path PastaInstalacao();
+// PastaInstalacao, the installation folder, comes from the settings library.
+#include "Instalacao.h"
 
 // The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name),
 // then Debian's default General MIDI soundfont and the GM soundfonts' own paths. Never throws.

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include <thread>
 
 #include "ArteEmbutida.h"
+#include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ControleVolume.h"
 #include "MidiOutput.h"
@@ -76,10 +76,6 @@ TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(MidiOutput&
       jogador_(jogador),
       duracaoNota_(duracaoNota) {
     abrirControleVolume = [] { return AbrirControleVolume(); };
-    mostrarMensagem = [this](const std::string& texto, const std::string& titulo) {
-        QMessageBox::information(this, QString::fromStdString(titulo), QString::fromStdString(texto),
-                                 QMessageBox::Ok);
-    };
     CriarControles();
     AplicarIdioma();
     try {
@@ -317,9 +313,9 @@ void TformAssistenteConfiguracaoDriver::lblLinkVolumeWindowsClick() {
     } catch (const std::exception&) {
         aberto = false;
     }
-    if (!aberto && mostrarMensagem) {
-        mostrarMensagem(TextoIdiomaUtf8(chaves::Secao, chaves::erroAbrirVolumeWindows),
-                        TextoIdiomaUtf8(chaves::Secao, chaves::titulo));
+    if (!aberto) {
+        caixaMensagem::Informar(TextoIdiomaUtf8(chaves::Secao, chaves::erroAbrirVolumeWindows),
+                                TextoIdiomaUtf8(chaves::Secao, chaves::titulo), this);
     }
 }
 

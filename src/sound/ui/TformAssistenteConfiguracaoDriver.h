@@ -56,10 +56,9 @@ public:
     int IndiceDispositivo() const { return indiceDispositivo; }
     int DispositivoEscolhido() const { return dispositivoEscolhido; }
 
-    // How the volume control is opened (true when it started) and how a message is shown
-    // (text, caption); the defaults start the desktop's program and show a message box.
+    // How the volume control is opened: true when it started. The default starts the first
+    // installed of the desktop's volume controls.
     std::function<bool()> abrirControleVolume;
-    std::function<void(const std::string& texto, const std::string& titulo)> mostrarMensagem;
 
     void btnProsseguirClick();
     void btnEscutandoClick();
