@@ -12,6 +12,7 @@
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
 #include "RelatorioErro.h"
+#include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
@@ -20,6 +21,7 @@
 
 JanelasAplicacao::~JanelasAplicacao() {
     // Children of the main window go first, so it does not delete them a second time.
+    assistente.reset();
     aviso.reset();
     setup.reset();
     principal.reset();
@@ -86,6 +88,11 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         janelas.setup = std::make_unique<TformSetup>(janelas.principal.get());
         janelas.aviso = std::make_unique<TformAviso>(idiomas, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
+        janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(janelas.principal.get());
+        auto executarAssistente = [assistente = janelas.assistente.get()] { return assistente->Executar(); };
+        janelas.principal->executarAssistente = executarAssistente;
+        janelas.setup->executarAssistente = executarAssistente;
+        janelas.principal->abrirConfiguracoes = [setup = janelas.setup.get()] { setup->exec(); };
         // 6. The splash closes here.
     }
 

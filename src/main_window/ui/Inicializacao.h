@@ -10,6 +10,7 @@ class AplicacaoTastavo;
 class GerenciadorAcordes;
 class GerenciadorIdiomas;
 class TMidiOutput;
+class TformAssistenteConfiguracaoDriver;
 class TformAviso;
 class TformPrincipal;
 class TformSetup;
@@ -19,6 +20,7 @@ struct JanelasAplicacao {
     std::unique_ptr<TformPrincipal> principal;
     std::unique_ptr<TformSetup> setup;
     std::unique_ptr<TformAviso> aviso;
+    std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
     ~JanelasAplicacao();
 };
 
