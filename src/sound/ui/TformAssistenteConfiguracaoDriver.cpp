@@ -28,6 +28,13 @@ constexpr int LarguraCliente = 643;
 constexpr int AlturaCliente = 255;
 constexpr int AlturaPanel1 = 45;
 
+// The design's 8-point face; the fixed layout is measured for it.
+QFont FonteJanela() {
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPointSize(8);
+    return fonte;
+}
+
 QPushButton* NovoBotao(QWidget* pai, const char* nome, const QString& texto, int x) {
     auto* botao = new QPushButton(texto, pai);
     botao->setObjectName(QString::fromLatin1(nome));
@@ -92,6 +99,7 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     setObjectName(QStringLiteral("fmAssistenteConfiguracaoDriver"));
     setFixedSize(LarguraCliente, AlturaCliente);
     setModal(true);
+    setFont(FonteJanela());
 
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -138,7 +146,8 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     lblTitulo2->setFont(negrito);
     lblTitulo2->setWordWrap(false);
 
-    lblExplicacao2 = NovoRotulo(Panel2, "lblExplicacao2", QRect(155, 156, 478, 41));
+    // Down to the panel's edge (the design's 41 pixels): step A's text wraps to a fourth line.
+    lblExplicacao2 = NovoRotulo(Panel2, "lblExplicacao2", QRect(155, 156, 478, 52));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <algorithm>
 #include <exception>
 #include <fstream>
 #include <string>
@@ -43,7 +44,7 @@ int IndiceDestacado(const QListWidget* lista) {
 void Destacar(QListWidget* lista, int indice) {
     if (indice >= 0 && indice < lista->count()) {
         lista->setCurrentRow(indice);
-        lista->scrollToItem(lista->item(indice));
+        lista->scrollToItem(lista->item(indice), QAbstractItemView::PositionAtCenter);
     } else {
         lista->setCurrentRow(-1);
         lista->clearSelection();
@@ -78,6 +79,10 @@ TformSetup::TformSetup(QWidget* pai)
 void TformSetup::CriarControles() {
     setFixedSize(LarguraCliente, AlturaCliente);
     setModal(true);
+    // The design's 8-point face; the fixed layout is measured for it.
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPointSize(8);
+    setFont(fonte);
 
     Pasta = new QTabWidget(this);
     Pasta->setObjectName(QStringLiteral("Pasta"));
@@ -123,6 +128,8 @@ void TformSetup::AplicarIdioma() {
     Pasta->setTabText(PaginaInstrumentos, TextoIdioma(chaves::Secao, chaves::captionInstrumentos));
     Pasta->setTabText(PaginaDrivers, TextoIdioma(chaves::Secao, chaves::captionDrivers));
     chkDesabilitarToque->setText(TextoIdioma(chaves::Secao, chaves::captionChkDesabilitarToque));
+    // A longer caption than the design's keeps all its words: the check box grows to the right.
+    chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
     btnAssistenteDriver->setText(TextoIdioma(chaves::Secao, chaves::btnAssistenteDriver));
 }
 
