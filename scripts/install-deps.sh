@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev
-  librtmidi-dev
+  librtmidi-dev libasound2-dev libjack-dev
   libfluidsynth-dev timgm6mb-soundfont
   libturbojpeg0-dev
   nlohmann-json3-dev

@@ -16,7 +16,8 @@ std::filesystem::path CatalogoInstalado() {
     GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
     if (idiomas.NomesIdiomas().empty()) return {};
     idiomas.CarregarIdioma(0);
-    if (idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes).empty()) {
+    if (idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes)
+            .empty()) {
         std::cerr << "tastavo-cli: language \"" << idiomas.NomesIdiomas().front()
                   << "\" names no chord names file\n";
         return {};
@@ -26,7 +27,8 @@ std::filesystem::path CatalogoInstalado() {
 
 int Executar(const std::string& arquivoDado) {
     try {
-        const std::filesystem::path arquivo = arquivoDado.empty() ? CatalogoInstalado() : std::filesystem::path(arquivoDado);
+        const std::filesystem::path arquivo =
+            arquivoDado.empty() ? CatalogoInstalado() : std::filesystem::path(arquivoDado);
         if (arquivo.empty()) return SaidaEntradaInvalida;
         const auto linhas = LerLinhasArquivoTexto(arquivo);
 

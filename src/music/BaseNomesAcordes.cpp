@@ -36,9 +36,11 @@ std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arqu
     std::ifstream entrada(arquivo, std::ios::binary);
     if (!entrada) {
         throw std::filesystem::filesystem_error(
-            "cannot open file", arquivo, std::make_error_code(std::errc::no_such_file_or_directory));
+            "cannot open file", arquivo,
+            std::make_error_code(std::errc::no_such_file_or_directory));
     }
-    const std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(entrada)),
+                            std::istreambuf_iterator<char>());
     if (entrada.bad()) {
         throw std::filesystem::filesystem_error("cannot read file", arquivo,
                                                 std::make_error_code(std::errc::io_error));
@@ -53,7 +55,8 @@ std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arqu
             break;
         }
         linhas.push_back(texto.substr(inicio, fim - inicio));
-        inicio = fim + ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
+        inicio = fim +
+                 ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
     }
     return linhas;
 }
@@ -64,7 +67,8 @@ BaseNomesAcordes& BaseNomesAcordes::Instancia() {
         const auto& provedor = ProvedorCaminho();
         if (!provedor) {
             throw std::filesystem::filesystem_error(
-                "the chord names file was not named", std::make_error_code(std::errc::no_such_file_or_directory));
+                "the chord names file was not named",
+                std::make_error_code(std::errc::no_such_file_or_directory));
         }
         base = std::make_unique<BaseNomesAcordes>(provedor());
     }
@@ -116,12 +120,14 @@ int BaseNomesAcordes::Adicionar(std::string_view cifra) {
 }
 
 const std::string& BaseNomesAcordes::NomeEm(int indice) const {
-    if (indice < 0 || indice >= Quantidade()) throw std::out_of_range("chord name index out of range");
+    if (indice < 0 || indice >= Quantidade())
+        throw std::out_of_range("chord name index out of range");
     return entradas_[static_cast<std::size_t>(indice)].nome;
 }
 
 CifraCodificada BaseNomesAcordes::ValorEm(int indice) const {
-    if (indice < 0 || indice >= Quantidade()) throw std::out_of_range("chord name index out of range");
+    if (indice < 0 || indice >= Quantidade())
+        throw std::out_of_range("chord name index out of range");
     return entradas_[static_cast<std::size_t>(indice)].valor;
 }
 
@@ -139,5 +145,6 @@ int BaseNomesAcordes::CompararNomes(std::string_view a, std::string_view b) {
         i += utf8::TamanhoCaractere(a, i);
         j += utf8::TamanhoCaractere(b, j);
     }
-    return static_cast<int>(utf8::ContarCaracteres(a)) - static_cast<int>(utf8::ContarCaracteres(b));
+    return static_cast<int>(utf8::ContarCaracteres(a)) -
+           static_cast<int>(utf8::ContarCaracteres(b));
 }

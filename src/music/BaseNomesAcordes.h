@@ -12,7 +12,7 @@
 #include "Cifra.h"
 
 class BaseNomesAcordes {
-public:
+  public:
     // The one catalogue, loaded on the first call from the file that the path provider names.
     // Throws what the file constructor throws, and std::filesystem::filesystem_error when no
     // provider was set; after a failure no catalogue remains and the next call tries again.
@@ -50,7 +50,7 @@ public:
     // sort before every other character; a name sorts before every longer name it begins.
     static int CompararNomes(std::string_view a, std::string_view b);
 
-private:
+  private:
     struct Entrada {
         std::string nome;
         CifraCodificada valor;

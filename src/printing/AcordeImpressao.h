@@ -7,7 +7,7 @@
 #include "PosicaoHarmonica.h"
 
 class AcordeImpressao {
-public:
+  public:
     // Copies both. Never throws except std::bad_alloc.
     AcordeImpressao(std::string_view cifra, const PosicaoHarmonicaTeclado& posicao)
         : cifra_(cifra), posicao_(posicao) {}
@@ -24,7 +24,7 @@ public:
     }
     bool operator==(const AcordeImpressao& outro) const { return Igual(outro); }
 
-private:
+  private:
     std::string cifra_;
     PosicaoHarmonicaTeclado posicao_;
 };

@@ -8,7 +8,7 @@
 #include "ElementoInexistenteException.h"
 
 class ColecaoAcordeImpressao {
-public:
+  public:
     ColecaoAcordeImpressao() = default;
     ColecaoAcordeImpressao(const ColecaoAcordeImpressao&) = default;
     ColecaoAcordeImpressao& operator=(const ColecaoAcordeImpressao&) = default;
@@ -24,6 +24,6 @@ public:
     virtual int Quantidade() const;
     virtual void Limpar();
 
-private:
+  private:
     std::vector<AcordeImpressao> itens_;
 };

@@ -5,7 +5,7 @@
 #include <string_view>
 
 class ElementoInexistenteException : public std::exception {
-public:
+  public:
     static constexpr std::string_view Mensagem = "O Elemento procurado não existe na coleção.";
     const char* what() const noexcept override { return Mensagem.data(); }
 };

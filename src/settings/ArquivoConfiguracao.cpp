@@ -24,7 +24,8 @@ std::optional<int> Inteiro(std::string_view texto) {
     if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
     int valor = 0;
     const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size()) return std::nullopt;
+    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size())
+        return std::nullopt;
     return valor;
 }
 
@@ -98,7 +99,9 @@ std::string ArquivoConfiguracao::ObterIdioma() { return ObterIdioma(CaminhoPadra
 std::string ArquivoConfiguracao::ObterIdioma(const std::filesystem::path& caminho) {
     std::string idioma;
     try {
-        idioma = LeitorIni::DeArquivo(caminho).Ler(chavesConfiguracao::Secao, chavesConfiguracao::idioma).value_or("");
+        idioma = LeitorIni::DeArquivo(caminho)
+                     .Ler(chavesConfiguracao::Secao, chavesConfiguracao::idioma)
+                     .value_or("");
     } catch (const std::exception&) {
         idioma.clear();
     }
@@ -108,8 +111,9 @@ std::string ArquivoConfiguracao::ObterIdioma(const std::filesystem::path& caminh
 
 std::string ArquivoConfiguracao::UltimoIdioma() { return IdiomaDoProcesso(); }
 
-std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
-                                          bool mouseTocarTeclas, std::string_view idioma) {
+std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
+                                          int modoVisualizacao, bool mouseTocarTeclas,
+                                          std::string_view idioma) {
     // A line break inside the name would split the line and lose the keys after it.
     std::string nome(idioma);
     for (char& c : nome) {

@@ -16,7 +16,7 @@ inline constexpr std::string_view mouseTocarTeclas = "mouseTocarTeclas";
 }  // namespace chavesConfiguracao
 
 class ArquivoConfiguracao {
-public:
+  public:
     static constexpr int PlacaSomPadrao = -1;  // no MIDI device was ever chosen
     static constexpr int InstrumentoPadrao = 0;
     static constexpr int ModoVisualizacaoPadrao = 0;
@@ -61,7 +61,7 @@ public:
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
                                 bool mouseTocarTeclas, std::string_view idioma);
 
-private:
+  private:
     std::filesystem::path caminho_;
     std::string nomeArquivo_;
     int placaSom_ = PlacaSomPadrao;

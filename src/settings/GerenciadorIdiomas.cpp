@@ -12,7 +12,7 @@ namespace {
 
 // Used where no window can answer (tools, or a program that forgot to hand its windows over).
 class InteracaoConsole : public InteracaoIdiomas {
-public:
+  public:
     void MostrarMensagem(std::string_view texto, std::string_view titulo) override {
         std::cerr << titulo << ": " << texto << '\n';
     }
@@ -48,9 +48,9 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b) {
 }  // namespace
 
 GerenciadorIdiomas& GerenciadorIdiomas::Instancia() {
-    static GerenciadorIdiomas gerenciador(PastaInstalacao(), InteracaoPendente()
-                                                                 ? std::move(InteracaoPendente())
-                                                                 : std::make_unique<InteracaoConsole>());
+    static GerenciadorIdiomas gerenciador(
+        PastaInstalacao(), InteracaoPendente() ? std::move(InteracaoPendente())
+                                               : std::make_unique<InteracaoConsole>());
     return gerenciador;
 }
 
@@ -63,7 +63,8 @@ GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path pasta,
     : pasta_(std::move(pasta)), interacao_(std::move(interacao)) {
     if (!interacao_) interacao_ = std::make_unique<InteracaoConsole>();
     std::error_code erro;
-    for (std::filesystem::directory_iterator it(pasta_, erro), fim; !erro && it != fim; it.increment(erro)) {
+    for (std::filesystem::directory_iterator it(pasta_, erro), fim; !erro && it != fim;
+         it.increment(erro)) {
         const std::string nome = it->path().filename().string();
         if (nome.size() <= 4 || !nome.ends_with(".idm") || nome.front() == '.') continue;
         std::error_code erroTipo;
@@ -71,9 +72,11 @@ GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path pasta,
         try {
             const LeitorIni ini = LeitorIni::DeArquivo(it->path());
             const std::string nomeIdioma =
-                ini.Ler(idm::EspecificacaoIdioma::Secao, idm::EspecificacaoIdioma::nomeIdioma).value_or("");
+                ini.Ler(idm::EspecificacaoIdioma::Secao, idm::EspecificacaoIdioma::nomeIdioma)
+                    .value_or("");
             const std::string codigo =
-                ini.Ler(idm::EspecificacaoIdioma::Secao, idm::EspecificacaoIdioma::codAplicacao).value_or("");
+                ini.Ler(idm::EspecificacaoIdioma::Secao, idm::EspecificacaoIdioma::codAplicacao)
+                    .value_or("");
             if (nomeIdioma.empty() || codigo != CodigoAplicacao) continue;
             nomesIdiomas_.push_back(nomeIdioma);
             arquivosIdiomas_.push_back(nome.substr(0, nome.size() - 4));
@@ -122,7 +125,8 @@ std::string GerenciadorIdiomas::ObterTexto(std::string_view secao, std::string_v
     return idiomaAtual_ ? idiomaAtual_->ObterTexto(secao, chave) : std::string{};
 }
 
-std::optional<Imagem> GerenciadorIdiomas::ObterImagem(std::string_view secao, std::string_view chave) {
+std::optional<Imagem> GerenciadorIdiomas::ObterImagem(std::string_view secao,
+                                                      std::string_view chave) {
     return idiomaAtual_ ? idiomaAtual_->ObterImagem(secao, chave) : std::nullopt;
 }
 

@@ -14,7 +14,7 @@
 #include "InteracaoIdiomas.h"
 
 class GerenciadorIdiomas {
-public:
+  public:
     // The application code a language file must carry to be offered.
     static constexpr std::string_view CodigoAplicacao = "Tastavo1.0";
 
@@ -65,7 +65,7 @@ public:
     // pasta / ObterTexto("parametros", chave): a per-language file of the installation.
     std::filesystem::path CaminhoParametro(std::string_view chave) const;
 
-private:
+  private:
     std::filesystem::path pasta_;
     std::unique_ptr<InteracaoIdiomas> interacao_;
     std::unique_ptr<Idioma> idiomaAtual_;

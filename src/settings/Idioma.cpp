@@ -10,8 +10,9 @@
 
 namespace mensagensIdioma {
 std::string ArquivoCorrompido() {
-    return std::string("The file of the language you have selected is corrupted. Try to reinstall your "
-                       "software.\nIf the problem persist, please contact us: ") +
+    return std::string(
+               "The file of the language you have selected is corrupted. Try to reinstall your "
+               "software.\nIf the problem persist, please contact us: ") +
            std::string(EmailSuporte) + ".";
 }
 }  // namespace mensagensIdioma
@@ -43,7 +44,8 @@ std::optional<std::uint64_t> Natural(std::string_view texto) {
     texto = Aparar(texto);
     std::uint64_t valor = 0;
     const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size()) return std::nullopt;
+    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size())
+        return std::nullopt;
     return valor;
 }
 
@@ -67,15 +69,18 @@ std::optional<std::vector<std::uint8_t>> LerTrecho(const std::filesystem::path& 
 
 std::pair<std::string, std::string> SepararChaveValor(std::string_view linhaBruta) {
     const std::size_t igual = linhaBruta.find('=');
-    const std::string_view chave = igual == std::string_view::npos ? std::string_view{} : linhaBruta.substr(0, igual);
+    const std::string_view chave =
+        igual == std::string_view::npos ? std::string_view{} : linhaBruta.substr(0, igual);
     const std::size_t inicio = igual == std::string_view::npos ? 0 : igual + 1;
     // The stored files were written against this rule: the value is as long as the stripped
     // line minus the key plus one, counted in characters, so leading blanks shorten it.
     const auto visivel = static_cast<long long>(utf8::ContarCaracteres(Aparar(linhaBruta)));
-    const long long quantidade = visivel - static_cast<long long>(utf8::ContarCaracteres(chave)) + 1;
+    const long long quantidade =
+        visivel - static_cast<long long>(utf8::ContarCaracteres(chave)) + 1;
     std::string valor;
     if (quantidade > 0) {
-        valor = std::string(utf8::Inicio(linhaBruta.substr(inicio), static_cast<std::size_t>(quantidade)));
+        valor = std::string(
+            utf8::Inicio(linhaBruta.substr(inicio), static_cast<std::size_t>(quantidade)));
     }
     return {std::string(chave), std::move(valor)};
 }
@@ -84,7 +89,8 @@ Idioma::Idioma(const std::filesystem::path& pasta, std::string_view arquivoTexto
                std::string_view arquivoImagens, InteracaoIdiomas* interacao)
     : caminhoArquivoImagens_(pasta / std::filesystem::path(std::string(arquivoImagens))),
       interacao_(interacao) {
-    const auto linhas = LerLinhasArquivoTexto(pasta / std::filesystem::path(std::string(arquivoTexto)));
+    const auto linhas =
+        LerLinhasArquivoTexto(pasta / std::filesystem::path(std::string(arquivoTexto)));
     int secoes = 0;
     for (const auto& linha : linhas) {
         const std::string_view aparada = Aparar(linha);

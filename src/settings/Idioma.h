@@ -28,7 +28,7 @@ std::string ArquivoCorrompido();
 }  // namespace mensagensIdioma
 
 class Idioma {
-public:
+  public:
     // Parses pasta / arquivoTexto; pictures are read from pasta / arquivoImagens on request.
     // `interacao` (not owned, may be null) shows the corrupted-file message. Throws
     // std::filesystem::filesystem_error when the text file cannot be read.
@@ -59,7 +59,7 @@ public:
     // ("CS<n>" + key, value).
     const std::vector<std::pair<std::string, std::string>>& Entradas() const { return entradas_; }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> entradas_;
     std::filesystem::path caminhoArquivoImagens_;
     bool corrupcaoInformada_ = false;

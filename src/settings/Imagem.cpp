@@ -23,7 +23,8 @@ std::optional<Imagem> DecodificarJpeg(std::span<const std::uint8_t> bytes) {
     int largura = 0, altura = 0, subamostragem = 0, cores = 0;
     auto* dados = const_cast<unsigned char*>(bytes.data());
     const auto tamanho = static_cast<unsigned long>(bytes.size());
-    if (tjDecompressHeader3(tj.get(), dados, tamanho, &largura, &altura, &subamostragem, &cores) != 0)
+    if (tjDecompressHeader3(tj.get(), dados, tamanho, &largura, &altura, &subamostragem, &cores) !=
+        0)
         return std::nullopt;
     if (largura <= 0 || altura <= 0 || static_cast<long long>(largura) * altura > MaximoPixels)
         return std::nullopt;

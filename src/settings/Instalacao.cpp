@@ -32,11 +32,10 @@ std::filesystem::path PastaInstalacao() {
     return erro ? std::filesystem::path(".") : atual;
 }
 
-std::string NomeExecutavel() {
-    return CaminhoExecutavel().filename().string();
-}
+std::string NomeExecutavel() { return CaminhoExecutavel().filename().string(); }
 
-std::filesystem::path CaminhoRelativo(const std::filesystem::path& pasta, std::string_view relativo) {
+std::filesystem::path CaminhoRelativo(const std::filesystem::path& pasta,
+                                      std::string_view relativo) {
     // Language files written on Windows use "\"; both separators work everywhere.
     std::string texto(relativo);
     for (char& c : texto) {

@@ -14,4 +14,5 @@ std::filesystem::path PastaInstalacao();
 std::string NomeExecutavel();
 
 // `relativo` (as a language file gives it, "\" or "/" as separators) inside `pasta`.
-std::filesystem::path CaminhoRelativo(const std::filesystem::path& pasta, std::string_view relativo);
+std::filesystem::path CaminhoRelativo(const std::filesystem::path& pasta,
+                                      std::string_view relativo);

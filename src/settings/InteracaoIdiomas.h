@@ -8,7 +8,7 @@
 #include <vector>
 
 class InteracaoIdiomas {
-public:
+  public:
     virtual ~InteracaoIdiomas() = default;
 
     // A modal message box with an OK button.

@@ -12,14 +12,17 @@ bool Branco(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Aparar(std::string_view s) {
     while (!s.empty() && Branco(s.front())) s.remove_prefix(1);
-    while (!s.empty() && (Branco(s.back()) || s.back() == '\r' || s.back() == '\n')) s.remove_suffix(1);
+    while (!s.empty() && (Branco(s.back()) || s.back() == '\r' || s.back() == '\n'))
+        s.remove_suffix(1);
     return s;
 }
 
 bool IguaisSemCaixa(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto minuscula = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        auto minuscula = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (minuscula(a[i]) != minuscula(b[i])) return false;
     }
     return true;
@@ -31,7 +34,8 @@ std::string LerBytesArquivo(const std::filesystem::path& caminho) {
     std::ifstream arquivo(caminho, std::ios::binary);
     if (!arquivo) {
         throw std::filesystem::filesystem_error(
-            "cannot open file", caminho, std::make_error_code(std::errc::no_such_file_or_directory));
+            "cannot open file", caminho,
+            std::make_error_code(std::errc::no_such_file_or_directory));
     }
     std::string bytes((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
     if (arquivo.bad()) {
@@ -53,7 +57,8 @@ LeitorIni::LeitorIni(std::string_view texto) {
         if (linha.empty() || linha.front() == ';') continue;
         if (linha.front() == '[') {
             const std::size_t fecha = linha.find(']');
-            secao = std::string(Aparar(linha.substr(1, fecha == std::string_view::npos ? std::string_view::npos : fecha - 1)));
+            secao = std::string(Aparar(linha.substr(
+                1, fecha == std::string_view::npos ? std::string_view::npos : fecha - 1)));
             emSecao = true;
             continue;
         }

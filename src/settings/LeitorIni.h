@@ -11,7 +11,7 @@
 #include <vector>
 
 class LeitorIni {
-public:
+  public:
     // Parses `texto` (UTF-8).
     explicit LeitorIni(std::string_view texto);
     // Reads the file (UTF-8, or Windows-1252 when not valid UTF-8). Throws
@@ -21,7 +21,7 @@ public:
     // The trimmed value of `chave` in `secao`, or none when either is missing.
     std::optional<std::string> Ler(std::string_view secao, std::string_view chave) const;
 
-private:
+  private:
     struct Entrada {
         std::string secao;
         std::string chave;

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include "BibliotecasSilenciosas.h"
+#include "RtMidiComum.h"
 
 BackendSintetizador::BackendSintetizador(ConfiguracaoSintetizador configuracao)
     : configuracao_(std::move(configuracao)) {
@@ -59,8 +60,12 @@ bool BackendSintetizador::Abrir() {
         return true;
     }
 
+    std::string tentados;
     for (const auto& nome : configuracao_.driversAudio) {
         if (fluid_settings_setstr(settings_, "audio.driver", nome.c_str()) != FLUID_OK) continue;
+        // JACK would start a server of its own (on the sound card) when none runs.
+        if (nome == "jack" && !rtmidi_comum::ServicoDisponivel(ServicoMidi::Jack)) continue;
+        tentados += (tentados.empty() ? "" : ", ") + nome;
         driver_ = new_fluid_audio_driver(settings_, synth_);
         if (driver_) {
             driverAberto_ = nome;
@@ -68,7 +73,8 @@ bool BackendSintetizador::Abrir() {
         }
     }
     Liberar();
-    return false;  // no audio output on this machine
+    throw ErroBackendMidi("The built-in synthesizer found no working audio output" +
+                          (tentados.empty() ? std::string() : " (tried " + tentados + ")"));
 }
 
 void BackendSintetizador::Fechar() { Liberar(); }

@@ -42,8 +42,9 @@ public:
 
     std::string Nome() const override { return NomeSintetizador; }
     OutPortTech Tecnologia() const override { return OutPortTech::opt_Synth; }
-    // Loads the soundfont and, live, starts the first audio driver that works: false when none
-    // does; ErroBackendMidi when the soundfont cannot be loaded or the WAV file not created.
+    // Loads the soundfont and, live, starts the first audio driver that works. Throws
+    // ErroBackendMidi when no audio driver works, the soundfont cannot be loaded or the WAV file
+    // cannot be created.
     bool Abrir() override;
     // Stops the audio and unloads the soundfont; an offline WAV file is completed. Never throws.
     void Fechar() override;

@@ -49,7 +49,7 @@ struct TMyMidiEvent {
 // A long message's own copy of its bytes, kept until the device reports it played.
 class TMyMidiHdr {
 public:
-    TMyMidiHdr(std::span<const std::uint8_t> dados) : dados_(dados.begin(), dados.end()) {}
+    explicit TMyMidiHdr(std::span<const std::uint8_t> dados) : dados_(dados.begin(), dados.end()) {}
     std::span<const std::uint8_t> Dados() const { return dados_; }
 
 private:

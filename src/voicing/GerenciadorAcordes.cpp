@@ -6,7 +6,8 @@
 
 GerenciadorAcordes& GerenciadorAcordes::Instancia() {
     // When the catalogue fails to load the static stays unbuilt and the next call tries again.
-    static GerenciadorAcordes unico(BaseNomesAcordes::Instancia(), GeradorAcordesTeclado::Instancia());
+    static GerenciadorAcordes unico(BaseNomesAcordes::Instancia(),
+                                    GeradorAcordesTeclado::Instancia());
     return unico;
 }
 
@@ -24,7 +25,8 @@ void GerenciadorAcordes::ConectarLista(ListaCifras* lista) {
 const PosicaoHarmonicaTeclado& GerenciadorAcordes::ProcurarAcorde(std::string_view cifra) {
     std::unique_ptr<AcordeTeclado> acorde = gerador_.GerarAcorde(cifra);
     // Every chord the generator accepts has a position; one without would break the stepping.
-    if (!acorde || acorde->QuantidadePosicoes() == 0) throw FormatoInvalidoException(std::string(cifra));
+    if (!acorde || acorde->QuantidadePosicoes() == 0)
+        throw FormatoInvalidoException(std::string(cifra));
 
     int indice = base_.Procurar(cifra);
     if (indice == -1) {
@@ -64,7 +66,8 @@ std::string GerenciadorAcordes::NomeAcordeAtual() const {
 AcordeImpressao GerenciadorAcordes::CriarAcordeImpressao(std::string_view cifra) const {
     try {
         const std::unique_ptr<AcordeTeclado> acorde = gerador_.GerarAcorde(cifra);
-        if (!acorde || acorde->QuantidadePosicoes() == 0) throw FormatoInvalidoException(std::string(cifra));
+        if (!acorde || acorde->QuantidadePosicoes() == 0)
+            throw FormatoInvalidoException(std::string(cifra));
         return AcordeImpressao(cifra, acorde->Posicao(0));
     } catch (const std::exception&) {
         throw FormatoInvalidoException(std::string(cifra));

@@ -14,7 +14,7 @@
 #include "PosicaoHarmonica.h"
 
 class GerenciadorAcordes {
-public:
+  public:
     // The one manager over BaseNomesAcordes::Instancia and GeradorAcordesTeclado::Instancia,
     // created on the first call without a chord list (see ConectarLista). Throws what the
     // catalogue's Instancia throws; a later call then tries again.
@@ -57,7 +57,7 @@ public:
 
     // Positions handed out stay valid until the next successful ProcurarAcorde.
 
-private:
+  private:
     BaseNomesAcordes& base_;
     const GeradorAcordesTeclado& gerador_;
     ListaCifras* lista_;

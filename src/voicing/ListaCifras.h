@@ -6,7 +6,7 @@
 #include <vector>
 
 class ListaCifras {
-public:
+  public:
     virtual ~ListaCifras() = default;
     // Replaces every item by `itens`, in order.
     virtual void SubstituirItens(const std::vector<std::string>& itens) = 0;

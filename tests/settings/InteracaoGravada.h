@@ -17,7 +17,7 @@ struct RegistroInteracao {
 };
 
 class InteracaoGravada : public InteracaoIdiomas {
-public:
+  public:
     explicit InteracaoGravada(RegistroInteracao& registro) : r_(registro) {}
     void MostrarMensagem(std::string_view texto, std::string_view titulo) override {
         r_.mensagens.emplace_back(texto);
@@ -30,6 +30,6 @@ public:
     }
     void EncerrarAplicacao() override { ++r_.encerramentos; }
 
-private:
+  private:
     RegistroInteracao& r_;
 };

@@ -10,7 +10,7 @@
 #include <string_view>
 
 class PastaTemporaria {
-public:
+  public:
     PastaTemporaria() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::random_device aleatorio;
@@ -37,9 +37,10 @@ public:
 
     std::string Ler(std::string_view nome) const {
         std::ifstream entrada(caminho_ / nome, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>());
+        return std::string(std::istreambuf_iterator<char>(entrada),
+                           std::istreambuf_iterator<char>());
     }
 
-private:
+  private:
     std::filesystem::path caminho_;
 };

@@ -12,7 +12,8 @@ struct Valores {
 
 Valores Ler(const std::filesystem::path& arquivo) {
     const ArquivoConfiguracao c(arquivo);
-    return {c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(), c.ObterMouseTocarTeclas()};
+    return {c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(),
+            c.ObterMouseTocarTeclas()};
 }
 
 void EsperarValores(const Valores& v, int placa, int instrumento, int modo, bool mouse) {
@@ -43,7 +44,8 @@ TEST(ArquivoConfiguracao, SalvarEscreveAsSeisLinhasELerDevolveOsValores) {
     EXPECT_EQ(ArquivoConfiguracao::UltimoIdioma(), "Português");
     // No temporary file is left beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()),
-                            std::filesystem::directory_iterator()), 1);
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(ArquivoConfiguracao, NenhumDispositivoEscolhidoVoltaComoMenosUm) {
@@ -57,13 +59,16 @@ TEST(ArquivoConfiguracao, UmValorInvalidoDerrubaOsQuatro) {
         const char* texto;
         Valores esperado;
     } casos[] = {
-        {"[geral]\nplacaSom=abc\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=1\n", {-1, 0, 0, false}},
-        {"[geral]\nplacaSom=2\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=sim\n", {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=abc\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=1\n",
+         {-1, 0, 0, false}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=sim\n",
+         {-1, 0, 0, false}},
         {"[geral]\nplacaSom=2\ninstrumentoTeclado=5.5\n", {-1, 0, 0, false}},
         {"[geral]\nplacaSom=\n", {-1, 0, 0, false}},
         {"[geral]\nplacaSom=99999999999\n", {-1, 0, 0, false}},
         // Blanks around values and names in any case are read as usual.
-        {"[GERAL]\nPLACASOM = 2 \ninstrumentoteclado=\t5\nModoVisualizacao=1\nmouseTocarTeclas=7\n", {2, 5, 1, true}},
+        {"[GERAL]\nPLACASOM = 2 \ninstrumentoteclado=\t5\nModoVisualizacao=1\nmouseTocarTeclas=7\n",
+         {2, 5, 1, true}},
         // Missing keys take their own defaults; other sections do not count.
         {"[outra]\nplacaSom=4\n[geral]\ninstrumentoTeclado=7\n", {-1, 7, 0, false}},
         {"placaSom=4\n", {-1, 0, 0, false}},
@@ -127,9 +132,14 @@ TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
     const struct {
         const char* executavel;
         const char* ini;
-    } casos[] = {{"tastavo", "tastavo.ini"}, {"Tastavo.exe", "Tastavo.ini"}, {"TASTAVO.EXE", "TASTAVO.ini"},
-                 {"tastavo-1.0", "tastavo-1.0.ini"}, {"test_settings", "test_settings.ini"}};
-    for (const auto& caso : casos) EXPECT_EQ(ArquivoConfiguracao::NomeArquivoPara(caso.executavel), caso.ini);
+    } casos[] = {{"tastavo", "tastavo.ini"},
+                 {"Tastavo.exe", "Tastavo.ini"},
+                 {"TASTAVO.EXE", "TASTAVO.ini"},
+                 {"tastavo-1.0", "tastavo-1.0.ini"},
+                 {"test_settings", "test_settings.ini"}};
+    for (const auto& caso : casos)
+        EXPECT_EQ(ArquivoConfiguracao::NomeArquivoPara(caso.executavel), caso.ini);
     EXPECT_EQ(ArquivoConfiguracao::CaminhoPadrao().filename(), "test_settings.ini");
-    EXPECT_TRUE(std::filesystem::equivalent(ArquivoConfiguracao::CaminhoPadrao().parent_path(), TASTAVO_BIN_DIR));
+    EXPECT_TRUE(std::filesystem::equivalent(ArquivoConfiguracao::CaminhoPadrao().parent_path(),
+                                            TASTAVO_BIN_DIR));
 }

@@ -8,8 +8,9 @@ namespace {
 
 std::string ArquivoIdioma(std::string_view nome, std::string_view codigo = "Tastavo1.0",
                           std::string_view texto = "") {
-    return "[EspecificacaoIdioma]\r\nnomeIdioma=" + std::string(nome) + "\r\ncodAplicacao=" +
-           std::string(codigo) + "\r\n[geral]\r\ntexto=" + std::string(texto) + "\r\n";
+    return "[EspecificacaoIdioma]\r\nnomeIdioma=" + std::string(nome) +
+           "\r\ncodAplicacao=" + std::string(codigo) +
+           "\r\n[geral]\r\ntexto=" + std::string(texto) + "\r\n";
 }
 
 struct Gerenciador : ::testing::Test {
@@ -17,7 +18,8 @@ struct Gerenciador : ::testing::Test {
     RegistroInteracao registro;
 
     std::unique_ptr<GerenciadorIdiomas> Criar() {
-        return std::make_unique<GerenciadorIdiomas>(pasta.Caminho(), std::make_unique<InteracaoGravada>(registro));
+        return std::make_unique<GerenciadorIdiomas>(pasta.Caminho(),
+                                                    std::make_unique<InteracaoGravada>(registro));
     }
     // Two usable languages and every kind of file that must not be offered.
     void Instalar() {
@@ -43,7 +45,8 @@ TEST_F(Gerenciador, OfereceSoOsArquivosAceitos) {
     std::sort(nomes.begin(), nomes.end());
     EXPECT_EQ(nomes, (std::vector<std::string>{"English", "Português"}));
     for (std::size_t i = 0; i < g->NomesIdiomas().size(); ++i) {
-        EXPECT_EQ(g->ArquivosIdiomas()[i], g->NomesIdiomas()[i] == "English" ? "english" : "portugues");
+        EXPECT_EQ(g->ArquivosIdiomas()[i],
+                  g->NomesIdiomas()[i] == "English" ? "english" : "portugues");
     }
     EXPECT_EQ(g->IndiceIdiomaAtual(), -1);
     EXPECT_FALSE(g->PossuiIdioma());
@@ -55,7 +58,8 @@ TEST_F(Gerenciador, OfereceSoOsArquivosAceitos) {
 TEST_F(Gerenciador, SemIdiomasAvisaEEncerra) {
     pasta.Escrever("antigo.idm", ArquivoIdioma("Old", "Tastavo0.9"));
     const auto g = Criar();
-    EXPECT_EQ(registro.mensagens, (std::vector<std::string>{std::string(mensagensIdioma::NenhumIdioma)}));
+    EXPECT_EQ(registro.mensagens,
+              (std::vector<std::string>{std::string(mensagensIdioma::NenhumIdioma)}));
     EXPECT_EQ(registro.titulos, (std::vector<std::string>{"Internationalization"}));
     EXPECT_EQ(registro.encerramentos, 1);
     // Start-up goes no further: no list, no more messages.
@@ -88,7 +92,8 @@ TEST_F(Gerenciador, IdiomaNaoEncontradoMostraALista) {
         ASSERT_NE(idioma, nullptr);
         EXPECT_EQ(idioma->ObterNome(), g->NomesIdiomas()[1]);
     }
-    EXPECT_EQ(registro.mensagens, (std::vector<std::string>(2, std::string(mensagensIdioma::IdiomaNaoEncontrado))));
+    EXPECT_EQ(registro.mensagens,
+              (std::vector<std::string>(2, std::string(mensagensIdioma::IdiomaNaoEncontrado))));
     ASSERT_EQ(registro.listasMostradas.size(), 2u);
     EXPECT_EQ(registro.listasMostradas[0], g->NomesIdiomas());
     // The list highlights the language already loaded, none at first.
@@ -101,8 +106,9 @@ TEST_F(Gerenciador, ListaSemEscolhaEncerra) {
     const auto g = Criar();
     registro.resposta = -1;
     EXPECT_EQ(g->SelecionarIdioma("Deutsch"), nullptr);
-    EXPECT_EQ(registro.mensagens, (std::vector<std::string>{std::string(mensagensIdioma::IdiomaNaoEncontrado),
-                                                            std::string(mensagensIdioma::NenhumIdiomaSelecionado)}));
+    EXPECT_EQ(registro.mensagens,
+              (std::vector<std::string>{std::string(mensagensIdioma::IdiomaNaoEncontrado),
+                                        std::string(mensagensIdioma::NenhumIdiomaSelecionado)}));
     EXPECT_EQ(registro.encerramentos, 1);
     EXPECT_FALSE(g->PossuiIdioma());
 }

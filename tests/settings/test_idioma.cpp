@@ -60,13 +60,15 @@ TEST(Idioma, CadaCabecalhoGanhaSeuNumero) {
     const std::vector<std::pair<std::string, std::string>> esperadas = {
         {"geral", "CS1"}, {"outra", "CS2"}, {"geral", "CS3"}};
     EXPECT_EQ(secoes, esperadas);
-    EXPECT_EQ(idioma.Entradas().front(), (std::pair<std::string, std::string>("CS0chaveAntes", "antes do primeiro cabeçalho")));
+    EXPECT_EQ(idioma.Entradas().front(), (std::pair<std::string, std::string>(
+                                             "CS0chaveAntes", "antes do primeiro cabeçalho")));
 }
 
 TEST(Idioma, FinsDeLinhaECodificacoes) {
     PastaTemporaria pasta;
     // CR LF, lone CR and lone LF all end lines; a file that is not UTF-8 is read as Windows-1252.
-    pasta.Escrever("a.idm", "[EspecificacaoIdioma]\r\nnomeIdioma=Portugu\xEAs\r[geral]\nx=1\r\ny=2");
+    pasta.Escrever("a.idm",
+                   "[EspecificacaoIdioma]\r\nnomeIdioma=Portugu\xEAs\r[geral]\nx=1\r\ny=2");
     const Idioma idioma(pasta.Caminho(), "a.idm", "a.dat");
     EXPECT_EQ(idioma.ObterNome(), "Português");
     EXPECT_EQ(idioma.ObterTexto("geral", "x"), "1");
@@ -75,7 +77,8 @@ TEST(Idioma, FinsDeLinhaECodificacoes) {
 
 TEST(Idioma, ArquivoDeTextoAusenteFalhaAoCarregar) {
     PastaTemporaria pasta;
-    EXPECT_THROW(Idioma(pasta.Caminho(), "nada.idm", "nada.dat"), std::filesystem::filesystem_error);
+    EXPECT_THROW(Idioma(pasta.Caminho(), "nada.idm", "nada.dat"),
+                 std::filesystem::filesystem_error);
 }
 
 TEST(Idioma, SepararChaveValor) {

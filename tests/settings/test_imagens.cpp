@@ -24,8 +24,10 @@ std::string CodificarJpeg(int largura, int altura) {
     tjhandle tj = tjInitCompress();
     unsigned char* saida = nullptr;
     unsigned long tamanho = 0;
-    const int r = tjCompress2(tj, rgb.data(), largura, 0, altura, TJPF_RGB, &saida, &tamanho, TJSAMP_444, 95, 0);
-    std::string bytes = r == 0 ? std::string(reinterpret_cast<char*>(saida), tamanho) : std::string();
+    const int r = tjCompress2(tj, rgb.data(), largura, 0, altura, TJPF_RGB, &saida, &tamanho,
+                              TJSAMP_444, 95, 0);
+    std::string bytes =
+        r == 0 ? std::string(reinterpret_cast<char*>(saida), tamanho) : std::string();
     tjFree(saida);
     tjDestroy(tj);
     return bytes;
@@ -37,7 +39,8 @@ std::span<const std::uint8_t> Bytes(const std::string& s) {
 
 void EsperarVermelhoEAzul(const Imagem& imagem) {
     const auto pixel = [&](int x, int y, int canal) {
-        return static_cast<int>(imagem.Pixels[static_cast<std::size_t>((y * imagem.Largura + x) * 3 + canal)]);
+        return static_cast<int>(
+            imagem.Pixels[static_cast<std::size_t>((y * imagem.Largura + x) * 3 + canal)]);
     };
     EXPECT_NEAR(pixel(1, 1, 0), 220, 12);
     EXPECT_NEAR(pixel(1, 1, 2), 10, 12);
@@ -61,19 +64,30 @@ struct IdiomaComImagens : ::testing::Test {
         const auto n = [](std::size_t v) { return std::to_string(v); };
         pasta.Escrever("lang.idm",
                        "[fm]\n"
-                       "img1=7," + n(jpeg1.size()) + "\n"
-                       "img2=" + n(7 + jpeg1.size()) + "," + n(jpeg2.size()) + "\n"
-                       "comBrancos= 7 , " + n(jpeg1.size()) + "\n"
-                       "semVirgula=7\n"
-                       "letras=a,b\n"
-                       "alemDoFim=" + n(total + 1) + ",10\n"
-                       "compridoDemais=7," + n(total) + "\n"
-                       "enorme=0,99999999999999999999999\n"
-                       "gigante=0,9000000000000000000\n"
-                       "negativo=-1,10\n"
-                       "zero=7,0\n"
-                       "naoJpeg=0,7\n"
-                       "truncado=7," + n(jpeg1.size() / 2) + "\n");
+                       "img1=7," +
+                           n(jpeg1.size()) +
+                           "\n"
+                           "img2=" +
+                           n(7 + jpeg1.size()) + "," + n(jpeg2.size()) +
+                           "\n"
+                           "comBrancos= 7 , " +
+                           n(jpeg1.size()) +
+                           "\n"
+                           "semVirgula=7\n"
+                           "letras=a,b\n"
+                           "alemDoFim=" +
+                           n(total + 1) +
+                           ",10\n"
+                           "compridoDemais=7," +
+                           n(total) +
+                           "\n"
+                           "enorme=0,99999999999999999999999\n"
+                           "gigante=0,9000000000000000000\n"
+                           "negativo=-1,10\n"
+                           "zero=7,0\n"
+                           "naoJpeg=0,7\n"
+                           "truncado=7," +
+                           n(jpeg1.size() / 2) + "\n");
     }
     Idioma Abrir() { return Idioma(pasta.Caminho(), "lang.idm", "lang.dat", &interacao); }
 };
@@ -125,15 +139,16 @@ TEST_F(IdiomaComImagens, ChaveAusenteNaoDaImagemNemMensagem) {
 
 TEST_F(IdiomaComImagens, EntradasRuinsAvisamUmaVezENaoDaoImagem) {
     Idioma idioma = Abrir();
-    for (const char* chave : {"semVirgula", "letras", "alemDoFim", "compridoDemais", "enorme", "gigante",
-                              "negativo", "zero", "naoJpeg", "truncado"}) {
+    for (const char* chave : {"semVirgula", "letras", "alemDoFim", "compridoDemais", "enorme",
+                              "gigante", "negativo", "zero", "naoJpeg", "truncado"}) {
         EXPECT_FALSE(idioma.ObterImagem("fm", chave)) << chave;
     }
     ASSERT_EQ(registro.mensagens.size(), 1u);
     EXPECT_EQ(registro.mensagens[0], mensagensIdioma::ArquivoCorrompido());
     EXPECT_EQ(registro.titulos[0], "Internationalization");
-    EXPECT_NE(registro.mensagens[0].find("corrupted. Try to reinstall your software.\nIf the problem persist, "
-                                         "please contact us: "),
+    EXPECT_NE(registro.mensagens[0].find(
+                  "corrupted. Try to reinstall your software.\nIf the problem persist, "
+                  "please contact us: "),
               std::string::npos);
     // Good entries still work after the message.
     EXPECT_TRUE(idioma.ObterImagem("fm", "img2"));

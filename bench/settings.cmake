@@ -1,0 +1,3 @@
+pkg_check_modules(TURBOJPEG_BENCH REQUIRED IMPORTED_TARGET libturbojpeg)
+tastavo_add_bench(bench_settings bench_settings.cpp settings PkgConfig::TURBOJPEG_BENCH)
+add_dependencies(bench_settings tastavo_data)

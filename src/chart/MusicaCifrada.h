@@ -1,0 +1,78 @@
+#pragma once
+// Chord charts ("músicas cifradas"): finding the chords of a song written with chord lines
+// over its lyrics or with chords in square brackets inside them, and transposing them.
+//
+// Lines are UTF-8 without their terminators. Positions and lengths are counted in Unicode
+// characters, so lyrics in any script pass through untouched; only chord symbols change.
+// Symbols are recognised and rewritten by the chord symbol parser (Cifra.h) alone.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Cifra.h"
+
+// Only the first characters of a line are examined; the rest is kept as it stands.
+inline constexpr std::size_t TamanhoCopiaTrabalho = 499;
+// A bracket holding more characters than this gives no candidate; a marker word counts
+// only within a word's first this-many characters.
+inline constexpr std::size_t LimiteCaracteresTrecho = 16;
+
+// Marker words: a word holding one of them (letter case of A-Z ignored) is no lyric.
+inline constexpr std::array<std::string_view, 11> PalavrasNeutras = {
+    "tom", "tone", "intro", "ref", "repeat", "repet", "2x", "3x", "4x", "5x", "6x"};
+
+// A piece of a line that may be a chord symbol. `texto` views the line it came from.
+struct Candidato {
+    std::string_view texto;
+    std::size_t posicao = 0;  // characters before it in the line
+    std::size_t tamanho = 0;  // its length in characters
+
+    bool operator==(const Candidato&) const = default;
+};
+
+// True for a word that is a section marker or holds no ASCII letter (such as "Tom:",
+// "Refrão", "(2x)", "|", "4/4").
+bool PalavraNeutra(std::string_view palavra);
+
+// True when the line holds lyrics: a word that is neither neutral nor a chord symbol.
+bool LinhaContemTexto(std::string_view linha);
+
+// The line's candidates from left to right: every word of a chord line, or the contents of
+// the brackets of a text line. The texts view `linha`, which must outlive them.
+std::vector<Candidato> CandidatosDaLinha(std::string_view linha);
+
+// The candidate texts of the whole chart, line after line.
+std::vector<std::string> ColetarAcordes(std::span<const std::string> linhas);
+
+// The semitone amount written in `texto` (an optional sign and decimal digits, blanks
+// around them allowed), reduced to the amount with the same effect: 0 for none or less,
+// else 1..12. Nothing when the text is not an integer.
+std::optional<int> LerSemitons(std::string_view texto);
+
+// Every line with its chords transposed by the amount written in `semitons`; the lines
+// unchanged when that text is not an integer.
+std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
+                                        std::string_view semitons, SentidoTransposicao sentido);
+
+// Replaces the `tamanho` characters of `linha` from character `posicao` by their
+// transposition and returns the new length minus the old one, in characters. Returns 0
+// and leaves the line as it was when that region is no chord symbol or lies outside it.
+int TransporTrecho(std::string& linha, std::size_t posicao, std::size_t tamanho, int semitons,
+                   SentidoTransposicao sentido);
+
+// Appends `linha` with its chords transposed to `saida`.
+void TransporLinha(std::string_view linha, int semitons, SentidoTransposicao sentido,
+                   std::string& saida);
+
+// A whole chart text transposed. Line ends (LF or CR LF) and a missing final line end are
+// kept as they were.
+std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido);
+
+// Splits a chart text into lines without their terminators (LF, or CR LF). A final line end
+// does not start another line; an empty text has no lines.
+std::vector<std::string> DividirLinhas(std::string_view texto);

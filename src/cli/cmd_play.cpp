@@ -1,0 +1,171 @@
+// tastavo-cli play: sounds one position of a chord as the listen button does, on a MIDI output
+// device or rendered offline into a WAV file by the built-in synthesizer.
+#include <chrono>
+#include <cmath>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "BackendSintetizador.h"
+#include "Comandos.h"
+#include "GeradorAcordesTeclado.h"
+#include "MidiOutput.h"
+#include "SaidaAcordes.h"
+#include "Soundfont.h"
+
+namespace {
+
+struct Opcoes {
+    std::string cifra;
+    std::optional<int> dispositivo;
+    int instrumento = 24;  // the application's default keyboard instrument
+    int posicao = 0;
+    double segundos = 1.5;
+    std::string wav;
+};
+
+// Long enough for the release of a General MIDI voice to die away.
+constexpr double SegundosSoltura = 1.0;
+
+// The keys of the position, from the fifth finger slot down to the first, as the listen button
+// presses them; its note-offs go the other way.
+std::vector<int> TeclasParaTocar(const PosicaoHarmonicaTeclado& p) {
+    std::vector<int> teclas;
+    for (int slot = QuantidadeDedos - 1; slot >= 0; --slot)
+        if (p.TeclaDoDedo(slot) >= 0) teclas.push_back(p.TeclaDoDedo(slot));
+    return teclas;
+}
+
+std::uint8_t Nota(int tecla) { return static_cast<std::uint8_t>(tecla + MidiOutput::NotaTecla0); }
+
+// Sends the chord; `segurar` keeps it sounding between the note-ons and the note-offs.
+// Throws MidiDesabilitadoException.
+template <typename Segurar>
+void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas, Segurar segurar) {
+    tocador.DefinirInstrumento(static_cast<std::uint8_t>(o.instrumento));
+    for (int k : teclas)
+        tocador.EnviarEvento(TMyMidiEvent{MidiOutput::StatusNotaLigada, Nota(k),
+                                          static_cast<std::uint8_t>(tocador.ObterVelocidade())});
+    segurar(o.segundos);
+    for (auto it = teclas.rbegin(); it != teclas.rend(); ++it) tocador.DesligarNota(Nota(*it));
+}
+
+std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o, const std::vector<int>& teclas) {
+    const auto& p = acorde.Posicao(o.posicao);
+    std::ostringstream s;
+    s << acorde.Nome() << "  position " << o.posicao << " (" << o.posicao + 1 << " of "
+      << acorde.QuantidadePosicoes() << ")  notes";
+    for (int k : p.TeclasPressionadas())
+        s << ' ' << saida::Rotulo(acorde.Nome(), k, p.DedoDaTecla(k), saida::Rotulos::Notas)
+          << (Nota(k) / 12 - 1);
+    s << "  MIDI";
+    for (int k : teclas) s << ' ' << int(Nota(k));
+    s << "  instrument " << o.instrumento << ", " << o.segundos << " s";
+    return s.str();
+}
+
+int Falhar(const std::string& texto) {
+    std::cerr << "tastavo-cli: " << texto << '\n';
+    return SaidaEntradaInvalida;
+}
+
+int TocarAoVivo(const Opcoes& o, const std::vector<int>& teclas, const std::string& descricao) {
+    TMidiOutput porta;
+    MidiOutput tocador(&porta);
+    try {
+        if (o.dispositivo)
+            tocador.SelecionarDispositivo(*o.dispositivo);
+        else
+            tocador.SelecionarPrimeiroDispositivo();
+    } catch (const MidiDesabilitadoException&) {
+        if (o.dispositivo)
+            return Falhar("no MIDI output device " + std::to_string(*o.dispositivo) +
+                          " (tastavo-cli devices lists them)");
+        return Falhar("no MIDI output device found");
+    }
+    const std::string nome = porta.ProductName();
+    const auto indisponivel = [&] {
+        return Falhar("sound is not available on device " + std::to_string(porta.DeviceID()) +
+                      " (" + nome + "): " + porta.midioutErrorString(porta.UltimoErro()));
+    };
+    if (porta.Estado() != midioutputState::mosOpen) return indisponivel();  // says why it failed
+    try {
+        Tocar(tocador, o, teclas, [](double s) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(s));
+        });
+    } catch (const MidiDesabilitadoException&) {
+        return indisponivel();
+    }
+    std::this_thread::sleep_for(std::chrono::duration<double>(SegundosSoltura));
+    std::cout << descricao << "  on " << porta.DeviceID() << ' ' << nome << '\n';
+    return SaidaOk;
+}
+
+int RenderizarWav(const Opcoes& o, const std::vector<int>& teclas, const std::string& descricao) {
+    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()));
+    if (!soundfont) return Falhar("no General MIDI soundfont found for the built-in synthesizer");
+    ConfiguracaoSintetizador c;
+    c.soundfont = *soundfont;
+    c.saida = ConfiguracaoSintetizador::Saida::Offline;
+    c.arquivoWav = o.wav;
+    auto synth = std::make_shared<BackendSintetizador>(c);
+    TMidiOutput porta({synth});
+    MidiOutput tocador(&porta);
+    const auto quadros = [&](double s) {
+        return static_cast<std::size_t>(std::lround(s * synth->TaxaAmostragem()));
+    };
+    try {
+        tocador.SelecionarDispositivo(0);
+        if (porta.Estado() != midioutputState::mosOpen)
+            return Falhar(o.wav + ": " + porta.midioutErrorString(porta.UltimoErro()));
+        Tocar(tocador, o, teclas, [&](double s) { synth->RenderizarArquivo(quadros(s)); });
+        synth->RenderizarArquivo(quadros(SegundosSoltura));
+        porta.Close();  // completes the file
+    } catch (const std::exception& e) {
+        return Falhar(o.wav + ": " + e.what());
+    }
+    std::cout << descricao << "  into " << o.wav << " ("
+              << double(synth->QuadrosRenderizados()) / synth->TaxaAmostragem() << " s at "
+              << synth->TaxaAmostragem() << " Hz)\n";
+    return SaidaOk;
+}
+
+int Executar(const Opcoes& o) {
+    std::unique_ptr<AcordeTeclado> acorde;
+    try {
+        acorde = GeradorAcordesTeclado::Instancia().GerarAcorde(o.cifra);
+    } catch (const std::exception& e) {
+        return Falhar(o.cifra + ": " + saida::DescreverErro(e).mensagem);
+    }
+    if (o.posicao >= acorde->QuantidadePosicoes())
+        return Falhar(o.cifra + ": no position " + std::to_string(o.posicao) + " (positions 0 to " +
+                      std::to_string(acorde->QuantidadePosicoes() - 1) + ")");
+    const auto teclas = TeclasParaTocar(acorde->Posicao(o.posicao));
+    const std::string descricao = Descrever(*acorde, o, teclas);
+    return o.wav.empty() ? TocarAoVivo(o, teclas, descricao) : RenderizarWav(o, teclas, descricao);
+}
+
+const RegistrarComando registro{Comando{
+    "play", "Sound one position of a chord, live or into a WAV file",
+    [](CLI::App& sub) -> std::function<int()> {
+        auto o = std::make_shared<Opcoes>();
+        auto* dispositivo = sub.add_option("--device", o->dispositivo,
+                                           "Output device number (tastavo-cli devices); default: "
+                                           "the first one");
+        sub.add_option("--instrument", o->instrumento, "General MIDI program 0-127")
+            ->check(CLI::Range(0, 127))
+            ->capture_default_str();
+        sub.add_option("--position", o->posicao, "Position of the chord, 0 the first")
+            ->check(CLI::NonNegativeNumber)
+            ->capture_default_str();
+        sub.add_option("--seconds", o->segundos, "How long the chord is held")
+            ->check(CLI::Range(0.01, 600.0))
+            ->capture_default_str();
+        sub.add_option("--wav", o->wav,
+                       "Render offline with the built-in synthesizer into this WAV file")
+            ->excludes(dispositivo);
+        sub.add_option("SYMBOL", o->cifra, "Chord symbol, such as C7M(9)/E")->required();
+        return [o] { return Executar(*o); };
+    }}};
+
+}  // namespace

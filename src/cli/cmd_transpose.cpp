@@ -1,0 +1,97 @@
+// tastavo-cli transpose: a chord chart with every chord moved up or down by semitones.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "Comandos.h"
+#include "MusicaCifrada.h"
+#include "Utf8.h"
+
+namespace {
+
+// The whole content of `caminho` ("-" or empty for standard input); nothing when it cannot
+// be read, with the reason in `erro`.
+std::optional<std::string> LerEntrada(const std::string& caminho, std::string& erro) {
+    const bool entradaPadrao = caminho.empty() || caminho == "-";
+    std::FILE* f = entradaPadrao ? stdin : std::fopen(caminho.c_str(), "rb");
+    if (f == nullptr) {
+        erro = std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string bytes;
+    char bloco[1 << 16];
+    std::size_t lidos;
+    while ((lidos = std::fread(bloco, 1, sizeof bloco, f)) > 0) bytes.append(bloco, lidos);
+    const bool falhou = std::ferror(f) != 0;
+    if (falhou) erro = std::strerror(errno);
+    if (!entradaPadrao) std::fclose(f);
+    if (falhou) return std::nullopt;
+    return bytes;
+}
+
+const CLI::Validator NumeroNatural(
+    [](std::string& valor) -> std::string {
+        if (valor.empty() || valor.find_first_not_of("0123456789") != std::string::npos) {
+            return "N must be a whole number from 0 up, not \"" + valor + "\"";
+        }
+        return {};
+    },
+    "", "NUMERO_NATURAL");
+
+int Executar(const std::string& acima, const std::string& abaixo, const std::string& arquivo) {
+    std::string erro;
+    const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
+    if (!bytes) {
+        std::cerr << "tastavo-cli transpose: cannot read " << (arquivo.empty() ? "-" : arquivo)
+                  << ": " << erro << "\n";
+        return SaidaUso;
+    }
+    const bool paraCima = !acima.empty();
+    const int semitons = LerSemitons(paraCima ? acima : abaixo).value_or(0);
+    const SentidoTransposicao sentido =
+        paraCima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
+
+    // UTF-8 goes through as it is (a byte-order mark too, kept apart so that it does not
+    // stick to the first word); anything else is read as Windows-1252.
+    std::string saida;
+    if (utf8::Valido(*bytes)) {
+        std::string_view texto = *bytes;
+        if (texto.starts_with("\xEF\xBB\xBF")) {
+            saida = "\xEF\xBB\xBF";
+            texto.remove_prefix(3);
+        }
+        saida += TransporTexto(texto, semitons, sentido);
+    } else {
+        saida = TransporTexto(utf8::DeWindows1252(*bytes), semitons, sentido);
+    }
+    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() ||
+        std::fflush(stdout) != 0) {
+        std::cerr << "tastavo-cli transpose: cannot write the output: " << std::strerror(errno)
+                  << "\n";
+        return SaidaEntradaInvalida;
+    }
+    return SaidaOk;
+}
+
+const RegistrarComando registro{Comando{
+    "transpose", "Transpose every chord of a chord chart (FILE or standard input) by N semitones",
+    [](CLI::App& sub) -> std::function<int()> {
+        auto acima = std::make_shared<std::string>();
+        auto abaixo = std::make_shared<std::string>();
+        auto arquivo = std::make_shared<std::string>();
+        CLI::Option_group* sentido = sub.add_option_group("direction", "Give exactly one");
+        sentido->add_option("--up", *acima, "Semitones up")->type_name("N")->check(NumeroNatural);
+        sentido->add_option("--down", *abaixo, "Semitones down")
+            ->type_name("N")
+            ->check(NumeroNatural);
+        sentido->require_option(1);
+        sub.add_option("FILE", *arquivo,
+                       "Chart file (UTF-8 or Windows-1252); standard input "
+                       "when absent or \"-\"");
+        return [=] { return Executar(*acima, *abaixo, *arquivo); };
+    }}};
+
+}  // namespace

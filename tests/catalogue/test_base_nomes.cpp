@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "BaseNomesAcordes.h"
+
+namespace {
+
+std::filesystem::path Dados(const char* nome) {
+    return std::filesystem::path(TASTAVO_TEST_DATA) / nome;
+}
+
+int Sinal(int v) { return (v > 0) - (v < 0); }
+
+}  // namespace
+
+TEST(CompararNomes, OrdemDoMusico) {
+    const std::vector<std::string> ordem = {
+        "A",  "Am7", "A#", "Ab", "B",     "Bb", "C",   "Cº", "C(add9)", "C/E", "C6",
+        "C7", "C7M", "C9", "Cm", "Cmaj7", "C#", "C#m", "D",  "D#",      "Db",  "Dbm"};
+    auto embaralhada = ordem;
+    std::mt19937 gerador(7);
+    for (int vez = 0; vez < 5; ++vez) {
+        std::shuffle(embaralhada.begin(), embaralhada.end(), gerador);
+        EXPECT_EQ(BaseNomesAcordes(embaralhada).Nomes(), ordem);
+    }
+}
+
+TEST(CompararNomes, Pares) {
+    const struct {
+        const char* a;
+        const char* b;
+        int sinal;
+    } casos[] = {
+        {"C", "C", 0},      {"C", "Cm", -1},   // a name sorts before the longer names it begins
+        {"Cm", "C#", -1},                      // naturals before sharps and flats, whatever follows
+        {"C#", "Cb", -1},                      // sharps before flats
+        {"Am7", "A#", -1},  {"Cº", "C(", -1},  // the special characters sort before everything else
+        {"C°", "Cº", -1},  // as their single-byte codes: ° 0xB0 before º 0xBA before ø 0xF8
+        {"Cº", "Cø", -1},   {"Cø", "C(", -1}, {"C7M", "C7", 1},
+        {"B", "C", -1},     {"Bb", "C", -1},  // the first letter decides before any accidental
+        {"C#º", "C#m", -1},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.a, caso.b)), caso.sinal)
+            << caso.a << " " << caso.b;
+        EXPECT_EQ(Sinal(BaseNomesAcordes::CompararNomes(caso.b, caso.a)), -caso.sinal)
+            << caso.b << " " << caso.a;
+    }
+}
+
+TEST(BaseNomesAcordes, ProcurarComparaOSignificado) {
+    const BaseNomesAcordes base(std::vector<std::string>{"C7M", "Db", "C", "Am"});
+    EXPECT_EQ(base.NomeEm(base.Procurar("Cmaj7")), "C7M");
+    EXPECT_EQ(base.NomeEm(base.Procurar("C7M")), "C7M");
+    EXPECT_EQ(base.NomeEm(base.Procurar("Amin")), "Am");
+    EXPECT_EQ(base.Procurar("C#"), -1);
+    EXPECT_EQ(base.Procurar("C/E"), -1);
+    EXPECT_THROW(base.Procurar("Hm"), RaizNaoEncontradaException);
+    EXPECT_THROW(base.Procurar("Cmaj"), FormatoInvalidoException);
+}
+
+TEST(BaseNomesAcordes, AdicionarEntraNoLugarOrdenado) {
+    BaseNomesAcordes base(std::vector<std::string>{"C", "C#", "D"});
+    EXPECT_EQ(base.Adicionar("C#m"), 2);
+    EXPECT_EQ(base.NomeEm(2), "C#m");
+    EXPECT_EQ(base.Adicionar("A"), 0);
+    EXPECT_EQ(base.Adicionar("Dbm7"), 5);
+    EXPECT_EQ(base.Nomes(), (std::vector<std::string>{"A", "C", "C#", "C#m", "D", "Dbm7"}));
+    EXPECT_THROW(base.Adicionar("X"), RaizNaoEncontradaException);
+    EXPECT_THROW(base.Adicionar("C?"), FormatoInvalidoException);
+    EXPECT_EQ(base.Quantidade(), 6);
+}
+
+TEST(BaseNomesAcordes, NomesDeMesmoSignificadoFicamAmbos) {
+    const BaseNomesAcordes base(std::vector<std::string>{"Cmaj7", "C7M"});
+    EXPECT_EQ(base.Nomes(), (std::vector<std::string>{"C7M", "Cmaj7"}));
+    EXPECT_EQ(base.Procurar("Cmaj7"), 0);
+    EXPECT_EQ(base.ValorEm(0), base.ValorEm(1));
+}
+
+TEST(BaseNomesAcordes, IndiceForaDoCatalogo) {
+    const BaseNomesAcordes base(std::vector<std::string>{"C"});
+    EXPECT_THROW((void)base.NomeEm(1), std::out_of_range);
+    EXPECT_THROW((void)base.NomeEm(-1), std::out_of_range);
+}
+
+TEST(BaseNomesAcordes, ArquivoComTodosOsFinsDeLinha) {
+    // CR LF, CR and LF, and a last line without an end.
+    const BaseNomesAcordes base(Dados("finais-de-linha.txt"));
+    EXPECT_EQ(base.Nomes(), (std::vector<std::string>{"C", "C7M", "Cmaj7", "C#", "Db"}));
+}
+
+TEST(BaseNomesAcordes, ArquivoAntigoEmWindows1252) {
+    const BaseNomesAcordes base(Dados("windows-1252.txt"));
+    EXPECT_EQ(base.Nomes(), (std::vector<std::string>{"C", "C°", "Cº", "Cø"}));
+    EXPECT_EQ(base.NomeEm(base.Procurar("Cdim")), "C°");
+    EXPECT_EQ(base.NomeEm(base.Procurar("Cm7(b5)")), "Cø");
+}
+
+TEST(BaseNomesAcordes, LinhasInvalidasImpedemOCatalogo) {
+    EXPECT_THROW(BaseNomesAcordes(Dados("linha-vazia.txt")), RaizNaoEncontradaException);
+    try {
+        BaseNomesAcordes base(Dados("raiz-invalida.txt"));
+        ADD_FAILURE() << "H7 was accepted";
+    } catch (const RaizNaoEncontradaException& e) {
+        EXPECT_EQ(e.Texto(), "H");
+    }
+    try {
+        BaseNomesAcordes base(Dados("formato-invalido.txt"));
+        ADD_FAILURE() << "C7 M was accepted";
+    } catch (const FormatoInvalidoException& e) {
+        EXPECT_EQ(e.Texto(), "C7 M");
+    }
+    EXPECT_THROW(BaseNomesAcordes(Dados("nao-existe.txt")), std::filesystem::filesystem_error);
+}
+
+TEST(BaseNomesAcordes, InstanciaTentaDeNovoDepoisDeFalhar) {
+    EXPECT_THROW(BaseNomesAcordes::Instancia(), std::filesystem::filesystem_error);
+    BaseNomesAcordes::DefinirProvedorCaminho([] { return Dados("raiz-invalida.txt"); });
+    EXPECT_THROW(BaseNomesAcordes::Instancia(), RaizNaoEncontradaException);
+    BaseNomesAcordes::DefinirProvedorCaminho([] { return Dados("finais-de-linha.txt"); });
+    BaseNomesAcordes& base = BaseNomesAcordes::Instancia();
+    EXPECT_EQ(base.Quantidade(), 5);
+    base.Adicionar("G");
+    EXPECT_EQ(&BaseNomesAcordes::Instancia(), &base);
+    EXPECT_EQ(BaseNomesAcordes::Instancia().Quantidade(), 6);
+}

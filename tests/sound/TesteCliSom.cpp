@@ -1,0 +1,156 @@
+// tastavo-cli devices and play, run as a user runs them; the WAV that play writes is measured.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "../cli/ExecutarCli.h"
+#include "Espectro.h"
+#include "GeradorAcordesTeclado.h"
+#include "Soundfont.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Wav {
+    int canais = 0;
+    int taxa = 0;
+    std::vector<float> mono;
+    double Segundos() const { return double(mono.size()) / taxa; }
+};
+
+std::uint32_t Le32(const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// Reads a 16-bit PCM WAV file into mono samples; empty on anything else.
+Wav LerWav(const fs::path& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    const std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    Wav w;
+    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0) return w;
+    int bits = 0;
+    for (std::size_t p = 12; p + 8 <= b.size();) {
+        const std::string id = b.substr(p, 4);
+        const std::uint32_t tamanho = Le32(&b[p + 4]);
+        const char* dados = &b[p + 8];
+        if (id == "fmt ") {
+            w.canais = static_cast<unsigned char>(dados[2]);
+            w.taxa = static_cast<int>(Le32(dados + 4));
+            bits = static_cast<unsigned char>(dados[14]);
+        } else if (id == "data" && bits == 16 && w.canais > 0) {
+            const std::size_t n = std::min<std::size_t>(tamanho, b.size() - p - 8) / 2;
+            for (std::size_t i = 0; i + w.canais <= n; i += w.canais) {
+                float soma = 0;
+                for (int c = 0; c < w.canais; ++c) {
+                    std::int16_t v;
+                    std::memcpy(&v, dados + 2 * (i + c), 2);
+                    soma += float(v) / 32768.0f;
+                }
+                w.mono.push_back(soma / float(w.canais));
+            }
+        }
+        p += 8 + tamanho + (tamanho & 1);
+    }
+    return w;
+}
+
+class CliSom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!LocalizarSoundfont(CandidatosSoundfont(TASTAVO_BIN_DIR)))
+            GTEST_SKIP() << "no General MIDI soundfont installed";
+        pasta_ = fs::temp_directory_path() / ("tastavo-cli-som-" + std::to_string(::getpid()));
+        fs::create_directories(pasta_);
+    }
+    void TearDown() override {
+        if (!pasta_.empty()) fs::remove_all(pasta_);
+    }
+    fs::path pasta_;
+};
+
+TEST_F(CliSom, DevicesListsTheBuiltInSynthesizerFirst) {
+    const auto r = ExecutarCli("devices");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.saida.rfind("0\tBuilt-in synthesizer\n", 0), 0u) << r.saida;
+    std::istringstream linhas(r.saida);
+    int esperado = 0;
+    for (std::string linha; std::getline(linhas, linha); ++esperado)
+        EXPECT_TRUE(std::regex_match(linha, std::regex(std::to_string(esperado) + "\t.{1,31}")))
+            << linha;
+}
+
+TEST_F(CliSom, PlayIntoWavSoundsTheNotesOfThePosition) {
+    struct Caso {
+        std::string opcoes, cifra;
+        int posicao;
+        double segundos;
+    };
+    const Caso casos[] = {
+        {"", "C7", 0, 1.5},
+        {"--position 1 --seconds 0.6 --instrument 0", "Dm7(9)", 1, 0.6},
+    };
+    for (const auto& c : casos) {
+        const fs::path wav = pasta_ / "acorde.wav";
+        const auto r = ExecutarCli("play " + c.opcoes + " --wav '" + wav.string() + "' '" + c.cifra + "'");
+        ASSERT_EQ(r.status, 0) << c.cifra;
+        EXPECT_NE(r.saida.find(wav.string()), std::string::npos) << r.saida;
+
+        const Wav w = LerWav(wav);
+        ASSERT_GT(w.taxa, 0) << "not a 16-bit WAV file";
+        // Held for the given time, then a second for the release, in whole periods.
+        EXPECT_NEAR(w.Segundos(), c.segundos + 1.0, 0.02);
+
+        std::vector<int> notas;
+        for (int k : GeradorAcordesTeclado::Instancia().GerarAcorde(c.cifra)->Posicao(c.posicao).TeclasPressionadas())
+            notas.push_back(k + 48);
+        const auto inicio = w.mono.begin() + w.taxa / 10;  // past the attack
+        const std::vector<float> sustentado(inicio, inicio + static_cast<long>(c.segundos * w.taxa * 0.8));
+        EXPECT_GT(espectro::Destaque(sustentado, notas, w.taxa), 100.0) << c.cifra;
+
+        const auto n = w.mono.size();
+        const std::size_t decimo = static_cast<std::size_t>(w.taxa / 10);
+        EXPECT_LT(espectro::Rms(w.mono, n - decimo, n),
+                  0.05 * espectro::Rms(sustentado, 0, sustentado.size()))
+            << "still sounding after the note-offs";
+    }
+}
+
+TEST_F(CliSom, PlayRejectsBadInputWithOneLine) {
+    struct Caso {
+        std::string argumentos;
+        int status;
+    };
+    const std::string wav = "'" + (pasta_ / "x.wav").string() + "'";
+    const Caso casos[] = {
+        {"play --wav " + wav + " H7", 1},
+        {"play --wav " + wav + " --position 9 C7", 1},
+        {"play --wav /nonexistent-folder/x.wav C7", 1},
+        {"play --device 999 C7", 1},
+        {"play --instrument 128 --wav " + wav + " C7", 2},
+        {"play --device 0 --wav " + wav + " C7", 2},
+        {"play --seconds 0 --wav " + wav + " C7", 2},
+        {"play", 2},
+    };
+    const fs::path erros = pasta_ / "erros.txt";
+    for (const auto& c : casos) {
+        const auto r = ExecutarCli(c.argumentos, erros.string());
+        EXPECT_EQ(r.status, c.status) << c.argumentos;
+        EXPECT_EQ(r.saida, "") << c.argumentos;
+        if (c.status == 1) {
+            std::ifstream f(erros);
+            const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+            EXPECT_EQ(std::count(texto.begin(), texto.end(), '\n'), 1) << c.argumentos << ": " << texto;
+            EXPECT_EQ(texto.rfind("tastavo-cli: ", 0), 0u) << texto;
+        }
+    }
+}
+
+}  // namespace
