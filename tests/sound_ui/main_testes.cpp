@@ -1,9 +1,10 @@
-// The sound windows' tests run offscreen in the first language installed in build/bin.
+// The sound windows' tests run offscreen, under the application object, in the Portuguese
+// language installed in build/bin.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <memory>
 
+#include "AplicacaoTastavo.h"
 #include "GerenciadorIdiomas.h"
 #include "InteracaoIdiomas.h"
 
@@ -23,7 +24,7 @@ public:
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    AplicacaoTastavo app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     GerenciadorIdiomas::DefinirInteracaoInstancia(std::make_unique<InteracaoSilenciosa>());
     GerenciadorIdiomas::Instancia().SelecionarIdioma("Português");

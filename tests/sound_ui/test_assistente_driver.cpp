@@ -207,6 +207,22 @@ TEST(AssistenteDriver, SecondRunStartsAfreshWithCancelEnabled) {
     EXPECT_FALSE(Botao(janela, "btnFinalizar")->isVisible());
 }
 
+TEST(AssistenteDriver, RunOverAnotherWindowBelongsToItOnlyMeanwhile) {
+    DispositivosGravados sistema({"Synth"});
+    QWidget principal;
+    QDialog dono;
+    Assistente janela(*sistema.jogador, SemPausa, &principal);
+    QWidget* paiDuranteExecucao = nullptr;
+    QTimer::singleShot(0, &janela, [&] {
+        paiDuranteExecucao = janela.parentWidget();
+        QTest::mouseClick(Botao(janela, "btnCancelar"), Qt::LeftButton);
+    });
+    EXPECT_EQ(janela.Executar(&dono), -1);
+    EXPECT_EQ(paiDuranteExecucao, &dono);
+    EXPECT_EQ(janela.parentWidget(), &principal);
+    EXPECT_TRUE(janela.isWindow());
+}
+
 // What a device hears when the wizard tries it: instrument 0 (the port sends a program change's
 // one data byte), then the test scale.
 std::vector<Mensagem> EscalaComInstrumento() {

@@ -89,9 +89,12 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         janelas.aviso = std::make_unique<TformAviso>(idiomas, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
         janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(janelas.principal.get());
-        auto executarAssistente = [assistente = janelas.assistente.get()] { return assistente->Executar(); };
-        janelas.principal->executarAssistente = executarAssistente;
-        janelas.setup->executarAssistente = executarAssistente;
+        janelas.principal->executarAssistente = [assistente = janelas.assistente.get()] {
+            return assistente->Executar();
+        };
+        janelas.setup->executarAssistente = [assistente = janelas.assistente.get(), setup = janelas.setup.get()] {
+            return assistente->Executar(setup);
+        };
         janelas.principal->abrirConfiguracoes = [setup = janelas.setup.get()] { setup->exec(); };
         // 6. The splash closes here.
     }

@@ -192,6 +192,16 @@ int TformAssistenteConfiguracaoDriver::Executar() {
     return dispositivoEscolhido;
 }
 
+int TformAssistenteConfiguracaoDriver::Executar(QWidget* dono) {
+    QWidget* const pai = parentWidget();
+    if (dono == nullptr || dono == pai) return Executar();
+    const Qt::WindowFlags flags = windowFlags();
+    setParent(dono, flags);
+    const int resultado = Executar();
+    setParent(pai, flags);
+    return resultado;
+}
+
 void TformAssistenteConfiguracaoDriver::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (evento->spontaneous()) return;  // the window coming back from minimised is no new run

@@ -38,6 +38,9 @@ public:
     // Shows the wizard modally from its first step; the device heard, -1 when the user
     // cancelled, 0 otherwise. Leaves the player on the device last tried, with instrument 0.
     int Executar();
+    // The same, shown over `dono` for this run (the sound settings window stays on top of other
+    // windows, so the wizard it runs must belong to it to be seen).
+    int Executar(QWidget* dono);
 
     // Plays notes 60 to 83 on `jogador`, each a note on at velocity 127, a pause of `duracaoNota`
     // and a note off. Blocks meanwhile. Throws MidiDesabilitadoException, stopping at once.
