@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +44,7 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
     ambiente.porta = sistema.porta.get();
     ambiente.pontosPorPolegada = [] { return 96.0; };
     ambiente.esperaSplashMs = 0;
+    ambiente.duracaoNotaEscala = std::chrono::milliseconds(0);
     std::string passos;
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
         ASSERT_TRUE(janelas.setup && janelas.assistente);
@@ -53,6 +55,12 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
         std::function<void()> clicar = [&] {
             if (botoes.empty() || !assistente.isVisible()) return;
             passos += assistente.PassoAtual();
+            // Under the main window (which has a style sheet), each step's text still fits.
+            for (const char* nome : {"lblExplicacao1", "lblExplicacao2"}) {
+                const QLabel* rotulo = assistente.findChild<QLabel*>(QString::fromLatin1(nome));
+                EXPECT_LE(rotulo->heightForWidth(rotulo->width()), rotulo->height())
+                    << nome << " at step " << assistente.PassoAtual();
+            }
             QPushButton* botao = assistente.findChild<QPushButton*>(QString::fromLatin1(botoes.front()));
             botoes.erase(botoes.begin());
             QTest::mouseClick(botao, Qt::LeftButton);

@@ -11,6 +11,7 @@
 #include "ChavesIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
+#include "MidiOutput.h"
 #include "RelatorioErro.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
@@ -88,7 +89,10 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         janelas.setup = std::make_unique<TformSetup>(janelas.principal.get());
         janelas.aviso = std::make_unique<TformAviso>(idiomas, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
-        janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(janelas.principal.get());
+        janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
+            MidiOutput::Instancia(),
+            ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
+            janelas.principal.get());
         janelas.principal->executarAssistente = [assistente = janelas.assistente.get()] {
             return assistente->Executar();
         };

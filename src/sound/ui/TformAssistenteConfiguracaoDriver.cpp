@@ -17,6 +17,7 @@
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ControleVolume.h"
+#include "FonteJanela.h"
 #include "MidiOutput.h"
 #include "TextoIdioma.h"
 
@@ -27,13 +28,6 @@ namespace {
 constexpr int LarguraCliente = 643;
 constexpr int AlturaCliente = 255;
 constexpr int AlturaPanel1 = 45;
-
-// The design's 8-point face; the fixed layout is measured for it.
-QFont FonteJanela() {
-    QFont fonte(QStringLiteral("Liberation Sans"));
-    fonte.setPointSize(8);
-    return fonte;
-}
 
 QPushButton* NovoBotao(QWidget* pai, const char* nome, const QString& texto, int x) {
     auto* botao = new QPushButton(texto, pai);
@@ -99,7 +93,6 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     setObjectName(QStringLiteral("fmAssistenteConfiguracaoDriver"));
     setFixedSize(LarguraCliente, AlturaCliente);
     setModal(true);
-    setFont(FonteJanela());
 
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -119,7 +112,7 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     Image1->setPixmap(QPixmap(QStringLiteral(":/arte/assistenteDriver.png")));
 
     lblTitulo1 = NovoRotulo(Panel2, "lblTitulo1", QRect(152, 11, 481, 21));
-    QFont titulo = lblTitulo1->font();
+    QFont titulo = FonteJanela();
     titulo.setBold(true);
     titulo.setPixelSize(16);
     lblTitulo1->setFont(titulo);
@@ -130,9 +123,9 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     lblLinkVolumeWindows = new QLabel(Panel2);
     lblLinkVolumeWindows->setObjectName(QStringLiteral("lblLinkVolumeWindows"));
     lblLinkVolumeWindows->move(155, 97);
-    QFont pequena = lblLinkVolumeWindows->font();
+    QFont pequena = FonteJanela();
     pequena.setUnderline(true);
-    pequena.setPointSizeF(pequena.pointSizeF() * 0.9);
+    pequena.setPixelSize(10);
     lblLinkVolumeWindows->setFont(pequena);
     QPalette azul = lblLinkVolumeWindows->palette();
     azul.setColor(QPalette::WindowText, Qt::blue);
@@ -141,7 +134,7 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     lblLinkVolumeWindows->installEventFilter(this);
 
     lblTitulo2 = NovoRotulo(Panel2, "lblTitulo2", QRect(155, 132, 478, 17));
-    QFont negrito = lblTitulo2->font();
+    QFont negrito = FonteJanela();
     negrito.setBold(true);
     lblTitulo2->setFont(negrito);
     lblTitulo2->setWordWrap(false);
@@ -164,6 +157,8 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     lblTitulo1->setText(QStringLiteral("Testando a Placa de Som"));
     lblTitulo2->setText(QStringLiteral("Passo 1:"));
     lblLinkVolumeWindows->setText(QStringLiteral("Volume do Windows"));
+
+    AplicarFonteJanela(this);
 
     connect(btnProsseguir, &QPushButton::clicked, this, [this] { btnProsseguirClick(); });
     connect(btnEscutando, &QPushButton::clicked, this, [this] { btnEscutandoClick(); });

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ChavesIdioma.h"
+#include "FonteJanela.h"
 #include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
 #include "TextoIdioma.h"
@@ -79,10 +80,6 @@ TformSetup::TformSetup(QWidget* pai)
 void TformSetup::CriarControles() {
     setFixedSize(LarguraCliente, AlturaCliente);
     setModal(true);
-    // The design's 8-point face; the fixed layout is measured for it.
-    QFont fonte(QStringLiteral("Liberation Sans"));
-    fonte.setPointSize(8);
-    setFont(fonte);
 
     Pasta = new QTabWidget(this);
     Pasta->setObjectName(QStringLiteral("Pasta"));
@@ -114,6 +111,7 @@ void TformSetup::CriarControles() {
     chkDesabilitarToque->setObjectName(QStringLiteral("chkDesabilitarToque"));
     chkDesabilitarToque->setGeometry(19, 263, 222, 17);
     setWindowTitle(QStringLiteral("Setup"));
+    AplicarFonteJanela(this);
 
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { btnCancelarClick(); });
