@@ -233,6 +233,7 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
             btnNaoEscutando->hide();
             btnProsseguir->show();
             btnCancelar->show();
+            btnProsseguir->setFocus();  // Enter plays the test
             break;
         }
         case EscalaTocada:
