@@ -12,7 +12,7 @@ namespace {
 
 // Picks the first language when asked and shows nothing.
 class InteracaoSilenciosa : public InteracaoIdiomas {
-public:
+  public:
     void MostrarMensagem(std::string_view, std::string_view) override {}
     int EscolherIndice(const std::vector<std::string>& nomes, int) override {
         return nomes.empty() ? -1 : 0;

@@ -58,7 +58,8 @@ Execucao ExecutarClicando(Assistente& janela, std::vector<const char*> acoes) {
         if (!janela.isVisible()) return;
         if (!execucao.passos.empty()) execucao.passos += ' ';
         execucao.passos += janela.PassoAtual();
-        if (janela.PassoAtual() == 'A') execucao.passos += std::to_string(janela.IndiceDispositivo() + 1);
+        if (janela.PassoAtual() == 'A')
+            execucao.passos += std::to_string(janela.IndiceDispositivo() + 1);
         if (proxima == acoes.size()) {
             execucao.passos += " !";
             janela.close();
@@ -110,18 +111,22 @@ TEST_P(ExecucaoAssistente, StepsAndResult) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, ExecucaoAssistente,
     testing::Values(
-        CasoExecucao{"SecondOfThreeHeard", 3,
-                     {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"},
-                     "A1 B A2 B C",
-                     1},
-        CasoExecucao{"NoneOfThreeHeard", 3,
-                     {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnNaoEscutando", "btnProsseguir",
-                      "btnNaoEscutando", "btnFinalizar"},
+        CasoExecucao{
+            "SecondOfThreeHeard",
+            3,
+            {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"},
+            "A1 B A2 B C",
+            1},
+        CasoExecucao{"NoneOfThreeHeard",
+                     3,
+                     {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnNaoEscutando",
+                      "btnProsseguir", "btnNaoEscutando", "btnFinalizar"},
                      "A1 B A2 B A3 B D",
                      0},
         CasoExecucao{"CancelAtFirstStep", 3, {"btnCancelar"}, "A1", -1},
         CasoExecucao{"NoDeviceAtAll", 0, {"btnFinalizar"}, "D", 0},
-        CasoExecucao{"HeardThenCloseBox", 2, {"btnProsseguir", "btnEscutando", Fechar}, "A1 B C", 0},
+        CasoExecucao{
+            "HeardThenCloseBox", 2, {"btnProsseguir", "btnEscutando", Fechar}, "A1 B C", 0},
         CasoExecucao{"CloseBoxWhileAsking", 2, {"btnProsseguir", Fechar}, "A1 B", 0},
         CasoExecucao{"CancelIsDisabledAtTheEnd", 0, {"btnCancelar"}, "D !", 0}),
     [](const testing::TestParamInfo<CasoExecucao>& info) { return std::string(info.param.nome); });
@@ -129,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AssistenteDriver, HeardDeviceThenCloseBoxKeepsTheDevice) {
     DispositivosGravados sistema({"Synth", "Port"});
     Assistente janela(*sistema.jogador, SemPausa);
-    const Execucao execucao =
-        ExecutarClicando(janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", Fechar});
+    const Execucao execucao = ExecutarClicando(
+        janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", Fechar});
     EXPECT_EQ(execucao.passos, "A1 B A2 B C");
     EXPECT_EQ(execucao.resultado, 1);
 }
@@ -160,7 +165,8 @@ TEST(AssistenteDriver, StepTextsNameTheDeviceTried) {
     ASSERT_EQ(titulos.size(), 3u);
     ASSERT_FALSE(Texto(chaves::lblTitulo2_A).isEmpty()) << "no language loaded";
     EXPECT_EQ(titulos[0], Texto(chaves::lblTitulo2_A) + QStringLiteral(" 3:"));
-    EXPECT_EQ(explicacoes[0], Texto(chaves::lblExplicacao2_A1) + QStringLiteral(" \"Port B\". \n\n") +
+    EXPECT_EQ(explicacoes[0], Texto(chaves::lblExplicacao2_A1) +
+                                  QStringLiteral(" \"Port B\". \n\n") +
                                   Texto(chaves::lblExplicacao2_A2));
     EXPECT_EQ(titulos[1], Texto(chaves::lblTitulo2_B));
     EXPECT_EQ(explicacoes[1], Texto(chaves::lblExplicacao2_B));
@@ -199,7 +205,8 @@ TEST(AssistenteDriver, EachStepShowsItsOwnButtons) {
 TEST(AssistenteDriver, SecondRunStartsAfreshWithCancelEnabled) {
     DispositivosGravados sistema({"Synth", "Port"});
     Assistente janela(*sistema.jogador, SemPausa);
-    ASSERT_EQ(ExecutarClicando(janela, {"btnProsseguir", "btnEscutando", "btnFinalizar"}).resultado, 0);
+    ASSERT_EQ(ExecutarClicando(janela, {"btnProsseguir", "btnEscutando", "btnFinalizar"}).resultado,
+              0);
 
     const Execucao segunda = ExecutarClicando(janela, {"btnCancelar"});
     EXPECT_EQ(segunda.passos, "A1");
@@ -238,7 +245,8 @@ TEST(AssistenteDriver, TriedDevicesHearInstrumentZeroAndTheScale) {
     DispositivosGravados sistema({"Synth", "Port A", "Port B"});
     Assistente janela(*sistema.jogador, SemPausa);
     sistema.LimparMensagens();
-    ExecutarClicando(janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"});
+    ExecutarClicando(janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando",
+                              "btnFinalizar"});
 
     EXPECT_EQ(sistema.Mensagens(0), EscalaComInstrumento());
     EXPECT_EQ(sistema.Mensagens(1), EscalaComInstrumento());
@@ -252,8 +260,9 @@ TEST(AssistenteDriver, DeviceThatFailsStillLeadsToTheQuestion) {
     DispositivosGravados sistema({"Broken", "Port"});
     sistema.gravadores[0]->DefinirFalhaEnvio("device gone");
     Assistente janela(*sistema.jogador, SemPausa);
-    const Execucao execucao =
-        ExecutarClicando(janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"});
+    const Execucao execucao = ExecutarClicando(
+        janela,
+        {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"});
     EXPECT_EQ(execucao.passos, "A1 B A2 B C");
     EXPECT_EQ(execucao.resultado, 1);
     EXPECT_TRUE(sistema.Mensagens(0).empty());
@@ -278,7 +287,8 @@ TEST(TocarEscalaTeste, TwentyFourNotesUpFromMiddleCAtFullVelocity) {
 
 TEST(TocarEscalaTeste, FailureStopsTheScaleAtOnce) {
     DispositivosGravados sistema({"Synth"});
-    EXPECT_THROW(Assistente::TocarEscalaTeste(*sistema.jogador, SemPausa), MidiDesabilitadoException);
+    EXPECT_THROW(Assistente::TocarEscalaTeste(*sistema.jogador, SemPausa),
+                 MidiDesabilitadoException);
     MidiOutput semPorta;
     EXPECT_THROW(Assistente::TocarEscalaTeste(semPorta, SemPausa), MidiDesabilitadoException);
     EXPECT_TRUE(sistema.Mensagens(0).empty());
@@ -314,9 +324,12 @@ TEST(AssistenteDriver, VolumeLinkThatCannotOpenShowsTheMessage) {
 void CriarPrograma(const QString& caminho, const QString& saida) {
     QFile arquivo(caminho);
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(saida).toUtf8());
+    arquivo.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
+                      .arg(saida)
+                      .toUtf8());
     arquivo.close();
-    arquivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    arquivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ExeOwner);
 }
 
 TEST(ControleVolume, StartsTheFirstInstalledProgramWithItsArguments) {

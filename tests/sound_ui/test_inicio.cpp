@@ -2,8 +2,8 @@
 // the driver wizard when it is shown, and the device heard is stored when the user leaves.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,8 +50,8 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
         ASSERT_TRUE(janelas.setup && janelas.assistente);
         TformAssistenteConfiguracaoDriver& assistente = *janelas.assistente;
         // The user answers: not the first device, the second one.
-        std::vector<const char*> botoes = {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando",
-                                           "btnFinalizar"};
+        std::vector<const char*> botoes = {"btnProsseguir", "btnNaoEscutando", "btnProsseguir",
+                                           "btnEscutando", "btnFinalizar"};
         std::function<void()> clicar = [&] {
             if (botoes.empty() || !assistente.isVisible()) return;
             passos += assistente.PassoAtual();
@@ -61,7 +61,8 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
                 EXPECT_LE(rotulo->heightForWidth(rotulo->width()), rotulo->height())
                     << nome << " at step " << assistente.PassoAtual();
             }
-            QPushButton* botao = assistente.findChild<QPushButton*>(QString::fromLatin1(botoes.front()));
+            QPushButton* botao =
+                assistente.findChild<QPushButton*>(QString::fromLatin1(botoes.front()));
             botoes.erase(botoes.begin());
             QTest::mouseClick(botao, Qt::LeftButton);
             QTimer::singleShot(0, &assistente, clicar);

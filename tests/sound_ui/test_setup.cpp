@@ -22,7 +22,7 @@ using Mensagem = std::vector<std::uint8_t>;
 
 // A settings window over three recorded devices, with the class-level state set first.
 class JanelaSetup : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         TformSetup::DefinirPlayer(sistema.jogador.get());
         TformSetup::DefinirConfiguracoes(1, 5, true);
@@ -48,7 +48,9 @@ protected:
         const auto itens = lista->selectedItems();
         return itens.isEmpty() ? -1 : lista->row(itens.front());
     }
-    void Clicar(const char* botao) { QTest::mouseClick(Controle<QPushButton>(botao), Qt::LeftButton); }
+    void Clicar(const char* botao) {
+        QTest::mouseClick(Controle<QPushButton>(botao), Qt::LeftButton);
+    }
 
     DispositivosGravados sistema{{"Synth", "Port A", "Port B"}};
     std::unique_ptr<TformSetup> janela;
@@ -161,8 +163,10 @@ TEST(AplicarConfiguracoes, SelectsTheDeviceThenTheInstrument) {
         int placa, instrumento;
         std::vector<Mensagem> porta1;
     };
-    // A device the port rejects skips the instrument; a number beyond the MIDI programs is not sent.
-    for (const Caso& caso : {Caso{1, 24, {{0xC0, 24}}}, Caso{1, 200, {}}, Caso{1, -1, {}}, Caso{9, 24, {}}}) {
+    // A device the port rejects skips the instrument; a number beyond the MIDI programs is not
+    // sent.
+    for (const Caso& caso :
+         {Caso{1, 24, {{0xC0, 24}}}, Caso{1, 200, {}}, Caso{1, -1, {}}, Caso{9, 24, {}}}) {
         sistema.LimparMensagens();
         TformSetup::DefinirConfiguracoes(caso.placa, caso.instrumento, false);
         EXPECT_EQ(sistema.Mensagens(1), caso.porta1) << caso.placa << " " << caso.instrumento;
@@ -175,15 +179,17 @@ TEST(AplicarConfiguracoes, SelectsTheDeviceThenTheInstrument) {
 
 // Instrument files.
 class ArquivoInstrumentos : public JanelaSetup {
-protected:
+  protected:
     std::filesystem::path Escrever(const std::string& conteudo) {
-        const std::filesystem::path caminho = std::filesystem::path(pasta.path().toStdString()) / "inst.txt";
+        const std::filesystem::path caminho =
+            std::filesystem::path(pasta.path().toStdString()) / "inst.txt";
         std::ofstream(caminho, std::ios::binary) << conteudo;
         return caminho;
     }
     std::vector<std::string> Entradas() {
         std::vector<std::string> entradas;
-        for (int i = 0; i < Instrumentos()->count(); ++i) entradas.push_back(Instrumentos()->item(i)->text().toStdString());
+        for (int i = 0; i < Instrumentos()->count(); ++i)
+            entradas.push_back(Instrumentos()->item(i)->text().toStdString());
         return entradas;
     }
     QTemporaryDir pasta;
@@ -191,7 +197,8 @@ protected:
 
 TEST_F(ArquivoInstrumentos, OneEntryPerLineWithOrWithoutFinalLineBreak) {
     std::string linhas;
-    for (int i = 0; i < 128; ++i) linhas += "Programa " + std::to_string(i) + (i == 127 ? "" : "\n");
+    for (int i = 0; i < 128; ++i)
+        linhas += "Programa " + std::to_string(i) + (i == 127 ? "" : "\n");
     for (const std::string& conteudo : {linhas + "\n", linhas}) {
         janela->CarregarInstrumentos(Escrever(conteudo), "inst.txt");
         const auto entradas = Entradas();
@@ -207,9 +214,11 @@ TEST_F(ArquivoInstrumentos, KeepsBlankLinesSoNumbersStayProgramsAndDropsCarriage
 }
 
 TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
-    const std::string mensagem = GerenciadorIdiomas::Instancia().ObterTexto("fmSetup", "msgErroAbrirArquivo");
-    for (const auto& caminho : {std::filesystem::path(pasta.path().toStdString()) / "nao-existe.txt",
-                                std::filesystem::path(pasta.path().toStdString())}) {
+    const std::string mensagem =
+        GerenciadorIdiomas::Instancia().ObterTexto("fmSetup", "msgErroAbrirArquivo");
+    for (const auto& caminho :
+         {std::filesystem::path(pasta.path().toStdString()) / "nao-existe.txt",
+          std::filesystem::path(pasta.path().toStdString())}) {
         janela->CarregarInstrumentos(caminho, "dados\\nao-existe.txt");
         EXPECT_EQ(Entradas(), (std::vector<std::string>{mensagem + "\"dados\\nao-existe.txt\""}));
     }

@@ -49,7 +49,7 @@ QLabel* NovoRotulo(QWidget* pai, const char* nome, const QRect& lugar) {
 // meanwhile are delivered to the disabled buttons before they come back, so a click on
 // "Prosseguir" cannot land on the "Sim" button that takes its place.
 class EntradaSuspensa {
-public:
+  public:
     explicit EntradaSuspensa(QWidget* painel) : painel_(painel) {
         painel_->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -62,18 +62,16 @@ public:
     EntradaSuspensa(const EntradaSuspensa&) = delete;
     EntradaSuspensa& operator=(const EntradaSuspensa&) = delete;
 
-private:
+  private:
     QWidget* painel_;
 };
 
 }  // namespace
 
-TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(MidiOutput& jogador,
-                                                                     std::chrono::milliseconds duracaoNota,
-                                                                     QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                  Qt::MSWindowsFixedSizeDialogHint),
+TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(
+    MidiOutput& jogador, std::chrono::milliseconds duracaoNota, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       jogador_(jogador),
       duracaoNota_(duracaoNota) {
     abrirControleVolume = [] { return AbrirControleVolume(); };
@@ -168,8 +166,8 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
 }
 
 void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
-    setWindowTitle(TextoIdioma(idm::geral::Secao, idm::geral::nomeAplicacao) + QStringLiteral(" - ") +
-                   TextoIdioma(chaves::Secao, chaves::titulo));
+    setWindowTitle(TextoIdioma(idm::geral::Secao, idm::geral::nomeAplicacao) +
+                   QStringLiteral(" - ") + TextoIdioma(chaves::Secao, chaves::titulo));
     lblTitulo1->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo1_A));
     lblExplicacao1->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao1_A));
     btnEscutando->setText(TextoIdioma(chaves::Secao, chaves::btnEscutando));
@@ -212,7 +210,8 @@ void TformAssistenteConfiguracaoDriver::FormShow() {
 }
 
 void TformAssistenteConfiguracaoDriver::MostrarPasso() {
-    if (indiceDispositivo < 0 || static_cast<std::size_t>(indiceDispositivo) >= dispositivos.size()) {
+    if (indiceDispositivo < 0 ||
+        static_cast<std::size_t>(indiceDispositivo) >= dispositivos.size()) {
         passo_ = 'D';
         lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_D));
         lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_D));
@@ -223,9 +222,11 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
         case TentarDispositivo: {
             passo_ = 'A';
             lblTitulo2->show();
-            lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_A) + QLatin1Char(' ') +
-                                QString::number(indiceDispositivo + 1) + QLatin1Char(':'));
-            const QString nome = QString::fromStdString(dispositivos[static_cast<std::size_t>(indiceDispositivo)]);
+            lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_A) +
+                                QLatin1Char(' ') + QString::number(indiceDispositivo + 1) +
+                                QLatin1Char(':'));
+            const QString nome =
+                QString::fromStdString(dispositivos[static_cast<std::size_t>(indiceDispositivo)]);
             lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_A1) +
                                     QStringLiteral(" \"") + nome + QStringLiteral("\". \n\n") +
                                     TextoIdioma(chaves::Secao, chaves::lblExplicacao2_A2));
@@ -257,7 +258,8 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
             lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_C));
             BotoesFinais();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -301,7 +303,9 @@ void TformAssistenteConfiguracaoDriver::TocarEscalaTeste(MidiOutput& jogador,
     }
 }
 
-void TformAssistenteConfiguracaoDriver::TocarEscalaTeste() { TocarEscalaTeste(MidiOutput::Instancia()); }
+void TformAssistenteConfiguracaoDriver::TocarEscalaTeste() {
+    TocarEscalaTeste(MidiOutput::Instancia());
+}
 
 void TformAssistenteConfiguracaoDriver::btnEscutandoClick() {
     acao = Escutado;

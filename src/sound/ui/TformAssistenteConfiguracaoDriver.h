@@ -17,7 +17,7 @@ class QPushButton;
 class TformAssistenteConfiguracaoDriver : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Each note of the test scale sounds this long.
     static constexpr std::chrono::milliseconds DuracaoNotaEscala{80};
     static constexpr int NotaInicialEscala = 60;  // middle C
@@ -25,13 +25,18 @@ public:
     static constexpr std::uint8_t VelocidadeEscala = 127;
 
     // What the user last did, which decides the step shown.
-    enum Acao : std::int32_t { TentarDispositivo = 0, EscalaTocada = 1, Cancelado = 2, Escutado = 3 };
+    enum Acao : std::int32_t {
+        TentarDispositivo = 0,
+        EscalaTocada = 1,
+        Cancelado = 2,
+        Escutado = 3
+    };
 
     // Reads the device names from `jogador` once (none when that fails) and sets the texts of
     // the current language. `duracaoNota` is the length of each note of the test scale.
-    explicit TformAssistenteConfiguracaoDriver(MidiOutput& jogador,
-                                               std::chrono::milliseconds duracaoNota = DuracaoNotaEscala,
-                                               QWidget* parent = nullptr);
+    explicit TformAssistenteConfiguracaoDriver(
+        MidiOutput& jogador, std::chrono::milliseconds duracaoNota = DuracaoNotaEscala,
+        QWidget* parent = nullptr);
     // Over the process's chord player.
     explicit TformAssistenteConfiguracaoDriver(QWidget* parent = nullptr);
 
@@ -70,15 +75,15 @@ public:
     void btnFinalizarClick();
     void lblLinkVolumeWindowsClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-public:
+  public:
     // Every way of closing (buttons, close box, Escape) ends here, so FormClose always runs.
     void done(int resultado) override;
 
-private:
+  private:
     void CriarControles();
     void AplicarIdioma();
     void FormShow();

@@ -63,8 +63,9 @@ QListWidget* NovaLista(QWidget* pagina, const char* nome) {
 }  // namespace
 
 TformSetup::TformSetup(QWidget* pai)
-    : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                       Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint |
+                       Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("TformSetup"));
     CriarControles();
     AplicarIdioma();
@@ -92,7 +93,8 @@ void TformSetup::CriarControles() {
     Pasta->addTab(sheetInstrumentos, QStringLiteral("Instrumentos"));
 
     listaDrivers = NovaLista(sheetDrivers, "listaDrivers");
-    btnAssistenteDriver = new QPushButton(QStringLiteral("Assistente de Configuração MIDI"), sheetDrivers);
+    btnAssistenteDriver =
+        new QPushButton(QStringLiteral("Assistente de Configuração MIDI"), sheetDrivers);
     btnAssistenteDriver->setObjectName(QStringLiteral("btnAssistenteDriver"));
     btnAssistenteDriver->setGeometry(182, 192, 193, 25);
     btnAssistenteDriver->setAutoDefault(false);
@@ -107,7 +109,8 @@ void TformSetup::CriarControles() {
     btnCancelar->setGeometry(408, 61, 75, 25);
     btnCancelar->setAutoDefault(false);
 
-    chkDesabilitarToque = new QCheckBox(QStringLiteral("Desabilitar o toque das teclas pelo mouse"), this);
+    chkDesabilitarToque =
+        new QCheckBox(QStringLiteral("Desabilitar o toque das teclas pelo mouse"), this);
     chkDesabilitarToque->setObjectName(QStringLiteral("chkDesabilitarToque"));
     chkDesabilitarToque->setGeometry(19, 263, 222, 17);
     setWindowTitle(QStringLiteral("Setup"));
@@ -115,8 +118,10 @@ void TformSetup::CriarControles() {
 
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { btnCancelarClick(); });
-    connect(btnAssistenteDriver, &QPushButton::clicked, this, [this] { btnAssistenteDriverClick(); });
-    connect(listaInstrumentos, &QListWidget::itemDoubleClicked, this, [this] { listaInstrumentosDblClick(); });
+    connect(btnAssistenteDriver, &QPushButton::clicked, this,
+            [this] { btnAssistenteDriverClick(); });
+    connect(listaInstrumentos, &QListWidget::itemDoubleClicked, this,
+            [this] { listaInstrumentosDblClick(); });
 }
 
 void TformSetup::AplicarIdioma() {
@@ -135,7 +140,8 @@ std::int32_t TformSetup::ObterPlacaSom() { return Atual().placaSom; }
 std::int32_t TformSetup::ObterInstrumentoTeclado() { return Atual().instrumentoTeclado; }
 bool TformSetup::ObterMouseTocarTeclas() { return Atual().mouseTocarTeclas; }
 
-void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado, bool mouseTocarTeclas) {
+void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
+                                      bool mouseTocarTeclas) {
     Atual().placaSom = placaSom;
     Atual().instrumentoTeclado = instrumentoTeclado;
     Atual().mouseTocarTeclas = mouseTocarTeclas;
@@ -147,7 +153,8 @@ void TformSetup::AplicarConfiguracoes() {
         Player().SelecionarDispositivo(Atual().placaSom);
         const std::int32_t instrumento = Atual().instrumentoTeclado;
         // A stored number beyond the MIDI programs would wrap round to another instrument.
-        if (instrumento >= 0 && instrumento <= 127) Player().DefinirInstrumento(static_cast<std::uint8_t>(instrumento));
+        if (instrumento >= 0 && instrumento <= 127)
+            Player().DefinirInstrumento(static_cast<std::uint8_t>(instrumento));
     } catch (const std::exception&) {
     }
 }
@@ -157,19 +164,22 @@ void TformSetup::DefinirPlayer(MidiOutput* player) { Atual().player = player; }
 void TformSetup::CarregarInstrumentos() {
     const std::string relativo = GerenciadorIdiomas::Instancia().ObterTexto(
         idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
-    CarregarInstrumentos(GerenciadorIdiomas::Instancia().CaminhoParametro(idm::parametros::caminhoArquivoInstrumentosMidi),
+    CarregarInstrumentos(GerenciadorIdiomas::Instancia().CaminhoParametro(
+                             idm::parametros::caminhoArquivoInstrumentosMidi),
                          relativo);
 }
 
-void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho, std::string_view relativo) {
+void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
+                                      std::string_view relativo) {
     listaInstrumentos->clear();
     std::ifstream arquivo;
     std::error_code erro;
     // A folder opens as a stream on Linux but reads nothing: it is no instruments file.
     if (!std::filesystem::is_directory(caminho, erro)) arquivo.open(caminho);
     if (!arquivo.is_open()) {
-        listaInstrumentos->addItem(QString::fromStdString(TextoIdiomaUtf8(chaves::Secao, chaves::msgErroAbrirArquivo) +
-                                                          "\"" + std::string(relativo) + "\""));
+        listaInstrumentos->addItem(
+            QString::fromStdString(TextoIdiomaUtf8(chaves::Secao, chaves::msgErroAbrirArquivo) +
+                                   "\"" + std::string(relativo) + "\""));
         return;
     }
     std::string linha;
@@ -183,7 +193,8 @@ void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho, std:
 void TformSetup::CarregarDispositivos() {
     listaDrivers->clear();
     try {
-        for (const std::string& nome : Player().ListarDispositivos()) listaDrivers->addItem(QString::fromStdString(nome));
+        for (const std::string& nome : Player().ListarDispositivos())
+            listaDrivers->addItem(QString::fromStdString(nome));
     } catch (const std::exception&) {
         // No port: no device to offer.
     }

@@ -19,7 +19,7 @@ class QWidget;
 class TformSetup : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // The pages of `Pasta`.
     static constexpr int PaginaDrivers = 0;
     static constexpr int PaginaInstrumentos = 1;
@@ -33,7 +33,8 @@ public:
     static std::int32_t ObterInstrumentoTeclado();
     static bool ObterMouseTocarTeclas();
     // Stores the three values and applies them (AplicarConfiguracoes).
-    static void DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado, bool mouseTocarTeclas);
+    static void DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
+                                     bool mouseTocarTeclas);
     // Selects the device, then sets the instrument, on the chord player. Any failure ends the
     // step silently (a failed device selection skips the instrument): the player reports the
     // problem when a chord is next played. An instrument outside 0..127 is not sent.
@@ -61,10 +62,10 @@ public:
     // Escape and the window's own cancel act as the Cancel button.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
 
-private:
+  private:
     void CriarControles();
     void AplicarIdioma();
     void FormShow();
