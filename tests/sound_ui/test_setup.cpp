@@ -118,11 +118,10 @@ TEST_F(JanelaSetup, DoubleClickOnAnInstrumentAppliesItAndCloses) {
     janela->show();
     QListWidget* lista = Instrumentos();
     QListWidgetItem* item = lista->item(12);
-    const QPoint ponto = lista->visualItemRect(item).center();
     lista->scrollToItem(item);
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
-    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
-    (void)ponto;
+    const QPoint ponto = lista->visualItemRect(item).center();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, ponto);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, ponto);
 
     EXPECT_EQ(janela->result(), QDialog::Accepted);
     EXPECT_FALSE(janela->isVisible());

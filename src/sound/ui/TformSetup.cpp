@@ -71,11 +71,10 @@ TformSetup::TformSetup(QWidget* pai)
     AplicarIdioma();
     try {
         CarregarInstrumentos();
-        Player().SelecionarDispositivo(Atual().placaSom);
-        Player().DefinirInstrumento(static_cast<std::uint8_t>(Atual().instrumentoTeclado));
     } catch (const std::exception&) {
-        // No sound yet: the player reports it when a chord is played.
+        // A file that breaks off while read leaves the entries read so far.
     }
+    AplicarConfiguracoes();
 }
 
 void TformSetup::CriarControles() {
