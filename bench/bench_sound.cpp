@@ -8,6 +8,7 @@
 
 #include "BackendGravador.h"
 #include "BackendSintetizador.h"
+#include "Instalacao.h"
 #include "MidiOutput.h"
 #include "Soundfont.h"
 
@@ -61,7 +62,8 @@ void BM_PrimeiraAmostraAudivel(benchmark::State& state) {
     state.counters["first_sample_samples"] = double(amostras) / double(notas);
     state.counters["first_sample_ms"] = 1000.0 * double(amostras) / double(notas) / taxa;
     state.counters["first_sample_worst_ms"] = 1000.0 * double(pior) / taxa;
-    state.counters["output_buffer_ms"] = BackendSintetizador(ConfiguracaoSintetizador{}).DuracaoBufferMs();
+    state.counters["output_buffer_ms"] =
+        BackendSintetizador(ConfiguracaoSintetizador{}).DuracaoBufferMs();
 }
 BENCHMARK(BM_PrimeiraAmostraAudivel)->Unit(benchmark::kMicrosecond);
 

@@ -1,1 +1,1 @@
-tastavo_add_bench(bench_sound bench_sound.cpp sound)
+tastavo_add_bench(bench_sound bench_sound.cpp sound settings)

@@ -22,8 +22,8 @@ int Executar() {
     return SaidaOk;
 }
 
-const RegistrarComando registro{Comando{
-    "devices", "List the MIDI output devices: number, tab, name",
-    [](CLI::App&) -> std::function<int()> { return [] { return Executar(); }; }}};
+const RegistrarComando registro{
+    Comando{"devices", "List the MIDI output devices: number, tab, name",
+            [](CLI::App&) -> std::function<int()> { return [] { return Executar(); }; }}};
 
 }  // namespace

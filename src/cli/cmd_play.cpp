@@ -9,6 +9,7 @@
 #include "BackendSintetizador.h"
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
+#include "Instalacao.h"
 #include "MidiOutput.h"
 #include "SaidaAcordes.h"
 #include "Soundfont.h"
@@ -42,7 +43,7 @@ std::uint8_t Nota(int tecla) { return static_cast<std::uint8_t>(tecla + MidiOutp
 // Throws MidiDesabilitadoException.
 template <typename Segurar>
 void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas, Segurar segurar) {
-    tocador.DefinirInstrumento(static_cast<std::uint8_t>(o.instrumento));
+    tocador.DefinirInstrumento(o.instrumento);
     for (int k : teclas)
         tocador.EnviarEvento(TMyMidiEvent{MidiOutput::StatusNotaLigada, Nota(k),
                                           static_cast<std::uint8_t>(tocador.ObterVelocidade())});
@@ -50,7 +51,8 @@ void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas,
     for (auto it = teclas.rbegin(); it != teclas.rend(); ++it) tocador.DesligarNota(Nota(*it));
 }
 
-std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o, const std::vector<int>& teclas) {
+std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o,
+                      const std::vector<int>& teclas) {
     const auto& p = acorde.Posicao(o.posicao);
     std::ostringstream s;
     s << acorde.Nome() << "  position " << o.posicao << " (" << o.posicao + 1 << " of "
@@ -90,9 +92,8 @@ int TocarAoVivo(const Opcoes& o, const std::vector<int>& teclas, const std::stri
     };
     if (porta.Estado() != midioutputState::mosOpen) return indisponivel();  // says why it failed
     try {
-        Tocar(tocador, o, teclas, [](double s) {
-            std::this_thread::sleep_for(std::chrono::duration<double>(s));
-        });
+        Tocar(tocador, o, teclas,
+              [](double s) { std::this_thread::sleep_for(std::chrono::duration<double>(s)); });
     } catch (const MidiDesabilitadoException&) {
         return indisponivel();
     }

@@ -21,10 +21,16 @@ NomeNota SemitomAcima(NomeNota nome) { return kAcima[static_cast<std::size_t>(no
 NomeNota SemitomAbaixo(NomeNota nome) { return kAbaixo[static_cast<std::size_t>(nome)]; }
 
 NomeNota NomeNotaDoTexto(std::string_view texto) {
-    for (int i = 0; i < QuantidadeNomesNotas; ++i) {
-        if (NomesNotas[static_cast<std::size_t>(i)] == texto) return i;
-    }
-    return -1;
+    // Chord parsing looks up every root and bass here: dispatch on the letter.
+    if (texto.empty() || texto.size() > 2) return -1;
+    static constexpr NomeNota kNatural[7] = {13, 16, 0, 3, 6, 7, 10};  // A B C D E F G
+    const char letra = texto[0];
+    if (letra < 'A' || letra > 'G') return -1;
+    const NomeNota natural = kNatural[letra - 'A'];
+    if (texto.size() == 1) return natural;
+    const NomeNota alterado = texto[1] == '#' ? natural + 1 : texto[1] == 'b' ? natural - 1 : -1;
+    if (alterado < 0 || alterado >= QuantidadeNomesNotas) return -1;
+    return NomesNotas[static_cast<std::size_t>(alterado)] == texto ? alterado : -1;
 }
 
 ClasseAltura IndiceNota(std::string_view texto, bool& sustenido) {

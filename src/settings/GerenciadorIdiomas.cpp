@@ -3,6 +3,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "BaseNomesAcordes.h"
 #include "ChavesIdioma.h"
 #include "Instalacao.h"
 #include "LeitorIni.h"
@@ -132,4 +133,10 @@ std::optional<Imagem> GerenciadorIdiomas::ObterImagem(std::string_view secao,
 
 std::filesystem::path GerenciadorIdiomas::CaminhoParametro(std::string_view chave) const {
     return CaminhoRelativo(pasta_, ObterTexto(idm::parametros::Secao, chave));
+}
+
+void LigarCatalogoAoIdioma(const GerenciadorIdiomas& idiomas) {
+    BaseNomesAcordes::DefinirProvedorCaminho([&idiomas] {
+        return idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes);
+    });
 }

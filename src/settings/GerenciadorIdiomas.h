@@ -73,3 +73,8 @@ class GerenciadorIdiomas {
     std::vector<std::string> arquivosIdiomas_;
     int indiceIdiomaAtual_ = -1;
 };
+
+// Makes BaseNomesAcordes::Instancia read, at its first use, the chord names file named by the
+// language then current in `idiomas` ("parametros", "caminhoArquivoBaseNomesAcordes").
+// `idiomas` must outlive that use (the process-wide manager does).
+void LigarCatalogoAoIdioma(const GerenciadorIdiomas& idiomas);

@@ -142,8 +142,9 @@ void BackendSintetizador::Enviar(std::span<const std::uint8_t> m) {
 void BackendSintetizador::EnviarLongo(std::span<const std::uint8_t> dados,
                                       std::function<void()> concluido) {
     if (dados.empty() || dados.front() != 0xF0)
-        throw ErroBackendMidi("The built-in synthesizer takes only system exclusive data as a "
-                              "long message");
+        throw ErroBackendMidi(
+            "The built-in synthesizer takes only system exclusive data as a "
+            "long message");
     Enviar(dados);
     concluido();
 }

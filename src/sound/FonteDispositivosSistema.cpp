@@ -2,6 +2,7 @@
 
 #include "BackendPortaRtMidi.h"
 #include "BackendSintetizador.h"
+#include "Instalacao.h"
 #include "RtMidiComum.h"
 #include "Soundfont.h"
 
@@ -38,7 +39,8 @@ std::vector<std::shared_ptr<BackendMidi>> FonteDispositivosSistema::Dispositivos
             for (unsigned i = 0; i < quantidade && erro.empty(); ++i) {
                 std::string nome = saida->getPortName(i);
                 if (!erro.empty()) break;
-                dispositivos.push_back(std::make_shared<BackendPortaRtMidi>(servico, std::move(nome)));
+                dispositivos.push_back(
+                    std::make_shared<BackendPortaRtMidi>(servico, std::move(nome)));
             }
         } catch (const std::exception&) {
             // A service that fails while counting has no ports.

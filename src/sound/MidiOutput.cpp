@@ -35,18 +35,29 @@ void MidiOutput::EnviarEvento(const TMyMidiEvent& evento) {
     }
 }
 
-void MidiOutput::DesligarNota(std::uint8_t nota) {
+namespace {
+
+// A data byte, or MidiDesabilitadoException: a larger number would be cut to another one.
+std::uint8_t ByteDeDados(int valor) {
+    if (valor < 0 || valor > 127) throw MidiDesabilitadoException();
+    return static_cast<std::uint8_t>(valor);
+}
+
+}  // namespace
+
+void MidiOutput::DesligarNota(int nota) {
     TMyMidiEvent evento;
     evento.Status = StatusNotaDesligada;
-    evento.FirstDataByte = nota;
+    evento.FirstDataByte = ByteDeDados(nota);
     evento.SecondDataByte = 0;
     EnviarEvento(evento);
 }
 
-void MidiOutput::DefinirInstrumento(std::uint8_t instrumento) {
+void MidiOutput::DefinirInstrumento(int instrumento) {
     TMidiOutput& porta = PortaOuFalha();
+    const std::uint8_t programa = ByteDeDados(instrumento);
     try {
-        porta.PutShort(StatusInstrumento, instrumento, 127);
+        porta.PutShort(StatusInstrumento, programa, 127);
     } catch (const std::exception&) {
         throw MidiDesabilitadoException();
     }

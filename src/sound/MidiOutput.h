@@ -29,13 +29,15 @@ public:
 
     // Sends `evento` through the port. Throws MidiDesabilitadoException on any failure.
     virtual void EnviarEvento(const TMyMidiEvent& evento);
-    // Sends a note off (0x80, nota, 0). Throws MidiDesabilitadoException on any failure.
-    virtual void DesligarNota(std::uint8_t nota);
+    // Sends a note off (0x80, nota, 0). Throws MidiDesabilitadoException on any failure, and for
+    // a note outside 0-127 (nothing is sent).
+    virtual void DesligarNota(int nota);
     // The velocity of the notes the keyboard plays: 100.
     int ObterVelocidade() const { return velocidade_; }
     // Sends the instrument change (0xC0, instrumento, 127; one data byte goes out). Throws
-    // MidiDesabilitadoException on any failure.
-    virtual void DefinirInstrumento(std::uint8_t instrumento);
+    // MidiDesabilitadoException on any failure, and for an instrument outside 0-127 (nothing
+    // is sent).
+    virtual void DefinirInstrumento(int instrumento);
     // The device names in device-number order; the port is left on its former device, reopened.
     // Throws MidiDesabilitadoException without a port.
     virtual std::vector<std::string> ListarDispositivos();

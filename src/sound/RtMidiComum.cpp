@@ -50,8 +50,7 @@ bool ServicoDisponivel(ServicoMidi servico) {
         }
         case ServicoMidi::Jack: {
             jack_status_t estado;
-            jack_client_t* cliente =
-                jack_client_open("tastavo-probe", JackNoStartServer, &estado);
+            jack_client_t* cliente = jack_client_open("tastavo-probe", JackNoStartServer, &estado);
             if (!cliente) return false;
             jack_client_close(cliente);
             return true;

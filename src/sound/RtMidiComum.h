@@ -3,10 +3,10 @@
 // service is there at all (asked without RtMidi, which would print to the console), and
 // RtMidi's errors caught into a text instead of the terminal.
 
+#include <RtMidi.h>
+
 #include <memory>
 #include <string>
-
-#include <RtMidi.h>
 
 #include "ServicoMidi.h"
 

@@ -2,7 +2,7 @@
 // The system MIDI services whose output ports the port numbers (through RtMidi).
 
 enum class ServicoMidi {
-    Padrao,          // the platform's own (WinMM, CoreMIDI)
+    Padrao,  // the platform's own (WinMM, CoreMIDI)
     SequenciadorAlsa,
     Jack,
 };

@@ -1,6 +1,7 @@
 #include "Soundfont.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <system_error>
 
@@ -11,7 +12,8 @@ std::vector<fs::path> CandidatosSoundfont(const fs::path& pastaInstalacao) {
     std::error_code erro;
     const fs::path propria = pastaInstalacao / "soundfonts";
     if (fs::is_directory(propria, erro)) {
-        for (fs::directory_iterator it(propria, erro), fim; !erro && it != fim; it.increment(erro)) {
+        for (fs::directory_iterator it(propria, erro), fim; !erro && it != fim;
+             it.increment(erro)) {
             const fs::path& p = it->path();
             std::string extensao = p.extension().string();
             std::transform(extensao.begin(), extensao.end(), extensao.begin(),

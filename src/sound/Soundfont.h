@@ -5,12 +5,11 @@
 #include <optional>
 #include <vector>
 
-// PastaInstalacao, the installation folder, comes from the settings library.
-#include "Instalacao.h"
-
-// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name),
+// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name;
+// the installation folder is PastaInstalacao of Instalacao.h),
 // then Debian's default General MIDI soundfont and the GM soundfonts' own paths. Never throws.
-std::vector<std::filesystem::path> CandidatosSoundfont(const std::filesystem::path& pastaInstalacao);
+std::vector<std::filesystem::path> CandidatosSoundfont(
+    const std::filesystem::path& pastaInstalacao);
 
 // The first candidate that is a readable regular file, or none. Never throws.
 std::optional<std::filesystem::path> LocalizarSoundfont(

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ChavesIdioma.h"
 #include "GerenciadorAcordes.h"
+#include "GerenciadorIdiomas.h"
 
 namespace {
 
@@ -168,11 +170,18 @@ TEST_F(Gerenciador, ListaLigadaDepoisRecebeOCatalogo) {
 
 TEST(GerenciadorAcordesInstancia, UsaOCatalogoUnico) {
     EXPECT_THROW(GerenciadorAcordes::Instancia(), std::filesystem::filesystem_error);
-    BaseNomesAcordes::DefinirProvedorCaminho(
-        [] { return std::filesystem::path(TASTAVO_BIN_DIR) / "acordes.txt"; });
+    // Wired as the application does: the catalogue of the selected language.
+    GerenciadorIdiomas idiomas(TASTAVO_BIN_DIR, nullptr);
+    ASSERT_NE(idiomas.SelecionarIdioma("English"), nullptr);
+    LigarCatalogoAoIdioma(idiomas);
     GerenciadorAcordes& g = GerenciadorAcordes::Instancia();
     EXPECT_EQ(&g, &GerenciadorAcordes::Instancia());
     EXPECT_EQ(&g.Base(), &BaseNomesAcordes::Instancia());
     g.ProcurarAcorde("Cmaj7");
     EXPECT_EQ(g.NomeAcordeAtual(), "C7M");
+    EXPECT_EQ(
+        g.Base().Quantidade(),
+        static_cast<int>(LerLinhasArquivoTexto(idiomas.CaminhoParametro(
+                                                   idm::parametros::caminhoArquivoBaseNomesAcordes))
+                             .size()));
 }

@@ -17,7 +17,8 @@ protected:
     std::vector<std::shared_ptr<BackendGravador>> gravadores{
         std::make_shared<BackendGravador>("Alpha"), std::make_shared<BackendGravador>("Beta"),
         std::make_shared<BackendGravador>("Gama")};
-    TMidiOutput porta{std::vector<std::shared_ptr<BackendMidi>>(gravadores.begin(), gravadores.end())};
+    TMidiOutput porta{
+        std::vector<std::shared_ptr<BackendMidi>>(gravadores.begin(), gravadores.end())};
 
     void AbrirNo(int numero) {
         porta.SetDeviceID(numero);
@@ -192,10 +193,10 @@ TEST_F(PortaGravada, SendsOnlyTheDataBytesTheStatusUses) {
 
 TEST_F(PortaGravada, RefusesShortMessagesThatWouldCorruptTheStream) {
     const std::array<std::array<std::uint8_t, 3>, 5> invalidas{{
-        {0x3C, 100, 0},    // a data byte where the status belongs
-        {0xF0, 0x7E, 0},   // system exclusive is a long message
-        {0xF7, 0, 0},      // end of exclusive alone
-        {0x90, 0x80, 100}, // a data byte with the high bit would read as a status
+        {0x3C, 100, 0},     // a data byte where the status belongs
+        {0xF0, 0x7E, 0},    // system exclusive is a long message
+        {0xF7, 0, 0},       // end of exclusive alone
+        {0x90, 0x80, 100},  // a data byte with the high bit would read as a status
         {0xC0, 0xC1, 0},
     }};
     AbrirNo(0);
@@ -229,7 +230,8 @@ TEST_F(PortaGravada, LongMessageGoesAsSystemExclusiveAndIsReportedWhenPumped) {
     };
 
     porta.PutMidiEvent(evento);
-    EXPECT_EQ(gravadores[0]->Mensagens(), (std::vector<Bytes>{Bytes(reset.begin(), reset.begin() + 6)}));
+    EXPECT_EQ(gravadores[0]->Mensagens(),
+              (std::vector<Bytes>{Bytes(reset.begin(), reset.begin() + 6)}));
     EXPECT_EQ(avisos, 0);  // never from inside the send
     EXPECT_EQ(porta.LongasPendentes(), 1);
 
@@ -252,7 +254,8 @@ public:
     ~GravadorComThread() override {
         for (auto& t : threads) t.join();
     }
-    void EnviarLongo(std::span<const std::uint8_t> dados, std::function<void()> concluido) override {
+    void EnviarLongo(std::span<const std::uint8_t> dados,
+                     std::function<void()> concluido) override {
         Enviar(dados);
         threads.emplace_back([concluido = std::move(concluido)] { concluido(); });
     }

@@ -1,26 +1,29 @@
 // Real MIDI ports: a JACK server on its dummy back end started by the test (and an ALSA
 // sequencer where the machine has one). The chord player sends through our RtMidi output, an
 // RtMidi input connected to it reads the bytes back off the wire.
-#include <gtest/gtest.h>
-
+#include <RtMidi.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <jack/jack.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <RtMidi.h>
-
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
 #include <sstream>
 #include <thread>
 
+#include "BackendSintetizador.h"
 #include "FonteDispositivosSistema.h"
 #include "MidiOutput.h"
 #include "RtMidiComum.h"
+#include "Soundfont.h"
 
 namespace {
 
@@ -44,12 +47,14 @@ public:
                 ::dup2(fd, 2);
             }
             ::setpgid(0, 0);
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives a test that crashes
             ::execlp("jackd", "jackd", "--no-realtime", "-n", nome_.c_str(), "-d", "dummy", "-r",
                      "48000", "-p", "256", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         for (auto fim = std::chrono::steady_clock::now() + 10s;
-             pid_ > 0 && std::chrono::steady_clock::now() < fim; std::this_thread::sleep_for(50ms)) {
+             pid_ > 0 && std::chrono::steady_clock::now() < fim;
+             std::this_thread::sleep_for(50ms)) {
             int estado;
             if (::waitpid(pid_, &estado, WNOHANG) == pid_) {
                 pid_ = -1;  // it died
@@ -100,8 +105,8 @@ public:
     }
     ~Receptor() { entrada_.closePort(); }
     std::vector<Bytes> EsperarMensagens(std::size_t quantidade) {
-        for (auto fim = std::chrono::steady_clock::now() + 5s; std::chrono::steady_clock::now() < fim;
-             std::this_thread::sleep_for(10ms)) {
+        for (auto fim = std::chrono::steady_clock::now() + 5s;
+             std::chrono::steady_clock::now() < fim; std::this_thread::sleep_for(10ms)) {
             std::lock_guard t(trava_);
             if (mensagens_.size() >= quantidade) break;
         }
@@ -158,6 +163,79 @@ TEST(PortasReais, JackCarriesExactlyTheMessagesSent) {
     ServidorJack servidor;
     if (!servidor.Pronto()) GTEST_SKIP() << "jackd cannot start here: " << servidor.Log();
     TocarEConferir(ServicoMidi::Jack, RtMidi::UNIX_JACK);
+}
+
+// Listens to the first two output ports of a JACK client and keeps the loudest sample heard.
+class OuvinteJack {
+public:
+    explicit OuvinteJack(const std::string& fonte) {
+        jack_status_t s;
+        cliente_ = jack_client_open("tvouvinte", JackNoStartServer, &s);
+        if (!cliente_) return;
+        for (const char* nome : {"in_1", "in_2"})
+            entradas_.push_back(
+                jack_port_register(cliente_, nome, JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0));
+        jack_set_process_callback(cliente_, &OuvinteJack::Processar, this);
+        jack_activate(cliente_);
+        const char** portas = jack_get_ports(cliente_, (fonte + ":.*").c_str(),
+                                             JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
+        for (int i = 0; portas && portas[i] && i < 2; ++i)
+            conectadas_ += jack_connect(cliente_, portas[i], jack_port_name(entradas_[i])) == 0;
+        jack_free(portas);
+    }
+    ~OuvinteJack() {
+        if (cliente_) jack_client_close(cliente_);
+    }
+    int Conectadas() const { return conectadas_; }
+    float Pico() const { return pico_.load(); }
+
+private:
+    static int Processar(jack_nframes_t n, void* eu) {
+        auto* o = static_cast<OuvinteJack*>(eu);
+        float pico = o->pico_.load();
+        for (jack_port_t* p : o->entradas_) {
+            const auto* x = static_cast<const float*>(jack_port_get_buffer(p, n));
+            for (jack_nframes_t i = 0; i < n; ++i) pico = std::max(pico, std::abs(x[i]));
+        }
+        o->pico_ = pico;
+        return 0;
+    }
+    jack_client_t* cliente_ = nullptr;
+    std::vector<jack_port_t*> entradas_;
+    int conectadas_ = 0;
+    std::atomic<float> pico_{0};
+};
+
+TEST(PortasReais, BuiltInSynthesizerPlaysLiveThroughJack) {
+    ServidorJack servidor;
+    if (!servidor.Pronto()) GTEST_SKIP() << "jackd cannot start here: " << servidor.Log();
+    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont("/nonexistent"));
+    if (!soundfont) GTEST_SKIP() << "no General MIDI soundfont installed";
+
+    ConfiguracaoSintetizador c;
+    c.soundfont = *soundfont;
+    c.driversAudio = {"jack"};
+    auto synth = std::make_shared<BackendSintetizador>(c);
+    TMidiOutput porta({synth});
+    MidiOutput tocador(&porta);
+    tocador.SelecionarDispositivo(0);
+    ASSERT_EQ(porta.Estado(), midioutputState::mosOpen)
+        << porta.midioutErrorString(porta.UltimoErro());
+    EXPECT_EQ(synth->DriverAudio(), "jack");
+
+    OuvinteJack ouvinte("fluidsynth");
+    ASSERT_EQ(ouvinte.Conectadas(), 2);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_LT(ouvinte.Pico(), 1e-4f) << "sound before the first note-on";
+
+    tocador.DefinirInstrumento(0);
+    for (std::uint8_t nota : {60, 64, 67}) tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+    for (auto fim = std::chrono::steady_clock::now() + 3s;
+         ouvinte.Pico() < 0.01f && std::chrono::steady_clock::now() < fim;)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_GT(ouvinte.Pico(), 0.01f) << "the chord was not heard";
+    for (std::uint8_t nota : {60, 64, 67}) tocador.DesligarNota(nota);
+    porta.Close();
 }
 
 TEST(PortasReais, AlsaSequencerCarriesExactlyTheMessagesSent) {

@@ -7,6 +7,7 @@
 
 #include "BackendSintetizador.h"
 #include "Espectro.h"
+#include "FonteDispositivosSistema.h"
 #include "MidiOutput.h"
 #include "Soundfont.h"
 
@@ -59,7 +60,8 @@ TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
     EXPECT_EQ(LocalizarSoundfont(candidatos), pasta / "soundfonts" / "a.SF2");
 
     // Missing files and folders are passed over.
-    EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
+    EXPECT_EQ(LocalizarSoundfont(
+                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
               pasta / "soundfonts" / "b.sf2");
     EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
     fs::remove_all(pasta);
@@ -92,7 +94,8 @@ TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
         SintetizadorOffline s;
         s.tocador.SelecionarDispositivo(0);
         s.tocador.DefinirInstrumento(0);
-        for (std::uint8_t nota : {60, 64, 67}) s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+        for (std::uint8_t nota : {60, 64, 67})
+            s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
         const auto sustentado = s.synth->Renderizar(Quadros(0.5));
         for (std::uint8_t nota : {60, 64, 67}) {
             if (comVelocidadeZero)
@@ -103,7 +106,8 @@ TEST_F(Sintetizador, ReleasingTheKeysBringsTheLevelDown) {
         const auto solto = s.synth->Renderizar(Quadros(1.5));
         const double nivel = espectro::Rms(sustentado, Quadros(0.3), Quadros(0.5));
         EXPECT_GT(nivel, 1e-3);
-        EXPECT_LT(espectro::Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel) << comVelocidadeZero;
+        EXPECT_LT(espectro::Rms(solto, Quadros(1.3), Quadros(1.5)), 0.05 * nivel)
+            << comVelocidadeZero;
     }
 }
 
@@ -151,6 +155,22 @@ TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
     EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
     EXPECT_EQ(porta.ProductName(), "Built-in synthesizer");
     EXPECT_THROW(tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}), MidiDesabilitadoException);
+}
+
+TEST_F(Sintetizador, SystemDevicesStartWithItOnlyWhenASoundfontIsFound) {
+    OpcoesDispositivosSistema opcoes;
+    opcoes.servicos = {};  // no MIDI ports: only the synthesizer counts here
+    opcoes.soundfonts = {"/nonexistent/a.sf2", SoundfontDoSistema()};
+    TMidiOutput com(std::make_unique<FonteDispositivosSistema>(opcoes));
+    ASSERT_EQ(com.QuantidadeDispositivos(), 1);
+    com.SetDeviceID(0);
+    EXPECT_EQ(com.ProductName(), "Built-in synthesizer");
+    EXPECT_EQ(com.Technology(), OutPortTech::opt_Synth);
+
+    opcoes.soundfonts = {"/nonexistent/a.sf2"};
+    TMidiOutput sem(std::make_unique<FonteDispositivosSistema>(opcoes));
+    EXPECT_EQ(sem.QuantidadeDispositivos(), 0);
+    EXPECT_THROW(sem.SetDeviceID(0), EmidioutputError);
 }
 
 TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {

@@ -21,7 +21,8 @@ std::vector<std::shared_ptr<BackendGravador>> Gravadores(int n) {
 struct Dispositivos {
     explicit Dispositivos(int n) : gravadores(Gravadores(n)) {}
     std::vector<std::shared_ptr<BackendGravador>> gravadores;
-    TMidiOutput porta{std::vector<std::shared_ptr<BackendMidi>>(gravadores.begin(), gravadores.end())};
+    TMidiOutput porta{
+        std::vector<std::shared_ptr<BackendMidi>>(gravadores.begin(), gravadores.end())};
     MidiOutput tocador{&porta};
 };
 
@@ -31,7 +32,8 @@ TEST(Tocador, SendsTheMessagesOfTheKeyboardOnChannelOne) {
     EXPECT_EQ(d.tocador.ObterVelocidade(), 100);
 
     d.tocador.DefinirInstrumento(24);
-    d.tocador.EnviarEvento(TMyMidiEvent{0x90, 48, static_cast<std::uint8_t>(d.tocador.ObterVelocidade())});
+    d.tocador.EnviarEvento(
+        TMyMidiEvent{0x90, 48, static_cast<std::uint8_t>(d.tocador.ObterVelocidade())});
     d.tocador.EnviarEvento(TMyMidiEvent{0x90, 72, 100});
     d.tocador.EnviarEvento(TMyMidiEvent{0x90, 72, 0});  // key released under the mouse
     d.tocador.DesligarNota(48);
@@ -126,14 +128,18 @@ TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {
          [](MidiOutput& t) { t.SelecionarDispositivo(2); }},
         {"close fails", [](Dispositivos& d) { d.gravadores[0]->DefinirFalhaFechamento("stuck"); },
          [](MidiOutput& t) { t.SelecionarDispositivo(1); }},
-        {"invalid data byte", [](Dispositivos&) {},
+        {"instrument above 127", [](Dispositivos&) {},
          [](MidiOutput& t) { t.DefinirInstrumento(200); }},
+        {"instrument that a byte would cut to 44", [](Dispositivos&) {},
+         [](MidiOutput& t) { t.DefinirInstrumento(300); }},
+        {"negative note", [](Dispositivos&) {}, [](MidiOutput& t) { t.DesligarNota(-1); }},
     };
     for (const auto& c : casos) {
         Dispositivos d(2);
         d.tocador.SelecionarDispositivo(0);
         c.preparar(d);
         EXPECT_THROW(c.acao(d.tocador), MidiDesabilitadoException) << c.nome;
+        for (const auto& g : d.gravadores) EXPECT_TRUE(g->Mensagens().empty()) << c.nome;
     }
 }
 
@@ -142,7 +148,9 @@ TEST(Tocador, UnboundPlayerRefusesEveryPortOperation) {
     EXPECT_EQ(tocador.Porta(), nullptr);
     EXPECT_EQ(tocador.ObterVelocidade(), 100);
     const std::function<void()> operacoes[] = {
-        [&] { tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}); },
+        [&] {
+            tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100});
+        },
         [&] { tocador.DesligarNota(60); },
         [&] { tocador.DefinirInstrumento(24); },
         [&] { tocador.ListarDispositivos(); },
