@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench build deps configure
+.PHONY: run test bench build deps configure screenshot
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,3 +22,6 @@ test: build
 
 bench: build
 	@bash scripts/bench.sh $(BUILD_DIR)
+
+screenshot: build
+	@bash scripts/screenshot.sh $(BUILD_DIR)

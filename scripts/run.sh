@@ -1,5 +1,10 @@
 #!/usr/bin/env bash
-# Starts the product from the build folder.
+# Starts the desktop application from the build folder. Without a display it says so and
+# renders the main window into docs/screenshot.png instead.
 set -euo pipefail
 build_dir=${1:-build}
-exec "$build_dir/bin/tastavo-cli" chord C7M\(9\)/E
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): rendering docs/screenshot.png instead."
+  exec bash "$(dirname "$0")/screenshot.sh" "$build_dir"
+fi
+exec "$build_dir/bin/tastavo"

@@ -1,0 +1,172 @@
+// Help pages, the web link and the notice window, through the desktop opener (the one part of
+// the desktop this machine lacks: it is answered here).
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QFile>
+
+#include "AbrirShell.h"
+#include "AplicacaoTastavo.h"
+#include "Apoio.h"
+#include "Shell.h"
+#include "TformAviso.h"
+#include "TformPrincipal.h"
+
+namespace {
+
+class Ajuda : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DefinirAbridorDesktop([this](const QUrl& url) {
+            abertos.push_back(url);
+            return respostaDesktop;
+        });
+    }
+    void TearDown() override {
+        aviso.reset();
+        janela.reset();
+        DefinirAbridorDesktop(nullptr);
+    }
+    void Abrir() {
+        dominio = std::make_unique<Dominio>(instalacao);
+        TformPrincipal::Dependencias d;
+        d.idiomas = dominio->idiomas.get();
+        d.acordes = dominio->acordes.get();
+        d.porta = &PortaDeTeste();
+        d.configuracao = instalacao.Configuracao();
+        janela = std::make_unique<TformPrincipal>(d);
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, janela.get());
+    }
+
+    Instalacao instalacao;
+    std::unique_ptr<Dominio> dominio;
+    std::unique_ptr<TformPrincipal> janela;
+    std::unique_ptr<TformAviso> aviso;
+    std::vector<QUrl> abertos;
+    bool respostaDesktop = true;
+};
+
+TEST_F(Ajuda, TheHelpButtonOpensTheLanguagesHelpPage) {
+    Abrir();
+    QTest::mouseClick(janela->btnHelp, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(abertos.size(), 1u);
+    EXPECT_TRUE(abertos[0].isLocalFile());
+    EXPECT_EQ(abertos[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/index.html").string());
+}
+
+TEST_F(Ajuda, AMissingHelpFileOrARefusingDesktopGivesTheHelpMessageOnly) {
+    for (bool faltando : {true, false}) {
+        instalacao.TrocarValor("caminhoAjuda", faltando ? "help/pt/sumiu.html" : "help/pt/index.html");
+        respostaDesktop = faltando;
+        Abrir();
+        CaixasRegistradas caixas;
+        abertos.clear();
+        QTest::mouseClick(janela->btnHelp, Qt::LeftButton, {}, QPoint(5, 5));
+        ASSERT_EQ(caixas.Pedidos().size(), 1u) << faltando;
+        EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroEncontrarAjuda"));
+        EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
+        // A missing file never reaches the desktop (an opener may report success for it).
+        EXPECT_EQ(abertos.size(), faltando ? 0u : 1u);
+        aviso.reset();
+        janela.reset();
+    }
+}
+
+TEST_F(Ajuda, TheWebLinkOpensTheAddressWithoutItsQuotes) {
+    instalacao.TrocarValor("urlCorvela", "  \"https://tastavo.example/inicio\"  ");
+    Abrir();
+    QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(abertos.size(), 1u);
+    EXPECT_EQ(abertos[0].toString(), QStringLiteral("https://tastavo.example/inicio"));
+    EXPECT_EQ(janela->imgLinkCorvela->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(Ajuda, AnEmptyAddressGivesTheBrowserMessage) {
+    instalacao.TrocarValor("urlCorvela", "");
+    Abrir();
+    CaixasRegistradas caixas;
+    QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroAbrirNavegador"));
+    EXPECT_TRUE(abertos.empty());
+}
+
+TEST_F(Ajuda, ARefusingDesktopIsIgnoredForAddresses) {
+    respostaDesktop = false;
+    Abrir();
+    QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));  // no box expected
+    EXPECT_EQ(abertos.size(), 1u);
+}
+
+TEST_F(Ajuda, TheNoticeShowsItsMessageAndItsHelpOpensTheSyntaxPage) {
+    Abrir();
+    EXPECT_EQ(aviso->windowTitle(), QStringLiteral("Corvela Tastavo"));
+    EXPECT_EQ(aviso->size(), QSize(340, 106));
+    EXPECT_EQ(aviso->OK->geometry(), QRect(89, 69, 75, 25));
+    aviso->DefinirMensagem("Mensagem de teste", "Título");
+    EXPECT_EQ(aviso->windowTitle(), QStringLiteral("Título"));
+    EXPECT_EQ(aviso->Mensagem->text(), QStringLiteral("Mensagem de teste"));
+    aviso->show();
+    aviso->Ajuda->click();
+    EXPECT_FALSE(aviso->isVisible());
+    ASSERT_EQ(abertos.size(), 1u);
+    EXPECT_EQ(abertos[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/cifras.html").string());
+}
+
+TEST_F(Ajuda, TheNoticeClosesEvenWhenItsHelpCannotBeOpened) {
+    instalacao.TrocarValor("caminhoPaginaAjudaCifras", "help/pt/sumiu.html");
+    Abrir();
+    CaixasRegistradas caixas;
+    aviso->show();
+    aviso->Ajuda->click();
+    EXPECT_FALSE(aviso->isVisible());
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroEncontrarAjuda"));
+}
+
+TEST_F(Ajuda, TheShippedHelpPagesHoldTheAnchorsTheLanguagesName) {
+    Dominio d(instalacao);
+    for (const char* idioma : {"Português", "English"}) {
+        d.idiomas->SelecionarIdioma(idioma);
+        for (const char* chave : {"caminhoAjuda", "caminhoPaginaAjudaCifras"}) {
+            QFile pagina(QString::fromStdString(d.idiomas->CaminhoParametro(chave).string()));
+            ASSERT_TRUE(pagina.open(QIODevice::ReadOnly)) << idioma << " " << chave;
+            const QByteArray html = pagina.readAll();
+            const std::string ancora = "id=\"" + d.idiomas->ObterTexto("parametros", "ancoraAjudaImportarCifra") + "\"";
+            EXPECT_TRUE(html.contains(ancora.c_str())) << idioma << " " << chave;
+        }
+    }
+}
+
+// A failure escaping an ordinary handler is shown with the application title and the run goes on.
+TEST_F(Ajuda, TheEventLoopShowsAnEscapingFailureAndGoesOn) {
+    Abrir();
+    auto& app = *static_cast<AplicacaoTastavo*>(qApp);
+    app.DefinirIdiomas(dominio->idiomas.get());
+    CaixasRegistradas caixas;
+    janela->abrirConfiguracoes = [] { throw std::runtime_error("settings exploded"); };
+    QTest::mouseClick(janela->btnConfiguracoes, Qt::LeftButton, {}, QPoint(5, 5));
+    app.DefinirIdiomas(nullptr);
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    EXPECT_EQ(caixas.Pedidos()[0].texto, "settings exploded");
+    EXPECT_EQ(caixas.Pedidos()[0].titulo, dominio->idiomas->ObterTexto("geral", "tituloAplicacao"));
+    // The same handler works again afterwards.
+    int vezes = 0;
+    janela->abrirConfiguracoes = [&] { ++vezes; };
+    QTest::mouseClick(janela->btnConfiguracoes, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(vezes, 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    AplicacaoTastavo app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RecusarCaixasInesperadas();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,132 @@
+// Start-up as a user meets it: the language choice, the 96 pixels-per-inch rule, the windows,
+// and the report of a failure that escapes.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <fstream>
+
+#include "AplicacaoTastavo.h"
+#include "Apoio.h"
+#include "Inicializacao.h"
+#include "TformAviso.h"
+#include "TformPrincipal.h"
+
+namespace {
+
+// Answers the language list once it is up: picks `linha` and presses OK, or Cancel for -1.
+void ResponderListaIdiomas(int linha) {
+    QTimer::singleShot(0, [linha] {
+        auto* lista = dynamic_cast<TformListaIdiomas*>(QApplication::activeModalWidget());
+        if (lista == nullptr) return;
+        if (linha < 0) {
+            lista->btnCancelar->click();
+            return;
+        }
+        lista->listaIdiomas->setCurrentRow(linha);
+        lista->btnOk->click();
+    });
+}
+
+class Inicializacao : public ::testing::Test {
+protected:
+    // Runs the start-up over `pasta` with the given configuration; true when the windows were made.
+    bool Iniciar(const std::filesystem::path& pasta, const std::string& configuracao, double ppp = 96.0) {
+        std::ofstream(pasta / "tastavo.ini", std::ios::binary) << configuracao;
+        idiomas = std::make_unique<GerenciadorIdiomas>(pasta, std::make_unique<TformListaIdiomas>());
+        AmbienteInicializacao a;
+        a.pasta = pasta;
+        a.configuracao = pasta / "tastavo.ini";
+        a.idiomas = idiomas.get();
+        a.acordes = acordes;
+        a.porta = &PortaDeTeste();
+        a.pontosPorPolegada = [ppp] { return ppp; };
+        a.esperaSplashMs = 0;
+        bool criadas = false;
+        a.emVezDoLaco = [&](JanelasAplicacao& j) {
+            criadas = j.principal && j.aviso && j.setup;
+            titulo = j.principal->comboModoVisualizacao->itemText(0).toStdString();
+            avisoPai = j.aviso->parentWidget() == j.principal.get();
+        };
+        EXPECT_EQ(ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a), 0);
+        static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(nullptr);
+        return criadas;
+    }
+
+    std::vector<std::string> Textos() const {
+        std::vector<std::string> t;
+        for (const auto& p : caixas.Pedidos()) t.push_back(p.texto);
+        return t;
+    }
+
+    CaixasRegistradas caixas;
+    Instalacao instalacao;
+    Dominio dominio{instalacao};
+    GerenciadorAcordes* acordes = dominio.acordes.get();
+    std::unique_ptr<GerenciadorIdiomas> idiomas;
+    std::string titulo;
+    bool avisoPai = false;
+};
+
+TEST_F(Inicializacao, TheConfiguredLanguageOpensTheWindowsWithoutAQuestion) {
+    EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=english\nplacaSom=0\n"));
+    EXPECT_TRUE(caixas.Pedidos().empty());
+    EXPECT_EQ(titulo, "Fingers");
+    EXPECT_TRUE(avisoPai);  // the notice centres on the main window
+}
+
+TEST_F(Inicializacao, WithoutLanguageFilesTheApplicationEndsAfterOneMessage) {
+    QTemporaryDir vazia;
+    EXPECT_FALSE(Iniciar(vazia.path().toStdString(), "[geral]\nidioma=Português\n"));
+    EXPECT_EQ(Textos(), std::vector<std::string>{"No language files were found. Please, reinstall your software."});
+    EXPECT_EQ(caixas.Pedidos()[0].titulo, "Internationalization");
+}
+
+TEST_F(Inicializacao, AMissingLanguageIsChosenFromTheList) {
+    ResponderListaIdiomas(1);
+    EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Klingon\nplacaSom=0\n"));
+    EXPECT_EQ(Textos(),
+              std::vector<std::string>{"The language you have selected was not found. Please, select another one."});
+    EXPECT_EQ(idiomas->IndiceIdiomaAtual(), 1);
+    EXPECT_EQ(titulo, idiomas->ObterTexto("fmPrincipal", "itemsComboModoVisualizacao1"));
+}
+
+TEST_F(Inicializacao, LeavingTheLanguageListWithoutAChoiceEndsTheApplication) {
+    ResponderListaIdiomas(-1);
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\n"));
+    EXPECT_EQ(Textos(), (std::vector<std::string>{
+                            "The language you have selected was not found. Please, select another one.",
+                            "The application could not be initialized because no language was selected."}));
+}
+
+TEST_F(Inicializacao, AScreenNotAt96PixelsPerInchGetsOnlyTheMessage) {
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n", 120.0));
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    EXPECT_EQ(caixas.Pedidos()[0].texto, idiomas->ObterTexto("geral", "erroPPP"));
+    EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
+}
+
+TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersion) {
+    instalacao.TrocarValor("caminhoArquivoBaseNomesAcordes", "sem-acordes.txt");
+    acordes = nullptr;  // the process-wide chord manager loads the missing chord names file
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    const std::string& texto = caixas.Pedidos()[0].texto;
+    EXPECT_EQ(texto.rfind(idiomas->ObterTexto("geral", "erroGeral") + "\n\" std::filesystem::", 0), 0u) << texto;
+    EXPECT_NE(texto.find("filesystem_error ("), std::string::npos);
+    EXPECT_EQ(texto.substr(texto.size() - 10), ", v1.0.0 \"");
+    EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    AplicacaoTastavo app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RecusarCaixasInesperadas();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

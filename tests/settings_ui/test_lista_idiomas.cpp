@@ -1,0 +1,92 @@
+// The language list window, driven offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "CaixaMensagem.h"
+#include "TformListaIdiomas.h"
+
+namespace {
+
+const std::vector<std::string> Nomes = {"Português", "English", "Español"};
+
+// Runs `acao` on the window once it is shown modally.
+void QuandoAbrir(TformListaIdiomas& janela, std::function<void()> acao) {
+    QTimer::singleShot(0, &janela, [&janela, acao] {
+        EXPECT_TRUE(janela.isVisible());
+        acao();
+    });
+}
+
+TEST(TformListaIdiomas, HasItsControlsAtTheirPlaces) {
+    TformListaIdiomas janela;
+    EXPECT_EQ(janela.size(), QSize(236, 252));
+    EXPECT_EQ(janela.listaIdiomas->geometry(), QRect(13, 15, 210, 185));
+    EXPECT_EQ(janela.btnOk->geometry(), QRect(95, 214, 75, 25));
+    EXPECT_EQ(janela.btnCancelar->geometry(), QRect(175, 214, 48, 25));
+    EXPECT_EQ(janela.btnOk->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(janela.btnOk->icon().isNull());
+    EXPECT_TRUE(janela.windowTitle().isEmpty());
+}
+
+TEST(TformListaIdiomas, OkReturnsTheHighlightedLine) {
+    TformListaIdiomas janela;
+    QuandoAbrir(janela, [&] {
+        EXPECT_EQ(janela.listaIdiomas->count(), 3);
+        EXPECT_EQ(janela.listaIdiomas->currentRow(), 1);  // highlighted as asked
+        EXPECT_TRUE(janela.btnOk->isDefault());
+        EXPECT_EQ(janela.focusWidget(), janela.listaIdiomas);
+        janela.listaIdiomas->setCurrentRow(2);
+        janela.btnOk->click();
+    });
+    EXPECT_EQ(janela.EscolherIndice(Nomes, 1), 2);
+}
+
+TEST(TformListaIdiomas, CancelOrOkWithoutALineGiveMinusOne) {
+    TformListaIdiomas janela;
+    QuandoAbrir(janela, [&] { janela.btnCancelar->click(); });
+    EXPECT_EQ(janela.EscolherIndice(Nomes, 0), -1);
+    QuandoAbrir(janela, [&] {
+        EXPECT_TRUE(janela.listaIdiomas->selectedItems().isEmpty());
+        janela.btnOk->click();
+    });
+    EXPECT_EQ(janela.EscolherIndice(Nomes, -1), -1);
+}
+
+TEST(TformListaIdiomas, ADoubleClickChooses) {
+    TformListaIdiomas janela;
+    QuandoAbrir(janela, [&] {
+        QListWidgetItem* item = janela.listaIdiomas->item(1);
+        const QPoint lugar = janela.listaIdiomas->visualItemRect(item).center();
+        QTest::mouseClick(janela.listaIdiomas->viewport(), Qt::LeftButton, {}, lugar);
+        QTest::mouseDClick(janela.listaIdiomas->viewport(), Qt::LeftButton, {}, lugar);
+    });
+    EXPECT_EQ(janela.EscolherIndice(Nomes, -1), 1);
+}
+
+TEST(TformListaIdiomas, MessagesGoThroughTheMessageBoxes) {
+    std::vector<caixaMensagem::Pedido> pedidos;
+    caixaMensagem::DefinirRespondedor([&](const caixaMensagem::Pedido& p) {
+        pedidos.push_back(p);
+        return true;
+    });
+    TformListaIdiomas janela;
+    janela.MostrarMensagem("No language files were found.", "Internationalization");
+    caixaMensagem::DefinirRespondedor(nullptr);
+    ASSERT_EQ(pedidos.size(), 1u);
+    EXPECT_EQ(pedidos[0].tipo, caixaMensagem::Tipo::Ok);
+    EXPECT_EQ(pedidos[0].titulo, "Internationalization");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
