@@ -54,6 +54,7 @@ struct Execucao {
 Execucao ExecutarClicando(Assistente& janela, std::vector<const char*> acoes) {
     Execucao execucao;
     std::size_t proxima = 0;
+    QObject contexto;  // the run's pending action dies with the run
     std::function<void()> agir = [&] {
         if (!janela.isVisible()) return;
         if (!execucao.passos.empty()) execucao.passos += ' ';
@@ -77,9 +78,9 @@ Execucao ExecutarClicando(Assistente& janela, std::vector<const char*> acoes) {
             return;
         }
         QTest::mouseClick(botao, Qt::LeftButton);
-        QTimer::singleShot(0, &janela, agir);
+        QTimer::singleShot(0, &contexto, agir);
     };
-    QTimer::singleShot(0, &janela, agir);
+    QTimer::singleShot(0, &contexto, agir);
     execucao.resultado = janela.Executar();
     return execucao;
 }

@@ -52,6 +52,7 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
         // The user answers: not the first device, the second one.
         std::vector<const char*> botoes = {"btnProsseguir", "btnNaoEscutando", "btnProsseguir",
                                            "btnEscutando", "btnFinalizar"};
+        QObject contexto;  // the answers still pending die with this scope
         std::function<void()> clicar = [&] {
             if (botoes.empty() || !assistente.isVisible()) return;
             passos += assistente.PassoAtual();
@@ -65,9 +66,9 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
                 assistente.findChild<QPushButton*>(QString::fromLatin1(botoes.front()));
             botoes.erase(botoes.begin());
             QTest::mouseClick(botao, Qt::LeftButton);
-            QTimer::singleShot(0, &assistente, clicar);
+            QTimer::singleShot(0, &contexto, clicar);
         };
-        QTimer::singleShot(0, &assistente, clicar);
+        QTimer::singleShot(0, &contexto, clicar);
         sistema.LimparMensagens();
         janelas.principal->show();  // runs the wizard modally
 
