@@ -4,4 +4,5 @@ set -euo pipefail
 build_dir=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$root/docs"
-QT_QPA_PLATFORM=offscreen "$build_dir/bin/tastavo-screenshot" "$root/docs/screenshot.png" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$build_dir/bin/tastavo-screenshot" "$root/docs/screenshot.png" >/dev/null 2>&1
+echo "wrote docs/screenshot.png"

@@ -104,14 +104,23 @@ void Teclado::PararAcorde() {
     }
 }
 
+bool Teclado::NaPosicao(int tecla) const { return tecla >= 0 && ((posicaoMostrada_.Mascara() >> tecla) & 1); }
+
 void Teclado::MouseSobreTecla(int tecla) {
     if (tecla == -1) {
         const int anterior = teclaSoando_;
         teclaSoando_ = -1;
-        if (!AcordeAtual() && anterior != -1) {
+        if (anterior == -1) return;
+        if (!AcordeAtual()) {
             SoltarTecla(anterior);
             SilenciarTecla(anterior);
+            return;
         }
+        // Over a chord, a note started by the pointer is stopped too: with a sustaining
+        // instrument it would otherwise sound until the listen button is used. A key pressed
+        // by free playing before the chord came is released.
+        if (!NaPosicao(anterior)) SoltarTecla(anterior);
+        SilenciarTecla(anterior);
         return;
     }
     if (tecla == teclaSoando_) return;
@@ -123,7 +132,10 @@ void Teclado::MouseSobreTecla(int tecla) {
         PressionarTecla(tecla);
         soar = true;
     } else {
-        soar = (posicaoMostrada_.Mascara() >> tecla) & 1;
+        // The chord's keys are already drawn pressed; only a key left pressed by free playing
+        // before the chord came changes back.
+        if (teclaSoando_ != -1 && !NaPosicao(teclaSoando_)) SoltarTecla(teclaSoando_);
+        soar = NaPosicao(tecla);
         teclaSoando_ = soar ? tecla : -1;
     }
     if (soar) {

@@ -52,6 +52,7 @@ public:
 
 private:
     bool AcordeAtual() const;
+    bool NaPosicao(int tecla) const;
     void AtualizarRotulos();
     void PosicionarMarcas();
     void PressionarTecla(int tecla);

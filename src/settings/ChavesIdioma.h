@@ -28,6 +28,9 @@ inline constexpr std::string_view erroEncontrarAjuda = "erroEncontrarAjuda";
 inline constexpr std::string_view erroAbrirNavegador = "erroAbrirNavegador";
 inline constexpr std::string_view imgBtnImprimir = "imgBtnImprimir";
 inline constexpr std::string_view imgBtnImprimirI = "imgBtnImprimirI";
+// Captions of the Yes and No buttons of the questions.
+inline constexpr std::string_view rotuloBtnSim = "rotuloBtnSim";
+inline constexpr std::string_view rotuloBtnNao = "rotuloBtnNao";
 }  // namespace geral
 
 namespace parametros {

@@ -2,6 +2,8 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+
 #include "BibliotecasSilenciosas.h"
 #include "RtMidiComum.h"
 
@@ -60,8 +62,14 @@ bool BackendSintetizador::Abrir() {
         return true;
     }
 
+    std::vector<std::string> compilados;  // the drivers this FluidSynth was built with
+    fluid_settings_foreach_option(
+        settings_, "audio.driver", &compilados, [](void* lista, const char*, const char* opcao) {
+            static_cast<std::vector<std::string>*>(lista)->emplace_back(opcao);
+        });
     std::string tentados;
     for (const auto& nome : configuracao_.driversAudio) {
+        if (std::find(compilados.begin(), compilados.end(), nome) == compilados.end()) continue;
         if (fluid_settings_setstr(settings_, "audio.driver", nome.c_str()) != FLUID_OK) continue;
         // JACK would start a server of its own (on the sound card) when none runs.
         if (nome == "jack" && !rtmidi_comum::ServicoDisponivel(ServicoMidi::Jack)) continue;

@@ -141,6 +141,44 @@ TEST_F(Ajuda, TheShippedHelpPagesHoldTheAnchorsTheLanguagesName) {
     }
 }
 
+// The build drew every localised picture into each language at its control's size.
+TEST(ArteIdiomas, EveryLocalisedPictureDecodesAtItsControlsSize) {
+    struct Figura {
+        const char* secao;
+        const char* chave;
+        int largura, altura;
+    };
+    const Figura figuras[] = {
+        {"fmPrincipal", "imgBtnConfiguracoes", 117, 20}, {"fmPrincipal", "imgBtnConfiguracoesI", 117, 20},
+        {"fmPrincipal", "imgBtnAdicionar", 89, 20},      {"fmPrincipal", "imgBtnAdicionarI", 89, 20},
+        {"fmPrincipal", "imgBtnRemover", 89, 20},        {"fmPrincipal", "imgBtnRemoverI", 89, 20},
+        {"fmPrincipal", "imgBtnImprimir", 89, 20},       {"fmPrincipal", "imgBtnImprimirI", 89, 20},
+        {"fmPrincipal", "imgBtnImportarCifra", 120, 20}, {"fmPrincipal", "imgBtnImportarCifraI", 120, 20},
+        {"fmPrincipal", "imgBtnOuvirAcorde", 69, 21},    {"fmPrincipal", "imgBtnOuvirAcordeI", 69, 21},
+        {"fmPrincipal", "imgLinkCorvela", 182, 14},      {"fmPrincipal", "imgBarraSuperior", 797, 81},
+        {"fmPrincipal", "imgBarraInferior", 801, 115},   {"fmEntrada", "imgEntrada", 250, 250},
+        {"fmImportarCifra", "imgBtnImportarCifra", 120, 20}, {"fmImportarCifra", "imgMudarTom", 186, 17},
+        {"geral", "imgBtnImprimir", 89, 20},             {"geral", "imgBtnImprimirI", 89, 20},
+    };
+    Instalacao instalacao;
+    Dominio d(instalacao);
+    for (const char* idioma : {"Português", "English"}) {
+        d.idiomas->SelecionarIdioma(idioma);
+        for (const Figura& f : figuras) {
+            const std::optional<Imagem> img = d.idiomas->ObterImagem(f.secao, f.chave);
+            ASSERT_TRUE(img.has_value()) << idioma << " " << f.secao << "/" << f.chave;
+            EXPECT_EQ(img->Largura, f.largura) << f.chave;
+            EXPECT_EQ(img->Altura, f.altura) << f.chave;
+        }
+        EXPECT_FALSE(d.idiomas->IdiomaAtual()->CorrupcaoInformada());
+    }
+    // The captions are the language's own: the two languages' buttons differ.
+    d.idiomas->SelecionarIdioma("Português");
+    const auto pt = d.idiomas->ObterImagem("fmPrincipal", "imgBtnAdicionar");
+    d.idiomas->SelecionarIdioma("English");
+    EXPECT_NE(pt, d.idiomas->ObterImagem("fmPrincipal", "imgBtnAdicionar"));
+}
+
 // A failure escaping an ordinary handler is shown with the application title and the run goes on.
 TEST_F(Ajuda, TheEventLoopShowsAnEscapingFailureAndGoesOn) {
     Abrir();

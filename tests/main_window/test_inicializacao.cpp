@@ -42,7 +42,9 @@ protected:
         a.idiomas = idiomas.get();
         a.acordes = acordes;
         a.porta = &PortaDeTeste();
-        a.pontosPorPolegada = [ppp] { return ppp; };
+        // At 96 the offscreen screen itself answers (it reports 96); other values stand in for
+        // a screen set otherwise.
+        if (ppp != 96.0) a.pontosPorPolegada = [ppp] { return ppp; };
         a.esperaSplashMs = 0;
         bool criadas = false;
         a.emVezDoLaco = [&](JanelasAplicacao& j) {

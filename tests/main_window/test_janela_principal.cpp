@@ -354,6 +354,28 @@ TEST_F(JanelaPrincipal, MousePlayingOverAChordSoundsOnlyItsKeysAndChangesNoPictu
     EXPECT_EQ(TeclasPressionadas(), teclas);
 }
 
+TEST_F(JanelaPrincipal, LeavingTheKeysOverAChordStopsThePointersNote) {
+    Digitar(QStringLiteral("C"));
+    const std::vector<int> teclas = TeclasPressionadas();
+    const int dentro = teclas.back();
+    janela->MouseSobreTecla(dentro);
+    Gravador().LimparMensagens();
+    janela->MouseSobreTecla(-1);
+    // A sustaining instrument must not keep the note sounding.
+    EXPECT_EQ(Enviadas(), (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 0}}));
+    EXPECT_EQ(TeclasPressionadas(), teclas);
+}
+
+TEST_F(JanelaPrincipal, AKeyPressedByFreePlayingIsReleasedOnceAChordIsShown) {
+    // The pointer rests on a key while the player types a chord with the keyboard.
+    janela->MouseSobreTecla(1);
+    Digitar(QStringLiteral("C"));
+    ASSERT_TRUE(Pressionada(1));
+    janela->MouseSobreTecla(-1);
+    EXPECT_FALSE(Pressionada(1));
+    EXPECT_EQ(TeclasPressionadas().size(), 3u);
+}
+
 TEST_F(JanelaPrincipal, MousePlayingSwitchedOffSendsNothing) {
     TformSetup::DefinirConfiguracoes(0, 0, false);
     Gravador().LimparMensagens();

@@ -102,9 +102,9 @@ void PintarTeclaBranca(QPainter& p, int esquerda, int topo, int altura, bool pre
     const QRectF face(esquerda + 1, topo, LarguraBranca - 2, altura);
     QLinearGradient g(face.topLeft(), face.bottomLeft());
     if (pressionada) {
-        g.setColorAt(0.0, QColor(150, 170, 196));
-        g.setColorAt(0.06, QColor(196, 214, 238));
-        g.setColorAt(1.0, QColor(214, 228, 248));
+        g.setColorAt(0.0, QColor(122, 150, 192));
+        g.setColorAt(0.06, QColor(172, 200, 238));
+        g.setColorAt(1.0, QColor(192, 214, 246));
     } else {
         g.setColorAt(0.0, QColor(214, 211, 202));
         g.setColorAt(0.03, QColor(250, 249, 244));

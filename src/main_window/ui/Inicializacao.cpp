@@ -6,7 +6,6 @@
 
 #include "AplicacaoTastavo.h"
 #include "ArquivoConfiguracao.h"
-#include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "GerenciadorIdiomas.h"
@@ -77,9 +76,7 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         app.setApplicationDisplayName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
 
         // 5. The windows, the main window first.
-        BaseNomesAcordes::DefinirProvedorCaminho([&idiomas] {
-            return idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes);
-        });
+        LigarCatalogoAoIdioma(idiomas);
         TformPrincipal::Dependencias dependencias;
         dependencias.idiomas = &idiomas;
         dependencias.acordes = ambiente.acordes;

@@ -371,6 +371,9 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
     if (!configuracaoAplicada_) {
         configuracaoAplicada_ = true;
         if (QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
+        // Ready for typing: the prompt is selected, so the first key replaces it.
+        editNomeAcorde->setFocus();
+        editNomeAcorde->selectAll();
     }
     AplicarConfiguracaoSalva();
 }
@@ -538,7 +541,8 @@ void TformPrincipal::LimparListaImpressao() {
 ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this)) {
+    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
+                                  Texto(ge::Secao, ge::rotuloBtnSim), Texto(ge::Secao, ge::rotuloBtnNao))) {
         evento->ignore();
         return;
     }

@@ -1,11 +1,16 @@
 // The desktop application.
 #include <QStyleFactory>
 
+#include <QtGlobal>
+
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
 #include "Inicializacao.h"
 
 int main(int argc, char** argv) {
+    // Counting the MIDI ports must not launch an audio server as a side effect: that takes
+    // seconds on a machine without one. A running server is still found.
+    if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
     SilenciarBibliotecas();
     AplicacaoTastavo app(argc, argv);
     // One look on every desktop: the windows are designed pixel by pixel.

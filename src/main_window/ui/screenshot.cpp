@@ -7,7 +7,10 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+
+#include <QtGlobal>
 
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
@@ -16,16 +19,21 @@
 #include "TformPrincipal.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: tastavo-screenshot <out.png> [language name]\n");
+    if (argc < 2 || argc > 5) {
+        std::fprintf(stderr, "usage: tastavo-screenshot <out.png> [language name] [chord] [view mode]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Counting the MIDI ports must not launch an audio server as a side effect: that takes
+    // seconds on a machine without one. A running server is still found.
+    if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
     SilenciarBibliotecas();
     AplicacaoTastavo app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QString saida = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
-    const std::string idioma = argc == 3 ? argv[2] : "Português";
+    const std::string idioma = argc >= 3 ? argv[2] : "Português";
+    const QString cifra = QString::fromLocal8Bit(argc >= 4 ? argv[3] : "C7M(9)/E");
+    const int modo = argc >= 5 ? std::atoi(argv[4]) : 1;
 
     QTemporaryDir pasta;
     AmbienteInicializacao ambiente;
@@ -41,9 +49,12 @@ int main(int argc, char** argv) {
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
         TformPrincipal& janela = *janelas.principal;
         janela.show();
-        janela.editNomeAcorde->setText(QStringLiteral("C7M(9)/E"));
+        // A print list in use, as after a few minutes at the keyboard.
+        for (const char* c : {"Dm7(9)", "G7(13)"}) janela.AdicionarAcordeImpressao(c, true);
+        janela.editNomeAcorde->setText(cifra);
         janela.editNomeAcordeEnter();
-        janela.comboModoVisualizacao->setCurrentIndex(1);
+        janela.btnAdicionarClick();
+        janela.comboModoVisualizacao->setCurrentIndex(modo);
         QApplication::processEvents();
         status = janela.grab().save(saida, "PNG") ? 0 : 1;
         if (status == 0) std::printf("wrote %s\n", qPrintable(saida));

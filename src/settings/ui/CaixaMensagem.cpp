@@ -1,5 +1,6 @@
 #include "CaixaMensagem.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
 
@@ -23,9 +24,12 @@ void Informar(std::string_view texto, std::string_view titulo, QWidget* pai) {
     caixa.exec();
 }
 
-bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai) {
+bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai, std::string_view rotuloSim,
+               std::string_view rotuloNao) {
     if (Atual()) return Atual()({Tipo::SimNao, std::string(texto), std::string(titulo)});
     QMessageBox caixa(QMessageBox::Question, Q(titulo), Q(texto), QMessageBox::Yes | QMessageBox::No, pai);
+    if (!rotuloSim.empty()) caixa.button(QMessageBox::Yes)->setText(Q(rotuloSim));
+    if (!rotuloNao.empty()) caixa.button(QMessageBox::No)->setText(Q(rotuloNao));
     return caixa.exec() == QMessageBox::Yes;
 }
 

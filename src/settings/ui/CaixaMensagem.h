@@ -23,7 +23,9 @@ void DefinirRespondedor(Respondedor respondedor);
 
 // A modal box with an OK button.
 void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr);
-// A modal question with Yes and No; true only for Yes.
-bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr);
+// A modal question with Yes and No; true only for Yes. Non-empty captions replace the
+// toolkit's own button texts ("&" marks the access key).
+bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
+               std::string_view rotuloSim = {}, std::string_view rotuloNao = {});
 
 }  // namespace caixaMensagem

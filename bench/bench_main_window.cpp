@@ -1,0 +1,114 @@
+// The main window as a player uses it, offscreen: building the window (start-up cost) and the
+// whole road of a typed chord, from Enter to the pressed keys and labels, over 100,000 common
+// symbols. Sound goes to a recording device.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <iostream>
+
+#include "BackendGravador.h"
+#include "BaseNomesAcordes.h"
+#include "CaixaMensagem.h"
+#include "GeradorAcordesTeclado.h"
+#include "GerenciadorAcordes.h"
+#include "GerenciadorIdiomas.h"
+#include "Instalacao.h"
+#include "TMidiOutput.h"
+#include "TformListaIdiomas.h"
+#include "TformPrincipal.h"
+
+namespace {
+
+struct Ambiente {
+    Ambiente() {
+        idiomas.SelecionarIdioma("Português");
+        porta.Close();
+    }
+    GerenciadorIdiomas idiomas{PastaInstalacao(), std::make_unique<TformListaIdiomas>()};
+    BaseNomesAcordes base{PastaInstalacao() / "acordes.txt"};
+    GerenciadorAcordes acordes{base, GeradorAcordesTeclado::Instancia()};
+    std::shared_ptr<BackendGravador> gravador = std::make_shared<BackendGravador>();
+    TMidiOutput porta{std::vector<std::shared_ptr<BackendMidi>>{gravador}};
+    QTemporaryDir pasta;
+
+    TformPrincipal::Dependencias Dependencias() {
+        TformPrincipal::Dependencias d;
+        d.idiomas = &idiomas;
+        d.acordes = &acordes;
+        d.porta = &porta;
+        d.configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
+        return d;
+    }
+};
+
+Ambiente& Compartilhado() {
+    static Ambiente ambiente;
+    return ambiente;
+}
+
+const std::vector<std::string>& Simbolos() {
+    static const std::vector<std::string> simbolos = [] {
+        auto v = LerLinhasArquivoTexto(TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt");
+        if (v.empty()) std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
+        return v;
+    }();
+    return simbolos;
+}
+
+// Start-up cost of the main window: controls, decoded language pictures, settings.
+void BM_CriarJanelaPrincipal(benchmark::State& state) {
+    Ambiente& a = Compartilhado();
+    for (auto _ : state) {
+        a.porta.Close();
+        TformPrincipal janela(a.Dependencias());
+        benchmark::DoNotOptimize(janela.imgTecla[0]);
+    }
+}
+BENCHMARK(BM_CriarJanelaPrincipal)->Unit(benchmark::kMillisecond);
+
+// Typing a chord and pressing Enter, up to what the keyboard shows, one common symbol each time.
+void BM_DigitarCifra(benchmark::State& state) {
+    Ambiente& a = Compartilhado();
+    a.porta.Close();
+    TformPrincipal janela(a.Dependencias());
+    janela.comboModoVisualizacao->setCurrentIndex(1);
+    const auto& simbolos = Simbolos();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        janela.editNomeAcorde->setText(QString::fromStdString(simbolos[i++ % simbolos.size()]));
+        janela.editNomeAcordeEnter();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DigitarCifra)->Unit(benchmark::kMicrosecond);
+
+// Holding and releasing the listen button on a five-note chord.
+void BM_OuvirAcorde(benchmark::State& state) {
+    Ambiente& a = Compartilhado();
+    a.porta.Close();
+    TformPrincipal janela(a.Dependencias());
+    janela.editNomeAcorde->setText(QStringLiteral("C7M(9)/E"));
+    janela.editNomeAcordeEnter();
+    for (auto _ : state) {
+        janela.btnOuvirAcordeMouseDown();
+        janela.btnOuvirAcordeMouseUp();
+        a.gravador->LimparMensagens();
+    }
+}
+BENCHMARK(BM_OuvirAcorde)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // A symbol the window rejects must not wait for a user at a message box.
+    caixaMensagem::DefinirRespondedor([](const caixaMensagem::Pedido&) { return false; });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
