@@ -30,4 +30,7 @@ QImage LinkSite(const QString& texto);  // 182 x 14 at (607, 63) of the window
 QImage Entrada(const QString& subtitulo, const QString& carregando);  // 250 x 250
 QImage LegendaMudarTom(const QString& texto);                         // 186 x 17
 
+// The sound driver wizard's picture (language-independent).
+QImage AssistenteDriver();  // 139 x 208
+
 }  // namespace arte

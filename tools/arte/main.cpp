@@ -56,6 +56,7 @@ std::vector<Fixa> Fixas() {
         {"okI.png", simbolo(Simbolo::Ok, 75, 25, true, Fundo::Janela, 0, 0)},
         {"cancelar.png", simbolo(Simbolo::Cancelar, 48, 25, false, Fundo::Janela, 0, 0)},
         {"cancelarI.png", simbolo(Simbolo::Cancelar, 48, 25, true, Fundo::Janela, 0, 0)},
+        {"assistenteDriver.png", arte::AssistenteDriver},
     };
 }
 

@@ -10,7 +10,9 @@
 #include "ChavesIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
+#include "MidiOutput.h"
 #include "RelatorioErro.h"
+#include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
@@ -19,6 +21,7 @@
 
 JanelasAplicacao::~JanelasAplicacao() {
     // Children of the main window go first, so it does not delete them a second time.
+    assistente.reset();
     aviso.reset();
     setup.reset();
     principal.reset();
@@ -83,6 +86,17 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         janelas.setup = std::make_unique<TformSetup>(janelas.principal.get());
         janelas.aviso = std::make_unique<TformAviso>(idiomas, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
+        janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
+            MidiOutput::Instancia(),
+            ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
+            janelas.principal.get());
+        janelas.principal->executarAssistente = [assistente = janelas.assistente.get()] {
+            return assistente->Executar();
+        };
+        janelas.setup->executarAssistente = [assistente = janelas.assistente.get(), setup = janelas.setup.get()] {
+            return assistente->Executar(setup);
+        };
+        janelas.principal->abrirConfiguracoes = [setup = janelas.setup.get()] { setup->exec(); };
         // 6. The splash closes here.
     }
 

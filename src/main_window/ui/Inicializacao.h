@@ -2,14 +2,17 @@
 // Start-up: the language, the 96 pixels-per-inch rule, the splash, the windows in their
 // order, the event loop; and the report of whatever escapes it.
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AplicacaoTastavo;
 class GerenciadorAcordes;
 class GerenciadorIdiomas;
 class TMidiOutput;
+class TformAssistenteConfiguracaoDriver;
 class TformAviso;
 class TformPrincipal;
 class TformSetup;
@@ -19,6 +22,7 @@ struct JanelasAplicacao {
     std::unique_ptr<TformPrincipal> principal;
     std::unique_ptr<TformSetup> setup;
     std::unique_ptr<TformAviso> aviso;
+    std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
     ~JanelasAplicacao();
 };
 
@@ -30,6 +34,7 @@ struct AmbienteInicializacao {
     TMidiOutput* porta = nullptr;                   // default: the main window's own port
     std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
     int esperaSplashMs = 1000;
+    std::optional<std::chrono::milliseconds> duracaoNotaEscala;  // default: the driver wizard's own
     // Called with the windows once created, in place of running the event loop (tests).
     std::function<void(JanelasAplicacao&)> emVezDoLaco;
 };

@@ -1,8 +1,26 @@
 #include "TformSetup.h"
 
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <algorithm>
+#include <exception>
+#include <fstream>
+#include <string>
+
+#include "ChavesIdioma.h"
+#include "FonteJanela.h"
+#include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
+#include "TextoIdioma.h"
+
+namespace chaves = idm::fmSetup;
 
 namespace {
+
 struct Estado {
     std::int32_t placaSom = 0;
     std::int32_t instrumentoTeclado = 24;
@@ -14,15 +32,115 @@ Estado& Atual() {
     return estado;
 }
 MidiOutput& Player() { return Atual().player ? *Atual().player : MidiOutput::Instancia(); }
+
+// The outer 498 x 316 of the window leaves this client area under a usual title bar.
+constexpr int LarguraCliente = 490;
+constexpr int AlturaCliente = 282;
+
+int IndiceDestacado(const QListWidget* lista) {
+    const QList<QListWidgetItem*> itens = lista->selectedItems();
+    return itens.isEmpty() ? -1 : lista->row(itens.front());
+}
+
+void Destacar(QListWidget* lista, int indice) {
+    if (indice >= 0 && indice < lista->count()) {
+        lista->setCurrentRow(indice);
+        lista->scrollToItem(lista->item(indice), QAbstractItemView::PositionAtCenter);
+    } else {
+        lista->setCurrentRow(-1);
+        lista->clearSelection();
+    }
+}
+
+QListWidget* NovaLista(QWidget* pagina, const char* nome) {
+    auto* lista = new QListWidget(pagina);
+    lista->setObjectName(QString::fromLatin1(nome));
+    lista->setGeometry(8, 8, 369, 177);
+    lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    return lista;
+}
+
 }  // namespace
 
-TformSetup::TformSetup(QWidget* pai) : QDialog(pai) { setObjectName(QStringLiteral("TformSetup")); }
+TformSetup::TformSetup(QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint |
+                       Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("TformSetup"));
+    CriarControles();
+    AplicarIdioma();
+    try {
+        CarregarInstrumentos();
+    } catch (const std::exception&) {
+        // A file that breaks off while read leaves the entries read so far.
+    }
+    AplicarConfiguracoes();
+}
+
+void TformSetup::CriarControles() {
+    setFixedSize(LarguraCliente, AlturaCliente);
+    setModal(true);
+
+    Pasta = new QTabWidget(this);
+    Pasta->setObjectName(QStringLiteral("Pasta"));
+    Pasta->setGeometry(7, 8, 393, 249);
+    sheetDrivers = new QWidget;
+    sheetDrivers->setObjectName(QStringLiteral("sheetDrivers"));
+    sheetInstrumentos = new QWidget;
+    sheetInstrumentos->setObjectName(QStringLiteral("sheetInstrumentos"));
+    Pasta->addTab(sheetDrivers, QStringLiteral("Drivers"));
+    Pasta->addTab(sheetInstrumentos, QStringLiteral("Instrumentos"));
+
+    listaDrivers = NovaLista(sheetDrivers, "listaDrivers");
+    btnAssistenteDriver =
+        new QPushButton(QStringLiteral("Assistente de Configuração MIDI"), sheetDrivers);
+    btnAssistenteDriver->setObjectName(QStringLiteral("btnAssistenteDriver"));
+    btnAssistenteDriver->setGeometry(182, 192, 193, 25);
+    btnAssistenteDriver->setAutoDefault(false);
+    listaInstrumentos = NovaLista(sheetInstrumentos, "listaInstrumentos");
+
+    btnOk = new QPushButton(QStringLiteral("&OK"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setGeometry(408, 28, 75, 25);
+    btnOk->setDefault(true);
+    btnCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    btnCancelar->setGeometry(408, 61, 75, 25);
+    btnCancelar->setAutoDefault(false);
+
+    chkDesabilitarToque =
+        new QCheckBox(QStringLiteral("Desabilitar o toque das teclas pelo mouse"), this);
+    chkDesabilitarToque->setObjectName(QStringLiteral("chkDesabilitarToque"));
+    chkDesabilitarToque->setGeometry(19, 263, 222, 17);
+    setWindowTitle(QStringLiteral("Setup"));
+    AplicarFonteJanela(this);
+
+    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    connect(btnCancelar, &QPushButton::clicked, this, [this] { btnCancelarClick(); });
+    connect(btnAssistenteDriver, &QPushButton::clicked, this,
+            [this] { btnAssistenteDriverClick(); });
+    connect(listaInstrumentos, &QListWidget::itemDoubleClicked, this,
+            [this] { listaInstrumentosDblClick(); });
+}
+
+void TformSetup::AplicarIdioma() {
+    setWindowTitle(TextoIdioma(chaves::Secao, chaves::caption));
+    btnOk->setText(TextoIdioma(idm::geral::Secao, idm::geral::rotuloBtnOk));
+    btnCancelar->setText(TextoIdioma(idm::geral::Secao, idm::geral::rotuloBtnCancelar));
+    Pasta->setTabText(PaginaInstrumentos, TextoIdioma(chaves::Secao, chaves::captionInstrumentos));
+    Pasta->setTabText(PaginaDrivers, TextoIdioma(chaves::Secao, chaves::captionDrivers));
+    chkDesabilitarToque->setText(TextoIdioma(chaves::Secao, chaves::captionChkDesabilitarToque));
+    // A longer caption than the design's keeps all its words: the check box grows to the right.
+    chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
+    btnAssistenteDriver->setText(TextoIdioma(chaves::Secao, chaves::btnAssistenteDriver));
+}
 
 std::int32_t TformSetup::ObterPlacaSom() { return Atual().placaSom; }
 std::int32_t TformSetup::ObterInstrumentoTeclado() { return Atual().instrumentoTeclado; }
 bool TformSetup::ObterMouseTocarTeclas() { return Atual().mouseTocarTeclas; }
 
-void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado, bool mouseTocarTeclas) {
+void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
+                                      bool mouseTocarTeclas) {
     Atual().placaSom = placaSom;
     Atual().instrumentoTeclado = instrumentoTeclado;
     Atual().mouseTocarTeclas = mouseTocarTeclas;
@@ -32,9 +150,100 @@ void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instru
 void TformSetup::AplicarConfiguracoes() {
     try {
         Player().SelecionarDispositivo(Atual().placaSom);
-        Player().DefinirInstrumento(static_cast<std::uint8_t>(Atual().instrumentoTeclado));
-    } catch (...) {
+        const std::int32_t instrumento = Atual().instrumentoTeclado;
+        // A stored number beyond the MIDI programs would wrap round to another instrument.
+        if (instrumento >= 0 && instrumento <= 127)
+            Player().DefinirInstrumento(static_cast<std::uint8_t>(instrumento));
+    } catch (const std::exception&) {
     }
 }
 
 void TformSetup::DefinirPlayer(MidiOutput* player) { Atual().player = player; }
+
+void TformSetup::CarregarInstrumentos() {
+    const std::string relativo = GerenciadorIdiomas::Instancia().ObterTexto(
+        idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
+    CarregarInstrumentos(GerenciadorIdiomas::Instancia().CaminhoParametro(
+                             idm::parametros::caminhoArquivoInstrumentosMidi),
+                         relativo);
+}
+
+void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
+                                      std::string_view relativo) {
+    listaInstrumentos->clear();
+    std::ifstream arquivo;
+    std::error_code erro;
+    // A folder opens as a stream on Linux but reads nothing: it is no instruments file.
+    if (!std::filesystem::is_directory(caminho, erro)) arquivo.open(caminho);
+    if (!arquivo.is_open()) {
+        listaInstrumentos->addItem(
+            QString::fromStdString(TextoIdiomaUtf8(chaves::Secao, chaves::msgErroAbrirArquivo) +
+                                   "\"" + std::string(relativo) + "\""));
+        return;
+    }
+    std::string linha;
+    while (std::getline(arquivo, linha)) {
+        // Files written on Windows end their lines with CR LF.
+        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+        listaInstrumentos->addItem(QString::fromStdString(linha));
+    }
+}
+
+void TformSetup::CarregarDispositivos() {
+    listaDrivers->clear();
+    try {
+        for (const std::string& nome : Player().ListarDispositivos())
+            listaDrivers->addItem(QString::fromStdString(nome));
+    } catch (const std::exception&) {
+        // No port: no device to offer.
+    }
+}
+
+void TformSetup::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (evento->spontaneous()) return;  // restored from minimised: keep what the user did
+    if (const QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TformSetup::FormShow() {
+    CarregarDispositivos();
+    MostrarEstado();
+    Pasta->setCurrentIndex(PaginaInstrumentos);
+}
+
+void TformSetup::MostrarEstado() {
+    Destacar(listaDrivers, Atual().placaSom);
+    Destacar(listaInstrumentos, Atual().instrumentoTeclado);
+    chkDesabilitarToque->setChecked(!Atual().mouseTocarTeclas);
+}
+
+void TformSetup::btnOkClick() {
+    Atual().placaSom = IndiceDestacado(listaDrivers);
+    // With no instrument highlighted (a list shorter than the stored number) the instrument
+    // stays: -1 is no MIDI program.
+    if (const int instrumento = IndiceDestacado(listaInstrumentos); instrumento != -1)
+        Atual().instrumentoTeclado = instrumento;
+    Atual().mouseTocarTeclas = !chkDesabilitarToque->isChecked();
+    AplicarConfiguracoes();
+    accept();
+}
+
+void TformSetup::btnCancelarClick() { reject(); }
+
+void TformSetup::reject() {
+    MostrarEstado();
+    QDialog::reject();
+}
+
+void TformSetup::listaInstrumentosDblClick() {
+    if (const int instrumento = IndiceDestacado(listaInstrumentos); instrumento != -1)
+        Atual().instrumentoTeclado = instrumento;
+    btnOkClick();
+}
+
+void TformSetup::btnAssistenteDriverClick() {
+    if (!executarAssistente) return;
+    const int dispositivo = executarAssistente();
+    if (dispositivo != -1) Destacar(listaDrivers, dispositivo);
+}

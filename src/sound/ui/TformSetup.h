@@ -1,14 +1,31 @@
 #pragma once
-// The sound settings window. For now it holds the system's current sound settings (device,
-// instrument, mouse playing) as class-level state and applies them to the chord player.
+// The sound settings window: the MIDI output device, the instrument the keyboard sounds with
+// and whether keys sound under the mouse. It also holds the system's current values of these
+// three settings as class-level state and applies them to the chord player.
 
 #include <QDialog>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
 
 class MidiOutput;
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QWidget;
 
 class TformSetup : public QDialog {
-public:
+    Q_OBJECT
+
+  public:
+    // The pages of `Pasta`.
+    static constexpr int PaginaDrivers = 0;
+    static constexpr int PaginaInstrumentos = 1;
+
+    // Sets the current language's texts, loads the instruments list and applies the current
+    // device and instrument to the player (a failure there is ignored).
     explicit TformSetup(QWidget* pai = nullptr);
 
     // The current MIDI device (-1 none), instrument (MIDI program) and mouse playing flag.
@@ -16,12 +33,51 @@ public:
     static std::int32_t ObterInstrumentoTeclado();
     static bool ObterMouseTocarTeclas();
     // Stores the three values and applies them (AplicarConfiguracoes).
-    static void DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado, bool mouseTocarTeclas);
+    static void DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
+                                     bool mouseTocarTeclas);
     // Selects the device, then sets the instrument, on the chord player. Any failure ends the
     // step silently (a failed device selection skips the instrument): the player reports the
-    // problem when a chord is next played.
+    // problem when a chord is next played. An instrument outside 0..127 is not sent.
     static void AplicarConfiguracoes();
 
     // The player the settings apply to (the process's chord player unless a test says otherwise).
     static void DefinirPlayer(MidiOutput* player);
+
+    // Runs the sound driver wizard modally: the device heard, or -1. Set by start-up.
+    std::function<int()> executarAssistente;
+
+    // Fills the instruments list from the file the language names.
+    void CarregarInstrumentos();
+    // Fills it from `caminho`, one entry a line; when the file cannot be opened, the single
+    // error entry naming `relativo`.
+    void CarregarInstrumentos(const std::filesystem::path& caminho, std::string_view relativo);
+    // Fills the device list from the chord player (empty when it has no port).
+    void CarregarDispositivos();
+
+    void btnOkClick();
+    void btnCancelarClick();
+    void listaInstrumentosDblClick();
+    void btnAssistenteDriverClick();
+
+    // Escape and the window's own cancel act as the Cancel button.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
+  private:
+    void CriarControles();
+    void AplicarIdioma();
+    void FormShow();
+    void MostrarEstado();
+
+    QTabWidget* Pasta = nullptr;
+    QWidget* sheetDrivers = nullptr;
+    QWidget* sheetInstrumentos = nullptr;
+    QListWidget* listaDrivers = nullptr;
+    QListWidget* listaInstrumentos = nullptr;
+    QPushButton* btnAssistenteDriver = nullptr;
+    QPushButton* btnOk = nullptr;
+    QPushButton* btnCancelar = nullptr;
+    QCheckBox* chkDesabilitarToque = nullptr;
 };

@@ -1,0 +1,32 @@
+// The sound windows' tests run offscreen, under the application object, in the Portuguese
+// language installed in build/bin.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "AplicacaoTastavo.h"
+#include "GerenciadorIdiomas.h"
+#include "InteracaoIdiomas.h"
+
+namespace {
+
+// Picks the first language when asked and shows nothing.
+class InteracaoSilenciosa : public InteracaoIdiomas {
+  public:
+    void MostrarMensagem(std::string_view, std::string_view) override {}
+    int EscolherIndice(const std::vector<std::string>& nomes, int) override {
+        return nomes.empty() ? -1 : 0;
+    }
+    void EncerrarAplicacao() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    AplicacaoTastavo app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    GerenciadorIdiomas::DefinirInteracaoInstancia(std::make_unique<InteracaoSilenciosa>());
+    GerenciadorIdiomas::Instancia().SelecionarIdioma("Português");
+    return RUN_ALL_TESTS();
+}
