@@ -72,8 +72,9 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         QTimer::singleShot(ambiente.esperaSplashMs, &espera, &QEventLoop::quit);
         espera.exec(QEventLoop::ExcludeUserInputEvents);
 
-        // 4.
-        app.setApplicationDisplayName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
+        // 4. The application's title. Not the display name: Qt would append that to the
+        // caption of every secondary window ("... — Tastavo").
+        app.setApplicationName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
 
         // 5. The windows, the main window first.
         LigarCatalogoAoIdioma(idiomas);
