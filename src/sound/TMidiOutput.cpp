@@ -86,6 +86,15 @@ void TMidiOutput::CarregarCapacidades(
 
 bool TMidiOutput::Open() {
     if (estado_ == midioutputState::mosOpen) return true;
+    // DeviceID names a device before any SetDeviceID (0 from the start), so a new port opens
+    // device 0 at once; and a number that named nothing may name a device plugged in since.
+    if (!selecionado_) {
+        const auto dispositivos = fonte_->Dispositivos();
+        if (deviceId_ >= 0 && static_cast<std::size_t>(deviceId_) < dispositivos.size())
+            selecionado_ = dispositivos[static_cast<std::size_t>(deviceId_)];
+        else if (deviceId_ == -1 && !dispositivos.empty())
+            selecionado_ = dispositivos.front();
+    }
     if (!selecionado_) {
         ultimoErro_ = ErroDispositivoInexistente;
         return false;

@@ -118,6 +118,17 @@ TEST_F(PortaGravada, OpensAndClosesOnlyWhatIsOpen) {
     EXPECT_EQ(gravadores[1]->VezesFechado(), 1);
 }
 
+TEST_F(PortaGravada, ANewPortOpensDeviceZeroWithoutASelection) {
+    ASSERT_TRUE(porta.Open());
+    EXPECT_TRUE(gravadores[0]->Aberto());
+    porta.PutShort(0x90, 60, 100);
+    EXPECT_EQ(gravadores[0]->Mensagens(), (std::vector<Bytes>{{0x90, 60, 100}}));
+
+    TMidiOutput vazia{std::vector<std::shared_ptr<BackendMidi>>{}};
+    EXPECT_FALSE(vazia.Open());
+    EXPECT_EQ(vazia.Estado(), midioutputState::mosClosed);
+}
+
 TEST_F(PortaGravada, DeviceThatCannotOpenLeavesThePortClosed) {
     gravadores[0]->DefinirAbrirFunciona(false);
     porta.SetDeviceID(0);

@@ -221,6 +221,11 @@ TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
         janela->CarregarInstrumentos(caminho, "dados\\nao-existe.txt");
         EXPECT_EQ(Entradas(), (std::vector<std::string>{mensagem + "\"dados\\nao-existe.txt\""}));
     }
+    // The stored instrument has no entry: OK keeps it rather than storing -1, no program.
+    janela->show();
+    EXPECT_EQ(Destacado(Instrumentos()), -1);
+    Clicar("btnOk");
+    EXPECT_EQ(TformSetup::ObterInstrumentoTeclado(), 5);
     // Choosing the error entry selects instrument 0.
     janela->show();
     Instrumentos()->setCurrentRow(0);
