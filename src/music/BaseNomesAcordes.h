@@ -64,3 +64,7 @@ class BaseNomesAcordes {
 // an end counts, no empty line follows a final line end. Throws
 // std::filesystem::filesystem_error when the file cannot be read.
 std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arquivo);
+
+// A whole file as bytes. Throws std::filesystem::filesystem_error when it cannot be read (a
+// folder included).
+std::string LerBytesArquivo(const std::filesystem::path& caminho);

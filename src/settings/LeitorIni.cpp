@@ -1,9 +1,6 @@
 #include "LeitorIni.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
+#include "BaseNomesAcordes.h"
 #include "Utf8.h"
 
 namespace {
@@ -29,21 +26,6 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-std::string LerBytesArquivo(const std::filesystem::path& caminho) {
-    std::ifstream arquivo(caminho, std::ios::binary);
-    if (!arquivo) {
-        throw std::filesystem::filesystem_error(
-            "cannot open file", caminho,
-            std::make_error_code(std::errc::no_such_file_or_directory));
-    }
-    std::string bytes((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
-    if (arquivo.bad()) {
-        throw std::filesystem::filesystem_error("cannot read file", caminho,
-                                                std::make_error_code(std::errc::io_error));
-    }
-    return bytes;
-}
 
 LeitorIni::LeitorIni(std::string_view texto) {
     std::string secao;

@@ -29,6 +29,3 @@ class LeitorIni {
     };
     std::vector<Entrada> entradas_;
 };
-
-// Reads a whole file as bytes. Throws std::filesystem::filesystem_error when it cannot be read.
-std::string LerBytesArquivo(const std::filesystem::path& caminho);

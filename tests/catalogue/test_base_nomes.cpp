@@ -114,6 +114,8 @@ TEST(BaseNomesAcordes, LinhasInvalidasImpedemOCatalogo) {
         EXPECT_EQ(e.Texto(), "C7 M");
     }
     EXPECT_THROW(BaseNomesAcordes(Dados("nao-existe.txt")), std::filesystem::filesystem_error);
+    // A folder (what a language without the file's key points at) is no file either.
+    EXPECT_THROW(BaseNomesAcordes(Dados("")), std::filesystem::filesystem_error);
 }
 
 TEST(BaseNomesAcordes, InstanciaTentaDeNovoDepoisDeFalhar) {

@@ -54,5 +54,9 @@ TEST(CliCatalogue, LinhasInvalidasSaoApontadasEAsOutrasListadas) {
 
 TEST(CliCatalogue, ArquivoAusenteEUsoErrado) {
     EXPECT_EQ(ExecutarCli("catalogue /nao/existe.txt").status, 1);
+    // A folder is reported like any unreadable file, not a crash.
+    const std::string erros = ::testing::TempDir() + "catalogue-pasta.txt";
+    EXPECT_EQ(ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA, erros).status, 1);
+    EXPECT_EQ(LerTudo(erros), std::string("tastavo-cli: cannot read ") + TASTAVO_TEST_DATA + "\n");
     EXPECT_EQ(ExecutarCli("catalogue a.txt b.txt").status, 2);
 }

@@ -218,3 +218,21 @@ TEST_F(Instalados, ListasDeInstrumentos) {
         }
     }
 }
+
+TEST_F(Instalados, DicasEMensagensDeCifraNumaSoLinha) {
+    // "#" is a line break in a language value: a sharp sign written in a hint or in a message
+    // about chord symbols would split the text in the middle of a sentence.
+    for (int i = 0; i < static_cast<int>(idiomas.NomesIdiomas().size()); ++i) {
+        idiomas.CarregarIdioma(i);
+        SCOPED_TRACE(idiomas.NomesIdiomas()[static_cast<std::size_t>(i)]);
+        const auto secoes = SecoesEChaves(*idiomas.IdiomaAtual());
+        for (const auto& [secao, chaves] : secoes) {
+            for (const auto& chave : chaves) {
+                if (secao != idm::exp::Secao && !chave.starts_with("hint")) continue;
+                EXPECT_EQ(idiomas.ObterTexto(secao, chave).find_first_of("\r\n"),
+                          std::string::npos)
+                    << secao << "/" << chave;
+            }
+        }
+    }
+}
