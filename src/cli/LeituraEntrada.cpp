@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 
 std::optional<std::string> LerEntrada(const std::string& caminho, std::string& erro) {
     const bool entradaPadrao = caminho.empty() || caminho == "-";
@@ -20,4 +21,14 @@ std::optional<std::string> LerEntrada(const std::string& caminho, std::string& e
     if (!entradaPadrao) std::fclose(f);
     if (falhou) return std::nullopt;
     return bytes;
+}
+
+bool EscreverSaida(std::string_view saida, std::string_view comando) {
+    if (std::fwrite(saida.data(), 1, saida.size(), stdout) == saida.size() &&
+        std::fflush(stdout) == 0) {
+        return true;
+    }
+    std::cerr << "tastavo-cli " << comando << ": cannot write the output: " << std::strerror(errno)
+              << "\n";
+    return false;
 }

@@ -33,6 +33,10 @@ nlohmann::json CifraEmJson(const std::string& cifra, CifraCodificada c) {
             {"intervals", intervalos}};
 }
 
+std::string TextoJson(const nlohmann::json& j) {
+    return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 nlohmann::json ErroEmJson(const std::string& cifra, const Erro& erro) {
     return {{"symbol", cifra}, {"error", erro.tipo}, {"text", erro.texto}};
 }

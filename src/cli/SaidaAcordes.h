@@ -26,6 +26,10 @@ nlohmann::json CifraEmJson(const std::string& cifra, CifraCodificada c);
 nlohmann::json ErroEmJson(const std::string& cifra, const Erro& erro);
 nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, Rotulos rotulos);
 
+// The text of a JSON document. A symbol given in another encoding is not UTF-8: its bad bytes
+// are written as U+FFFD instead of failing the whole output.
+std::string TextoJson(const nlohmann::json& j);
+
 // The label of key `tecla` pressed by finger slot `slot` in a chord named `nome`.
 std::string Rotulo(const std::string& nome, int tecla, int slot, Rotulos rotulos);
 

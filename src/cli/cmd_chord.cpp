@@ -47,7 +47,7 @@ int Executar(const std::vector<std::string>& cifras, bool json, saida::Rotulos r
             if (json) lista.push_back(saida::ErroEmJson(cifra, erro));
         }
     }
-    if (json) std::cout << lista.dump(2) << '\n';
+    if (json) std::cout << saida::TextoJson(lista) << '\n';
     return status;
 }
 

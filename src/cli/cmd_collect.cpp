@@ -1,7 +1,4 @@
 // tastavo-cli collect: the chords of a chord chart that go to the print list, one a line.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -29,13 +26,7 @@ int Executar(bool unicos, const std::string& arquivo) {
         saida += acorde;
         saida += '\n';
     }
-    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() ||
-        std::fflush(stdout) != 0) {
-        std::cerr << "tastavo-cli collect: cannot write the output: " << std::strerror(errno)
-                  << "\n";
-        return SaidaEntradaInvalida;
-    }
-    return SaidaOk;
+    return EscreverSaida(saida, "collect") ? SaidaOk : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{

@@ -31,7 +31,7 @@ int Executar(const std::vector<std::string>& cifras, bool json) {
             }
         }
     }
-    if (json) std::cout << lista.dump(2) << '\n';
+    if (json) std::cout << saida::TextoJson(lista) << '\n';
     return status;
 }
 

@@ -1,7 +1,4 @@
 // tastavo-cli transpose: a chord chart with every chord moved up or down by semitones.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -48,13 +45,7 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
     } else {
         saida = TransporTexto(utf8::DeWindows1252(*bytes), semitons, sentido);
     }
-    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() ||
-        std::fflush(stdout) != 0) {
-        std::cerr << "tastavo-cli transpose: cannot write the output: " << std::strerror(errno)
-                  << "\n";
-        return SaidaEntradaInvalida;
-    }
-    return SaidaOk;
+    return EscreverSaida(saida, "transpose") ? SaidaOk : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{Comando{

@@ -67,6 +67,19 @@ TEST(CliParse, TextoEJson) {
     EXPECT_EQ(j[1]["intervals"], json({3, 7}));
 }
 
+TEST(CliParse, SimboloQueNaoEhUtf8AindaDaJsonValido) {
+    // "Cº" typed in a single-byte terminal arrives as C and the byte 0xBA.
+    for (const std::string comando : {"parse --json", "chord --json"}) {
+        const auto r = ExecutarCli(comando + " \"$(printf 'C\\272')\" \"$(printf '\\377C')\" C");
+        EXPECT_EQ(r.status, 1) << comando;
+        const json j = json::parse(r.saida);
+        ASSERT_EQ(j.size(), 3u) << comando;
+        EXPECT_EQ(j[0], json({{"symbol", "C\uFFFD"}, {"error", "invalid-format"}, {"text", "C\uFFFD"}}));
+        EXPECT_EQ(j[1], json({{"symbol", "\uFFFD" "C"}, {"error", "root-not-found"}, {"text", "\uFFFD"}}));
+        EXPECT_EQ(j[2]["code"], 4608) << comando;
+    }
+}
+
 TEST(CliParse, ErroDeUso) {
     EXPECT_EQ(ExecutarCli("parse").status, 2);
     EXPECT_EQ(ExecutarCli("chord --labels colours C").status, 2);

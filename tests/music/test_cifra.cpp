@@ -27,6 +27,10 @@ TEST(AnalisarCifra, EquivalenciasDeSufixos) {
         {"Cº", "Cdim"},          {"C°", "Co"},           {"Cø", "Chalf-dim"},    {"Cø", "Cm7(b5)"},
         {"C7M", "C7+"},          {"Caug", "C+5"},        {"Csus", "Csus4"},      {"C(add9)", "C9"},
         {"C2", "C9"},            {"Cdom7", "C7"},        {"C7M7M", "C7M"},
+        // A longer token wins over the shorter one it begins with.
+        {"C9b", "C(b9)"},        {"C9-", "C(b9)"},       {"C5+", "C(#5)"},       {"C5aug", "Caug"},
+        {"C5-", "C(b5)"},        {"C13b", "C(b13)"},     {"C13-", "C(b13)"},     {"C7maj", "C7M"},
+        {"Csus9", "Csus2"},      {"Cadd4", "C4"},        {"C+11", "C(#11)"},     {"C11+", "C(#11)"},
     };
     for (const auto& [a, b] : iguais) EXPECT_EQ(AnalisarCifra(a), AnalisarCifra(b)) << a << " " << b;
     EXPECT_NE(AnalisarCifra("C#"), AnalisarCifra("Db"));
