@@ -472,6 +472,31 @@ TEST_F(JanelaPrincipal, LeavingWithYesStoresTheSettingsAndCloses) {
     EXPECT_EQ(instalacao.LerConfiguracao(), ArquivoConfiguracao::Conteudo(0, 19, 2, false, "Português"));
 }
 
+TEST_F(JanelaPrincipal, OnlyTheTopBarDragsTheWindow) {
+    // Offscreen there is no window manager, so the window follows the pointer by hand.
+    struct Caso {
+        const char* onde;
+        QWidget* alvo;
+        bool move;
+    };
+    const Caso casos[] = {
+        {"top bar", janela->imagemBarraSuperior, true},
+        {"white key", janela->imgTecla[0], false},
+        {"black key", janela->imgTecla[1], false},
+        {"keyboard background", janela->imgTeclado, false},
+        {"lower bar", janela->imagemBarraInferior, false},
+    };
+    for (const Caso& c : casos) {
+        const QPoint antes = janela->pos();
+        const QPoint inicio(10, 30);
+        QTest::mousePress(c.alvo, Qt::LeftButton, {}, inicio);
+        QTest::mouseMove(c.alvo, inicio + QPoint(40, 25));
+        QTest::mouseRelease(c.alvo, Qt::LeftButton, {}, inicio + QPoint(40, 25));
+        EXPECT_EQ(janela->pos() != antes, c.move) << c.onde;
+        janela->move(antes);
+    }
+}
+
 class ConfiguracaoSalva : public JanelaPrincipal {
 protected:
     void SetUp() override {}

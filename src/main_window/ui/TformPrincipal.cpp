@@ -564,7 +564,10 @@ void TformPrincipal::IniciarArraste(QMouseEvent* evento) {
 }
 
 void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
-    IniciarArraste(evento);
+    // Presses that the keyboard panel's pictures pass on do not move the window: a click on a
+    // key must not drag it away.
+    QWidget* alvo = childAt(evento->position().toPoint());
+    if (alvo == nullptr || (alvo != panelTeclado && !panelTeclado->isAncestorOf(alvo))) IniciarArraste(evento);
     QWidget::mousePressEvent(evento);
 }
 
