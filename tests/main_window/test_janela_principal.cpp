@@ -542,12 +542,3 @@ TEST_F(ConfiguracaoSalva, AppliedSettingsReachTheChordPlayer) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    AplicacaoTastavo app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    RecusarCaixasInesperadas();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
