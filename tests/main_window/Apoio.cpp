@@ -81,3 +81,12 @@ Dominio::Dominio(const Instalacao& instalacao, const std::string& idioma) {
     base = std::make_unique<BaseNomesAcordes>(instalacao.Pasta() / "acordes.txt");
     acordes = std::make_unique<GerenciadorAcordes>(*base, GeradorAcordesTeclado::Instancia());
 }
+
+TformPrincipal::Dependencias DependenciasDaJanela(const Dominio& dominio, const Instalacao& instalacao) {
+    TformPrincipal::Dependencias d;
+    d.idiomas = dominio.idiomas.get();
+    d.acordes = dominio.acordes.get();
+    d.porta = &PortaDeTeste();
+    d.configuracao = instalacao.Configuracao();
+    return d;
+}

@@ -18,6 +18,7 @@
 #include "GerenciadorIdiomas.h"
 #include "TMidiOutput.h"
 #include "TformListaIdiomas.h"
+#include "TformPrincipal.h"
 
 // The recording device behind the one chord player of the test process, and its port,
 // closed again so that each window opens it as at start-up.
@@ -63,3 +64,7 @@ struct Dominio {
     std::unique_ptr<BaseNomesAcordes> base;
     std::unique_ptr<GerenciadorAcordes> acordes;
 };
+
+// What a main window over `dominio` needs: its managers, the test port and the installation's
+// configuration file.
+TformPrincipal::Dependencias DependenciasDaJanela(const Dominio& dominio, const Instalacao& instalacao);

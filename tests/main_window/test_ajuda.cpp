@@ -32,12 +32,7 @@ protected:
     }
     void Abrir() {
         dominio = std::make_unique<Dominio>(instalacao);
-        TformPrincipal::Dependencias d;
-        d.idiomas = dominio->idiomas.get();
-        d.acordes = dominio->acordes.get();
-        d.porta = &PortaDeTeste();
-        d.configuracao = instalacao.Configuracao();
-        janela = std::make_unique<TformPrincipal>(d);
+        janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
         aviso = std::make_unique<TformAviso>(*dominio->idiomas, janela.get());
     }
 

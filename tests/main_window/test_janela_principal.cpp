@@ -37,12 +37,7 @@ protected:
     void Abrir(const std::string& configuracao) {
         instalacao.EscreverConfiguracao(configuracao);
         dominio = std::make_unique<Dominio>(instalacao);
-        TformPrincipal::Dependencias d;
-        d.idiomas = dominio->idiomas.get();
-        d.acordes = dominio->acordes.get();
-        d.porta = &PortaDeTeste();
-        d.configuracao = instalacao.Configuracao();
-        janela = std::make_unique<TformPrincipal>(d);
+        janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
         aviso = std::make_unique<TformAviso>(*dominio->idiomas, janela.get());
         janela->DefinirAviso(aviso.get());
         janela->executarAssistente = [this] {
@@ -527,12 +522,7 @@ TEST_F(ConfiguracaoSalva, AppliedSettingsReachTheChordPlayer) {
     Gravador().LimparMensagens();
     instalacao.EscreverConfiguracao("[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=24\nmodoVisualizacao=1\nmouseTocarTeclas=1\n");
     dominio = std::make_unique<Dominio>(instalacao);
-    TformPrincipal::Dependencias d;
-    d.idiomas = dominio->idiomas.get();
-    d.acordes = dominio->acordes.get();
-    d.porta = &PortaDeTeste();
-    d.configuracao = instalacao.Configuracao();
-    janela = std::make_unique<TformPrincipal>(d);
+    janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
     Gravador().LimparMensagens();
     janela->show();
     // The instrument change goes out with its one data byte.
