@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev
   librtmidi-dev libasound2-dev libjack-dev
   libfluidsynth-dev timgm6mb-soundfont

@@ -41,16 +41,8 @@ nlohmann::json ErroEmJson(const std::string& cifra, const Erro& erro) {
     return {{"symbol", cifra}, {"error", erro.tipo}, {"text", erro.texto}};
 }
 
-std::string Rotulo(const std::string& nome, int tecla, int slot, Rotulos rotulos) {
-    switch (rotulos) {
-        case Rotulos::Dedos:
-            return std::to_string(slot + 1);
-        case Rotulos::Notas:
-            return std::string(RotuloNota(NomeRaizCifra(nome), tecla));
-        case Rotulos::Intervalos:
-            return std::string(RotuloIntervalo(NomeRaizCifra(nome), tecla));
-    }
-    return {};
+std::string Rotulo(const std::string& nome, int tecla, int slot, ModoVisualizacao rotulos) {
+    return std::string(RotuloTecla(nome, tecla, slot, rotulos));
 }
 
 namespace {
@@ -68,7 +60,7 @@ int Custo(const PosicaoHarmonicaTeclado& p) {
 
 }  // namespace
 
-nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, Rotulos rotulos) {
+nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, ModoVisualizacao rotulos) {
     nlohmann::json posicoes = nlohmann::json::array();
     for (int i = 0; i < acorde.QuantidadePosicoes(); ++i) {
         const PosicaoHarmonicaTeclado& p = acorde.Posicao(i);
@@ -92,7 +84,7 @@ nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, Rotulos rotulos) {
     return {{"symbol", acorde.Nome()}, {"code", acorde.Codigo()}, {"positions", posicoes}};
 }
 
-std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, Rotulos rotulos) {
+std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, ModoVisualizacao rotulos) {
     // Each white key is three columns wide between bars; a black key covers the bar between
     // its two white neighbours. Labels are at most three characters ("b13", "C#").
     constexpr int kLargura = 15 * 4 + 1;

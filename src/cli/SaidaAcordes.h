@@ -8,10 +8,9 @@
 
 #include "AcordeTeclado.h"
 #include "Cifra.h"
+#include "RotuloTecla.h"
 
 namespace saida {
-
-enum class Rotulos { Dedos, Notas, Intervalos };
 
 struct Erro {
     std::string tipo;      // "root-not-found" or "invalid-format"
@@ -24,16 +23,16 @@ Erro DescreverErro(const std::exception& e);
 
 nlohmann::json CifraEmJson(const std::string& cifra, CifraCodificada c);
 nlohmann::json ErroEmJson(const std::string& cifra, const Erro& erro);
-nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, Rotulos rotulos);
+nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, ModoVisualizacao rotulos);
 
 // The text of a JSON document. A symbol given in another encoding is not UTF-8: its bad bytes
 // are written as U+FFFD instead of failing the whole output.
 std::string TextoJson(const nlohmann::json& j);
 
 // The label of key `tecla` pressed by finger slot `slot` in a chord named `nome`.
-std::string Rotulo(const std::string& nome, int tecla, int slot, Rotulos rotulos);
+std::string Rotulo(const std::string& nome, int tecla, int slot, ModoVisualizacao rotulos);
 
 // A two-octave keyboard drawn with text, the pressed keys labelled.
-std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, Rotulos rotulos);
+std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, ModoVisualizacao rotulos);
 
 }  // namespace saida

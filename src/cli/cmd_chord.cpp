@@ -10,19 +10,19 @@
 
 namespace {
 
-const char* NomeRotulos(saida::Rotulos r) {
+const char* NomeRotulos(ModoVisualizacao r) {
     switch (r) {
-        case saida::Rotulos::Dedos:
+        case ModoVisualizacao::Dedos:
             return "fingers";
-        case saida::Rotulos::Notas:
+        case ModoVisualizacao::Notas:
             return "notes";
-        case saida::Rotulos::Intervalos:
+        case ModoVisualizacao::Intervalos:
             return "intervals";
     }
     return "";
 }
 
-int Executar(const std::vector<std::string>& cifras, bool json, saida::Rotulos rotulos) {
+int Executar(const std::vector<std::string>& cifras, bool json, ModoVisualizacao rotulos) {
     int status = SaidaOk;
     nlohmann::json lista = nlohmann::json::array();
     bool primeiro = true;
@@ -56,9 +56,9 @@ const RegistrarComando registro{Comando{
     [](CLI::App& sub) -> std::function<int()> {
         auto cifras = std::make_shared<std::vector<std::string>>();
         auto json = std::make_shared<bool>(false);
-        auto rotulos = std::make_shared<saida::Rotulos>(saida::Rotulos::Dedos);
-        const std::map<std::string, saida::Rotulos> tipos{
-            {"fingers", saida::Rotulos::Dedos}, {"notes", saida::Rotulos::Notas}, {"intervals", saida::Rotulos::Intervalos}};
+        auto rotulos = std::make_shared<ModoVisualizacao>(ModoVisualizacao::Dedos);
+        const std::map<std::string, ModoVisualizacao> tipos{
+            {"fingers", ModoVisualizacao::Dedos}, {"notes", ModoVisualizacao::Notas}, {"intervals", ModoVisualizacao::Intervalos}};
         sub.add_flag("--json", *json, "JSON output");
         sub.add_option("--labels", *rotulos, "Key labels: fingers, notes or intervals")
             ->transform(CLI::CheckedTransformer(tipos, CLI::ignore_case));

@@ -58,7 +58,7 @@ std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o,
     s << acorde.Nome() << "  position " << o.posicao << " (" << o.posicao + 1 << " of "
       << acorde.QuantidadePosicoes() << ")  notes";
     for (int k : p.TeclasPressionadas())
-        s << ' ' << saida::Rotulo(acorde.Nome(), k, p.DedoDaTecla(k), saida::Rotulos::Notas)
+        s << ' ' << saida::Rotulo(acorde.Nome(), k, p.DedoDaTecla(k), ModoVisualizacao::Notas)
           << (Nota(k) / 12 - 1);
     s << "  MIDI";
     for (int k : teclas) s << ' ' << int(Nota(k));
