@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "BaseNomesAcordes.h"
+#include "LeituraArquivo.h"
 #include "GerenciadorAcordes.h"
 #include "Instalacao.h"
 

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "BackendGravador.h"
+#include "LeituraArquivo.h"
 #include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
 #include "GeradorAcordesTeclado.h"

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "BaseNomesAcordes.h"
+#include "LeituraArquivo.h"
 #include "ChavesIdioma.h"
 #include "Cifra.h"
 #include "Comandos.h"

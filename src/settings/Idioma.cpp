@@ -4,8 +4,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "BaseNomesAcordes.h"
 #include "InteracaoIdiomas.h"
+#include "LeituraArquivo.h"
 #include "Utf8.h"
 
 namespace mensagensIdioma {

@@ -1,6 +1,6 @@
 #include "LeitorIni.h"
 
-#include "BaseNomesAcordes.h"
+#include "LeituraArquivo.h"
 #include "Utf8.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "BaseNomesAcordes.h"
+#include "LeituraArquivo.h"
 #include "ChavesIdioma.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorIdiomas.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChavesIdioma.h"
+#include "LeituraArquivo.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 
