@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <iostream>
 
+#include "AbrirShell.h"
 #include "BackendGravador.h"
+#include "ConfiguracaoSom.h"
+#include "MidiOutput.h"
 #include "LeituraArquivo.h"
 #include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
@@ -23,25 +26,33 @@
 
 namespace {
 
+// A symbol the window rejects must not wait for a user at a message box.
+struct CaixasMudas : CaixasMensagem {
+    void Informar(std::string_view, std::string_view, QWidget*) override {}
+    bool Perguntar(std::string_view, std::string_view, QWidget*, std::string_view, std::string_view) override {
+        return false;
+    }
+};
+
 struct Ambiente {
     Ambiente() {
         idiomas.SelecionarIdioma("Português");
         porta.Close();
     }
-    GerenciadorIdiomas idiomas{PastaInstalacao(), std::make_unique<TformListaIdiomas>()};
+    CaixasMudas caixas;
+    AbridorDesktopSistema abridor;
+    GerenciadorIdiomas idiomas{PastaInstalacao(), std::make_unique<TformListaIdiomas>(caixas)};
     BaseNomesAcordes base{PastaInstalacao() / "acordes.txt"};
     GerenciadorAcordes acordes{base, GeradorAcordesTeclado::Instancia()};
     std::shared_ptr<BackendGravador> gravador = std::make_shared<BackendGravador>();
     TMidiOutput porta{std::vector<std::shared_ptr<BackendMidi>>{gravador}};
+    MidiOutput player{&porta};
+    ConfiguracaoSom som{player};
     QTemporaryDir pasta;
 
     TformPrincipal::Dependencias Dependencias() {
-        TformPrincipal::Dependencias d;
-        d.idiomas = &idiomas;
-        d.acordes = &acordes;
-        d.porta = &porta;
-        d.configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
-        return d;
+        return {idiomas, acordes, player, som, caixas, abridor,
+                (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString()};
     }
 };
 
@@ -106,8 +117,6 @@ BENCHMARK(BM_OuvirAcorde)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // A symbol the window rejects must not wait for a user at a message box.
-    caixaMensagem::DefinirRespondedor([](const caixaMensagem::Pedido&) { return false; });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,2 +1,2 @@
-tastavo_add_bench(bench_catalogue bench_catalogue.cpp chord_manager settings music)
+tastavo_add_bench(bench_catalogue bench_catalogue.cpp voicing settings music)
 add_dependencies(bench_catalogue tastavo_data)

@@ -1,2 +1,2 @@
-tastavo_add_bench(bench_chart bench_chart.cpp chart music voicing)
+tastavo_add_bench(bench_chart bench_chart.cpp chart music voicing printing)
 add_dependencies(bench_chart tastavo-cli)

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "AcordesParaImpressao.h"
+#include "ColecaoAcordeImpressao.h"
 #include "Comandos.h"
+#include "GeradorAcordesTeclado.h"
 #include "LeituraEntrada.h"
 #include "MusicaCifrada.h"
 #include "Utf8.h"
@@ -19,8 +21,11 @@ int Executar(bool unicos, const std::string& arquivo) {
                   << ": " << erro << "\n";
         return SaidaUso;
     }
-    const std::vector<std::string> acordes = AcordesParaImpressao(
-        ColetarAcordes(DividirLinhas(utf8::DecodificarTexto(*bytes))), !unicos);
+    const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
+    std::vector<std::string> acordes =
+        AcordesParaImpressao(ColetarAcordes(DividirLinhas(utf8::DecodificarTexto(*bytes))),
+                             [&gerador](std::string_view c) { return gerador.PodeGerar(c); });
+    if (unicos) acordes = PrimeirasOcorrencias(acordes);
     std::string saida;
     for (const std::string& acorde : acordes) {
         saida += acorde;

@@ -7,20 +7,11 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "Fachada.h"
 #include "LeituraArquivo.h"
 #include "Utf8.h"
 
 namespace {
-
-std::function<std::filesystem::path()>& ProvedorCaminho() {
-    static std::function<std::filesystem::path()> provedor;
-    return provedor;
-}
-
-std::unique_ptr<BaseNomesAcordes>& InstanciaCarregada() {
-    static std::unique_ptr<BaseNomesAcordes> base;
-    return base;
-}
 
 // The code a character had in the single-byte files the order was defined on: Latin-1
 // characters (where "º", "°" and "ø" lie) as their byte taken as signed, others as themselves.
@@ -33,23 +24,7 @@ bool Acidente(char32_t c) { return c == U'#' || c == U'b'; }
 
 }  // namespace
 
-BaseNomesAcordes& BaseNomesAcordes::Instancia() {
-    auto& base = InstanciaCarregada();
-    if (!base) {
-        const auto& provedor = ProvedorCaminho();
-        if (!provedor) {
-            throw std::filesystem::filesystem_error(
-                "the chord names file was not named",
-                std::make_error_code(std::errc::no_such_file_or_directory));
-        }
-        base = std::make_unique<BaseNomesAcordes>(provedor());
-    }
-    return *base;
-}
-
-void BaseNomesAcordes::DefinirProvedorCaminho(std::function<std::filesystem::path()> provedor) {
-    ProvedorCaminho() = std::move(provedor);
-}
+BaseNomesAcordes& BaseNomesAcordes::Instancia() { return Fachada<BaseNomesAcordes>::Obter(); }
 
 BaseNomesAcordes::BaseNomesAcordes(const std::filesystem::path& arquivo)
     : BaseNomesAcordes(LerLinhasArquivoTexto(arquivo)) {}

@@ -4,7 +4,6 @@
 // searched by meaning, and taking in new symbols at their sorted place (in memory only).
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,13 +12,9 @@
 
 class BaseNomesAcordes {
   public:
-    // The one catalogue, loaded on the first call from the file that the path provider names.
-    // Throws what the file constructor throws, and std::filesystem::filesystem_error when no
-    // provider was set; after a failure no catalogue remains and the next call tries again.
+    // The catalogue start-up loaded (a façade). Throws std::logic_error before start-up
+    // loaded it.
     static BaseNomesAcordes& Instancia();
-    // Tells Instancia where the chord names file is (the application derives it from the
-    // language's ("parametros", "caminhoArquivoBaseNomesAcordes")). Set before the first use.
-    static void DefinirProvedorCaminho(std::function<std::filesystem::path()> provedor);
 
     // Loads a chord names file: one symbol per line (CR LF, LF or CR; UTF-8, or Windows-1252
     // when not valid UTF-8). Throws std::filesystem::filesystem_error when it cannot be read,

@@ -28,3 +28,9 @@ class AcordeImpressao {
     std::string cifra_;
     PosicaoHarmonicaTeclado posicao_;
 };
+
+class GerenciadorAcordes;
+
+// A print item of `cifra` as written with its chord's first position, as the chord manager
+// hands it out. Throws FormatoInvalidoException carrying `cifra` on any failure.
+AcordeImpressao CriarAcordeImpressao(const GerenciadorAcordes& acordes, std::string_view cifra);

@@ -1,5 +1,7 @@
 #include "ColecaoAcordeImpressao.h"
 
+#include <unordered_set>
+
 void ColecaoAcordeImpressao::Adicionar(const AcordeImpressao& item) { itens_.push_back(item); }
 
 void ColecaoAcordeImpressao::Remover(int indice) {
@@ -15,3 +17,25 @@ const AcordeImpressao& ColecaoAcordeImpressao::Obter(int indice) const {
 int ColecaoAcordeImpressao::Quantidade() const { return static_cast<int>(itens_.size()); }
 
 void ColecaoAcordeImpressao::Limpar() { itens_.clear(); }
+
+bool ColecaoAcordeImpressao::ContemCifra(std::string_view cifra) const {
+    const std::string chave = ChaveCifraImpressao(cifra);
+    for (const AcordeImpressao& item : itens_)
+        if (ChaveCifraImpressao(item.ObterCifra()) == chave) return true;
+    return false;
+}
+
+std::string ChaveCifraImpressao(std::string_view cifra) {
+    std::string chave(cifra);
+    for (char& c : chave)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return chave;
+}
+
+std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifras) {
+    std::unordered_set<std::string> vistas;
+    std::vector<std::string> resultado;
+    for (const std::string& c : cifras)
+        if (vistas.insert(ChaveCifraImpressao(c)).second) resultado.push_back(c);
+    return resultado;
+}

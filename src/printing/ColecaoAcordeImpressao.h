@@ -2,6 +2,9 @@
 // The print list: the chords the user wants on paper, in insertion order, repeats allowed.
 // Copies are independent of the list they were made from.
 
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "AcordeImpressao.h"
@@ -24,6 +27,18 @@ class ColecaoAcordeImpressao {
     virtual int Quantidade() const;
     virtual void Limpar();
 
+    // Whether an item's symbol is `cifra` with letter case ignored: the list's one rule for
+    // what counts as a repeat when repeats are not wanted.
+    bool ContemCifra(std::string_view cifra) const;
+
   private:
     std::vector<AcordeImpressao> itens_;
 };
+
+// The key under which two symbols count as the same print-list line: the text with letter case
+// ignored. Buildable symbols hold only ASCII and the single characters º, ° and ø (whose
+// capital Ø is no token), so folding A-Z is the whole of it.
+std::string ChaveCifraImpressao(std::string_view cifra);
+
+// `cifras` in order, each only at its first occurrence under ChaveCifraImpressao.
+std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifras);

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "BaseNomesAcordes.h"
 #include "ChavesIdioma.h"
+#include "Fachada.h"
 #include "Instalacao.h"
 #include "LeitorIni.h"
 #include "Utf8.h"
@@ -20,11 +20,6 @@ class InteracaoConsole : public InteracaoIdiomas {
     int EscolherIndice(const std::vector<std::string>&, int) override { return -1; }
     void EncerrarAplicacao() override {}
 };
-
-std::unique_ptr<InteracaoIdiomas>& InteracaoPendente() {
-    static std::unique_ptr<InteracaoIdiomas> interacao;
-    return interacao;
-}
 
 // Simple case folding for the scripts language names are written in (Latin, Greek, Cyrillic).
 char32_t Minuscula(char32_t c) {
@@ -48,16 +43,7 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-GerenciadorIdiomas& GerenciadorIdiomas::Instancia() {
-    static GerenciadorIdiomas gerenciador(
-        PastaInstalacao(), InteracaoPendente() ? std::move(InteracaoPendente())
-                                               : std::make_unique<InteracaoConsole>());
-    return gerenciador;
-}
-
-void GerenciadorIdiomas::DefinirInteracaoInstancia(std::unique_ptr<InteracaoIdiomas> interacao) {
-    InteracaoPendente() = std::move(interacao);
-}
+GerenciadorIdiomas& GerenciadorIdiomas::Instancia() { return Fachada<GerenciadorIdiomas>::Obter(); }
 
 GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path pasta,
                                        std::unique_ptr<InteracaoIdiomas> interacao)
@@ -133,10 +119,4 @@ std::optional<Imagem> GerenciadorIdiomas::ObterImagem(std::string_view secao,
 
 std::filesystem::path GerenciadorIdiomas::CaminhoParametro(std::string_view chave) const {
     return CaminhoRelativo(pasta_, ObterTexto(idm::parametros::Secao, chave));
-}
-
-void LigarCatalogoAoIdioma(const GerenciadorIdiomas& idiomas) {
-    BaseNomesAcordes::DefinirProvedorCaminho([&idiomas] {
-        return idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes);
-    });
 }

@@ -18,17 +18,13 @@ class GerenciadorIdiomas {
     // The application code a language file must carry to be offered.
     static constexpr std::string_view CodigoAplicacao = "Tastavo1.0";
 
-    // The one manager over the installation folder, created on the first call with the
-    // interaction given to DefinirInteracaoInstancia (when none was given, one that writes the
-    // messages to standard error and picks no language).
+    // The manager start-up owns (a façade). Throws std::logic_error before start-up made it.
     static GerenciadorIdiomas& Instancia();
-    // Hands the application's windows to the manager that the first Instancia call creates;
-    // ignored after that call.
-    static void DefinirInteracaoInstancia(std::unique_ptr<InteracaoIdiomas> interacao);
 
     // Lists the accepted ".idm" files of `pasta` in folder order. With none, shows the
     // "No language files" message and asks the application to end. Never throws for files
-    // it cannot read (they are passed over); `interacao` must not be null.
+    // it cannot read (they are passed over); a null `interacao` writes the messages to
+    // standard error and picks no language.
     GerenciadorIdiomas(std::filesystem::path pasta, std::unique_ptr<InteracaoIdiomas> interacao);
     virtual ~GerenciadorIdiomas();
 
@@ -73,8 +69,3 @@ class GerenciadorIdiomas {
     std::vector<std::string> arquivosIdiomas_;
     int indiceIdiomaAtual_ = -1;
 };
-
-// Makes BaseNomesAcordes::Instancia read, at its first use, the chord names file named by the
-// language then current in `idiomas` ("parametros", "caminhoArquivoBaseNomesAcordes").
-// `idiomas` must outlive that use (the process-wide manager does).
-void LigarCatalogoAoIdioma(const GerenciadorIdiomas& idiomas);

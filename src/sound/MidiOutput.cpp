@@ -1,5 +1,7 @@
 #include "MidiOutput.h"
 
+#include "Fachada.h"
+
 namespace {
 
 // The one player, before any code runs; bound once.
@@ -19,7 +21,9 @@ MidiOutput& MidiOutput::CriarInstancia(TMidiOutput* porta) {
     return Unico();
 }
 
-MidiOutput& MidiOutput::Instancia() { return Unico(); }
+MidiOutput& MidiOutput::Instancia() {
+    return Fachada<MidiOutput>::Vinculada() ? Fachada<MidiOutput>::Obter() : Unico();
+}
 
 TMidiOutput& MidiOutput::PortaOuFalha() const {
     if (!porta_) throw MidiDesabilitadoException();

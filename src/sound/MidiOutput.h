@@ -20,7 +20,7 @@ public:
 
     // The process's player: binds it to `porta` on the first call only; returns it.
     static MidiOutput& CriarInstancia(TMidiOutput* porta);
-    // The process's player, bound or not.
+    // The player start-up owns and bound (a façade); before that, the process's unbound one.
     static MidiOutput& Instancia();
 
     // A fresh player over `porta` (none: unbound), for tests and offline rendering.

@@ -52,6 +52,16 @@ struct BuscaDedilhado {
 
 }  // namespace
 
+bool GeradorAcordesTeclado::PodeGerar(std::string_view cifra) const {
+    try {
+        GerarAcorde(cifra);
+        return true;
+    } catch (const FormatoInvalidoException&) {
+    } catch (const RaizNaoEncontradaException&) {
+    }
+    return false;
+}
+
 GeradorAcordesTeclado& GeradorAcordesTeclado::Instancia() {
     static GeradorAcordesTeclado instancia;
     return instancia;

@@ -17,6 +17,8 @@ public:
     // The chord of `cifra` with its ordered positions. Throws what AnalisarCifra or
     // MontarPosicao throws.
     virtual std::unique_ptr<AcordeTeclado> GerarAcorde(std::string_view cifra) const;
+    // Whether GerarAcorde builds `cifra` without throwing.
+    bool PodeGerar(std::string_view cifra) const;
     // One position per admissible bass, fingered and ordered. Throws FormatoInvalidoException
     // (empty text) for a chord that needs more than five keys.
     virtual ColecaoPosicaoHarmonicaGerador GerarPosicoes(CifraCodificada cifra) const;

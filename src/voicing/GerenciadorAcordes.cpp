@@ -3,13 +3,9 @@
 #include <exception>
 
 #include "Excecoes.h"
+#include "Fachada.h"
 
-GerenciadorAcordes& GerenciadorAcordes::Instancia() {
-    // When the catalogue fails to load the static stays unbuilt and the next call tries again.
-    static GerenciadorAcordes unico(BaseNomesAcordes::Instancia(),
-                                    GeradorAcordesTeclado::Instancia());
-    return unico;
-}
+GerenciadorAcordes& GerenciadorAcordes::Instancia() { return Fachada<GerenciadorAcordes>::Obter(); }
 
 GerenciadorAcordes::GerenciadorAcordes(BaseNomesAcordes& base, const GeradorAcordesTeclado& gerador,
                                        ListaCifras* lista)
@@ -63,12 +59,12 @@ std::string GerenciadorAcordes::NomeAcordeAtual() const {
     return acordeAtual_ ? acordeAtual_->Nome() : std::string{};
 }
 
-AcordeImpressao GerenciadorAcordes::CriarAcordeImpressao(std::string_view cifra) const {
+GerenciadorAcordes::NomeEPosicao GerenciadorAcordes::PrimeiraPosicao(std::string_view cifra) const {
     try {
         const std::unique_ptr<AcordeTeclado> acorde = gerador_.GerarAcorde(cifra);
         if (!acorde || acorde->QuantidadePosicoes() == 0)
             throw FormatoInvalidoException(std::string(cifra));
-        return AcordeImpressao(cifra, acorde->Posicao(0));
+        return {std::string(cifra), acorde->Posicao(0)};
     } catch (const std::exception&) {
         throw FormatoInvalidoException(std::string(cifra));
     }

@@ -1,12 +1,13 @@
 #pragma once
 // The chord manager: makes a typed or picked symbol the current chord, keeps the catalogue and
-// the main window's chord list in step with it, steps through the chord's positions and builds
-// print items.
+// the main window's chord list in step with it, steps through the chord's positions and hands
+// out the first position of any chord for the print list.
 
 #include <memory>
 #include <string_view>
 
-#include "AcordeImpressao.h"
+#include <string>
+
 #include "AcordeTeclado.h"
 #include "BaseNomesAcordes.h"
 #include "GeradorAcordesTeclado.h"
@@ -15,9 +16,7 @@
 
 class GerenciadorAcordes {
   public:
-    // The one manager over BaseNomesAcordes::Instancia and GeradorAcordesTeclado::Instancia,
-    // created on the first call without a chord list (see ConectarLista). Throws what the
-    // catalogue's Instancia throws; a later call then tries again.
+    // The manager start-up owns (a façade). Throws std::logic_error before start-up made it.
     static GerenciadorAcordes& Instancia();
 
     // A manager over `base` and `gerador` (neither owned; both outlive it). When `lista` (not
@@ -49,9 +48,14 @@ class GerenciadorAcordes {
     virtual std::string NomeAcordeAtual() const;
     // The current chord, or null.
     virtual const AcordeTeclado* AcordeAtual() const { return acordeAtual_.get(); }
-    // A print item of `cifra` as written and a copy of its chord's first position; the current
-    // chord does not change. Throws FormatoInvalidoException carrying `cifra` on any failure.
-    virtual AcordeImpressao CriarAcordeImpressao(std::string_view cifra) const;
+    // `cifra` as written with a copy of its chord's first position, what a print item holds;
+    // the current chord does not change. Throws FormatoInvalidoException carrying `cifra` on
+    // any failure.
+    struct NomeEPosicao {
+        std::string nome;
+        PosicaoHarmonicaTeclado posicao;
+    };
+    virtual NomeEPosicao PrimeiraPosicao(std::string_view cifra) const;
 
     BaseNomesAcordes& Base() { return base_; }
 

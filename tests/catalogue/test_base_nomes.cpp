@@ -4,6 +4,7 @@
 #include <random>
 
 #include "BaseNomesAcordes.h"
+#include "Fachada.h"
 
 namespace {
 
@@ -118,14 +119,14 @@ TEST(BaseNomesAcordes, LinhasInvalidasImpedemOCatalogo) {
     EXPECT_THROW(BaseNomesAcordes(Dados("")), std::filesystem::filesystem_error);
 }
 
-TEST(BaseNomesAcordes, InstanciaTentaDeNovoDepoisDeFalhar) {
-    EXPECT_THROW(BaseNomesAcordes::Instancia(), std::filesystem::filesystem_error);
-    BaseNomesAcordes::DefinirProvedorCaminho([] { return Dados("raiz-invalida.txt"); });
-    EXPECT_THROW(BaseNomesAcordes::Instancia(), RaizNaoEncontradaException);
-    BaseNomesAcordes::DefinirProvedorCaminho([] { return Dados("finais-de-linha.txt"); });
-    BaseNomesAcordes& base = BaseNomesAcordes::Instancia();
-    EXPECT_EQ(base.Quantidade(), 5);
-    base.Adicionar("G");
-    EXPECT_EQ(&BaseNomesAcordes::Instancia(), &base);
-    EXPECT_EQ(BaseNomesAcordes::Instancia().Quantidade(), 6);
+TEST(BaseNomesAcordes, InstanciaDevolveOCatalogoQueAInicializacaoVinculou) {
+    EXPECT_THROW(BaseNomesAcordes::Instancia(), std::logic_error);
+    BaseNomesAcordes base(Dados("finais-de-linha.txt"));
+    {
+        const Fachada<BaseNomesAcordes>::Vinculo vinculo(base);
+        EXPECT_EQ(&BaseNomesAcordes::Instancia(), &base);
+        BaseNomesAcordes::Instancia().Adicionar("G");
+        EXPECT_EQ(base.Quantidade(), 6);
+    }
+    EXPECT_THROW(BaseNomesAcordes::Instancia(), std::logic_error);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "AcordeImpressao.h"
 #include "ChavesIdioma.h"
+#include "Fachada.h"
 #include "LeituraArquivo.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
@@ -141,7 +143,7 @@ TEST_F(Gerenciador, ProcuraQueFalhaNaoMudaNada) {
 TEST_F(Gerenciador, AcordeDeImpressaoNaoMudaOAcordeAtual) {
     g.ProcurarAcorde("C");
     g.ProximaPosicao();
-    const AcordeImpressao item = g.CriarAcordeImpressao("C7M");
+    const AcordeImpressao item = CriarAcordeImpressao(g, "C7M");
     EXPECT_EQ(item.ObterCifra(), "C7M");  // as written, not the catalogue's Cmaj7
     EXPECT_EQ(item.ObterPosicao(), Posicao("C7M", 0));
     EXPECT_EQ(g.NomeAcordeAtual(), "C");
@@ -151,7 +153,7 @@ TEST_F(Gerenciador, AcordeDeImpressaoNaoMudaOAcordeAtual) {
     // Every failure comes out as FormatoInvalidoException carrying the symbol.
     for (const char* cifra : {"Hm", "C7 M", "C7(b9)(#9)(11)(13)"}) {
         try {
-            (void)g.CriarAcordeImpressao(cifra);
+            (void)CriarAcordeImpressao(g, cifra);
             ADD_FAILURE() << cifra << " was accepted";
         } catch (const FormatoInvalidoException& e) {
             EXPECT_EQ(e.Texto(), cifra);
@@ -170,13 +172,16 @@ TEST_F(Gerenciador, ListaLigadaDepoisRecebeOCatalogo) {
 }
 
 TEST(GerenciadorAcordesInstancia, UsaOCatalogoUnico) {
-    EXPECT_THROW(GerenciadorAcordes::Instancia(), std::filesystem::filesystem_error);
-    // Wired as the application does: the catalogue of the selected language.
+    EXPECT_THROW(GerenciadorAcordes::Instancia(), std::logic_error);
+    // Wired as start-up does: the catalogue of the selected language.
     GerenciadorIdiomas idiomas(TASTAVO_BIN_DIR, nullptr);
     ASSERT_NE(idiomas.SelecionarIdioma("English"), nullptr);
-    LigarCatalogoAoIdioma(idiomas);
+    BaseNomesAcordes catalogo(idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
+    GerenciadorAcordes gerenciador(catalogo, GeradorAcordesTeclado::Instancia());
+    const Fachada<BaseNomesAcordes>::Vinculo vinculoCatalogo(catalogo);
+    const Fachada<GerenciadorAcordes>::Vinculo vinculoGerenciador(gerenciador);
     GerenciadorAcordes& g = GerenciadorAcordes::Instancia();
-    EXPECT_EQ(&g, &GerenciadorAcordes::Instancia());
+    EXPECT_EQ(&g, &gerenciador);
     EXPECT_EQ(&g.Base(), &BaseNomesAcordes::Instancia());
     g.ProcurarAcorde("Cmaj7");
     EXPECT_EQ(g.NomeAcordeAtual(), "C7M");

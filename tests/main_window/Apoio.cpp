@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "ChavesIdioma.h"
-#include "TformSetup.h"
 
 namespace fs = std::filesystem;
 
@@ -27,20 +26,43 @@ TMidiOutput& PortaDeTeste() {
     return porta;
 }
 
-CaixasRegistradas::CaixasRegistradas(bool resposta) : resposta_(resposta) {
-    caixaMensagem::DefinirRespondedor([this](const caixaMensagem::Pedido& p) {
-        pedidos_.push_back(p);
-        return resposta_;
-    });
+namespace {
+CaixasRegistradas*& RegistroAtual() {
+    static CaixasRegistradas* atual = nullptr;
+    return atual;
 }
-
-CaixasRegistradas::~CaixasRegistradas() { RecusarCaixasInesperadas(); }
-
-void RecusarCaixasInesperadas() {
-    caixaMensagem::DefinirRespondedor([](const caixaMensagem::Pedido& p) {
+bool Encaminhar(const caixaMensagem::Pedido& p) {
+    if (RegistroAtual() == nullptr) {
         ADD_FAILURE() << "unexpected message box: " << p.texto;
         return false;
-    });
+    }
+    return RegistroAtual()->Responder(p);
+}
+}  // namespace
+
+void CaixasDeTeste::Informar(std::string_view texto, std::string_view titulo, QWidget*) {
+    Encaminhar({caixaMensagem::Tipo::Ok, std::string(texto), std::string(titulo)});
+}
+
+bool CaixasDeTeste::Perguntar(std::string_view texto, std::string_view titulo, QWidget*, std::string_view,
+                              std::string_view) {
+    return Encaminhar({caixaMensagem::Tipo::SimNao, std::string(texto), std::string(titulo)});
+}
+
+CaixasDeTeste& Caixas() {
+    static CaixasDeTeste caixas;
+    return caixas;
+}
+
+CaixasRegistradas::CaixasRegistradas(bool resposta) : resposta_(resposta), anterior_(RegistroAtual()) {
+    RegistroAtual() = this;
+}
+
+CaixasRegistradas::~CaixasRegistradas() { RegistroAtual() = anterior_; }
+
+bool CaixasRegistradas::Responder(const caixaMensagem::Pedido& pedido) {
+    pedidos_.push_back(pedido);
+    return resposta_;
 }
 
 Instalacao::Instalacao() {
@@ -76,17 +98,13 @@ void Instalacao::TrocarValor(const std::string& chave, const std::string& valor)
 
 Dominio::Dominio(const Instalacao& instalacao, const std::string& idioma) {
     idiomas = std::make_unique<GerenciadorIdiomas>(instalacao.Pasta(),
-                                                   std::unique_ptr<InteracaoIdiomas>(new TformListaIdiomas));
+                                                   std::make_unique<TformListaIdiomas>(Caixas()));
     idiomas->SelecionarIdioma(idioma);
     base = std::make_unique<BaseNomesAcordes>(instalacao.Pasta() / "acordes.txt");
     acordes = std::make_unique<GerenciadorAcordes>(*base, GeradorAcordesTeclado::Instancia());
 }
 
-TformPrincipal::Dependencias DependenciasDaJanela(const Dominio& dominio, const Instalacao& instalacao) {
-    TformPrincipal::Dependencias d;
-    d.idiomas = dominio.idiomas.get();
-    d.acordes = dominio.acordes.get();
-    d.porta = &PortaDeTeste();
-    d.configuracao = instalacao.Configuracao();
-    return d;
+TformPrincipal::Dependencias DependenciasDaJanela(Dominio& dominio, const Instalacao& instalacao) {
+    return {*dominio.idiomas, *dominio.acordes, dominio.player, dominio.som,
+            Caixas(),         dominio.abridor,  instalacao.Configuracao()};
 }

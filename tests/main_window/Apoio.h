@@ -10,12 +10,17 @@
 #include <string>
 #include <vector>
 
+#include <functional>
+
+#include "AbrirShell.h"
 #include "BackendGravador.h"
 #include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
+#include "ConfiguracaoSom.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
+#include "MidiOutput.h"
 #include "TMidiOutput.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
@@ -25,21 +30,41 @@
 BackendGravador& Gravador();
 TMidiOutput& PortaDeTeste();
 
-// From now on a message box nobody expects fails the test (and is answered No) instead of
+// The message boxes the windows under test are given: each goes to the innermost
+// CaixasRegistradas alive, and one that nobody expects fails the test (answered No) instead of
 // waiting for a user.
-void RecusarCaixasInesperadas();
+class CaixasDeTeste : public CaixasMensagem {
+public:
+    void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
+    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
+                   std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
+};
+CaixasDeTeste& Caixas();
 
 // Every message box shown while it lives, answered with `resposta`.
 class CaixasRegistradas {
 public:
     explicit CaixasRegistradas(bool resposta = true);
     ~CaixasRegistradas();
+    bool Responder(const caixaMensagem::Pedido& pedido);
     const std::vector<caixaMensagem::Pedido>& Pedidos() const { return pedidos_; }
     void DefinirResposta(bool resposta) { resposta_ = resposta; }
 
 private:
     std::vector<caixaMensagem::Pedido> pedidos_;
     bool resposta_;
+    CaixasRegistradas* anterior_;
+};
+
+// The desktop as the tests answer it: every URL is kept, and the answer is `resposta`.
+class AbridorDeTeste : public AbridorDesktop {
+public:
+    bool Abrir(const QUrl& url) override {
+        abertos.push_back(url);
+        return resposta;
+    }
+    std::vector<QUrl> abertos;
+    bool resposta = true;
 };
 
 // A scratch installation: the built language files, chord names and help pages.
@@ -57,14 +82,19 @@ private:
     QTemporaryDir pasta_;
 };
 
-// A language manager, catalogue and chord manager over an installation, in Portuguese.
+// What start-up would own, over an installation, in Portuguese: the language manager, the
+// catalogue and chord manager, a player over the test port with its sound settings, and the
+// desktop opener.
 struct Dominio {
     explicit Dominio(const Instalacao& instalacao, const std::string& idioma = "Português");
     std::unique_ptr<GerenciadorIdiomas> idiomas;
     std::unique_ptr<BaseNomesAcordes> base;
     std::unique_ptr<GerenciadorAcordes> acordes;
+    MidiOutput player{&PortaDeTeste()};
+    ConfiguracaoSom som{player};
+    AbridorDeTeste abridor;
 };
 
 // What a main window over `dominio` needs: its managers, the test port and the installation's
 // configuration file.
-TformPrincipal::Dependencias DependenciasDaJanela(const Dominio& dominio, const Instalacao& instalacao);
+TformPrincipal::Dependencias DependenciasDaJanela(Dominio& dominio, const Instalacao& instalacao);

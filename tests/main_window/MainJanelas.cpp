@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     AplicacaoTastavo app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    RecusarCaixasInesperadas();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

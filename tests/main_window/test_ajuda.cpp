@@ -19,37 +19,33 @@ namespace {
 
 class Ajuda : public ::testing::Test {
 protected:
-    void SetUp() override {
-        DefinirAbridorDesktop([this](const QUrl& url) {
-            abertos.push_back(url);
-            return respostaDesktop;
-        });
-    }
     void TearDown() override {
         aviso.reset();
         janela.reset();
-        DefinirAbridorDesktop(nullptr);
     }
     void Abrir() {
+        aviso.reset();
+        janela.reset();
         dominio = std::make_unique<Dominio>(instalacao);
+        dominio->abridor.resposta = respostaDesktop;
         janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
-        aviso = std::make_unique<TformAviso>(*dominio->idiomas, janela.get());
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor, janela.get());
     }
+    std::vector<QUrl>& Abertos() { return dominio->abridor.abertos; }
 
     Instalacao instalacao;
     std::unique_ptr<Dominio> dominio;
     std::unique_ptr<TformPrincipal> janela;
     std::unique_ptr<TformAviso> aviso;
-    std::vector<QUrl> abertos;
     bool respostaDesktop = true;
 };
 
 TEST_F(Ajuda, TheHelpButtonOpensTheLanguagesHelpPage) {
     Abrir();
     QTest::mouseClick(janela->btnHelp, Qt::LeftButton, {}, QPoint(5, 5));
-    ASSERT_EQ(abertos.size(), 1u);
-    EXPECT_TRUE(abertos[0].isLocalFile());
-    EXPECT_EQ(abertos[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/index.html").string());
+    ASSERT_EQ(Abertos().size(), 1u);
+    EXPECT_TRUE(Abertos()[0].isLocalFile());
+    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/index.html").string());
 }
 
 TEST_F(Ajuda, AMissingHelpFileOrARefusingDesktopGivesTheHelpMessageOnly) {
@@ -58,13 +54,13 @@ TEST_F(Ajuda, AMissingHelpFileOrARefusingDesktopGivesTheHelpMessageOnly) {
         respostaDesktop = faltando;
         Abrir();
         CaixasRegistradas caixas;
-        abertos.clear();
+        Abertos().clear();
         QTest::mouseClick(janela->btnHelp, Qt::LeftButton, {}, QPoint(5, 5));
         ASSERT_EQ(caixas.Pedidos().size(), 1u) << faltando;
         EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroEncontrarAjuda"));
         EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
         // A missing file never reaches the desktop (an opener may report success for it).
-        EXPECT_EQ(abertos.size(), faltando ? 0u : 1u);
+        EXPECT_EQ(Abertos().size(), faltando ? 0u : 1u);
         aviso.reset();
         janela.reset();
     }
@@ -74,8 +70,8 @@ TEST_F(Ajuda, TheWebLinkOpensTheAddressWithoutItsQuotes) {
     instalacao.TrocarValor("urlCorvela", "  \"https://tastavo.example/inicio\"  ");
     Abrir();
     QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));
-    ASSERT_EQ(abertos.size(), 1u);
-    EXPECT_EQ(abertos[0].toString(), QStringLiteral("https://tastavo.example/inicio"));
+    ASSERT_EQ(Abertos().size(), 1u);
+    EXPECT_EQ(Abertos()[0].toString(), QStringLiteral("https://tastavo.example/inicio"));
     EXPECT_EQ(janela->imgLinkCorvela->cursor().shape(), Qt::PointingHandCursor);
 }
 
@@ -86,14 +82,14 @@ TEST_F(Ajuda, AnEmptyAddressGivesTheBrowserMessage) {
     QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroAbrirNavegador"));
-    EXPECT_TRUE(abertos.empty());
+    EXPECT_TRUE(Abertos().empty());
 }
 
 TEST_F(Ajuda, ARefusingDesktopIsIgnoredForAddresses) {
     respostaDesktop = false;
     Abrir();
     QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));  // no box expected
-    EXPECT_EQ(abertos.size(), 1u);
+    EXPECT_EQ(Abertos().size(), 1u);
 }
 
 TEST_F(Ajuda, TheNoticeShowsItsMessageAndItsHelpOpensTheSyntaxPage) {
@@ -107,8 +103,8 @@ TEST_F(Ajuda, TheNoticeShowsItsMessageAndItsHelpOpensTheSyntaxPage) {
     aviso->show();
     aviso->Ajuda->click();
     EXPECT_FALSE(aviso->isVisible());
-    ASSERT_EQ(abertos.size(), 1u);
-    EXPECT_EQ(abertos[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/cifras.html").string());
+    ASSERT_EQ(Abertos().size(), 1u);
+    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/cifras.html").string());
 }
 
 TEST_F(Ajuda, TheNoticeClosesEvenWhenItsHelpCannotBeOpened) {
@@ -178,11 +174,11 @@ TEST(ArteIdiomas, EveryLocalisedPictureDecodesAtItsControlsSize) {
 TEST_F(Ajuda, TheEventLoopShowsAnEscapingFailureAndGoesOn) {
     Abrir();
     auto& app = *static_cast<AplicacaoTastavo*>(qApp);
-    app.DefinirIdiomas(dominio->idiomas.get());
+    app.DefinirIdiomas(dominio->idiomas.get(), &Caixas());
     CaixasRegistradas caixas;
     janela->abrirConfiguracoes = [] { throw std::runtime_error("settings exploded"); };
     QTest::mouseClick(janela->btnConfiguracoes, Qt::LeftButton, {}, QPoint(5, 5));
-    app.DefinirIdiomas(nullptr);
+    app.DefinirIdiomas(nullptr, nullptr);
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     EXPECT_EQ(caixas.Pedidos()[0].texto, "settings exploded");
     EXPECT_EQ(caixas.Pedidos()[0].titulo, dominio->idiomas->ObterTexto("geral", "tituloAplicacao"));

@@ -35,12 +35,12 @@ protected:
     // Runs the start-up over `pasta` with the given configuration; true when the windows were made.
     bool Iniciar(const std::filesystem::path& pasta, const std::string& configuracao, double ppp = 96.0) {
         std::ofstream(pasta / "tastavo.ini", std::ios::binary) << configuracao;
-        idiomas = std::make_unique<GerenciadorIdiomas>(pasta, std::make_unique<TformListaIdiomas>());
+        idiomas = std::make_unique<GerenciadorIdiomas>(pasta, std::make_unique<TformListaIdiomas>(Caixas()));
         AmbienteInicializacao a;
         a.pasta = pasta;
         a.configuracao = pasta / "tastavo.ini";
         a.idiomas = idiomas.get();
-        a.acordes = acordes;
+        a.mensagens = &Caixas();
         a.porta = &PortaDeTeste();
         // At 96 the offscreen screen itself answers (it reports 96); other values stand in for
         // a screen set otherwise.
@@ -53,7 +53,6 @@ protected:
             avisoPai = j.aviso->parentWidget() == j.principal.get();
         };
         EXPECT_EQ(ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a), 0);
-        static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(nullptr);
         return criadas;
     }
 
@@ -65,8 +64,6 @@ protected:
 
     CaixasRegistradas caixas;
     Instalacao instalacao;
-    Dominio dominio{instalacao};
-    GerenciadorAcordes* acordes = dominio.acordes.get();
     std::unique_ptr<GerenciadorIdiomas> idiomas;
     std::string titulo;
     bool avisoPai = false;
@@ -112,7 +109,6 @@ TEST_F(Inicializacao, AScreenNotAt96PixelsPerInchGetsOnlyTheMessage) {
 
 TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersion) {
     instalacao.TrocarValor("caminhoArquivoBaseNomesAcordes", "sem-acordes.txt");
-    acordes = nullptr;  // the process-wide chord manager loads the missing chord names file
     EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     const std::string& texto = caixas.Pedidos()[0].texto;

@@ -17,7 +17,6 @@
 #include "Notas.h"
 #include "TformAviso.h"
 #include "TformPrincipal.h"
-#include "TformSetup.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ protected:
         instalacao.EscreverConfiguracao(configuracao);
         dominio = std::make_unique<Dominio>(instalacao);
         janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
-        aviso = std::make_unique<TformAviso>(*dominio->idiomas, janela.get());
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor, janela.get());
         janela->DefinirAviso(aviso.get());
         janela->executarAssistente = [this] {
             ++vezesAssistente;
@@ -217,9 +216,9 @@ TEST_F(JanelaPrincipal, AnInvalidSymbolShowsTheNoticeAndClearsTheKeyboard) {
 
 TEST_F(JanelaPrincipal, AnUnknownRootReachesTheEventLoopsErrorBoxAndTheWindowGoesOn) {
     CaixasRegistradas caixas;
-    static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(dominio->idiomas.get());
+    static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(dominio->idiomas.get(), &Caixas());
     Digitar(QStringLiteral("H7"));
-    static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(nullptr);
+    static_cast<AplicacaoTastavo*>(qApp)->DefinirIdiomas(nullptr, nullptr);
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Tastavo");
     EXPECT_NE(caixas.Pedidos()[0].texto.find("\"H\""), std::string::npos);
@@ -372,7 +371,7 @@ TEST_F(JanelaPrincipal, AKeyPressedByFreePlayingIsReleasedOnceAChordIsShown) {
 }
 
 TEST_F(JanelaPrincipal, MousePlayingSwitchedOffSendsNothing) {
-    TformSetup::DefinirConfiguracoes(0, 0, false);
+    dominio->som.Definir(0, 0, false);
     Gravador().LimparMensagens();
     janela->MouseSobreTecla(5);
     EXPECT_TRUE(Enviadas().empty());
@@ -459,7 +458,7 @@ TEST_F(JanelaPrincipal, LeavingWithNoKeepsTheWindowAndStoresNothing) {
 }
 
 TEST_F(JanelaPrincipal, LeavingWithYesStoresTheSettingsAndCloses) {
-    TformSetup::DefinirConfiguracoes(0, 19, false);
+    dominio->som.Definir(0, 19, false);
     janela->comboModoVisualizacao->setCurrentIndex(2);
     CaixasRegistradas caixas(true);
     QTest::mouseClick(janela->btnClose, Qt::LeftButton, {}, QPoint(5, 5));
@@ -505,8 +504,8 @@ TEST_F(ConfiguracaoSalva, AViewModeOutsideTheListSelectsNothingAndShowsMarksOnly
     EXPECT_TRUE(Visiveis(janela->lblDedo).empty());
     EXPECT_TRUE(Visiveis(janela->lblNota).empty());
     EXPECT_TRUE(Visiveis(janela->lblIntervalo).empty());
-    EXPECT_EQ(TformSetup::ObterInstrumentoTeclado(), 5);
-    EXPECT_FALSE(TformSetup::ObterMouseTocarTeclas());
+    EXPECT_EQ(dominio->som.InstrumentoTeclado(), 5);
+    EXPECT_FALSE(dominio->som.MouseTocarTeclas());
     EXPECT_EQ(vezesAssistente, 0);
 }
 
@@ -514,7 +513,7 @@ TEST_F(ConfiguracaoSalva, NoDeviceEverChosenRunsTheWizardAndFallsBackToDeviceZer
     respostaAssistente = -1;
     Abrir("");  // first run: no configuration file values
     EXPECT_EQ(vezesAssistente, 1);
-    EXPECT_EQ(TformSetup::ObterPlacaSom(), 0);
+    EXPECT_EQ(dominio->som.PlacaSom(), 0);
     EXPECT_EQ(janela->comboModoVisualizacao->currentIndex(), 0);
 }
 

@@ -14,6 +14,19 @@ namespace {
 
 const std::vector<std::string> Nomes = {"Português", "English", "Español"};
 
+// Keeps the message boxes it is asked to show.
+struct CaixasGravadas : CaixasMensagem {
+    void Informar(std::string_view texto, std::string_view titulo, QWidget*) override {
+        pedidos.push_back({caixaMensagem::Tipo::Ok, std::string(texto), std::string(titulo)});
+    }
+    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget*, std::string_view,
+                   std::string_view) override {
+        pedidos.push_back({caixaMensagem::Tipo::SimNao, std::string(texto), std::string(titulo)});
+        return true;
+    }
+    std::vector<caixaMensagem::Pedido> pedidos;
+};
+
 // Runs `acao` on the window once it is shown modally.
 void QuandoAbrir(TformListaIdiomas& janela, std::function<void()> acao) {
     QTimer::singleShot(0, &janela, [&janela, acao] {
@@ -23,7 +36,8 @@ void QuandoAbrir(TformListaIdiomas& janela, std::function<void()> acao) {
 }
 
 TEST(TformListaIdiomas, HasItsControlsAtTheirPlaces) {
-    TformListaIdiomas janela;
+    CaixasGravadas caixas;
+    TformListaIdiomas janela(caixas);
     EXPECT_EQ(janela.size(), QSize(236, 252));
     EXPECT_EQ(janela.listaIdiomas->geometry(), QRect(13, 15, 210, 185));
     EXPECT_EQ(janela.btnOk->geometry(), QRect(95, 214, 75, 25));
@@ -34,7 +48,8 @@ TEST(TformListaIdiomas, HasItsControlsAtTheirPlaces) {
 }
 
 TEST(TformListaIdiomas, OkReturnsTheHighlightedLine) {
-    TformListaIdiomas janela;
+    CaixasGravadas caixas;
+    TformListaIdiomas janela(caixas);
     QuandoAbrir(janela, [&] {
         EXPECT_EQ(janela.listaIdiomas->count(), 3);
         EXPECT_EQ(janela.listaIdiomas->currentRow(), 1);  // highlighted as asked
@@ -47,7 +62,8 @@ TEST(TformListaIdiomas, OkReturnsTheHighlightedLine) {
 }
 
 TEST(TformListaIdiomas, CancelOrOkWithoutALineGiveMinusOne) {
-    TformListaIdiomas janela;
+    CaixasGravadas caixas;
+    TformListaIdiomas janela(caixas);
     QuandoAbrir(janela, [&] { janela.btnCancelar->click(); });
     EXPECT_EQ(janela.EscolherIndice(Nomes, 0), -1);
     QuandoAbrir(janela, [&] {
@@ -58,7 +74,8 @@ TEST(TformListaIdiomas, CancelOrOkWithoutALineGiveMinusOne) {
 }
 
 TEST(TformListaIdiomas, ADoubleClickChooses) {
-    TformListaIdiomas janela;
+    CaixasGravadas caixas;
+    TformListaIdiomas janela(caixas);
     QuandoAbrir(janela, [&] {
         QListWidgetItem* item = janela.listaIdiomas->item(1);
         const QPoint lugar = janela.listaIdiomas->visualItemRect(item).center();
@@ -69,14 +86,10 @@ TEST(TformListaIdiomas, ADoubleClickChooses) {
 }
 
 TEST(TformListaIdiomas, MessagesGoThroughTheMessageBoxes) {
-    std::vector<caixaMensagem::Pedido> pedidos;
-    caixaMensagem::DefinirRespondedor([&](const caixaMensagem::Pedido& p) {
-        pedidos.push_back(p);
-        return true;
-    });
-    TformListaIdiomas janela;
+    CaixasGravadas caixas;
+    TformListaIdiomas janela(caixas);
     janela.MostrarMensagem("No language files were found.", "Internationalization");
-    caixaMensagem::DefinirRespondedor(nullptr);
+    const auto& pedidos = caixas.pedidos;
     ASSERT_EQ(pedidos.size(), 1u);
     EXPECT_EQ(pedidos[0].tipo, caixaMensagem::Tipo::Ok);
     EXPECT_EQ(pedidos[0].titulo, "Internationalization");

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AplicacaoTastavo.h"
+#include "ApoioSom.h"
 #include "GerenciadorIdiomas.h"
 #include "InteracaoIdiomas.h"
 
@@ -22,11 +23,15 @@ class InteracaoSilenciosa : public InteracaoIdiomas {
 
 }  // namespace
 
+GerenciadorIdiomas& IdiomasDeTeste() {
+    static GerenciadorIdiomas idiomas(TASTAVO_BIN_DIR, std::make_unique<InteracaoSilenciosa>());
+    return idiomas;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     AplicacaoTastavo app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    GerenciadorIdiomas::DefinirInteracaoInstancia(std::make_unique<InteracaoSilenciosa>());
-    GerenciadorIdiomas::Instancia().SelecionarIdioma("Português");
+    IdiomasDeTeste().SelecionarIdioma("Português");
     return RUN_ALL_TESTS();
 }

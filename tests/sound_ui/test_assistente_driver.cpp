@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ApoioSom.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ControleVolume.h"
@@ -29,9 +30,11 @@ using Mensagem = std::vector<std::uint8_t>;
 
 constexpr std::chrono::milliseconds SemPausa{0};
 const char* const Fechar = "close box";
+// The wizard shows no message box unless a test says otherwise.
+CaixasGravadas semCaixas(false);
 
 QString Texto(std::string_view chave) {
-    return QString::fromStdString(GerenciadorIdiomas::Instancia().ObterTexto(chaves::Secao, chave))
+    return QString::fromStdString(IdiomasDeTeste().ObterTexto(chaves::Secao, chave))
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
@@ -100,7 +103,7 @@ TEST_P(ExecucaoAssistente, StepsAndResult) {
     std::vector<std::string> nomes;
     for (int i = 0; i < caso.dispositivos; ++i) nomes.push_back("Device " + std::to_string(i + 1));
     DispositivosGravados sistema(nomes);
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
 
     const Execucao execucao = ExecutarClicando(janela, caso.acoes);
 
@@ -134,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AssistenteDriver, HeardDeviceThenCloseBoxKeepsTheDevice) {
     DispositivosGravados sistema({"Synth", "Port"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     const Execucao execucao = ExecutarClicando(
         janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", Fechar});
     EXPECT_EQ(execucao.passos, "A1 B A2 B C");
@@ -143,7 +146,7 @@ TEST(AssistenteDriver, HeardDeviceThenCloseBoxKeepsTheDevice) {
 
 TEST(AssistenteDriver, StepTextsNameTheDeviceTried) {
     DispositivosGravados sistema({"Synth", "Port A", "Port B"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     std::vector<QString> titulos;
     std::vector<QString> explicacoes;
     QTimer::singleShot(0, &janela, [&] {
@@ -177,7 +180,7 @@ TEST(AssistenteDriver, StepTextsNameTheDeviceTried) {
 
 TEST(AssistenteDriver, EachStepShowsItsOwnButtons) {
     DispositivosGravados sistema({"Synth"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     // Visible buttons, in the order Escutando, NaoEscutando, Prosseguir, Cancelar, Finalizar;
     // "d" is a visible but disabled one.
     std::vector<std::string> vistos;
@@ -205,7 +208,7 @@ TEST(AssistenteDriver, EachStepShowsItsOwnButtons) {
 
 TEST(AssistenteDriver, SecondRunStartsAfreshWithCancelEnabled) {
     DispositivosGravados sistema({"Synth", "Port"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     ASSERT_EQ(ExecutarClicando(janela, {"btnProsseguir", "btnEscutando", "btnFinalizar"}).resultado,
               0);
 
@@ -219,7 +222,7 @@ TEST(AssistenteDriver, RunOverAnotherWindowBelongsToItOnlyMeanwhile) {
     DispositivosGravados sistema({"Synth"});
     QWidget principal;
     QDialog dono;
-    Assistente janela(*sistema.jogador, SemPausa, &principal);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa, &principal);
     QWidget* paiDuranteExecucao = nullptr;
     QTimer::singleShot(0, &janela, [&] {
         paiDuranteExecucao = janela.parentWidget();
@@ -244,7 +247,7 @@ std::vector<Mensagem> EscalaComInstrumento() {
 
 TEST(AssistenteDriver, TriedDevicesHearInstrumentZeroAndTheScale) {
     DispositivosGravados sistema({"Synth", "Port A", "Port B"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     sistema.LimparMensagens();
     ExecutarClicando(janela, {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando",
                               "btnFinalizar"});
@@ -260,7 +263,7 @@ TEST(AssistenteDriver, TriedDevicesHearInstrumentZeroAndTheScale) {
 TEST(AssistenteDriver, DeviceThatFailsStillLeadsToTheQuestion) {
     DispositivosGravados sistema({"Broken", "Port"});
     sistema.gravadores[0]->DefinirFalhaEnvio("device gone");
-    Assistente janela(*sistema.jogador, SemPausa);
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), semCaixas, SemPausa);
     const Execucao execucao = ExecutarClicando(
         janela,
         {"btnProsseguir", "btnNaoEscutando", "btnProsseguir", "btnEscutando", "btnFinalizar"});
@@ -271,7 +274,7 @@ TEST(AssistenteDriver, DeviceThatFailsStillLeadsToTheQuestion) {
 
 TEST(AssistenteDriver, NoPlayerPortStartsAtTheLastStep) {
     MidiOutput semPorta;
-    Assistente janela(semPorta, SemPausa);
+    Assistente janela(semPorta, IdiomasDeTeste(), semCaixas, SemPausa);
     EXPECT_TRUE(janela.Dispositivos().empty());
     EXPECT_EQ(ExecutarClicando(janela, {"btnFinalizar"}).passos, "D");
 }
@@ -297,28 +300,24 @@ TEST(TocarEscalaTeste, FailureStopsTheScaleAtOnce) {
 
 TEST(AssistenteDriver, VolumeLinkThatCannotOpenShowsTheMessage) {
     DispositivosGravados sistema({"Synth"});
-    Assistente janela(*sistema.jogador, SemPausa);
+    CaixasGravadas caixas;
+    Assistente janela(*sistema.jogador, IdiomasDeTeste(), caixas, SemPausa);
     int tentativas = 0;
-    std::vector<std::pair<std::string, std::string>> mensagens;
+    auto& mensagens = caixas.pedidos;
     janela.abrirControleVolume = [&] { return ++tentativas, false; };
-    caixaMensagem::DefinirRespondedor([&](const caixaMensagem::Pedido& pedido) {
-        EXPECT_EQ(pedido.tipo, caixaMensagem::Tipo::Ok);
-        mensagens.emplace_back(pedido.texto, pedido.titulo);
-        return true;
-    });
     janela.show();
     QTest::mouseClick(Rotulo(janela, "lblLinkVolumeWindows"), Qt::LeftButton);
     EXPECT_EQ(tentativas, 1);
     ASSERT_EQ(mensagens.size(), 1u);
-    EXPECT_EQ(QString::fromStdString(mensagens[0].first), Texto(chaves::erroAbrirVolumeWindows));
-    EXPECT_EQ(QString::fromStdString(mensagens[0].second), Texto(chaves::titulo));
+    EXPECT_EQ(mensagens[0].tipo, caixaMensagem::Tipo::Ok);
+    EXPECT_EQ(QString::fromStdString(mensagens[0].texto), Texto(chaves::erroAbrirVolumeWindows));
+    EXPECT_EQ(QString::fromStdString(mensagens[0].titulo), Texto(chaves::titulo));
 
     janela.abrirControleVolume = [&] { return ++tentativas, true; };
     QTest::mouseClick(Rotulo(janela, "lblLinkVolumeWindows"), Qt::LeftButton);
     EXPECT_EQ(tentativas, 2);
     EXPECT_EQ(mensagens.size(), 1u);
     janela.close();
-    caixaMensagem::DefinirRespondedor(nullptr);
 }
 
 // A program that records its arguments in the file `saida`.

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "AplicacaoTastavo.h"
+#include "ApoioSom.h"
 #include "ArquivoConfiguracao.h"
 #include "CaixaMensagem.h"
 #include "DispositivosGravados.h"
@@ -18,6 +19,7 @@
 #include "Inicializacao.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformPrincipal.h"
+#include "ConfiguracaoSom.h"
 #include "TformSetup.h"
 
 namespace {
@@ -30,9 +32,8 @@ std::string Ler(const std::string& caminho) {
 }
 
 TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
-    // The process's chord player is bound once, to this port: it outlives the test.
-    static DispositivosGravados sistema({"Synth", "Port A", "Port B"});
-    TformSetup::DefinirPlayer(nullptr);
+    DispositivosGravados sistema({"Synth", "Port A", "Port B"});
+    CaixasGravadas caixas;  // leaving asks; the answer is Yes
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
     const std::string ini = pasta.filePath(QStringLiteral("tastavo.ini")).toStdString();
@@ -40,7 +41,8 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
 
     AmbienteInicializacao ambiente;
     ambiente.configuracao = ini;
-    ambiente.idiomas = &GerenciadorIdiomas::Instancia();
+    ambiente.idiomas = &IdiomasDeTeste();
+    ambiente.mensagens = &caixas;
     ambiente.porta = sistema.porta.get();
     ambiente.pontosPorPolegada = [] { return 96.0; };
     ambiente.esperaSplashMs = 0;
@@ -73,17 +75,17 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
         janelas.principal->show();  // runs the wizard modally
 
         EXPECT_EQ(passos, "ABABC");
-        EXPECT_EQ(TformSetup::ObterPlacaSom(), 1);
-        EXPECT_EQ(TformSetup::ObterInstrumentoTeclado(), 30);
+        EXPECT_EQ(janelas.som->PlacaSom(), 1);
+        EXPECT_EQ(janelas.som->InstrumentoTeclado(), 30);
+        EXPECT_EQ(TformSetup::ObterPlacaSom(), 1);  // the class-level façade sees the same
         // The wizard's scale on devices 0 and 1, then the stored instrument on the device heard.
         EXPECT_EQ(sistema.Mensagens(0).size(), 49u);
         ASSERT_EQ(sistema.Mensagens(1).size(), 50u);
         EXPECT_EQ(sistema.Mensagens(1).back(), (std::vector<std::uint8_t>{0xC0, 30}));
         EXPECT_EQ(sistema.porta->DeviceID(), 1);
 
-        caixaMensagem::DefinirRespondedor([](const caixaMensagem::Pedido&) { return true; });
         janelas.principal->close();
-        caixaMensagem::DefinirRespondedor(nullptr);
+        EXPECT_EQ(caixas.pedidos.size(), 1u);
     };
     auto* app = dynamic_cast<AplicacaoTastavo*>(QCoreApplication::instance());
     ASSERT_NE(app, nullptr);

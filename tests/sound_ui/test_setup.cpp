@@ -11,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "ApoioSom.h"
 #include "ChavesIdioma.h"
+#include "ConfiguracaoSom.h"
+#include "Fachada.h"
 #include "DispositivosGravados.h"
 #include "GerenciadorIdiomas.h"
 #include "TformSetup.h"
@@ -20,19 +23,16 @@ namespace {
 
 using Mensagem = std::vector<std::uint8_t>;
 
-// A settings window over three recorded devices, with the class-level state set first.
+// A settings window over three recorded devices, with the sound settings set first and bound
+// as start-up binds them (the class-level operations read them).
 class JanelaSetup : public testing::Test {
   protected:
     void SetUp() override {
-        TformSetup::DefinirPlayer(sistema.jogador.get());
-        TformSetup::DefinirConfiguracoes(1, 5, true);
-        janela = std::make_unique<TformSetup>();
+        som.Definir(1, 5, true);
+        janela = std::make_unique<TformSetup>(som, IdiomasDeTeste());
         sistema.LimparMensagens();
     }
-    void TearDown() override {
-        janela.reset();
-        TformSetup::DefinirPlayer(nullptr);
-    }
+    void TearDown() override { janela.reset(); }
 
     template <typename T>
     T* Controle(const char* nome) {
@@ -53,6 +53,8 @@ class JanelaSetup : public testing::Test {
     }
 
     DispositivosGravados sistema{{"Synth", "Port A", "Port B"}};
+    ConfiguracaoSom som{*sistema.jogador};
+    Fachada<ConfiguracaoSom>::Vinculo vinculo{som};
     std::unique_ptr<TformSetup> janela;
 };
 
@@ -148,7 +150,10 @@ TEST_F(JanelaSetup, WizardAnswerIsHighlightedButStoredOnlyOnOk) {
 
 TEST_F(JanelaSetup, WithoutAPortTheDeviceListIsEmpty) {
     MidiOutput semPorta;
-    TformSetup::DefinirPlayer(&semPorta);
+    ConfiguracaoSom somSemPorta(semPorta);
+    somSemPorta.Definir(1, 5, true);
+    const Fachada<ConfiguracaoSom>::Vinculo outro(somSemPorta);
+    janela = std::make_unique<TformSetup>(somSemPorta, IdiomasDeTeste());
     janela->show();
     EXPECT_EQ(Drivers()->count(), 0);
     Clicar("btnOk");
@@ -157,7 +162,8 @@ TEST_F(JanelaSetup, WithoutAPortTheDeviceListIsEmpty) {
 
 TEST(AplicarConfiguracoes, SelectsTheDeviceThenTheInstrument) {
     DispositivosGravados sistema({"Synth", "Port"});
-    TformSetup::DefinirPlayer(sistema.jogador.get());
+    ConfiguracaoSom som(*sistema.jogador);
+    const Fachada<ConfiguracaoSom>::Vinculo vinculo(som);
     struct Caso {
         int placa, instrumento;
         std::vector<Mensagem> porta1;
@@ -173,7 +179,6 @@ TEST(AplicarConfiguracoes, SelectsTheDeviceThenTheInstrument) {
         EXPECT_EQ(TformSetup::ObterPlacaSom(), caso.placa);
         EXPECT_EQ(TformSetup::ObterInstrumentoTeclado(), caso.instrumento);
     }
-    TformSetup::DefinirPlayer(nullptr);
 }
 
 // Instrument files.
@@ -214,7 +219,7 @@ TEST_F(ArquivoInstrumentos, KeepsBlankLinesSoNumbersStayProgramsAndDropsCarriage
 
 TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
     const std::string mensagem =
-        GerenciadorIdiomas::Instancia().ObterTexto("fmSetup", "msgErroAbrirArquivo");
+        IdiomasDeTeste().ObterTexto("fmSetup", "msgErroAbrirArquivo");
     for (const auto& caminho :
          {std::filesystem::path(pasta.path().toStdString()) / "nao-existe.txt",
           std::filesystem::path(pasta.path().toStdString())}) {

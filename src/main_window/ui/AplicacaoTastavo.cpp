@@ -42,7 +42,8 @@ bool AplicacaoTastavo::notify(QObject* receptor, QEvent* evento) {
             titulo = TituloProdutoIngles;
         }
         try {
-            caixaMensagem::Informar(texto, titulo, activeWindow());
+            CaixasMensagemQt reais;
+            (mensagens_ ? *mensagens_ : reais).Informar(texto, titulo, activeWindow());
         } catch (...) {
         }
         return false;

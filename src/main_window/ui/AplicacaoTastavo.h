@@ -7,14 +7,19 @@
 #include <functional>
 #include <string>
 
+class CaixasMensagem;
 class GerenciadorIdiomas;
 
 class AplicacaoTastavo : public QApplication {
 public:
     AplicacaoTastavo(int& argc, char** argv);
     bool notify(QObject* receptor, QEvent* evento) override;
-    // The language of the error boxes (none: English).
-    void DefinirIdiomas(GerenciadorIdiomas* idiomas) { idiomas_ = idiomas; }
+    // The language of the error boxes (none: English) and the boxes they go through (none: the
+    // real ones). Start-up sets both while its windows live.
+    void DefinirIdiomas(GerenciadorIdiomas* idiomas, CaixasMensagem* mensagens) {
+        idiomas_ = idiomas;
+        mensagens_ = mensagens;
+    }
     GerenciadorIdiomas* Idiomas() const { return idiomas_; }
 
     // The error box's text for a failure that escaped a handler (its message, or the language's
@@ -23,4 +28,5 @@ public:
 
 private:
     GerenciadorIdiomas* idiomas_ = nullptr;
+    CaixasMensagem* mensagens_ = nullptr;
 };

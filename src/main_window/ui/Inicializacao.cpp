@@ -4,20 +4,28 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "AbrirShell.h"
 #include "AplicacaoTastavo.h"
 #include "ArquivoConfiguracao.h"
+#include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
+#include "ConfiguracaoSom.h"
+#include "GeradorAcordesTeclado.h"
+#include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
 #include "MidiOutput.h"
 #include "RelatorioErro.h"
+#include "TMidiOutput.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
 #include "TformSetup.h"
 #include "TformSplash.h"
+
+JanelasAplicacao::JanelasAplicacao() = default;
 
 JanelasAplicacao::~JanelasAplicacao() {
     // Children of the main window go first, so it does not delete them a second time.
@@ -34,35 +42,82 @@ double PontosPorPolegadaDaTela() {
     return tela ? tela->logicalDotsPerInch() : 96.0;
 }
 
-GerenciadorIdiomas& ManagerDoAmbiente(const AmbienteInicializacao& ambiente) {
-    if (ambiente.idiomas) return *ambiente.idiomas;
-    GerenciadorIdiomas::DefinirInteracaoInstancia(std::make_unique<TformListaIdiomas>());
-    return GerenciadorIdiomas::Instancia();
+// Hands a borrowed interaction to the language manager, which owns what it is given.
+class InteracaoEmprestada : public InteracaoIdiomas {
+  public:
+    explicit InteracaoEmprestada(InteracaoIdiomas& alvo) : alvo_(alvo) {}
+    void MostrarMensagem(std::string_view texto, std::string_view titulo) override {
+        alvo_.MostrarMensagem(texto, titulo);
+    }
+    int EscolherIndice(const std::vector<std::string>& nomes, int destacado) override {
+        return alvo_.EscolherIndice(nomes, destacado);
+    }
+    void EncerrarAplicacao() override { alvo_.EncerrarAplicacao(); }
+
+  private:
+    InteracaoIdiomas& alvo_;
+};
+
+// The domain objects, created in the order the windows need them: the catalogue and the chord
+// manager (whose catalogue file the language names), then the MIDI port and the chord player.
+void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente) {
+    j.catalogo = std::make_unique<BaseNomesAcordes>(
+        j.idiomas->CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
+    j.vinculoCatalogo.emplace(*j.catalogo);
+    j.acordes = std::make_unique<GerenciadorAcordes>(*j.catalogo, GeradorAcordesTeclado::Instancia());
+    j.vinculoAcordes.emplace(*j.acordes);
+    j.porta = ambiente.porta;
+    if (j.porta == nullptr) {
+        try {
+            j.portaPropria = std::make_unique<TMidiOutput>();
+            j.porta = j.portaPropria.get();
+        } catch (const std::exception&) {
+            // No port: the player stays unbound and reports that at the first note.
+        }
+    }
+    j.player = std::make_unique<MidiOutput>(j.porta);
+    j.vinculoPlayer.emplace(*j.player);
+    j.som = std::make_unique<ConfiguracaoSom>(*j.player);
+    j.vinculoSom.emplace(*j.som);
 }
 
-}  // namespace
-
-int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
+// The steps; `idiomasProprios` receives the language manager start-up makes, so that the
+// error report can still speak the language when a later step fails.
+int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
+            std::unique_ptr<GerenciadorIdiomas>& idiomasProprios) {
+    const std::filesystem::path pasta = ambiente.pasta.empty() ? PastaInstalacao() : ambiente.pasta;
     const std::filesystem::path configuracao =
         ambiente.configuracao.empty() ? ArquivoConfiguracao::CaminhoPadrao() : ambiente.configuracao;
+    CaixasMensagemQt caixasReais;
+    CaixasMensagem& mensagens = ambiente.mensagens ? *ambiente.mensagens : caixasReais;
+    AbridorDesktopSistema desktop;
+    AbridorDesktop& abridor = ambiente.abridor ? *ambiente.abridor : desktop;
 
     // 1. The language.
     const std::string nomeIdioma = ArquivoConfiguracao::ObterIdioma(configuracao);
-    GerenciadorIdiomas& idiomas = ManagerDoAmbiente(ambiente);
+    if (ambiente.idiomas == nullptr) {
+        std::unique_ptr<InteracaoIdiomas> interacao;
+        if (ambiente.interacaoIdiomas) interacao = std::make_unique<InteracaoEmprestada>(*ambiente.interacaoIdiomas);
+        else interacao = std::make_unique<TformListaIdiomas>(mensagens);
+        idiomasProprios = std::make_unique<GerenciadorIdiomas>(pasta, std::move(interacao));
+    }
+    GerenciadorIdiomas& idiomas = ambiente.idiomas ? *ambiente.idiomas : *idiomasProprios;
+    const Fachada<GerenciadorIdiomas>::Vinculo vinculoIdiomas(idiomas);
     if (idiomas.NomesIdiomas().empty()) return 0;  // the manager told the user
     if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return 0;
-    app.DefinirIdiomas(&idiomas);
+    app.DefinirIdiomas(&idiomas, &mensagens);
     auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
 
     // 2. Only at 96 pixels per inch do the fixed layouts fit.
     const double ppp = ambiente.pontosPorPolegada ? ambiente.pontosPorPolegada() : PontosPorPolegadaDaTela();
     if (ppp != 96.0) {
-        caixaMensagem::Informar(texto(idm::geral::Secao, idm::geral::erroPPP),
-                                texto(idm::geral::Secao, idm::geral::nomeAplicacao));
+        mensagens.Informar(texto(idm::geral::Secao, idm::geral::erroPPP),
+                           texto(idm::geral::Secao, idm::geral::nomeAplicacao));
         return 0;
     }
 
     JanelasAplicacao janelas;
+    janelas.idiomas = &idiomas;
     {
         // 3. The splash, painted at once, for at least the wait.
         TformSplash splash(idiomas);
@@ -76,19 +131,16 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
         // caption of every secondary window ("... — Tastavo").
         app.setApplicationName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
 
-        // 5. The windows, the main window first.
-        LigarCatalogoAoIdioma(idiomas);
-        TformPrincipal::Dependencias dependencias;
-        dependencias.idiomas = &idiomas;
-        dependencias.acordes = ambiente.acordes;
-        dependencias.porta = ambiente.porta;
-        dependencias.configuracao = configuracao;
+        // 5. The windows, the main window first, over the domain objects they share.
+        CriarDominio(janelas, ambiente);
+        TformPrincipal::Dependencias dependencias{idiomas,   *janelas.acordes, *janelas.player, *janelas.som,
+                                                  mensagens, abridor,          configuracao};
         janelas.principal = std::make_unique<TformPrincipal>(dependencias);
-        janelas.setup = std::make_unique<TformSetup>(janelas.principal.get());
-        janelas.aviso = std::make_unique<TformAviso>(idiomas, janelas.principal.get());
+        janelas.setup = std::make_unique<TformSetup>(*janelas.som, idiomas, janelas.principal.get());
+        janelas.aviso = std::make_unique<TformAviso>(idiomas, mensagens, abridor, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
         janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
-            MidiOutput::Instancia(),
+            *janelas.player, idiomas, mensagens,
             ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
             janelas.principal.get());
         janelas.principal->executarAssistente = [assistente = janelas.assistente.get()] {
@@ -104,17 +156,28 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
     // 7. The event loop ends when the main window has closed.
     if (ambiente.emVezDoLaco) {
         ambiente.emVezDoLaco(janelas);
-        return 0;
+    } else {
+        janelas.principal->show();
+        app.exec();
     }
-    janelas.principal->show();
-    app.exec();
+    app.DefinirIdiomas(nullptr, nullptr);
     return 0;
 }
 
+}  // namespace
+
+int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
+    std::unique_ptr<GerenciadorIdiomas> idiomasProprios;
+    return Iniciar(app, ambiente, idiomasProprios);
+}
+
 int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
+    std::unique_ptr<GerenciadorIdiomas> idiomasProprios;
     RelatorioErro relatorio;
+    CaixasMensagemQt caixasReais;
+    CaixasMensagem& mensagens = ambiente.mensagens ? *ambiente.mensagens : caixasReais;
     try {
-        return Inicializar(app, ambiente);
+        return Iniciar(app, ambiente, idiomasProprios);
     } catch (const std::exception& e) {
         const GerenciadorIdiomas* idiomas = app.Idiomas();
         const bool possui = idiomas && idiomas->PossuiIdioma();
@@ -124,6 +187,7 @@ int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambien
     } catch (...) {
         relatorio = RelatorioFalhaDesconhecida(VersaoArquivo());
     }
-    caixaMensagem::Informar(relatorio.texto, relatorio.titulo);
+    app.DefinirIdiomas(nullptr, nullptr);
+    mensagens.Informar(relatorio.texto, relatorio.titulo);
     return 0;
 }

@@ -1,6 +1,9 @@
 #pragma once
-// Start-up: the language, the 96 pixels-per-inch rule, the splash, the windows in their
-// order, the event loop; and the report of whatever escapes it.
+// Start-up, the one composition root: it owns the language manager, the catalogue, the chord
+// manager, the MIDI port and player and the sound settings, hands each window what it uses
+// through its constructor, and binds the class-level Instancia façades while they live. Then
+// the 96 pixels-per-inch rule, the splash, the windows in their order, the event loop; and the
+// report of whatever escapes.
 
 #include <chrono>
 #include <filesystem>
@@ -8,30 +11,57 @@
 #include <memory>
 #include <optional>
 
+#include "Fachada.h"
+
+class AbridorDesktop;
 class AplicacaoTastavo;
+class BaseNomesAcordes;
+class CaixasMensagem;
+class ConfiguracaoSom;
 class GerenciadorAcordes;
 class GerenciadorIdiomas;
+class InteracaoIdiomas;
+class MidiOutput;
 class TMidiOutput;
 class TformAssistenteConfiguracaoDriver;
 class TformAviso;
 class TformPrincipal;
 class TformSetup;
 
-// The application's windows, created once and destroyed together.
+// What start-up built, created once and destroyed together, windows first.
 struct JanelasAplicacao {
+    GerenciadorIdiomas* idiomas = nullptr;
+    std::unique_ptr<BaseNomesAcordes> catalogo;
+    std::unique_ptr<GerenciadorAcordes> acordes;
+    std::unique_ptr<TMidiOutput> portaPropria;
+    TMidiOutput* porta = nullptr;
+    std::unique_ptr<MidiOutput> player;
+    std::unique_ptr<ConfiguracaoSom> som;
+
+    std::optional<Fachada<BaseNomesAcordes>::Vinculo> vinculoCatalogo;
+    std::optional<Fachada<GerenciadorAcordes>::Vinculo> vinculoAcordes;
+    std::optional<Fachada<MidiOutput>::Vinculo> vinculoPlayer;
+    std::optional<Fachada<ConfiguracaoSom>::Vinculo> vinculoSom;
+
     std::unique_ptr<TformPrincipal> principal;
     std::unique_ptr<TformSetup> setup;
     std::unique_ptr<TformAviso> aviso;
     std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
+
+    JanelasAplicacao();
     ~JanelasAplicacao();
 };
 
+// The boundary of the application: where it is installed and what it talks to. Every pointer
+// is optional (not owned); a test puts its doubles here.
 struct AmbienteInicializacao {
     std::filesystem::path pasta;                    // installation folder (default: the executable's)
     std::filesystem::path configuracao;             // configuration file (default: the installation's)
-    GerenciadorIdiomas* idiomas = nullptr;          // default: the process-wide manager
-    GerenciadorAcordes* acordes = nullptr;          // default: the process-wide manager
-    TMidiOutput* porta = nullptr;                   // default: the main window's own port
+    GerenciadorIdiomas* idiomas = nullptr;          // default: a manager over the installation folder
+    InteracaoIdiomas* interacaoIdiomas = nullptr;   // default: the language list window
+    CaixasMensagem* mensagens = nullptr;            // default: the real message boxes
+    AbridorDesktop* abridor = nullptr;              // default: the desktop's handlers
+    TMidiOutput* porta = nullptr;                   // default: a port over the system's devices
     std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
     int esperaSplashMs = 1000;
     std::optional<std::chrono::milliseconds> duracaoNotaEscala;  // default: the driver wizard's own

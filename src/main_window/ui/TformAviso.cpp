@@ -7,13 +7,18 @@
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "GerenciadorIdiomas.h"
+#include "Shell.h"
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-TformAviso::TformAviso(GerenciadorIdiomas& idiomas, QWidget* pai)
-    : QDialog(pai, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), idiomas_(idiomas) {
+TformAviso::TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens, AbridorDesktop& abridor,
+                       QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      idiomas_(idiomas),
+      mensagens_(mensagens),
+      abridor_(abridor) {
     setObjectName(QStringLiteral("TformAviso"));
     setFixedSize(340, 106);
     setModal(true);
@@ -48,9 +53,9 @@ void TformAviso::showEvent(QShowEvent* evento) {
 
 void TformAviso::AjudaClick() {
     try {
-        AbrirDocumento(idiomas_.CaminhoParametro(idm::parametros::caminhoPaginaAjudaCifras).string());
-    } catch (...) {
-        caixaMensagem::Informar(idiomas_.ObterTexto(idm::geral::Secao, idm::geral::erroEncontrarAjuda),
+        AbrirDocumento(abridor_, idiomas_.CaminhoParametro(idm::parametros::caminhoPaginaAjudaCifras).string());
+    } catch (const EFOpenError&) {
+        mensagens_.Informar(idiomas_.ObterTexto(idm::geral::Secao, idm::geral::erroEncontrarAjuda),
                                 idiomas_.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao), this);
     }
     close();

@@ -6,11 +6,15 @@
 
 class QLabel;
 class QPushButton;
+class AbridorDesktop;
+class CaixasMensagem;
 class GerenciadorIdiomas;
 
 class TformAviso : public QDialog {
 public:
-    TformAviso(GerenciadorIdiomas& idiomas, QWidget* pai = nullptr);
+    // The collaborators outlive the window.
+    TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens, AbridorDesktop& abridor,
+               QWidget* pai = nullptr);
     // The caption becomes `titulo` and the label shows `mensagem`; the caller shows it modally.
     void DefinirMensagem(std::string_view mensagem, std::string_view titulo);
 
@@ -24,4 +28,6 @@ protected:
 private:
     void AjudaClick();
     GerenciadorIdiomas& idiomas_;
+    CaixasMensagem& mensagens_;
+    AbridorDesktop& abridor_;
 };

@@ -12,19 +12,19 @@
 
 #include "AbrirShell.h"
 #include "ArquivoConfiguracao.h"
+#include "ArrasteJanela.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
+#include "ConfiguracaoSom.h"
 #include "Excecoes.h"
 #include "FigurasIdioma.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
-#include "Instalacao.h"
 #include "MidiOutput.h"
+#include "Shell.h"
 #include "SomMidiOutput.h"
-#include "TMidiOutput.h"
 #include "TformAviso.h"
-#include "TformSetup.h"
 
 namespace {
 
@@ -69,13 +69,14 @@ private:
     QComboBox* combo_;
 };
 
-TformPrincipal::TformPrincipal() : TformPrincipal(Dependencias{}) {}
-
 TformPrincipal::TformPrincipal(const Dependencias& d)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      idiomas_(d.idiomas ? *d.idiomas : GerenciadorIdiomas::Instancia()),
-      acordes_(d.acordes ? *d.acordes : GerenciadorAcordes::Instancia()),
-      porta_(d.porta),
+      idiomas_(d.idiomas),
+      acordes_(d.acordes),
+      player_(d.player),
+      som_(d.som),
+      mensagens_(d.mensagens),
+      abridor_(d.abridor),
       caminhoConfiguracao_(d.configuracao) {
     // 1. The window and its controls.
     CriarControles();
@@ -94,13 +95,8 @@ TformPrincipal::TformPrincipal(const Dependencias& d)
         c.notas[s] = lblNota[s];
         c.intervalos[s] = lblIntervalo[s];
     }
-    if (d.som == nullptr) {
-        somProprio_ = std::make_unique<SomMidiOutput>(MidiOutput::Instancia());
-        som_ = somProprio_.get();
-    } else {
-        som_ = d.som;
-    }
-    teclado_ = std::make_unique<Teclado>(c, *som_, acordes_);
+    saidaSom_ = std::make_unique<SomMidiOutput>(player_);
+    teclado_ = std::make_unique<Teclado>(c, *saidaSom_, acordes_);
     listaCombo_ = std::make_unique<ListaCombo>(comboBaseAcordes);
     acordes_.ConectarLista(listaCombo_.get());
     // 5.
@@ -236,7 +232,11 @@ void TformPrincipal::CriarControles() {
                                                       geometria::AlturaBarraSuperior));
     imagemBarraSuperior->setObjectName(QStringLiteral("imagemBarraSuperior"));
     imagemBarraSuperior->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
-    imagemBarraSuperior->aoPressionar = [this](QMouseEvent* e) { IniciarArraste(e); };
+    // Presses that the keyboard panel's pictures pass on do not move the window: a click on a
+    // key must not drag it away.
+    arraste_ = new ArrasteJanela(
+        this, [this](QWidget* alvo) { return alvo != panelTeclado && !panelTeclado->isAncestorOf(alvo); });
+    imagemBarraSuperior->aoPressionar = [this](QMouseEvent* e) { arraste_->Iniciar(e); };
     btnConfiguracoes = botao(cliente, "btnConfiguracoes", QRect(35, 19, 117, 20), TagConfiguracoes);
     btnMinimizar = botao(cliente, "btnMinimizar", QRect(672, 16, 25, 28), TagMinimizar);
     btnHelp = botao(cliente, "btnHelp", QRect(704, 16, 25, 27), TagHelp);
@@ -336,24 +336,15 @@ void TformPrincipal::AplicarIdioma() {
 }
 
 void TformPrincipal::PrepararSom() {
-    TMidiOutput* porta = porta_;
-    if (porta == nullptr) {
-        try {
-            portaPropria_ = std::make_unique<TMidiOutput>();
-            porta = portaPropria_.get();
-        } catch (...) {
-            // No port: the player stays unbound and reports that at the first note.
-        }
-    }
     try {
-        MidiOutput::CriarInstancia(porta).SelecionarPrimeiroDispositivo();
+        player_.SelecionarPrimeiroDispositivo();
     } catch (const MidiDesabilitadoException&) {
         InformarPlacaDesconfigurada();
     }
 }
 
 void TformPrincipal::InformarPlacaDesconfigurada() {
-    caixaMensagem::Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada), Texto(ge::Secao, ge::nomeAplicacao), this);
+    mensagens_.Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada), Texto(ge::Secao, ge::nomeAplicacao), this);
 }
 
 void TformPrincipal::MostrarAvisoCifraInvalida() {
@@ -361,7 +352,7 @@ void TformPrincipal::MostrarAvisoCifraInvalida() {
         aviso_->DefinirMensagem(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo));
         aviso_->exec();
     } else {
-        caixaMensagem::Informar(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo), this);
+        mensagens_.Informar(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo), this);
     }
 }
 
@@ -386,15 +377,14 @@ void TformPrincipal::AplicarConfiguracaoSalva() {
             placa = executarAssistente ? executarAssistente() : -1;
             if (placa == -1) placa = 0;
         }
-        TformSetup::DefinirConfiguracoes(placa, configuracao_->ObterInstrumentoTeclado(),
-                                         configuracao_->ObterMouseTocarTeclas());
+        som_.Definir(placa, configuracao_->ObterInstrumentoTeclado(), configuracao_->ObterMouseTocarTeclas());
         const int modo = configuracao_->ObterModoVisualizacao();
         {
             const QSignalBlocker bloqueio(comboModoVisualizacao);
             comboModoVisualizacao->setCurrentIndex(modo >= 0 && modo < comboModoVisualizacao->count() ? modo : -1);
         }
         comboModoVisualizacaoChange();
-    } catch (...) {
+    } catch (const MidiDesabilitadoException&) {
         // Applying stored settings is incidental: the run goes on with what it has.
     }
 }
@@ -457,10 +447,10 @@ void TformPrincipal::btnOuvirAcordeMouseUp() {
 }
 
 void TformPrincipal::MouseSobreTecla(int tecla) {
-    if (!TformSetup::ObterMouseTocarTeclas()) return;
+    if (!som_.MouseTocarTeclas()) return;
     try {
         teclado_->MouseSobreTecla(tecla);
-    } catch (...) {
+    } catch (const MidiDesabilitadoException&) {
         // Playing under the pointer is incidental; the listen button reports missing sound.
     }
 }
@@ -468,9 +458,8 @@ void TformPrincipal::MouseSobreTecla(int tecla) {
 void TformPrincipal::btnAdicionarClick() {
     const PosicaoHarmonicaTeclado* posicao = acordes_.PosicaoAtual();
     if (acordes_.IndiceAcordeAtual() == -1 || posicao == nullptr) return;
-    const std::string nome = acordes_.NomeAcordeAtual();
-    listaAcordes_.Adicionar(AcordeImpressao(nome, *posicao));
-    listaImpressao->addItem(Q(nome));
+    listaAcordes_.Adicionar(AcordeImpressao(acordes_.NomeAcordeAtual(), *posicao));
+    MostrarListaImpressao();
     listaImpressao->setCurrentRow(listaImpressao->count() - 1);
 }
 
@@ -481,26 +470,34 @@ void TformPrincipal::btnRemoverClick() {
     delete listaImpressao->takeItem(linha);
 }
 
+void TformPrincipal::MostrarListaImpressao() {
+    // The list box only shows the print list: its lines are the items' symbols, in order.
+    for (int i = listaImpressao->count(); i < listaAcordes_.Quantidade(); ++i)
+        listaImpressao->addItem(Q(listaAcordes_.Obter(i).ObterCifra()));
+    while (listaImpressao->count() > listaAcordes_.Quantidade()) delete listaImpressao->takeItem(listaImpressao->count() - 1);
+}
+
 void TformPrincipal::listaImpressaoClick() {
     const int linha = listaImpressao->currentRow();
     if (linha < 0 || linha >= listaAcordes_.Quantidade()) return;
-    const PosicaoHarmonicaTeclado guardada = listaAcordes_.Obter(linha).ObterPosicao();
-    const QString cifra = listaImpressao->item(linha)->text();
+    const AcordeImpressao& item = listaAcordes_.Obter(linha);
+    const PosicaoHarmonicaTeclado guardada = item.ObterPosicao();
+    const std::string cifra = item.ObterCifra();
     try {
-        const PosicaoHarmonicaTeclado* p = &acordes_.ProcurarAcorde(cifra.toStdString());
+        const PosicaoHarmonicaTeclado* p = &acordes_.ProcurarAcorde(cifra);
         while (p != nullptr && !(*p == guardada)) p = acordes_.ProximaPosicao();
         if (p != nullptr) teclado_->MostrarPosicao(p);
     } catch (const FormatoInvalidoException&) {
         // Every listed symbol was valid when it was added; nothing to show otherwise.
         return;
     }
-    editNomeAcorde->setText(cifra);
+    editNomeAcorde->setText(Q(cifra));
     comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());
 }
 
 void TformPrincipal::btnImprimirClick() {
     if (listaImpressao->count() == 0) {
-        caixaMensagem::Informar(Texto(fp::Secao, fp::msgListaImpressaoVazia), Texto(ge::Secao, ge::nomeAplicacao), this);
+        mensagens_.Informar(Texto(fp::Secao, fp::msgListaImpressaoVazia), Texto(ge::Secao, ge::nomeAplicacao), this);
         return;
     }
     if (abrirImpressao) abrirImpressao();
@@ -508,78 +505,51 @@ void TformPrincipal::btnImprimirClick() {
 
 void TformPrincipal::btnHelpClick() {
     try {
-        AbrirDocumento(idiomas_.CaminhoParametro(idm::parametros::caminhoAjuda).string());
-    } catch (...) {
-        caixaMensagem::Informar(Texto(ge::Secao, ge::erroEncontrarAjuda), Texto(ge::Secao, ge::nomeAplicacao), this);
+        AbrirDocumento(abridor_, idiomas_.CaminhoParametro(idm::parametros::caminhoAjuda).string());
+    } catch (const EFOpenError&) {
+        mensagens_.Informar(Texto(ge::Secao, ge::erroEncontrarAjuda), Texto(ge::Secao, ge::nomeAplicacao), this);
     }
 }
 
 void TformPrincipal::imgLinkCorvelaClick() {
     try {
-        AbrirEndereco(Texto(idm::parametros::Secao, idm::parametros::urlCorvela));
-    } catch (...) {
-        caixaMensagem::Informar(Texto(ge::Secao, ge::erroAbrirNavegador), Texto(ge::Secao, ge::nomeAplicacao), this);
+        AbrirEndereco(abridor_, Texto(idm::parametros::Secao, idm::parametros::urlCorvela));
+    } catch (const ERangeError&) {
+        mensagens_.Informar(Texto(ge::Secao, ge::erroAbrirNavegador), Texto(ge::Secao, ge::nomeAplicacao), this);
     }
 }
 
 void TformPrincipal::AdicionarAcordeImpressao(const std::string& cifra, bool repetir) {
     try {
-        const AcordeImpressao item = acordes_.CriarAcordeImpressao(cifra);
-        if (!repetir && !listaImpressao->findItems(Q(cifra), Qt::MatchFixedString).isEmpty()) return;
+        const AcordeImpressao item = CriarAcordeImpressao(acordes_, cifra);
+        if (!repetir && listaAcordes_.ContemCifra(cifra)) return;
         listaAcordes_.Adicionar(item);
-        listaImpressao->addItem(Q(cifra));
+        MostrarListaImpressao();
     } catch (const FormatoInvalidoException&) {
         // A word that is no chord is skipped.
     }
 }
 
 void TformPrincipal::LimparListaImpressao() {
-    listaImpressao->clear();
     listaAcordes_.Limpar();
+    MostrarListaImpressao();
 }
 
 ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-    if (!caixaMensagem::Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
+    if (!mensagens_.Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
                                   Texto(ge::Secao, ge::rotuloBtnSim), Texto(ge::Secao, ge::rotuloBtnNao))) {
         evento->ignore();
         return;
     }
     if (configuracao_) {
         const Idioma* idioma = idiomas_.IdiomaAtual();
-        configuracao_->Salvar(TformSetup::ObterPlacaSom(), TformSetup::ObterInstrumentoTeclado(),
-                              comboModoVisualizacao->currentIndex(), TformSetup::ObterMouseTocarTeclas(),
+        configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(), comboModoVisualizacao->currentIndex(),
+                              som_.MouseTocarTeclas(),
                               idioma ? idioma->ObterNome() : std::string());
     }
     evento->accept();
-}
-
-void TformPrincipal::IniciarArraste(QMouseEvent* evento) {
-    if (evento->button() != Qt::LeftButton) return;
-    // Without a window manager the system move is refused: move by hand from the pointer.
-    QWindow* janela = windowHandle();
-    arrastandoManual_ = janela == nullptr || !janela->startSystemMove();
-    inicioArraste_ = evento->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
-    // Presses that the keyboard panel's pictures pass on do not move the window: a click on a
-    // key must not drag it away.
-    QWidget* alvo = childAt(evento->position().toPoint());
-    if (alvo == nullptr || (alvo != panelTeclado && !panelTeclado->isAncestorOf(alvo))) IniciarArraste(evento);
-    QWidget::mousePressEvent(evento);
-}
-
-void TformPrincipal::mouseMoveEvent(QMouseEvent* evento) {
-    if (arrastandoManual_ && (evento->buttons() & Qt::LeftButton))
-        move(evento->globalPosition().toPoint() - inicioArraste_);
-    QWidget::mouseMoveEvent(evento);
-}
-
-void TformPrincipal::mouseReleaseEvent(QMouseEvent* evento) {
-    arrastandoManual_ = false;
-    QWidget::mouseReleaseEvent(evento);
 }
 
 bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {

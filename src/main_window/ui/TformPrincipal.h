@@ -12,31 +12,38 @@
 #include <string>
 #include <vector>
 
+#include "BotaoFiguraQt.h"
 #include "ColecaoAcordeImpressao.h"
 #include "ControlesQt.h"
 #include "ListaCifras.h"
 #include "Teclado.h"
 
+class AbridorDesktop;
 class ArquivoConfiguracao;
+class ArrasteJanela;
+class CaixasMensagem;
+class ConfiguracaoSom;
 class GerenciadorAcordes;
 class GerenciadorIdiomas;
+class MidiOutput;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class TformAviso;
-class TMidiOutput;
 
 class TformPrincipal : public QWidget {
 public:
+    // What the window works with; start-up owns all of it and it outlives the window.
     struct Dependencias {
-        GerenciadorIdiomas* idiomas = nullptr;     // default: the process-wide manager
-        GerenciadorAcordes* acordes = nullptr;     // default: the process-wide manager
-        SaidaSom* som = nullptr;                   // default: the chord player
-        TMidiOutput* porta = nullptr;              // default: a port of its own over the system's devices
-        std::filesystem::path configuracao;        // default: the installation's file
+        GerenciadorIdiomas& idiomas;
+        GerenciadorAcordes& acordes;
+        MidiOutput& player;
+        ConfiguracaoSom& som;
+        CaixasMensagem& mensagens;
+        AbridorDesktop& abridor;
+        std::filesystem::path configuracao;  // default: the installation's file
     };
 
-    TformPrincipal();
     explicit TformPrincipal(const Dependencias& dependencias);
     ~TformPrincipal() override;
 
@@ -108,9 +115,6 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -120,22 +124,22 @@ private:
     void PrepararSom();
     void MostrarAvisoCifraInvalida();
     void InformarPlacaDesconfigurada();
-    void IniciarArraste(QMouseEvent* evento);
+    void MostrarListaImpressao();
     std::string Texto(std::string_view secao, std::string_view chave) const;
 
     GerenciadorIdiomas& idiomas_;
     GerenciadorAcordes& acordes_;
-    std::unique_ptr<SaidaSom> somProprio_;
-    SaidaSom* som_;
+    MidiOutput& player_;
+    ConfiguracaoSom& som_;
+    CaixasMensagem& mensagens_;
+    AbridorDesktop& abridor_;
+    std::unique_ptr<SaidaSom> saidaSom_;
     std::unique_ptr<ListaCombo> listaCombo_;
     ColecaoAcordeImpressao listaAcordes_;
     std::unique_ptr<Teclado> teclado_;
-    TMidiOutput* porta_;
-    std::unique_ptr<TMidiOutput> portaPropria_;
     std::unique_ptr<ArquivoConfiguracao> configuracao_;
     std::filesystem::path caminhoConfiguracao_;
     TformAviso* aviso_ = nullptr;
+    ArrasteJanela* arraste_ = nullptr;
     bool configuracaoAplicada_ = false;
-    bool arrastandoManual_ = false;
-    QPoint inicioArraste_;
 };

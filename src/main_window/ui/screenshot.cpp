@@ -40,10 +40,18 @@ int main(int argc, char** argv) {
     ambiente.configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
     std::ofstream(ambiente.configuracao) << "[geral]\nidioma=" << idioma
                                          << "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n";
-    caixaMensagem::DefinirRespondedor([](const caixaMensagem::Pedido& p) {
-        std::fprintf(stderr, "message: %s\n", p.texto.c_str());
-        return false;
-    });
+    // Nothing waits for a user: a message goes to standard error.
+    struct CaixasNoTerminal : CaixasMensagem {
+        void Informar(std::string_view texto, std::string_view, QWidget*) override {
+            std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
+        }
+        bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai, std::string_view,
+                       std::string_view) override {
+            Informar(texto, titulo, pai);
+            return false;
+        }
+    } caixas;
+    ambiente.mensagens = &caixas;
     int status = 1;
     ambiente.esperaSplashMs = 0;
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {

@@ -23,7 +23,8 @@ QPushButton* BotaoFigura(QWidget* pai, const char* figura, const QRect& lugar) {
 }
 }  // namespace
 
-TformListaIdiomas::TformListaIdiomas(QWidget* pai) : QDialog(pai, Qt::Tool) {
+TformListaIdiomas::TformListaIdiomas(CaixasMensagem& mensagens, QWidget* pai)
+    : QDialog(pai, Qt::Tool), mensagens_(mensagens) {
     CarregarArteEmbutida();
     setObjectName(QStringLiteral("TformListaIdiomas"));
     setFixedSize(236, 252);
@@ -61,7 +62,7 @@ int TformListaIdiomas::EscolherIndice(const std::vector<std::string>& nomes, int
 }
 
 void TformListaIdiomas::MostrarMensagem(std::string_view texto, std::string_view titulo) {
-    caixaMensagem::Informar(texto, titulo);
+    mensagens_.Informar(texto, titulo);
 }
 
 void TformListaIdiomas::EncerrarAplicacao() {

@@ -6,12 +6,14 @@
 
 #include "InteracaoIdiomas.h"
 
+class CaixasMensagem;
 class QListWidget;
 class QPushButton;
 
 class TformListaIdiomas : public QDialog, public InteracaoIdiomas {
 public:
-    explicit TformListaIdiomas(QWidget* pai = nullptr);
+    // Shows the manager's messages through `mensagens`, which outlives the window.
+    explicit TformListaIdiomas(CaixasMensagem& mensagens, QWidget* pai = nullptr);
 
     // Fills the list, highlights `destacado` (none for -1) and shows the window modally; the
     // highlighted index when closed with OK, else -1.
@@ -26,4 +28,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+
+private:
+    CaixasMensagem& mensagens_;
 };

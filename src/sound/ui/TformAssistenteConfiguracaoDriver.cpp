@@ -68,11 +68,16 @@ class EntradaSuspensa {
 
 }  // namespace
 
-TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(
-    MidiOutput& jogador, std::chrono::milliseconds duracaoNota, QWidget* parent)
+TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(MidiOutput& jogador,
+                                                                     const GerenciadorIdiomas& idiomas,
+                                                                     CaixasMensagem& mensagens,
+                                                                     std::chrono::milliseconds duracaoNota,
+                                                                     QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       jogador_(jogador),
+      idiomas_(idiomas),
+      mensagens_(mensagens),
       duracaoNota_(duracaoNota) {
     abrirControleVolume = [] { return AbrirControleVolume(); };
     CriarControles();
@@ -83,9 +88,6 @@ TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(
         dispositivos.clear();
     }
 }
-
-TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(QWidget* parent)
-    : TformAssistenteConfiguracaoDriver(MidiOutput::Instancia(), DuracaoNotaEscala, parent) {}
 
 void TformAssistenteConfiguracaoDriver::CriarControles() {
     setObjectName(QStringLiteral("fmAssistenteConfiguracaoDriver"));
@@ -166,16 +168,16 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
 }
 
 void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
-    setWindowTitle(TextoIdioma(idm::geral::Secao, idm::geral::nomeAplicacao) +
-                   QStringLiteral(" - ") + TextoIdioma(chaves::Secao, chaves::titulo));
-    lblTitulo1->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo1_A));
-    lblExplicacao1->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao1_A));
-    btnEscutando->setText(TextoIdioma(chaves::Secao, chaves::btnEscutando));
-    btnNaoEscutando->setText(TextoIdioma(chaves::Secao, chaves::btnNaoEscutando));
-    btnProsseguir->setText(TextoIdioma(chaves::Secao, chaves::btnProsseguir));
-    btnCancelar->setText(TextoIdioma(chaves::Secao, chaves::btnCancelar));
-    btnFinalizar->setText(TextoIdioma(chaves::Secao, chaves::btnFinalizar));
-    lblLinkVolumeWindows->setText(TextoIdioma(chaves::Secao, chaves::lblLinkVolumeWindows));
+    setWindowTitle(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::nomeAplicacao) +
+                   QStringLiteral(" - ") + TextoIdioma(idiomas_, chaves::Secao, chaves::titulo));
+    lblTitulo1->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo1_A));
+    lblExplicacao1->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao1_A));
+    btnEscutando->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnEscutando));
+    btnNaoEscutando->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnNaoEscutando));
+    btnProsseguir->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnProsseguir));
+    btnCancelar->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnCancelar));
+    btnFinalizar->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnFinalizar));
+    lblLinkVolumeWindows->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblLinkVolumeWindows));
     lblLinkVolumeWindows->adjustSize();
 }
 
@@ -213,8 +215,8 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
     if (indiceDispositivo < 0 ||
         static_cast<std::size_t>(indiceDispositivo) >= dispositivos.size()) {
         passo_ = 'D';
-        lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_D));
-        lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_D));
+        lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_D));
+        lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_D));
         BotoesFinais();
         return;
     }
@@ -222,14 +224,14 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
         case TentarDispositivo: {
             passo_ = 'A';
             lblTitulo2->show();
-            lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_A) +
+            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_A) +
                                 QLatin1Char(' ') + QString::number(indiceDispositivo + 1) +
                                 QLatin1Char(':'));
             const QString nome =
                 QString::fromStdString(dispositivos[static_cast<std::size_t>(indiceDispositivo)]);
-            lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_A1) +
+            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_A1) +
                                     QStringLiteral(" \"") + nome + QStringLiteral("\". \n\n") +
-                                    TextoIdioma(chaves::Secao, chaves::lblExplicacao2_A2));
+                                    TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_A2));
             btnEscutando->hide();
             btnNaoEscutando->hide();
             btnProsseguir->show();
@@ -240,8 +242,8 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
         case EscalaTocada:
             passo_ = 'B';
             lblTitulo2->show();
-            lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_B));
-            lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_B));
+            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_B));
+            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_B));
             btnEscutando->show();
             btnNaoEscutando->show();
             btnProsseguir->hide();
@@ -254,8 +256,8 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
         case Escutado:
             passo_ = 'C';
             dispositivoEscolhido = indiceDispositivo;
-            lblTitulo2->setText(TextoIdioma(chaves::Secao, chaves::lblTitulo2_C));
-            lblExplicacao2->setText(TextoIdioma(chaves::Secao, chaves::lblExplicacao2_C));
+            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_C));
+            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_C));
             BotoesFinais();
             break;
         default:
@@ -303,10 +305,6 @@ void TformAssistenteConfiguracaoDriver::TocarEscalaTeste(MidiOutput& jogador,
     }
 }
 
-void TformAssistenteConfiguracaoDriver::TocarEscalaTeste() {
-    TocarEscalaTeste(MidiOutput::Instancia());
-}
-
 void TformAssistenteConfiguracaoDriver::btnEscutandoClick() {
     acao = Escutado;
     MostrarPasso();
@@ -333,8 +331,8 @@ void TformAssistenteConfiguracaoDriver::lblLinkVolumeWindowsClick() {
         aberto = false;
     }
     if (!aberto) {
-        caixaMensagem::Informar(TextoIdiomaUtf8(chaves::Secao, chaves::erroAbrirVolumeWindows),
-                                TextoIdiomaUtf8(chaves::Secao, chaves::titulo), this);
+        mensagens_.Informar(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::erroAbrirVolumeWindows),
+                                TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo), this);
     }
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class CaixasMensagem;
+class GerenciadorIdiomas;
 class MidiOutput;
 class QFrame;
 class QLabel;
@@ -33,12 +35,12 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     };
 
     // Reads the device names from `jogador` once (none when that fails) and sets the texts of
-    // the current language. `duracaoNota` is the length of each note of the test scale.
-    explicit TformAssistenteConfiguracaoDriver(
-        MidiOutput& jogador, std::chrono::milliseconds duracaoNota = DuracaoNotaEscala,
-        QWidget* parent = nullptr);
-    // Over the process's chord player.
-    explicit TformAssistenteConfiguracaoDriver(QWidget* parent = nullptr);
+    // the current language. `duracaoNota` is the length of each note of the test scale. The
+    // collaborators outlive the window.
+    TformAssistenteConfiguracaoDriver(MidiOutput& jogador, const GerenciadorIdiomas& idiomas,
+                                      CaixasMensagem& mensagens,
+                                      std::chrono::milliseconds duracaoNota = DuracaoNotaEscala,
+                                      QWidget* parent = nullptr);
 
     // Shows the wizard modally from its first step; the device heard, -1 when the user
     // cancelled, 0 otherwise. Leaves the player on the device last tried, with instrument 0.
@@ -51,8 +53,6 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     // and a note off. Blocks meanwhile. Throws MidiDesabilitadoException, stopping at once.
     static void TocarEscalaTeste(MidiOutput& jogador,
                                  std::chrono::milliseconds duracaoNota = DuracaoNotaEscala);
-    // The same on the process's chord player.
-    static void TocarEscalaTeste();
 
     // Shows the step that `acao` and `indiceDispositivo` call for.
     void MostrarPasso();
@@ -91,6 +91,8 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     void BotoesFinais();
 
     MidiOutput& jogador_;
+    const GerenciadorIdiomas& idiomas_;
+    CaixasMensagem& mensagens_;
     std::chrono::milliseconds duracaoNota_;
 
     std::vector<std::string> dispositivos;

@@ -12,6 +12,8 @@
 #include <string>
 
 #include "ChavesIdioma.h"
+#include "ConfiguracaoSom.h"
+#include "Fachada.h"
 #include "FonteJanela.h"
 #include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
@@ -20,18 +22,6 @@
 namespace chaves = idm::fmSetup;
 
 namespace {
-
-struct Estado {
-    std::int32_t placaSom = 0;
-    std::int32_t instrumentoTeclado = 24;
-    bool mouseTocarTeclas = true;
-    MidiOutput* player = nullptr;
-};
-Estado& Atual() {
-    static Estado estado;
-    return estado;
-}
-MidiOutput& Player() { return Atual().player ? *Atual().player : MidiOutput::Instancia(); }
 
 // The outer 498 x 316 of the window leaves this client area under a usual title bar.
 constexpr int LarguraCliente = 490;
@@ -62,10 +52,12 @@ QListWidget* NovaLista(QWidget* pagina, const char* nome) {
 
 }  // namespace
 
-TformSetup::TformSetup(QWidget* pai)
+TformSetup::TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas, QWidget* pai)
     : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint |
-                       Qt::MSWindowsFixedSizeDialogHint) {
+                       Qt::MSWindowsFixedSizeDialogHint),
+      configuracao_(configuracao),
+      idiomas_(idiomas) {
     setObjectName(QStringLiteral("TformSetup"));
     CriarControles();
     AplicarIdioma();
@@ -74,7 +66,7 @@ TformSetup::TformSetup(QWidget* pai)
     } catch (const std::exception&) {
         // A file that breaks off while read leaves the entries read so far.
     }
-    AplicarConfiguracoes();
+    configuracao_.Aplicar();
 }
 
 void TformSetup::CriarControles() {
@@ -124,46 +116,32 @@ void TformSetup::CriarControles() {
 }
 
 void TformSetup::AplicarIdioma() {
-    setWindowTitle(TextoIdioma(chaves::Secao, chaves::caption));
-    btnOk->setText(TextoIdioma(idm::geral::Secao, idm::geral::rotuloBtnOk));
-    btnCancelar->setText(TextoIdioma(idm::geral::Secao, idm::geral::rotuloBtnCancelar));
-    Pasta->setTabText(PaginaInstrumentos, TextoIdioma(chaves::Secao, chaves::captionInstrumentos));
-    Pasta->setTabText(PaginaDrivers, TextoIdioma(chaves::Secao, chaves::captionDrivers));
-    chkDesabilitarToque->setText(TextoIdioma(chaves::Secao, chaves::captionChkDesabilitarToque));
+    setWindowTitle(TextoIdioma(idiomas_, chaves::Secao, chaves::caption));
+    btnOk->setText(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::rotuloBtnOk));
+    btnCancelar->setText(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::rotuloBtnCancelar));
+    Pasta->setTabText(PaginaInstrumentos, TextoIdioma(idiomas_, chaves::Secao, chaves::captionInstrumentos));
+    Pasta->setTabText(PaginaDrivers, TextoIdioma(idiomas_, chaves::Secao, chaves::captionDrivers));
+    chkDesabilitarToque->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkDesabilitarToque));
     // A longer caption than the design's keeps all its words: the check box grows to the right.
     chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
-    btnAssistenteDriver->setText(TextoIdioma(chaves::Secao, chaves::btnAssistenteDriver));
+    btnAssistenteDriver->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnAssistenteDriver));
 }
 
-std::int32_t TformSetup::ObterPlacaSom() { return Atual().placaSom; }
-std::int32_t TformSetup::ObterInstrumentoTeclado() { return Atual().instrumentoTeclado; }
-bool TformSetup::ObterMouseTocarTeclas() { return Atual().mouseTocarTeclas; }
+std::int32_t TformSetup::ObterPlacaSom() { return Fachada<ConfiguracaoSom>::Obter().PlacaSom(); }
+std::int32_t TformSetup::ObterInstrumentoTeclado() { return Fachada<ConfiguracaoSom>::Obter().InstrumentoTeclado(); }
+bool TformSetup::ObterMouseTocarTeclas() { return Fachada<ConfiguracaoSom>::Obter().MouseTocarTeclas(); }
 
 void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
                                       bool mouseTocarTeclas) {
-    Atual().placaSom = placaSom;
-    Atual().instrumentoTeclado = instrumentoTeclado;
-    Atual().mouseTocarTeclas = mouseTocarTeclas;
-    AplicarConfiguracoes();
+    Fachada<ConfiguracaoSom>::Obter().Definir(placaSom, instrumentoTeclado, mouseTocarTeclas);
 }
 
-void TformSetup::AplicarConfiguracoes() {
-    try {
-        Player().SelecionarDispositivo(Atual().placaSom);
-        const std::int32_t instrumento = Atual().instrumentoTeclado;
-        // A stored number beyond the MIDI programs would wrap round to another instrument.
-        if (instrumento >= 0 && instrumento <= 127)
-            Player().DefinirInstrumento(static_cast<std::uint8_t>(instrumento));
-    } catch (const std::exception&) {
-    }
-}
-
-void TformSetup::DefinirPlayer(MidiOutput* player) { Atual().player = player; }
+void TformSetup::AplicarConfiguracoes() { Fachada<ConfiguracaoSom>::Obter().Aplicar(); }
 
 void TformSetup::CarregarInstrumentos() {
-    const std::string relativo = GerenciadorIdiomas::Instancia().ObterTexto(
-        idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
-    CarregarInstrumentos(GerenciadorIdiomas::Instancia().CaminhoParametro(
+    const std::string relativo =
+        idiomas_.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
+    CarregarInstrumentos(idiomas_.CaminhoParametro(
                              idm::parametros::caminhoArquivoInstrumentosMidi),
                          relativo);
 }
@@ -177,7 +155,7 @@ void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
     if (!std::filesystem::is_directory(caminho, erro)) arquivo.open(caminho);
     if (!arquivo.is_open()) {
         listaInstrumentos->addItem(
-            QString::fromStdString(TextoIdiomaUtf8(chaves::Secao, chaves::msgErroAbrirArquivo) +
+            QString::fromStdString(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgErroAbrirArquivo) +
                                    "\"" + std::string(relativo) + "\""));
         return;
     }
@@ -192,7 +170,7 @@ void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
 void TformSetup::CarregarDispositivos() {
     listaDrivers->clear();
     try {
-        for (const std::string& nome : Player().ListarDispositivos())
+        for (const std::string& nome : configuracao_.Player().ListarDispositivos())
             listaDrivers->addItem(QString::fromStdString(nome));
     } catch (const std::exception&) {
         // No port: no device to offer.
@@ -213,19 +191,18 @@ void TformSetup::FormShow() {
 }
 
 void TformSetup::MostrarEstado() {
-    Destacar(listaDrivers, Atual().placaSom);
-    Destacar(listaInstrumentos, Atual().instrumentoTeclado);
-    chkDesabilitarToque->setChecked(!Atual().mouseTocarTeclas);
+    Destacar(listaDrivers, configuracao_.PlacaSom());
+    Destacar(listaInstrumentos, configuracao_.InstrumentoTeclado());
+    chkDesabilitarToque->setChecked(!configuracao_.MouseTocarTeclas());
 }
 
 void TformSetup::btnOkClick() {
-    Atual().placaSom = IndiceDestacado(listaDrivers);
     // With no instrument highlighted (a list shorter than the stored number) the instrument
     // stays: -1 is no MIDI program.
-    if (const int instrumento = IndiceDestacado(listaInstrumentos); instrumento != -1)
-        Atual().instrumentoTeclado = instrumento;
-    Atual().mouseTocarTeclas = !chkDesabilitarToque->isChecked();
-    AplicarConfiguracoes();
+    const int instrumento = IndiceDestacado(listaInstrumentos);
+    configuracao_.Definir(IndiceDestacado(listaDrivers),
+                          instrumento != -1 ? instrumento : configuracao_.InstrumentoTeclado(),
+                          !chkDesabilitarToque->isChecked());
     accept();
 }
 
@@ -237,8 +214,6 @@ void TformSetup::reject() {
 }
 
 void TformSetup::listaInstrumentosDblClick() {
-    if (const int instrumento = IndiceDestacado(listaInstrumentos); instrumento != -1)
-        Atual().instrumentoTeclado = instrumento;
     btnOkClick();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // The sound settings window: the MIDI output device, the instrument the keyboard sounds with
-// and whether keys sound under the mouse. It also holds the system's current values of these
-// three settings as class-level state and applies them to the chord player.
+// and whether keys sound under the mouse, edited on the system's ConfiguracaoSom.
 
 #include <QDialog>
 #include <cstdint>
@@ -9,7 +8,8 @@
 #include <functional>
 #include <string_view>
 
-class MidiOutput;
+class ConfiguracaoSom;
+class GerenciadorIdiomas;
 class QCheckBox;
 class QListWidget;
 class QPushButton;
@@ -24,24 +24,20 @@ class TformSetup : public QDialog {
     static constexpr int PaginaDrivers = 0;
     static constexpr int PaginaInstrumentos = 1;
 
-    // Sets the current language's texts, loads the instruments list and applies the current
-    // device and instrument to the player (a failure there is ignored).
-    explicit TformSetup(QWidget* pai = nullptr);
+    // Sets the language's texts, loads the instruments list and applies the current device and
+    // instrument to the player (a failure there is ignored). Both collaborators outlive it.
+    TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas, QWidget* pai = nullptr);
 
-    // The current MIDI device (-1 none), instrument (MIDI program) and mouse playing flag.
+    // The system's current MIDI device (-1 none), instrument (MIDI program) and mouse playing
+    // flag: façades over the ConfiguracaoSom that start-up bound.
     static std::int32_t ObterPlacaSom();
     static std::int32_t ObterInstrumentoTeclado();
     static bool ObterMouseTocarTeclas();
-    // Stores the three values and applies them (AplicarConfiguracoes).
+    // Stores the three values and applies them.
     static void DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
                                      bool mouseTocarTeclas);
-    // Selects the device, then sets the instrument, on the chord player. Any failure ends the
-    // step silently (a failed device selection skips the instrument): the player reports the
-    // problem when a chord is next played. An instrument outside 0..127 is not sent.
+    // Selects the device, then sets the instrument, on the chord player; failures are silent.
     static void AplicarConfiguracoes();
-
-    // The player the settings apply to (the process's chord player unless a test says otherwise).
-    static void DefinirPlayer(MidiOutput* player);
 
     // Runs the sound driver wizard modally: the device heard, or -1. Set by start-up.
     std::function<int()> executarAssistente;
@@ -80,4 +76,7 @@ class TformSetup : public QDialog {
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancelar = nullptr;
     QCheckBox* chkDesabilitarToque = nullptr;
+
+    ConfiguracaoSom& configuracao_;
+    const GerenciadorIdiomas& idiomas_;
 };

@@ -8,25 +8,20 @@
 #include "Shell.h"
 
 namespace {
-std::function<bool(const QUrl&)>& Abridor() {
-    static std::function<bool(const QUrl&)> abridor;
-    return abridor;
-}
-bool Abrir(const QUrl& url) { return Abridor() ? Abridor()(url) : QDesktopServices::openUrl(url); }
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-void DefinirAbridorDesktop(std::function<bool(const QUrl&)> abridor) { Abridor() = std::move(abridor); }
+bool AbridorDesktopSistema::Abrir(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-void AbrirDocumento(std::string_view caminho, std::string_view parametros) {
+void AbrirDocumento(AbridorDesktop& abridor, std::string_view caminho, std::string_view parametros) {
     const QString arquivo = Q(caminho);
     if (arquivo.isEmpty() || !QFileInfo(arquivo).isFile()) throw EFOpenError();
     QUrl url = QUrl::fromLocalFile(QFileInfo(arquivo).absoluteFilePath());
     if (!parametros.empty()) url.setQuery(Q(parametros));
-    if (!Abrir(url)) throw EFOpenError();
+    if (!abridor.Abrir(url)) throw EFOpenError();
 }
 
-void AbrirEndereco(std::string_view endereco) {
+void AbrirEndereco(AbridorDesktop& abridor, std::string_view endereco) {
     const std::string citado = CitarEndereco(endereco);
     const QString texto = Q(EnderecoSemAspas(citado));
     // A local help path with an anchor ("…/index.html#cifras") opens as a file URL.
@@ -36,5 +31,5 @@ void AbrirEndereco(std::string_view endereco) {
         url = QUrl::fromLocalFile(cerquilha < 0 ? texto : texto.left(cerquilha));
         if (cerquilha >= 0) url.setFragment(texto.mid(cerquilha + 1));
     }
-    (void)Abrir(url);
+    (void)abridor.Abrir(url);
 }
