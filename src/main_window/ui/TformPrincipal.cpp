@@ -548,9 +548,13 @@ void TformPrincipal::closeEvent(QCloseEvent* evento) {
     }
     if (configuracao_) {
         const Idioma* idioma = idiomas_.IdiomaAtual();
-        configuracao_->Salvar(TformSetup::ObterPlacaSom(), TformSetup::ObterInstrumentoTeclado(),
-                              comboModoVisualizacao->currentIndex(), TformSetup::ObterMouseTocarTeclas(),
-                              idioma ? idioma->ObterNome() : std::string());
+        if (!configuracao_->Salvar(TformSetup::ObterPlacaSom(), TformSetup::ObterInstrumentoTeclado(),
+                                   comboModoVisualizacao->currentIndex(), TformSetup::ObterMouseTocarTeclas(),
+                                   idioma ? idioma->ObterNome() : std::string())) {
+            // The choices of this run are lost: say so, then leave all the same.
+            caixaMensagem::Informar(Texto(fp::Secao, fp::msgErroGravarConfiguracao) + configuracao_->Caminho().string(),
+                                    Texto(ge::Secao, ge::nomeAplicacao), this);
+        }
     }
     evento->accept();
 }
