@@ -82,15 +82,15 @@ set(CPACK_PACKAGE_NAME tastavo)
 set(CPACK_PACKAGE_VENDOR Corvela)
 set(CPACK_PACKAGE_CONTACT "Corvela <suporte@corvela.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chord dictionary for keyboard players")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "chord dictionary for keyboard players
- Type a chord symbol such as C7M(9)/E, or pick one from the catalogue, and
- Tastavo shows every way to play it on a two-octave keyboard with the best
- fingering, labelled by finger, note name or interval. Hear it through the
- built-in synthesizer or any MIDI output, collect chords in a print list and
- print their keyboard diagrams, or paste a song with its chords to transpose
- it.
- .
- The command-line tool tastavo-cli gives the same engine to scripts.")
+# The extended description; CPack indents it under the summary.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Type a chord symbol such as C7M(9)/E, or pick one from the catalogue, and
+Tastavo shows every way to play it on a two-octave keyboard with the best
+fingering, labelled by finger, note name or interval. Hear it through the
+built-in synthesizer or any MIDI output, collect chords in a print list and
+print their keyboard diagrams, or paste a song with its chords to transpose
+it.
+
+The command-line tool tastavo-cli gives the same engine to scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
