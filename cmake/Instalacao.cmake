@@ -8,7 +8,12 @@
 # is installed without touching this file.
 
 set(TASTAVO_ID_APLICATIVO example.corvela.Tastavo)
-set(TASTAVO_PASTA_INSTALACAO lib/tastavo)
+if(WIN32)
+  # One folder with the executables beside their data, as a Windows installer lays it out.
+  set(TASTAVO_PASTA_INSTALACAO .)
+else()
+  set(TASTAVO_PASTA_INSTALACAO lib/tastavo)
+endif()
 set(TASTAVO_LANCADORES tastavo tastavo-cli tastavo-screenshot)
 set(TASTAVO_TAMANHOS_ICONE 48 64 128 256)
 set(TASTAVO_DIST ${PROJECT_SOURCE_DIR}/dist/linux)
@@ -16,11 +21,13 @@ set(TASTAVO_GERADOS ${CMAKE_BINARY_DIR}/instalacao)
 
 # The executables, each in the installation folder, with a launcher in bin/.
 install(TARGETS ${TASTAVO_LANCADORES} RUNTIME DESTINATION ${TASTAVO_PASTA_INSTALACAO})
-file(MAKE_DIRECTORY ${TASTAVO_GERADOS}/bin ${TASTAVO_GERADOS}/man1)
-foreach(nome IN LISTS TASTAVO_LANCADORES)
-  file(CREATE_LINK ../${TASTAVO_PASTA_INSTALACAO}/${nome} ${TASTAVO_GERADOS}/bin/${nome} SYMBOLIC)
-  install(FILES ${TASTAVO_GERADOS}/bin/${nome} DESTINATION bin)
-endforeach()
+if(UNIX)
+  file(MAKE_DIRECTORY ${TASTAVO_GERADOS}/bin ${TASTAVO_GERADOS}/man1)
+  foreach(nome IN LISTS TASTAVO_LANCADORES)
+    file(CREATE_LINK ../${TASTAVO_PASTA_INSTALACAO}/${nome} ${TASTAVO_GERADOS}/bin/${nome} SYMBOLIC)
+    install(FILES ${TASTAVO_GERADOS}/bin/${nome} DESTINATION bin)
+  endforeach()
+endif()
 
 # Every shipped data file, as the build prepared it: a language's .idm with its picture keys
 # written in, and the .dat holding its pictures.
@@ -39,6 +46,10 @@ foreach(f IN LISTS TASTAVO_DADOS)
 endforeach()
 # Soundfonts put here are preferred to the system's General MIDI one.
 install(DIRECTORY DESTINATION ${TASTAVO_PASTA_INSTALACAO}/soundfonts)
+
+if(NOT UNIX)
+  return()
+endif()
 
 # The desktop's menu entry and its icons, drawn by the artwork generator like every picture.
 install(FILES ${TASTAVO_DIST}/${TASTAVO_ID_APLICATIVO}.desktop DESTINATION share/applications)
