@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench build deps configure screenshot
+.PHONY: run test bench build deps configure screenshot package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,3 +25,7 @@ bench: build
 
 screenshot: build
 	@bash scripts/screenshot.sh $(BUILD_DIR)
+
+# The Debian package tastavo_<version>_<arch>.deb, in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB

@@ -18,6 +18,7 @@ PACKAGES=(
   imagemagick
   poppler-utils
   jackd1
+  desktop-file-utils appstream dpkg-dev fakeroot man-db
 )
 
 missing=()

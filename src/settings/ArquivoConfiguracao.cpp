@@ -29,10 +29,31 @@ std::optional<int> Inteiro(std::string_view texto) {
     return valor;
 }
 
-// Writes `conteudo` to `destino` through a temporary file beside it that replaces the old file
-// only when completely written and flushed to disk.
-bool SubstituirArquivo(const std::filesystem::path& destino, const std::string& conteudo) {
-    std::filesystem::path temporario = destino;
+// The file a path finally names: a symbolic link (or a chain of them) is followed to its
+// target, which need not exist yet. None for a loop of links.
+std::optional<std::filesystem::path> SeguirLigacoes(std::filesystem::path caminho) {
+    std::error_code erro;
+    for (int saltos = 0; saltos < 40; ++saltos) {
+        if (!std::filesystem::is_symlink(caminho, erro)) return caminho;
+        const auto alvo = std::filesystem::read_symlink(caminho, erro);
+        if (erro) return std::nullopt;
+        caminho = alvo.is_absolute() ? alvo : caminho.parent_path() / alvo;
+    }
+    return std::nullopt;
+}
+
+// Writes `conteudo` to `arquivo` through a temporary file beside it that replaces the old file
+// only when completely written and flushed to disk. A symbolic link is written through, so the
+// link stays; the folder is created when missing.
+bool SubstituirArquivo(const std::filesystem::path& arquivo, const std::string& conteudo) {
+    const auto destino = SeguirLigacoes(arquivo);
+    if (!destino) return false;
+    std::error_code erro;
+    if (destino->has_parent_path()) {
+        std::filesystem::create_directories(destino->parent_path(), erro);
+        if (erro) return false;
+    }
+    std::filesystem::path temporario = *destino;
     temporario += ".tmp";
     std::FILE* f = std::fopen(temporario.string().c_str(), "wb");
     if (f == nullptr) return false;
@@ -42,9 +63,12 @@ bool SubstituirArquivo(const std::filesystem::path& destino, const std::string& 
     ok = ::fsync(fileno(f)) == 0 && ok;
 #endif
     ok = std::fclose(f) == 0 && ok;
-    std::error_code erro;
     if (ok) {
-        std::filesystem::rename(temporario, destino, erro);
+        // The new file keeps the permissions the user gave the old one.
+        const auto estado = std::filesystem::status(*destino, erro);
+        if (!erro && std::filesystem::is_regular_file(estado))
+            std::filesystem::permissions(temporario, estado.permissions(), erro);
+        std::filesystem::rename(temporario, *destino, erro);
         if (!erro) return true;
     }
     std::filesystem::remove(temporario, erro);
@@ -66,7 +90,9 @@ std::string ArquivoConfiguracao::NomeArquivoPara(std::string_view executavel) {
 std::filesystem::path ArquivoConfiguracao::CaminhoPadrao() {
     std::string exe = NomeExecutavel();
     if (exe.empty()) exe = "tastavo";
-    return PastaInstalacao() / NomeArquivoPara(exe);
+    const auto pasta = PastaInstalacao();
+    return EscolherCaminhoConfiguracao(pasta, PastaGravavel(pasta), PastaConfiguracaoUsuario(),
+                                       NomeArquivoPara(exe));
 }
 
 ArquivoConfiguracao::ArquivoConfiguracao() : ArquivoConfiguracao(CaminhoPadrao()) {}

@@ -1,6 +1,7 @@
 #pragma once
 // The user's settings, kept from one run to the next in an INI file beside the executable
-// (its name plus ".ini"), section "geral".
+// (its name plus ".ini"), section "geral". When the installation folder cannot be written (an
+// installed copy), the file lives in the user's configuration folder instead.
 
 #include <filesystem>
 #include <string>
@@ -22,14 +23,14 @@ class ArquivoConfiguracao {
     static constexpr int ModoVisualizacaoPadrao = 0;
     static constexpr bool MouseTocarTeclasPadrao = false;
 
-    // Reads the file of the installation folder. Never throws: a missing or unreadable file,
+    // Reads the file at CaminhoPadrao. Never throws: a missing or unreadable file,
     // or any value that is not a decimal integer, gives all four defaults together.
     ArquivoConfiguracao();
     // The same for the file at `caminho` (tests and tools).
     explicit ArquivoConfiguracao(std::filesystem::path caminho);
     virtual ~ArquivoConfiguracao() = default;
 
-    // The language name stored in the installation folder's file, or empty text; also kept as
+    // The language name stored in the file at CaminhoPadrao, or empty text; also kept as
     // the process-wide last language (UltimoIdioma). Never throws.
     static std::string ObterIdioma();
     // The same for the file at `caminho`.
@@ -37,7 +38,8 @@ class ArquivoConfiguracao {
     // The language name last read by ObterIdioma or last passed to Salvar.
     static std::string UltimoIdioma();
 
-    // Path of the installation folder's configuration file.
+    // Path of the configuration file: beside the executable when its folder is writable, else
+    // in the user's configuration folder (EscolherCaminhoConfiguracao of Instalacao.h).
     static std::filesystem::path CaminhoPadrao();
     // The configuration file's name for an executable named `executavel` ("tastavo" gives
     // "tastavo.ini"; a ".exe" extension is replaced).
@@ -52,8 +54,9 @@ class ArquivoConfiguracao {
 
     // Stores the values and rewrites the whole file with exactly the six lines of section
     // "geral". The new file replaces the old one only once completely written, so a failure
-    // leaves the old file as it was. Returns false when writing failed (nothing is reported to
-    // the user: the next run sees the old file). Never throws except std::bad_alloc.
+    // leaves the old file as it was. A missing folder is created; a symbolic link is written
+    // through to its target. Returns false when writing failed, for the caller to tell the
+    // user (the next run sees the old file). Never throws except std::bad_alloc.
     bool Salvar(int placaSom, int instrumentoTeclado, int modoVisualizacao, bool mouseTocarTeclas,
                 std::string_view idioma);
 

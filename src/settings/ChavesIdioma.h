@@ -94,6 +94,8 @@ inline constexpr std::string_view msgExpFormatoInvalidoTitulo = "msgExpFormatoIn
 inline constexpr std::string_view msgListaImpressaoVazia = "msgListaImpressaoVazia";
 inline constexpr std::string_view msgConfirmarSaidaPrograma = "msgConfirmarSaidaPrograma";
 inline constexpr std::string_view msgPlacaDesconfigurada = "msgPlacaDesconfigurada";
+// Leaving could not store the settings; the configuration file's path follows the text.
+inline constexpr std::string_view msgErroGravarConfiguracao = "msgErroGravarConfiguracao";
 }  // namespace fmPrincipal
 
 // The sound settings window.

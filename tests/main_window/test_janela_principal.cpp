@@ -466,6 +466,24 @@ TEST_F(JanelaPrincipal, LeavingWithYesStoresTheSettingsAndCloses) {
     EXPECT_EQ(instalacao.LerConfiguracao(), ArquivoConfiguracao::Conteudo(0, 19, 2, false, "Português"));
 }
 
+TEST_F(JanelaPrincipal, LeavingWhenTheSettingsCannotBeWrittenSaysSoAndStillCloses) {
+    const std::string antes = instalacao.LerConfiguracao();
+    // The temporary file that the write goes through cannot be created.
+    std::filesystem::create_directory(instalacao.Pasta() / "tastavo.ini.tmp");
+    dominio->som.Definir(0, 19, false);
+    CaixasRegistradas caixas(true);
+    QTest::mouseClick(janela->btnClose, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(caixas.Pedidos().size(), 2u);
+    EXPECT_EQ(caixas.Pedidos()[1].tipo, caixaMensagem::Tipo::Ok);
+    EXPECT_EQ(caixas.Pedidos()[1].texto,
+              "Não foi possível gravar as configurações: as escolhas feitas nesta sessão não serão lembradas da "
+              "próxima vez.\r\nVerifique se este arquivo pode ser gravado:\r\n" +
+                  instalacao.Configuracao().string());
+    EXPECT_EQ(caixas.Pedidos()[1].titulo, "Corvela Tastavo");
+    EXPECT_FALSE(janela->isVisible());
+    EXPECT_EQ(instalacao.LerConfiguracao(), antes);
+}
+
 TEST_F(JanelaPrincipal, OnlyTheTopBarDragsTheWindow) {
     // Offscreen there is no window manager, so the window follows the pointer by hand.
     struct Caso {

@@ -108,25 +108,124 @@ TEST(ArquivoConfiguracao, UmNomeDeIdiomaComQuebraDeLinhaNaoDesfazOArquivo) {
     EsperarValores(Ler(pasta / "c.ini"), 1, 2, 1, false);
 }
 
-TEST(ArquivoConfiguracao, EscritaQueFalhaDeixaOArquivoAntigoIntacto) {
-    PastaTemporaria pasta;
+TEST(ArquivoConfiguracao, EscritaImpossivelDeixaOArquivoAntigoIntacto) {
     const std::string antigo = "[geral]\r\nidioma=English\r\nplacaSom=2\r\n";
-    pasta.Escrever("c.ini", antigo);
-    // The temporary file cannot be created where a folder of that name stands.
-    std::filesystem::create_directory(pasta / "c.ini.tmp");
-    ArquivoConfiguracao c(pasta / "c.ini");
-    EXPECT_FALSE(c.Salvar(5, 6, 1, true, "Português"));
-    EXPECT_EQ(pasta.Ler("c.ini"), antigo);
-    // The object keeps what it was given; only the file stays old.
-    EXPECT_EQ(c.ObterPlacaSom(), 5);
+    const struct {
+        const char* caso;
+        // Prepares the folder so that writing c.ini must fail; returns the file to save.
+        std::filesystem::path (*preparar)(const PastaTemporaria&);
+        bool temArquivoAntigo;
+    } casos[] = {
+        {"the temporary file's name is taken by a folder",
+         [](const PastaTemporaria& p) {
+             std::filesystem::create_directory(p / "c.ini.tmp");
+             return p / "c.ini";
+         },
+         true},
+        {"the file's name is taken by a folder",
+         [](const PastaTemporaria& p) {
+             std::filesystem::create_directories(p / "d.ini" / "dentro");
+             return p / "d.ini";
+         },
+         false},
+        {"the folder cannot be created: a file stands in its place",
+         [](const PastaTemporaria& p) {
+             p.Escrever("pasta", "x");
+             return p / "pasta" / "sub" / "c.ini";
+         },
+         false},
+        {"a loop of symbolic links",
+         [](const PastaTemporaria& p) {
+             std::filesystem::create_symlink("l2.ini", p / "l1.ini");
+             std::filesystem::create_symlink("l1.ini", p / "l2.ini");
+             return p / "l1.ini";
+         },
+         false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        PastaTemporaria pasta;
+        pasta.Escrever("c.ini", antigo);
+        const auto arquivo = caso.preparar(pasta);
+        const auto antes = std::distance(std::filesystem::directory_iterator(pasta.Caminho()),
+                                         std::filesystem::directory_iterator());
+        ArquivoConfiguracao c(arquivo);
+        EXPECT_FALSE(c.Salvar(5, 6, 1, true, "Português"));
+        // Nothing half-written, nothing left behind, the next run sees the old file.
+        EXPECT_EQ(pasta.Ler("c.ini"), antigo);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()),
+                                std::filesystem::directory_iterator()),
+                  antes);
+        EsperarValores(Ler(pasta / "c.ini"), 2, 0, 0, false);
+        if (caso.temArquivoAntigo) {
+            EXPECT_EQ(Ler(arquivo).placa, 2);
+        }
+        // The object keeps what it was given; only the file stays old.
+        EXPECT_EQ(c.ObterPlacaSom(), 5);
+    }
 }
 
-TEST(ArquivoConfiguracao, EscritaNumaPastaInexistenteNaoFalhaEmVoz) {
-    PastaTemporaria pasta;
-    ArquivoConfiguracao c(pasta / "nao-existe" / "c.ini");
+#if defined(__linux__)
+TEST(ArquivoConfiguracao, EscritaNumaPastaSomenteLeituraFalhaSemDeixarNada) {
+    // Even root cannot create files in /proc/self: a folder no one can write.
+    ArquivoConfiguracao c("/proc/self/tastavo.ini");
     EXPECT_FALSE(c.Salvar(1, 1, 1, true, "English"));
-    EXPECT_FALSE(std::filesystem::exists(pasta / "nao-existe"));
+    EXPECT_FALSE(std::filesystem::exists("/proc/self/tastavo.ini.tmp"));
+    EsperarValores(Ler("/proc/self/tastavo.ini"), -1, 0, 0, false);
 }
+#endif
+
+TEST(ArquivoConfiguracao, SalvarCriaAPastaQueFalta) {
+    PastaTemporaria pasta;
+    const auto arquivo = pasta / "config" / "tastavo" / "tastavo.ini";
+    ArquivoConfiguracao c(arquivo);
+    ASSERT_TRUE(c.Salvar(1, 4, 2, true, "English"));
+    EsperarValores(Ler(arquivo), 1, 4, 2, true);
+    EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(arquivo), "English");
+}
+
+TEST(ArquivoConfiguracao, UmaLigacaoSimbolicaEEscritaAteOAlvo) {
+    const struct {
+        const char* caso;
+        bool alvoExiste;
+        bool alvoAbsoluto;
+    } casos[] = {
+        {"relative link to an existing file", true, false},
+        {"absolute link to an existing file", true, true},
+        {"link to a file not yet written", false, false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        PastaTemporaria pasta;
+        std::filesystem::create_directories(pasta / "dotfiles" / "tastavo");
+        std::filesystem::create_directories(pasta / "config");
+        const auto alvo = pasta / "dotfiles" / "tastavo" / "tastavo.ini";
+        if (caso.alvoExiste)
+            pasta.Escrever("dotfiles/tastavo/tastavo.ini", "[geral]\r\nplacaSom=2\r\n");
+        const auto ligacao = pasta / "config" / "tastavo.ini";
+        std::filesystem::create_symlink(
+            caso.alvoAbsoluto ? alvo : std::filesystem::path("../dotfiles/tastavo/tastavo.ini"),
+            ligacao);
+        ASSERT_TRUE(ArquivoConfiguracao(ligacao).Salvar(3, 7, 1, false, "English"));
+        EXPECT_TRUE(std::filesystem::is_symlink(ligacao));
+        EsperarValores(Ler(alvo), 3, 7, 1, false);
+        // No temporary file left beside the link or the target.
+        EXPECT_FALSE(std::filesystem::exists(pasta / "config" / "tastavo.ini.tmp"));
+        EXPECT_FALSE(std::filesystem::exists(pasta / "dotfiles" / "tastavo" / "tastavo.ini.tmp"));
+    }
+}
+
+#if defined(__unix__)
+TEST(ArquivoConfiguracao, OArquivoNovoGuardaAsPermissoesDoAntigo) {
+    PastaTemporaria pasta;
+    const auto arquivo = pasta.Escrever("c.ini", "[geral]\r\n");
+    using std::filesystem::perms;
+    std::filesystem::permissions(arquivo, perms::owner_read | perms::owner_write);
+    ASSERT_TRUE(ArquivoConfiguracao(arquivo).Salvar(1, 1, 1, true, "English"));
+    EXPECT_EQ(std::filesystem::status(arquivo).permissions() & perms::all,
+              perms::owner_read | perms::owner_write);
+}
+#endif
 
 TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
     const struct {

@@ -33,4 +33,7 @@ QImage LegendaMudarTom(const QString& texto);                         // 186 x 1
 // The sound driver wizard's picture (language-independent).
 QImage AssistenteDriver();  // 139 x 208
 
+// The application's icon for the desktop's menus, `tamanho` pixels square, transparent corners.
+QImage IconeAplicativo(int tamanho);
+
 }  // namespace arte

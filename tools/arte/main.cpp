@@ -2,10 +2,12 @@
 //   tastavo-arte fixas <folder>                      language-independent pictures (PNG) and arte.qrc
 //   tastavo-arte idioma <in.idm> <legendas.json> <out.idm> <out.dat>
 //                                                    the localised pictures of one language (JPEG)
+//   tastavo-arte icone <size> <out.png>              the application's icon, size pixels square
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -171,6 +173,21 @@ int GerarIdioma(const char* entrada, const char* arquivoLegendas, const char* sa
     return 0;
 }
 
+int GerarIcone(const QString& tamanho, const QString& saida) {
+    bool ok = false;
+    const int pixels = tamanho.toInt(&ok);
+    if (!ok || pixels < 16 || pixels > 1024) {
+        std::fprintf(stderr, "tastavo-arte: icon size must be 16 to 1024, not %s\n", qPrintable(tamanho));
+        return 2;
+    }
+    QDir().mkpath(QFileInfo(saida).absolutePath());
+    if (!arte::IconeAplicativo(pixels).save(saida, "PNG")) {
+        std::fprintf(stderr, "tastavo-arte: cannot write %s\n", qPrintable(saida));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,8 +196,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("fixas")) return GerarFixas(args[2]);
     if (args.size() == 6 && args[1] == QLatin1String("idioma")) return GerarIdioma(argv[2], argv[3], argv[4], argv[5]);
+    if (args.size() == 4 && args[1] == QLatin1String("icone")) return GerarIcone(args[2], args[3]);
     std::fprintf(stderr,
                  "usage: tastavo-arte fixas <folder>\n"
-                 "       tastavo-arte idioma <in.idm> <captions.json> <out.idm> <out.dat>\n");
+                 "       tastavo-arte idioma <in.idm> <captions.json> <out.idm> <out.dat>\n"
+                 "       tastavo-arte icone <size> <out.png>\n");
     return 2;
 }

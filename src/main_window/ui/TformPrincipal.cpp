@@ -545,9 +545,12 @@ void TformPrincipal::closeEvent(QCloseEvent* evento) {
     }
     if (configuracao_) {
         const Idioma* idioma = idiomas_.IdiomaAtual();
-        configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(), comboModoVisualizacao->currentIndex(),
-                              som_.MouseTocarTeclas(),
-                              idioma ? idioma->ObterNome() : std::string());
+        if (!configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(), comboModoVisualizacao->currentIndex(),
+                                   som_.MouseTocarTeclas(), idioma ? idioma->ObterNome() : std::string())) {
+            // The choices of this run are lost: say so, then leave all the same.
+            mensagens_.Informar(Texto(fp::Secao, fp::msgErroGravarConfiguracao) + configuracao_->Caminho().string(),
+                                Texto(ge::Secao, ge::nomeAplicacao), this);
+        }
     }
     evento->accept();
 }

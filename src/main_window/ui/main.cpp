@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
     SilenciarBibliotecas();
     AplicacaoTastavo app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.corvela.Tastavo"));
     // One look on every desktop: the windows are designed pixel by pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     return ExecutarAplicacao(app, {});

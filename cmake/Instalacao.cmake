@@ -1,0 +1,115 @@
+# Installation on a desktop. `cmake --install build --prefix P` lays out:
+#   P/lib/tastavo/        the installation folder: executables and every file they read at run
+#                         time, found beside the executable's real path as in build/bin
+#   P/bin/                launchers: symbolic links into the installation folder
+#   P/share/...           desktop entry, icons, AppStream metainfo, manual pages
+# and `cpack -G DEB` (the `package` target) packs the same layout into a Debian package for /usr.
+# The data files come from data/ as the build prepares them in build/bin, so a file added there
+# is installed without touching this file.
+
+set(TASTAVO_ID_APLICATIVO example.corvela.Tastavo)
+if(WIN32)
+  # One folder with the executables beside their data, as a Windows installer lays it out.
+  set(TASTAVO_PASTA_INSTALACAO .)
+else()
+  set(TASTAVO_PASTA_INSTALACAO lib/tastavo)
+endif()
+set(TASTAVO_LANCADORES tastavo tastavo-cli tastavo-screenshot)
+set(TASTAVO_TAMANHOS_ICONE 48 64 128 256)
+set(TASTAVO_DIST ${PROJECT_SOURCE_DIR}/dist/linux)
+set(TASTAVO_GERADOS ${CMAKE_BINARY_DIR}/instalacao)
+
+# The executables, each in the installation folder, with a launcher in bin/.
+install(TARGETS ${TASTAVO_LANCADORES} RUNTIME DESTINATION ${TASTAVO_PASTA_INSTALACAO})
+if(UNIX)
+  file(MAKE_DIRECTORY ${TASTAVO_GERADOS}/bin ${TASTAVO_GERADOS}/man1)
+  foreach(nome IN LISTS TASTAVO_LANCADORES)
+    file(CREATE_LINK ../${TASTAVO_PASTA_INSTALACAO}/${nome} ${TASTAVO_GERADOS}/bin/${nome} SYMBOLIC)
+    install(FILES ${TASTAVO_GERADOS}/bin/${nome} DESTINATION bin)
+  endforeach()
+endif()
+
+# Every shipped data file, as the build prepared it: a language's .idm with its picture keys
+# written in, and the .dat holding its pictures.
+file(GLOB_RECURSE TASTAVO_DADOS CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/data
+  ${PROJECT_SOURCE_DIR}/data/*)
+list(FILTER TASTAVO_DADOS EXCLUDE REGEX "CMakeLists\\.txt$")
+list(FILTER TASTAVO_DADOS EXCLUDE REGEX "\\.dat$")
+foreach(f IN LISTS TASTAVO_DADOS)
+  get_filename_component(pasta ${f} DIRECTORY)
+  set(arquivos ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${f})
+  if(f MATCHES "^[^/]*\\.idm$")
+    string(REGEX REPLACE "\\.idm$" ".dat" dat ${f})
+    list(APPEND arquivos ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dat})
+  endif()
+  install(FILES ${arquivos} DESTINATION ${TASTAVO_PASTA_INSTALACAO}/${pasta})
+endforeach()
+# Soundfonts put here are preferred to the system's General MIDI one.
+install(DIRECTORY DESTINATION ${TASTAVO_PASTA_INSTALACAO}/soundfonts)
+
+if(NOT UNIX)
+  return()
+endif()
+
+# The desktop's menu entry and its icons, drawn by the artwork generator like every picture.
+install(FILES ${TASTAVO_DIST}/${TASTAVO_ID_APLICATIVO}.desktop DESTINATION share/applications)
+set(TASTAVO_ICONES "")
+foreach(tamanho IN LISTS TASTAVO_TAMANHOS_ICONE)
+  set(icone ${TASTAVO_GERADOS}/icones/${tamanho}x${tamanho}/${TASTAVO_ID_APLICATIVO}.png)
+  add_custom_command(OUTPUT ${icone}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:tastavo-arte>
+            icone ${tamanho} ${icone}
+    DEPENDS tastavo-arte
+    COMMENT "Drawing the ${tamanho}x${tamanho} icon" VERBATIM)
+  list(APPEND TASTAVO_ICONES ${icone})
+  install(FILES ${icone} DESTINATION share/icons/hicolor/${tamanho}x${tamanho}/apps)
+endforeach()
+
+# Software centres' entry and the manual pages, with the project's version filled in; manual
+# pages compressed as the distributions keep them.
+configure_file(${TASTAVO_DIST}/${TASTAVO_ID_APLICATIVO}.metainfo.xml.in
+  ${TASTAVO_GERADOS}/${TASTAVO_ID_APLICATIVO}.metainfo.xml @ONLY)
+install(FILES ${TASTAVO_GERADOS}/${TASTAVO_ID_APLICATIVO}.metainfo.xml DESTINATION share/metainfo)
+set(TASTAVO_MANUAIS "")
+foreach(manual tastavo tastavo-cli)
+  configure_file(${TASTAVO_DIST}/${manual}.1.in ${TASTAVO_GERADOS}/${manual}.1 @ONLY)
+  set(gz ${TASTAVO_GERADOS}/man1/${manual}.1.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND gzip -9 -n -c ${TASTAVO_GERADOS}/${manual}.1 > ${gz}
+    DEPENDS ${TASTAVO_GERADOS}/${manual}.1
+    COMMENT "Compressing the manual page ${manual}(1)")
+  list(APPEND TASTAVO_MANUAIS ${gz})
+endforeach()
+file(CREATE_LINK tastavo.1.gz ${TASTAVO_GERADOS}/man1/tastavo-screenshot.1.gz SYMBOLIC)
+install(FILES ${TASTAVO_MANUAIS} ${TASTAVO_GERADOS}/man1/tastavo-screenshot.1.gz
+  DESTINATION share/man/man1)
+add_custom_target(tastavo_instalacao ALL DEPENDS ${TASTAVO_ICONES} ${TASTAVO_MANUAIS})
+
+# The Debian package. dpkg-shlibdeps finds the shared libraries; the rest of what the
+# application opens at run time (the windowing plugins, a General MIDI soundfont, the fonts of
+# its windows) is named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tastavo)
+set(CPACK_PACKAGE_VENDOR Corvela)
+set(CPACK_PACKAGE_CONTACT "Corvela <suporte@corvela.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chord dictionary for keyboard players")
+# The extended description; CPack indents it under the summary.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Type a chord symbol such as C7M(9)/E, or pick one from the catalogue, and
+Tastavo shows every way to play it on a two-octave keyboard with the best
+fingering, labelled by finger, note name or interval. Hear it through the
+built-in synthesizer or any MIDI output, collect chords in a print list and
+print their keyboard diagrams, or paste a song with its chords to transpose
+it.
+
+The command-line tool tastavo-cli gives the same engine to scripts.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.corvela.example/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation2 | fonts-liberation")
+# Help pages and the maker's site open in the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+include(CPack)
