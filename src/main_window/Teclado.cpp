@@ -1,6 +1,5 @@
 #include "Teclado.h"
 
-#include "Cifra.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
@@ -35,21 +34,19 @@ void Teclado::LimparExibicao() {
     }
 }
 
-void Teclado::DefinirModoVisualizacao(ModoVisualizacao modo) {
+void Teclado::DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo) {
     modo_ = modo;
     PosicionarMarcas();
 }
 
 void Teclado::AtualizarRotulos() {
     const std::string nome = gerenciador_.NomeAcordeAtual();
-    bool sustenido = false;
-    const ClasseAltura raiz = IndiceNota(NomeRaizCifra(nome), sustenido);
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k == -1) continue;
-        c_.dedos[s]->DefinirTexto(std::to_string(s + 1));
-        c_.notas[s]->DefinirTexto(sustenido ? NomesNotasSustenido[k % 12] : NomesNotasBemol[k % 12]);
-        c_.intervalos[s]->DefinirTexto(NomesIntervalos[(k + 12 - raiz) % 12]);
+        c_.dedos[s]->DefinirTexto(RotuloTecla(nome, k, s, ModoVisualizacao::Dedos));
+        c_.notas[s]->DefinirTexto(RotuloTecla(nome, k, s, ModoVisualizacao::Notas));
+        c_.intervalos[s]->DefinirTexto(RotuloTecla(nome, k, s, ModoVisualizacao::Intervalos));
     }
 }
 
@@ -62,9 +59,9 @@ void Teclado::PosicionarMarcas() {
         c_.marcas[s]->Mover(x, y);
         c_.marcas[s]->Mostrar();
         std::array<ControleRotulo*, 3> rotulos = {c_.dedos[s], c_.notas[s], c_.intervalos[s]};
-        if (modo_ < 0 || modo_ > 2) continue;
+        if (!modo_) continue;
         for (int m = 0; m < 3; ++m) {
-            if (m == modo_) {
+            if (m == static_cast<int>(*modo_)) {
                 rotulos[m]->Mover(x, y);
                 rotulos[m]->Mostrar();
             } else {
@@ -85,22 +82,19 @@ void Teclado::SoltarTecla(int tecla) {
 }
 
 void Teclado::SilenciarTecla(int tecla) {
-    som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0), 0);
+    som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaMidiTecla0), 0);
 }
 
 void Teclado::TocarAcorde() {
-    for (int s = 4; s >= 0; --s) {
-        const int k = TeclaDoSlot(s);
-        if (k == -1) continue;
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(k + NotaTecla0),
+    for (int k : posicaoMostrada_.TeclasEmOrdemDeAtaque())
+        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(k + NotaMidiTecla0),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
-    }
 }
 
 void Teclado::PararAcorde() {
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
-        if (k != -1) som_.DesligarNota(k + NotaTecla0);
+        if (k != -1) som_.DesligarNota(k + NotaMidiTecla0);
     }
 }
 
@@ -139,7 +133,7 @@ void Teclado::MouseSobreTecla(int tecla) {
         teclaSoando_ = soar ? tecla : -1;
     }
     if (soar) {
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0),
+        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaMidiTecla0),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
         teclaSoando_ = tecla;
     }

@@ -3,19 +3,15 @@
 // and a label (finger, note or interval) on every sounding key, and sounds it over MIDI.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "ControlesTeclado.h"
 #include "PosicaoHarmonica.h"
+#include "RotuloTecla.h"
 #include "SaidaSom.h"
 
 class GerenciadorAcordes;
-
-// The label kind: 0 fingers, 1 note names, 2 intervals; any other value shows marks only.
-using ModoVisualizacao = int;
-
-// The first MIDI note, sounded by key 0.
-inline constexpr int NotaTecla0 = 48;
 
 class Teclado {
 public:
@@ -37,7 +33,8 @@ public:
     void MostrarPosicao(const PosicaoHarmonicaTeclado* posicao);
     // Releases the shown keys and hides every mark and label; the position is kept.
     void LimparExibicao();
-    void DefinirModoVisualizacao(ModoVisualizacao modo);
+    // The label kind; none (a list with nothing chosen) shows the marks only.
+    void DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo);
     // Note on for every key of the shown position, lowest key first. Throws what the sound
     // output throws (MidiDesabilitadoException); notes sent stay sent.
     void TocarAcorde();
@@ -47,7 +44,7 @@ public:
     void MouseSobreTecla(int tecla);
 
     const PosicaoHarmonicaTeclado& PosicaoMostrada() const { return posicaoMostrada_; }
-    ModoVisualizacao Modo() const { return modo_; }
+    std::optional<ModoVisualizacao> Modo() const { return modo_; }
     int TeclaSoando() const { return teclaSoando_; }
 
 private:
@@ -64,6 +61,6 @@ private:
     SaidaSom& som_;
     GerenciadorAcordes& gerenciador_;
     PosicaoHarmonicaTeclado posicaoMostrada_;
-    ModoVisualizacao modo_ = 0;
+    std::optional<ModoVisualizacao> modo_ = ModoVisualizacao::Dedos;
     int teclaSoando_ = -1;
 };

@@ -59,6 +59,13 @@ std::vector<int> PosicaoHarmonicaTeclado::TeclasPressionadas() const {
     return teclas;
 }
 
+std::vector<int> PosicaoHarmonicaTeclado::TeclasEmOrdemDeAtaque() const {
+    std::vector<int> teclas;
+    for (int slot = 4; slot >= 0; --slot)
+        if (teclas_[static_cast<std::size_t>(slot)] >= 0) teclas.push_back(teclas_[static_cast<std::size_t>(slot)]);
+    return teclas;
+}
+
 int PosicaoHarmonicaTeclado::DedoDaTecla(int tecla) const {
     for (int s = 0; s < quantidade_; ++s) {
         if (teclas_[static_cast<std::size_t>(s)] == tecla) return s;

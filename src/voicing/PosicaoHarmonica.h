@@ -74,6 +74,9 @@ public:
     std::vector<int> TeclasPressionadas() const;
     // The finger slot that presses `tecla`, or -1.
     int DedoDaTecla(int tecla) const;
+    // The pressed keys in the order a chord is struck: finger slot 4 down to slot 0 (the fifth
+    // finger holds the lowest key). Note-offs go the other way.
+    std::vector<int> TeclasEmOrdemDeAtaque() const;
 
     bool operator==(const PosicaoHarmonicaTeclado& outra) const { return mascara_ == outra.mascara_; }
 

@@ -423,7 +423,9 @@ void TformPrincipal::btnProximoClick() {
 }
 
 void TformPrincipal::comboModoVisualizacaoChange() {
-    teclado_->DefinirModoVisualizacao(comboModoVisualizacao->currentIndex());
+    const int modo = comboModoVisualizacao->currentIndex();
+    teclado_->DefinirModoVisualizacao(modo >= 0 && modo <= 2 ? std::optional(static_cast<ModoVisualizacao>(modo))
+                                                             : std::nullopt);
 }
 
 void TformPrincipal::btnOuvirAcordeMouseDown() {
