@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "Texto.h"
+
 void ColecaoAcordeImpressao::Adicionar(const AcordeImpressao& item) { itens_.push_back(item); }
 
 void ColecaoAcordeImpressao::Remover(int indice) {
@@ -25,12 +27,7 @@ bool ColecaoAcordeImpressao::ContemCifra(std::string_view cifra) const {
     return false;
 }
 
-std::string ChaveCifraImpressao(std::string_view cifra) {
-    std::string chave(cifra);
-    for (char& c : chave)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return chave;
-}
+std::string ChaveCifraImpressao(std::string_view cifra) { return MinusculasAscii(cifra); }
 
 std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifras) {
     std::unordered_set<std::string> vistas;

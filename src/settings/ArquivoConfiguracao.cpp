@@ -1,12 +1,14 @@
 #include "ArquivoConfiguracao.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <system_error>
 
 #include "Instalacao.h"
 #include "LeitorIni.h"
+#include "Texto.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -19,14 +21,11 @@ std::string& IdiomaDoProcesso() {
     return idioma;
 }
 
-// A decimal integer with an optional sign, nothing else; none otherwise.
+// A decimal integer with an optional sign that fits an int, nothing else; none otherwise.
 std::optional<int> Inteiro(std::string_view texto) {
-    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
-    int valor = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || erro != std::errc{} || fim != texto.data() + texto.size())
-        return std::nullopt;
-    return valor;
+    const auto valor = LerInteiroDecimal(texto);
+    if (!valor || *valor < INT32_MIN || *valor > INT32_MAX) return std::nullopt;
+    return static_cast<int>(*valor);
 }
 
 // The file a path finally names: a symbolic link (or a chain of them) is followed to its
@@ -81,7 +80,7 @@ std::string ArquivoConfiguracao::NomeArquivoPara(std::string_view executavel) {
     std::string nome(executavel);
     if (nome.size() > 4) {
         std::string fim = nome.substr(nome.size() - 4);
-        for (char& c : fim) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        for (char& c : fim) c = MinusculaAscii(c);
         if (fim == ".exe") nome.resize(nome.size() - 4);
     }
     return nome + ".ini";

@@ -19,7 +19,8 @@ std::string ArquivoCorrompido() {
 
 namespace {
 
-// Blanks and control characters, as the stored files were stripped.
+// The language files' own trimming, unlike ApararBrancos: blanks and every control character,
+// as the stored files were stripped when they were written.
 std::string_view Aparar(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
