@@ -22,9 +22,10 @@ std::string VersaoArquivo() { return TASTAVO_VERSAO; }
 RelatorioErro RelatorioExcecao(bool possuiIdioma, std::string_view erroGeral, std::string_view nomeAplicacao,
                                std::string_view classe, std::string_view mensagem, std::string_view versao) {
     RelatorioErro r;
-    if (possuiIdioma) {
+    // A language file without its error text would give a box without words: English then.
+    if (possuiIdioma && !erroGeral.empty()) {
         r.texto = erroGeral;
-        r.titulo = nomeAplicacao;
+        r.titulo = nomeAplicacao.empty() ? TituloProdutoIngles : nomeAplicacao;
     } else {
         r.texto = MensagemFalhaIngles() + "\n\nError information:";
         r.titulo = TituloProdutoIngles;

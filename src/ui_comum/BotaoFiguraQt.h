@@ -14,6 +14,9 @@ public:
     int Tag() const { return tag_; }
     // Whether presses change the picture by themselves (the listen button decides for itself).
     void DefinirAutomatico(bool automatico) { automatico_ = automatico; }
+    // Whether a double click counts as a second click (the arrows step twice); otherwise its
+    // second press does nothing, so one double click adds or removes one line, not two.
+    void DefinirCliqueDuplo(bool aceita) { cliqueDuplo_ = aceita; }
     void MostrarNormal();
     void MostrarPressionado();
 
@@ -30,4 +33,10 @@ private:
     int tag_;
     const std::vector<QPixmap>* figuras_;
     bool automatico_ = true;
+    bool cliqueDuplo_ = false;
+    bool pressionado_ = false;
 };
+
+// A plain button picture of `tamanho` with `legenda` centred on it, raised or sunk: what a
+// picture button shows when its language has no picture for it, so the window stays usable.
+QPixmap FiguraLegendada(const QSize& tamanho, const QString& legenda, bool pressionada);

@@ -406,6 +406,59 @@ TEST_F(JanelaPrincipal, ThePrintListKeepsChordsWithTheirShownPositions) {
     EXPECT_EQ(janela->comboBaseAcordes->currentText(), QStringLiteral("C"));
 }
 
+// The toolkit delivers a double click as press, release, double click, release.
+void CliqueDuplo(QWidget* w) {
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+TEST_F(JanelaPrincipal, ADoubleClickAddsOrRemovesOneLineAndRemovingLeavesNothingSelected) {
+    Digitar(QStringLiteral("C"));
+    CliqueDuplo(janela->btnAdicionar);
+    EXPECT_EQ(janela->listaImpressao->count(), 1);
+    for (const char* c : {"Dm", "Em"}) janela->AdicionarAcordeImpressao(c, true);
+    janela->listaImpressao->setCurrentRow(0);
+    CliqueDuplo(janela->btnRemover);
+    ASSERT_EQ(janela->listaImpressao->count(), 2);
+    EXPECT_EQ(janela->CopiarListaImpressao().Obter(0).ObterCifra(), "Dm");
+    // Nothing stays selected, so further clicks remove nothing.
+    EXPECT_TRUE(janela->listaImpressao->selectedItems().isEmpty());
+    QTest::mouseClick(janela->btnRemover, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(janela->listaImpressao->count(), 2);
+}
+
+TEST_F(JanelaPrincipal, MovingThroughThePrintListWithTheKeysShowsEachChord) {
+    for (const char* c : {"C", "Am", "F"}) janela->AdicionarAcordeImpressao(c, true);
+    janela->listaImpressao->setFocus();
+    janela->listaImpressao->setCurrentRow(0);
+    QTest::keyClick(janela->listaImpressao, Qt::Key_Down);
+    EXPECT_EQ(janela->editNomeAcorde->text(), QStringLiteral("Am"));
+    EXPECT_EQ(dominio->acordes->NomeAcordeAtual(), "Am");
+    QTest::keyClick(janela->listaImpressao, Qt::Key_Down);
+    EXPECT_EQ(janela->editNomeAcorde->text(), QStringLiteral("F"));
+}
+
+TEST_F(JanelaPrincipal, AMissingOrDamagedButtonPictureGivesACaptionedButton) {
+    instalacao.TrocarValor("imgBtnAdicionar", "");
+    instalacao.TrocarValor("imgBtnAdicionarI", "999999999,10");
+    aviso.reset();
+    janela.reset();
+    CaixasRegistradas caixas;  // the damaged entry is reported once
+    Abrir("[geral]\nidioma=Português\nplacaSom=0\n");
+    EXPECT_LE(caixas.Pedidos().size(), 1u);
+    const QPixmap normal = janela->btnAdicionar->pixmap();
+    ASSERT_FALSE(normal.isNull());
+    EXPECT_EQ(normal.size(), QSize(89, 20));
+    EXPECT_FALSE(janela->imagensBotoes[3].isNull());  // the pressed look too
+    EXPECT_NE(normal.toImage(), janela->imagensBotoes[3].toImage());
+    // And it still works.
+    Digitar(QStringLiteral("C"));
+    QTest::mouseClick(janela->btnAdicionar, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(janela->listaImpressao->count(), 1);
+}
+
 TEST_F(JanelaPrincipal, RemoveWithoutASelectedLineDoesNothing) {
     janela->AdicionarAcordeImpressao("C", true);
     janela->listaImpressao->setCurrentRow(-1);

@@ -84,3 +84,15 @@ TEST(LerEntradaIni, ReadsNamesWithoutRegardToCase) {
 }
 
 }  // namespace
+
+namespace {
+
+// A language file without its error texts still gives a report with words in it.
+TEST(RelatorioExcecao, ALanguageWithoutItsErrorTextFallsBackToEnglish) {
+    const RelatorioErro r = RelatorioExcecao(true, "", "", "std::runtime_error", "boom", "1.0.0");
+    EXPECT_EQ(r.texto.rfind(MensagemFalhaIngles(), 0), 0u) << r.texto;
+    EXPECT_EQ(r.titulo, TituloProdutoIngles);
+    EXPECT_NE(r.texto.find("std::runtime_error (boom), v1.0.0"), std::string::npos);
+}
+
+}  // namespace

@@ -37,6 +37,7 @@ bool AplicacaoTastavo::notify(QObject* receptor, QEvent* evento) {
             titulo = idiomas_ && idiomas_->PossuiIdioma()
                          ? idiomas_->ObterTexto(idm::geral::Secao, idm::geral::tituloAplicacao)
                          : std::string(TituloProdutoIngles);
+            if (titulo.empty()) titulo = TituloProdutoIngles;
         } catch (...) {
             texto = MensagemFalhaIngles();
             titulo = TituloProdutoIngles;

@@ -221,6 +221,8 @@ void TformPrincipal::CriarControles() {
 
     btnAnterior = botao(panelTeclado, "btnAnterior", QRect(150, 384, 18, 18), TagSetaEsquerda);
     btnProximo = botao(panelTeclado, "btnProximo", QRect(319, 384, 18, 18), TagSetaDireita);
+    btnAnterior->DefinirCliqueDuplo(true);
+    btnProximo->DefinirCliqueDuplo(true);
     btnAdicionar = botao(panelTeclado, "btnAdicionar", QRect(382, 362, 89, 20), TagAdicionar);
     btnRemover = botao(panelTeclado, "btnRemover", QRect(382, 388, 89, 20), TagRemover);
     btnImprimir = botao(panelTeclado, "btnImprimir", QRect(382, 414, 89, 20), TagImprimir);
@@ -259,6 +261,10 @@ void TformPrincipal::CriarControles() {
     listaImpressao->setGeometry(478, 440, 159, 73);
     connect(listaImpressao, &QListWidget::itemClicked, this, [this] { listaImpressaoClick(); });
     connect(listaImpressao, &QListWidget::itemActivated, this, [this] { listaImpressaoClick(); });
+    // Moving through the list with the keyboard shows each chord as a click does.
+    connect(listaImpressao, &QListWidget::currentRowChanged, this, [this](int linha) {
+        if (linha >= 0) listaImpressaoClick();
+    });
     comboModoVisualizacao = new QComboBox(cliente);
     comboModoVisualizacao->setObjectName(QStringLiteral("comboModoVisualizacao"));
     comboModoVisualizacao->setGeometry(665, 492, 118, 22);
@@ -331,8 +337,13 @@ void TformPrincipal::AplicarIdioma() {
     imagemBarraSuperior->DefinirFigura(figura(fp::imgBarraSuperior));
     imagemBarraInferior->DefinirFigura(figura(fp::imgBarraInferior));
 
-    for (BotaoFiguraQt* b : {btnConfiguracoes, btnOuvirAcorde, btnAdicionar, btnRemover, btnImprimir, btnImportarCifra})
+    for (BotaoFiguraQt* b : {btnConfiguracoes, btnOuvirAcorde, btnAdicionar, btnRemover, btnImprimir, btnImportarCifra}) {
+        // A language file without the button's pictures still gives a button to press.
+        const auto t = static_cast<std::size_t>(b->Tag());
+        if (imagensBotoes[t].isNull()) imagensBotoes[t] = FiguraLegendada(b->size(), b->toolTip(), false);
+        if (imagensBotoes[t + 1].isNull()) imagensBotoes[t + 1] = FiguraLegendada(b->size(), b->toolTip(), true);
         b->MostrarNormal();
+    }
 }
 
 void TformPrincipal::PrepararSom() {
@@ -462,6 +473,8 @@ void TformPrincipal::btnAdicionarClick() {
     if (acordes_.IndiceAcordeAtual() == -1 || posicao == nullptr) return;
     listaAcordes_.Adicionar(AcordeImpressao(acordes_.NomeAcordeAtual(), *posicao));
     MostrarListaImpressao();
+    // The new line is selected; the chord it shows is already on the keys.
+    const QSignalBlocker bloqueio(listaImpressao);
     listaImpressao->setCurrentRow(listaImpressao->count() - 1);
 }
 
@@ -470,6 +483,9 @@ void TformPrincipal::btnRemoverClick() {
     if (linha < 0 || listaImpressao->selectedItems().isEmpty()) return;
     listaAcordes_.Remover(linha);
     delete listaImpressao->takeItem(linha);
+    // Nothing stays selected, so a second click does not remove another line.
+    listaImpressao->setCurrentRow(-1);
+    listaImpressao->clearSelection();
 }
 
 void TformPrincipal::MostrarListaImpressao() {
