@@ -27,6 +27,7 @@ QFont FonteBase(std::string_view face) {
 }
 
 QFont NoTamanho(QFont fonte, double pixels, int dpi) {
+    fonte.setHintingPreference(QFont::PreferFullHinting);
     // A point size takes fractions where a pixel size does not; the device's resolution
     // turns it back into the same pixels.
     fonte.setPointSizeF(pixels * 72.0 / dpi);
