@@ -1,8 +1,10 @@
 #include "TelaQt.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,40 +28,36 @@ QFont FonteBase(std::string_view face) {
     return fonte;
 }
 
-QFont NoTamanho(QFont fonte, double pixels, int dpi) {
-    fonte.setHintingPreference(QFont::PreferFullHinting);
-    // A point size takes fractions where a pixel size does not; the device's resolution
-    // turns it back into the same pixels.
-    fonte.setPointSizeF(pixels * 72.0 / dpi);
-    return fonte;
-}
-
 }  // namespace
 
-const FontesQt::Fonte& FontesQt::Obter(std::string_view face, int altura,
-                                       const QPaintDevice& dispositivo) {
-    const int dpi = dispositivo.logicalDpiY();
-    const auto chave = std::make_tuple(std::string(face), altura, dpi);
+const FontesQt::Fonte& FontesQt::Obter(std::string_view face, int altura) {
+    const auto chave = std::make_pair(std::string(face), altura);
     if (auto it = fontes_.find(chave); it != fontes_.end()) return it->second;
 
-    const QFont base = FonteBase(face);
-    auto alturaEm = [&](double pixels) {
-        return QFontMetrics(NoTamanho(base, pixels, dpi), &dispositivo).height();
+    // The line height (ascent plus descent) is proportional to the size, and fonts come in
+    // whole pixel sizes: take the one whose line height is nearest.
+    QFont fonte = FonteBase(face);
+    auto alturaEm = [&fonte](int pixels) {
+        fonte.setPixelSize(pixels);
+        return QFontMetricsF(fonte).height();
     };
-    // The line height grows with the size in steps; search the largest size whose line
-    // height does not pass `altura`, starting from the proportion at 100 pixels.
-    const int alvo = std::max(altura, 1);
-    const double estimativa = 100.0 * alvo / std::max(alturaEm(100.0), 1);
-    double baixo = estimativa * 0.8;
-    double alto = estimativa * 1.2 + 1.0;
-    while (baixo > 0.05 && alturaEm(baixo) > alvo) baixo /= 2;
-    while (alturaEm(alto) <= alvo) alto *= 2;
-    for (int i = 0; i < 20; ++i) {
-        const double meio = (baixo + alto) / 2;
-        (alturaEm(meio) <= alvo ? baixo : alto) = meio;
+    const double alvo = std::max(altura, 1);
+    const int estimado =
+        std::max(1, static_cast<int>(std::lround(alvo * 256.0 / std::max(alturaEm(256), 1.0))));
+    int melhor = estimado;
+    double erro = std::abs(alturaEm(estimado) - alvo);
+    for (int pixels : {estimado - 1, estimado + 1}) {
+        if (pixels < 1) continue;
+        const double e = std::abs(alturaEm(pixels) - alvo);
+        if (e < erro || (e == erro && pixels < melhor)) {
+            melhor = pixels;
+            erro = e;
+        }
     }
-    const QFont fonte = NoTamanho(base, baixo, dpi);
-    return fontes_.try_emplace(chave, Fonte{fonte, QFontMetrics(fonte, &dispositivo)})
+    fonte.setPixelSize(melhor);
+    return fontes_
+        .try_emplace(chave, Fonte{fonte, QFontMetrics(fonte), std::max(altura, 1),
+                                  QFontMetricsF(fonte).ascent()})
         .first->second;
 }
 
@@ -83,7 +81,7 @@ void TelaQt::DefinirFonte(std::string_view face, int altura) {
 
 const FontesQt::Fonte& TelaQt::FonteAtual() {
     if (fonte_ == nullptr) {
-        fonte_ = &fontes_.Obter(face_, altura_, *pintor_.device());
+        fonte_ = &fontes_.Obter(face_, altura_);
         pintor_.setFont(fonte_->fonte);
     }
     return *fonte_;
@@ -93,11 +91,12 @@ int TelaQt::LarguraTexto(std::string_view texto) {
     return FonteAtual().metricas.horizontalAdvance(Texto(texto));
 }
 
-int TelaQt::AlturaTexto(std::string_view) { return FonteAtual().metricas.height(); }
+// The cell height the font was chosen for, which is its line height.
+int TelaQt::AlturaTexto(std::string_view) { return FonteAtual().altura; }
 
 void TelaQt::EscreverTexto(int x, int y, std::string_view texto) {
     const FontesQt::Fonte& fonte = FonteAtual();
-    pintor_.drawText(QPointF(x, y + fonte.metricas.ascent()), Texto(texto));
+    pintor_.drawText(QPointF(x, y + fonte.ascendente), Texto(texto));
 }
 
 void TelaQt::DefinirPincel(Pincel pincel) {

@@ -8,25 +8,28 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <tuple>
+#include <utility>
 
 #include "TelaImpressao.h"
 
-// Fonts by cell height: the QFont of a face whose QFontMetrics::height() is a given number of
-// device units, found once per face, height and resolution.
+// Fonts by cell height: the QFont of a face whose line height is a given number of units,
+// found once per face and height. Sizes are in pixels, that is in the device's units.
 class FontesQt {
   public:
     struct Fonte {
         QFont fonte;
-        QFontMetrics metricas;
+        QFontMetrics metricas;  // widths
+        int altura;             // the cell height it stands for
+        qreal ascendente;       // from the cell's top to the baseline
     };
 
-    // The font of `face` (empty: the application's default face) whose line height on
-    // `dispositivo` is `altura` units, or the nearest below it when the face has no such size.
-    const Fonte& Obter(std::string_view face, int altura, const QPaintDevice& dispositivo);
+    // The font of `face` (empty: the application's default face) for a cell height of
+    // `altura` units: the whole pixel size whose line height (ascent plus descent) is
+    // nearest to it.
+    const Fonte& Obter(std::string_view face, int altura);
 
   private:
-    std::map<std::tuple<std::string, int, int>, Fonte> fontes_;
+    std::map<std::pair<std::string, int>, Fonte> fontes_;
 };
 
 class TelaQt : public TelaImpressao {
