@@ -118,6 +118,31 @@ TEST(TelaQt, AFonteTemAAlturaDeCelulaPedida) {
     EXPECT_EQ(tela.LarguraTexto("Canção"), tela.LarguraTexto("aaaaaa"));
 }
 
+TEST(TelaQt, LetraEmOutraEscritaSaiComoOQtAModela) {
+    // Latin lines skip the shaping engine for speed; Arabic letters must still join.
+    const std::string arabe = "سلام عليكم";
+    FontesQt fontes;
+    QImage nossa(400, 80, QImage::Format_RGB32), qt(400, 80, QImage::Format_RGB32);
+    nossa.fill(Qt::white);
+    qt.fill(Qt::white);
+    {
+        QPainter pintor(&nossa);
+        TelaQt tela(pintor, fontes);
+        tela.DefinirFonte("Courier New", 40);
+        tela.EscreverTexto(10, 10, "Canção");
+        tela.EscreverTexto(10, 40, arabe);
+    }
+    {
+        const FontesQt::Fonte& f = fontes.Obter("Courier New", 40);
+        QPainter pintor(&qt);
+        pintor.setRenderHint(QPainter::TextAntialiasing, true);
+        pintor.setFont(f.fonte);
+        pintor.drawText(QPointF(10, 10 + f.ascendente), QString::fromUtf8("Canção"));
+        pintor.drawText(QPointF(10, 40 + f.ascendente), QString::fromStdString(arabe));
+    }
+    EXPECT_EQ(nossa, qt);
+}
+
 TEST_F(PastaTeste, ImpressaoEmPdfPeloQPdfWriterComAsPaginasDoLeiaute) {
     const fs::path arquivo = pasta_ / "cifra.pdf";
     const std::string texto = Cifra(90);

@@ -12,6 +12,13 @@ QString Texto(std::string_view texto) {
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
+// Latin letters, digits and signs, without combining marks: text that looks the same
+// without the shaping engine, which the chart's thousands of lines would otherwise all pass
+// through. Any other script is shaped.
+bool TextoSimples(const QString& texto) {
+    return std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.unicode() < 0x0250; });
+}
+
 // The layout names the faces of the system it was made for; the style hint picks a font of
 // the same kind (fixed-pitch for the chart) where the face is not installed.
 QFont FonteBase(std::string_view face) {
@@ -55,9 +62,11 @@ const FontesQt::Fonte& FontesQt::Obter(std::string_view face, int altura) {
         }
     }
     fonte.setPixelSize(melhor);
+    QFont simples = fonte;
+    simples.setStyleStrategy(QFont::PreferNoShaping);
     return fontes_
-        .try_emplace(chave, Fonte{fonte, QFontMetrics(fonte), std::max(altura, 1),
-                                  QFontMetricsF(fonte).ascent()})
+        .try_emplace(chave, Fonte{fonte, simples, QFontMetrics(fonte), QFontMetrics(simples),
+                                  std::max(altura, 1), QFontMetricsF(fonte).ascent()})
         .first->second;
 }
 
@@ -80,15 +89,14 @@ void TelaQt::DefinirFonte(std::string_view face, int altura) {
 }
 
 const FontesQt::Fonte& TelaQt::FonteAtual() {
-    if (fonte_ == nullptr) {
-        fonte_ = &fontes_.Obter(face_, altura_);
-        pintor_.setFont(fonte_->fonte);
-    }
+    if (fonte_ == nullptr) fonte_ = &fontes_.Obter(face_, altura_);
     return *fonte_;
 }
 
 int TelaQt::LarguraTexto(std::string_view texto) {
-    return FonteAtual().metricas.horizontalAdvance(Texto(texto));
+    const FontesQt::Fonte& fonte = FonteAtual();
+    const QString t = Texto(texto);
+    return (TextoSimples(t) ? fonte.metricasSimples : fonte.metricas).horizontalAdvance(t);
 }
 
 // The cell height the font was chosen for, which is its line height.
@@ -96,7 +104,13 @@ int TelaQt::AlturaTexto(std::string_view) { return FonteAtual().altura; }
 
 void TelaQt::EscreverTexto(int x, int y, std::string_view texto) {
     const FontesQt::Fonte& fonte = FonteAtual();
-    pintor_.drawText(QPointF(x, y + fonte.ascendente), Texto(texto));
+    const QString t = Texto(texto);
+    const QFont* variante = TextoSimples(t) ? &fonte.simples : &fonte.fonte;
+    if (variante != fontePintor_) {
+        pintor_.setFont(*variante);
+        fontePintor_ = variante;
+    }
+    pintor_.drawText(QPointF(x, y + fonte.ascendente), t);
 }
 
 void TelaQt::DefinirPincel(Pincel pincel) {

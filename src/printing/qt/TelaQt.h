@@ -18,9 +18,11 @@ class FontesQt {
   public:
     struct Fonte {
         QFont fonte;
+        QFont simples;          // the same without the shaping engine, for Latin text
         QFontMetrics metricas;  // widths
-        int altura;             // the cell height it stands for
-        qreal ascendente;       // from the cell's top to the baseline
+        QFontMetrics metricasSimples;
+        int altura;        // the cell height it stands for
+        qreal ascendente;  // from the cell's top to the baseline
     };
 
     // The font of `face` (empty: the application's default face) for a cell height of
@@ -53,6 +55,7 @@ class TelaQt : public TelaImpressao {
     FontesQt& fontes_;
     std::string face_;
     int altura_ = 0;
-    const FontesQt::Fonte* fonte_ = nullptr;  // the font set on the painter, once it is asked for
+    const FontesQt::Fonte* fonte_ = nullptr;  // the current font, once it is asked for
+    const QFont* fontePintor_ = nullptr;      // the font set on the painter
     QColor pincel_ = Qt::white;
 };
