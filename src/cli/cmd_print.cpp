@@ -68,11 +68,15 @@ bool IguaisSemCaixaAscii(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The two header lines from the language named `nome` (the first installed when empty).
+// The two header lines from the language named `nome` (the first installed when empty), or
+// none after telling why.
 std::optional<TextosCabecalho> TextosDoIdioma(const std::string& nome) {
     GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
     const std::vector<std::string>& nomes = idiomas.NomesIdiomas();
-    if (nomes.empty()) return std::nullopt;
+    if (nomes.empty()) {
+        Erro("no language files are installed beside the executable", SaidaUso);
+        return std::nullopt;
+    }
     int indice = nome.empty() ? 0 : -1;
     for (std::size_t i = 0; indice < 0 && i < nomes.size(); ++i) {
         if (IguaisSemCaixaAscii(nomes[i], nome)) indice = static_cast<int>(i);
@@ -249,10 +253,7 @@ int Executar(const Opcoes& o) {
     QGuiApplication aplicacao(argc, argv);
 
     const std::optional<TextosCabecalho> textosCabecalho = TextosDoIdioma(o.idioma);
-    if (!textosCabecalho) {
-        if (!o.idioma.empty()) return SaidaUso;
-        return Erro("no language files are installed beside the executable", SaidaUso);
-    }
+    if (!textosCabecalho) return SaidaUso;
     const TamanhoPagina papel = paginaDada.value_or(PixelsDoPapel(o.papel));
 
     switch (o.formato) {
