@@ -183,12 +183,16 @@ TEST_F(ImportarCifra, SendAppendsEveryOccurrenceAndClosesPrintReplacesWithFirstO
 }
 
 TEST_F(ImportarCifra, TheDesignInstructionsCollectNothing) {
-    principal->AdicionarAcordeImpressao("C", true);
-    Clicar(cifra->btnImprimir);
-    EXPECT_TRUE(ListaImpressao().empty());
-    EXPECT_EQ(vezesImpressao, 1);
-    Clicar(cifra->btnImportarCifra);
-    EXPECT_TRUE(ListaImpressao().empty());
+    for (const char* idioma : {"Português", "English"}) {
+        Abrir(idioma);
+        vezesImpressao = 0;
+        principal->AdicionarAcordeImpressao("C", true);
+        Clicar(cifra->btnImprimir);
+        EXPECT_TRUE(ListaImpressao().empty()) << idioma;
+        EXPECT_EQ(vezesImpressao, 1);
+        Clicar(cifra->btnImportarCifra);
+        EXPECT_TRUE(ListaImpressao().empty()) << idioma;
+    }
 }
 
 TEST_F(ImportarCifra, UnsetPrintOptionsLeaveTheFilledListOnly) {
@@ -341,6 +345,7 @@ TEST_F(ImportarCifra, PressedLooksFollowAnyHeldMouseButton) {
         const std::string nome = c.alvo->objectName().toStdString();
         const std::size_t tag = static_cast<std::size_t>(c.botao->Tag());
         ASSERT_FALSE(figuras[tag].isNull()) << nome;
+        EXPECT_EQ(figuras[tag + 1].size(), c.botao->size()) << nome;
         EXPECT_NE(figuras[tag].toImage(), figuras[tag + 1].toImage()) << nome;
         // The right button shows the look without acting (no paste, help, close).
         QTest::mousePress(c.alvo, Qt::RightButton, {}, Meio);
