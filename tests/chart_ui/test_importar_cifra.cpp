@@ -164,8 +164,9 @@ TEST_F(ImportarCifra, PasteReplacesTheTextWithTheClipboardsOneLineForEachLine) {
 
 TEST_F(ImportarCifra, SendAppendsEveryOccurrenceAndClosesPrintReplacesWithFirstOccurrences) {
     principal->AdicionarAcordeImpressao("C", true);
-    Escrever(QStringLiteral("Intro: Am  F  Am\nHoje [Am]eu vou [Xyz]cantar\n"));
-    Clicar(cifra->btnImportarCifra);  // Xyz is no chord: skipped without a message
+    Escrever(
+        QStringLiteral("Intro: Am  F  Am\nHoje [Am]eu vou [Xyz]cantar [H7] [] [C G] [Cb] [E#m]\n"));
+    Clicar(cifra->btnImportarCifra);  // what is no chord is skipped without a message
     EXPECT_EQ(ListaImpressao(), (std::vector<std::string>{"C", "Am", "F", "Am", "Am"}));
     EXPECT_EQ(principal->CopiarListaImpressao().Quantidade(), 5);
     EXPECT_FALSE(cifra->isVisible());
