@@ -190,8 +190,7 @@ void TformImportarCifra::CriarControles() {
         return b;
     };
 
-    auto* memo = new MemoCifra(this);
-    memoTextoCifra = memo;
+    memoTextoCifra = new MemoCifra(this);
     memoTextoCifra->setObjectName(QStringLiteral("memoTextoCifra"));
     memoTextoCifra->setGeometry(17, 51, 434, 316);
     memoTextoCifra->setFrameShape(QFrame::NoFrame);
@@ -248,7 +247,7 @@ void TformImportarCifra::CriarControles() {
     btnImprimir->aoClicar = [this] { btnImprimirClick(); };
 
     // Only the background drags the window; the caption picture and the labels do not.
-    arraste_ = new ArrasteJanela(this, [this](QWidget* alvo) { return alvo == imgFundo; });
+    new ArrasteJanela(this, [this](QWidget* alvo) { return alvo == imgFundo; });
 }
 
 void TformImportarCifra::AplicarIdioma() {

@@ -12,7 +12,6 @@
 #include "BotaoFiguraQt.h"
 
 class AbridorDesktop;
-class ArrasteJanela;
 class CaixasMensagem;
 class GerenciadorIdiomas;
 class QLabel;
@@ -92,5 +91,4 @@ class TformImportarCifra : public QWidget {
     CaixasMensagem& mensagens_;
     AbridorDesktop& abridor_;
     AcoesListaImpressao listaImpressao_;
-    ArrasteJanela* arraste_ = nullptr;
 };
