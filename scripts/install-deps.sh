@@ -15,6 +15,7 @@ PACKAGES=(
   libbenchmark-dev
   xvfb xdotool
   fonts-liberation2
+  fonts-ipafont-gothic
   imagemagick
   poppler-utils
   jackd1

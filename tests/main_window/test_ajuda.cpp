@@ -148,7 +148,8 @@ TEST(ArteIdiomas, EveryLocalisedPictureDecodesAtItsControlsSize) {
         {"fmPrincipal", "imgBtnOuvirAcorde", 69, 21},    {"fmPrincipal", "imgBtnOuvirAcordeI", 69, 21},
         {"fmPrincipal", "imgLinkCorvela", 182, 14},      {"fmPrincipal", "imgBarraSuperior", 797, 81},
         {"fmPrincipal", "imgBarraInferior", 801, 115},   {"fmEntrada", "imgEntrada", 250, 250},
-        {"fmImportarCifra", "imgBtnImportarCifra", 120, 20}, {"fmImportarCifra", "imgMudarTom", 186, 17},
+        {"fmImportarCifra", "imgBtnImportarCifra", 120, 20}, {"fmImportarCifra", "imgBtnImportarCifraI", 120, 20},
+        {"fmImportarCifra", "imgMudarTom", 186, 17},
         {"geral", "imgBtnImprimir", 89, 20},             {"geral", "imgBtnImprimirI", 89, 20},
     };
     Instalacao instalacao;

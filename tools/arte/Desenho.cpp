@@ -8,18 +8,13 @@
 #include <QRadialGradient>
 
 #include "GeometriaTeclado.h"
+#include "Paleta.h"
 
 namespace arte {
 namespace {
 
 using namespace geometria;
 
-const QColor AzulTopo(36, 86, 150);
-const QColor AzulBase(18, 45, 86);
-const QColor GrafiteTopo(52, 58, 68);
-const QColor GrafiteBase(26, 29, 35);
-const QColor TextoClaro(214, 226, 242);
-const QColor Dourado(226, 184, 92);
 
 QFont Fonte(int pixels, bool negrito = true, const char* familia = "Liberation Sans") {
     QFont f(QString::fromLatin1(familia));
@@ -69,6 +64,7 @@ void PintarFundo(QPainter& p, Fundo fundo, int largura, int altura, int x, int y
         }
         case Fundo::BarraInferior: PintarBarraInferior(p, alvo, y); break;
         case Fundo::Janela: p.fillRect(alvo, QColor(236, 236, 236)); break;
+        case Fundo::ImportarCifra: p.drawImage(QPoint(0, 0), FundoImportarCifra(), QRect(x, y, largura, altura)); break;
     }
 }
 
@@ -318,6 +314,21 @@ QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, 
             p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
             p.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
             break;
+        case Simbolo::Colar: {
+            // A clipboard with a sheet of text on it.
+            const QRectF prancheta(c.x() - 5.5, c.y() - 5, 11, 12.5);
+            p.setPen(QPen(tinta, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawRoundedRect(prancheta, 1.5, 1.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(tinta);
+            p.drawRoundedRect(QRectF(c.x() - 3, c.y() - 7, 6, 3.5), 1, 1);
+            p.setPen(QPen(tinta, 1.3, Qt::SolidLine, Qt::RoundCap));
+            for (int i = 0; i < 3; ++i) {
+                const qreal y = c.y() - 1 + i * 2.8;
+                p.drawLine(QPointF(c.x() - 3, y), QPointF(c.x() + (i == 2 ? 1 : 3), y));
+            }
+            break;
+        }
     }
     return img;
 }
@@ -458,13 +469,14 @@ QImage Entrada(const QString& subtitulo, const QString& carregando) {
 }
 
 QImage LegendaMudarTom(const QString& texto) {
+    // The head of the transposition panel that the background draws.
     QImage img = Nova(186, 17);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(img.rect(), QColor(26, 96, 181));
-    p.setFont(FonteQueCabe(texto, 180, 12));
+    PintarFundo(p, Fundo::ImportarCifra, img.width(), img.height(), 23, 380);
+    p.setFont(FonteQueCabe(texto, 172, 12));
     p.setPen(Qt::white);
-    p.drawText(img.rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texto);
+    p.drawText(img.rect().adjusted(8, 1, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texto);
     return img;
 }
 

@@ -8,7 +8,7 @@
 namespace arte {
 
 // Which background a button picture sits on.
-enum class Fundo { BarraSuperior, BarraInferior, Janela };
+enum class Fundo { BarraSuperior, BarraInferior, Janela, ImportarCifra };
 
 // Language-independent pictures.
 QImage FundoTeclado();               // 801 x 328
@@ -16,7 +16,7 @@ QImage BrancaPressionada();          // 42 x 235
 QImage PretaSolta();                 // 25 x 148
 QImage PretaPressionada();           // 25 x 148
 QImage Marca();                      // 24 x 24, transparent outside the circle
-enum class Simbolo { Minimizar, Ajuda, Fechar, SetaEsquerda, SetaDireita, Ok, Cancelar };
+enum class Simbolo { Minimizar, Ajuda, Fechar, SetaEsquerda, SetaDireita, Ok, Cancelar, Colar };
 // A small symbol button at (x, y) of its background.
 QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, Fundo fundo, int x, int y);
 
@@ -28,7 +28,12 @@ QImage BarraInferior(const QString& cifra, const QString& catalogo, const QStrin
                      const QString& visualizacao);
 QImage LinkSite(const QString& texto);  // 182 x 14 at (607, 63) of the window
 QImage Entrada(const QString& subtitulo, const QString& carregando);  // 250 x 250
-QImage LegendaMudarTom(const QString& texto);                         // 186 x 17
+QImage LegendaMudarTom(const QString& texto);                         // 186 x 17 at (23, 380) of the chart window
+
+// The chord chart window: its background (472 x 456), on which its buttons are drawn at their
+// places, and the transposition buttons (20 x 18 at (30, 401) and (30, 422)).
+QImage FundoImportarCifra();
+QImage BotaoTransporCifra(bool acima, bool pressionado);
 
 // The sound driver wizard's picture (language-independent).
 QImage AssistenteDriver();  // 139 x 208

@@ -59,6 +59,20 @@ std::vector<Fixa> Fixas() {
         {"cancelar.png", simbolo(Simbolo::Cancelar, 48, 25, false, Fundo::Janela, 0, 0)},
         {"cancelarI.png", simbolo(Simbolo::Cancelar, 48, 25, true, Fundo::Janela, 0, 0)},
         {"assistenteDriver.png", arte::AssistenteDriver},
+        // The chord chart window: its background and the buttons drawn over their places on it.
+        {"fundoImportarCifra.png", arte::FundoImportarCifra},
+        {"colar.png", simbolo(Simbolo::Colar, 24, 24, false, Fundo::ImportarCifra, 17, 21)},
+        {"colarI.png", simbolo(Simbolo::Colar, 24, 24, true, Fundo::ImportarCifra, 17, 21)},
+        {"ajudaCifra.png", simbolo(Simbolo::Ajuda, 24, 24, false, Fundo::ImportarCifra, 376, 10)},
+        {"ajudaCifraI.png", simbolo(Simbolo::Ajuda, 24, 24, true, Fundo::ImportarCifra, 376, 10)},
+        {"minimizarCifra.png", simbolo(Simbolo::Minimizar, 24, 24, false, Fundo::ImportarCifra, 408, 10)},
+        {"minimizarCifraI.png", simbolo(Simbolo::Minimizar, 24, 24, true, Fundo::ImportarCifra, 408, 10)},
+        {"fecharCifra.png", simbolo(Simbolo::Fechar, 24, 24, false, Fundo::ImportarCifra, 439, 10)},
+        {"fecharCifraI.png", simbolo(Simbolo::Fechar, 24, 24, true, Fundo::ImportarCifra, 439, 10)},
+        {"transporAcima.png", [] { return arte::BotaoTransporCifra(true, false); }},
+        {"transporAcimaI.png", [] { return arte::BotaoTransporCifra(true, true); }},
+        {"transporAbaixo.png", [] { return arte::BotaoTransporCifra(false, false); }},
+        {"transporAbaixoI.png", [] { return arte::BotaoTransporCifra(false, true); }},
     };
 }
 
@@ -142,11 +156,14 @@ int GerarIdioma(const char* entrada, const char* arquivoLegendas, const char* sa
                                         legenda("rotuloVisualizacao"));
          }},
         {"fmEntrada", "imgEntrada", [&] { return arte::Entrada(legenda("subtitulo"), legenda("carregando")); }},
-        {"fmImportarCifra", "imgBtnImportarCifra", botao("importarAcordes", 120, 20, false, Fundo::Janela, 0, 0)},
-        {"fmImportarCifra", "imgBtnImportarCifraI", botao("importarAcordes", 120, 20, true, Fundo::Janela, 0, 0)},
+        // The chord chart window's, over its background at their places.
+        {"fmImportarCifra", "imgBtnImportarCifra",
+         botao("importarAcordes", 120, 20, false, Fundo::ImportarCifra, 331, 389)},
+        {"fmImportarCifra", "imgBtnImportarCifraI",
+         botao("importarAcordes", 120, 20, true, Fundo::ImportarCifra, 331, 389)},
         {"fmImportarCifra", "imgMudarTom", [&] { return arte::LegendaMudarTom(legenda("mudarTom")); }},
-        {"geral", "imgBtnImprimir", botao("imprimir", 89, 20, false, Fundo::Janela, 0, 0)},
-        {"geral", "imgBtnImprimirI", botao("imprimir", 89, 20, true, Fundo::Janela, 0, 0)},
+        {"geral", "imgBtnImprimir", botao("imprimir", 89, 20, false, Fundo::ImportarCifra, 362, 417)},
+        {"geral", "imgBtnImprimirI", botao("imprimir", 89, 20, true, Fundo::ImportarCifra, 362, 417)},
     };
 
     std::string texto = bruto;

@@ -20,6 +20,7 @@
 #include "TMidiOutput.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
+#include "TformImportarCifra.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
 #include "TformSetup.h"
@@ -30,6 +31,7 @@ JanelasAplicacao::JanelasAplicacao() = default;
 JanelasAplicacao::~JanelasAplicacao() {
     // Children of the main window go first, so it does not delete them a second time.
     assistente.reset();
+    cifra.reset();
     aviso.reset();
     setup.reset();
     principal.reset();
@@ -139,6 +141,13 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         janelas.setup = std::make_unique<TformSetup>(*janelas.som, idiomas, janelas.principal.get());
         janelas.aviso = std::make_unique<TformAviso>(idiomas, mensagens, abridor, janelas.principal.get());
         janelas.principal->DefinirAviso(janelas.aviso.get());
+        TformPrincipal* principal = janelas.principal.get();
+        AcoesListaImpressao listaImpressao{
+            [principal](const std::string& cifra, bool repetir) { principal->AdicionarAcordeImpressao(cifra, repetir); },
+            [principal] { principal->LimparListaImpressao(); }};
+        janelas.cifra = std::make_unique<TformImportarCifra>(idiomas, mensagens, abridor, std::move(listaImpressao),
+                                                             principal);
+        principal->abrirImportarCifra = [cifra = janelas.cifra.get()] { cifra->Exibir(); };
         janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
             *janelas.player, idiomas, mensagens,
             ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),

@@ -25,6 +25,7 @@ class MidiOutput;
 class TMidiOutput;
 class TformAssistenteConfiguracaoDriver;
 class TformAviso;
+class TformImportarCifra;
 class TformPrincipal;
 class TformSetup;
 
@@ -46,6 +47,7 @@ struct JanelasAplicacao {
     std::unique_ptr<TformPrincipal> principal;
     std::unique_ptr<TformSetup> setup;
     std::unique_ptr<TformAviso> aviso;
+    std::unique_ptr<TformImportarCifra> cifra;
     std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
 
     JanelasAplicacao();

@@ -1,0 +1,15 @@
+#pragma once
+// The colours every window's artwork shares, so the secondary windows wear the main window's.
+
+#include <QColor>
+
+namespace arte {
+
+inline const QColor AzulTopo(36, 86, 150);
+inline const QColor AzulBase(18, 45, 86);
+inline const QColor GrafiteTopo(52, 58, 68);
+inline const QColor GrafiteBase(26, 29, 35);
+inline const QColor TextoClaro(214, 226, 242);
+inline const QColor Dourado(226, 184, 92);
+
+}  // namespace arte
