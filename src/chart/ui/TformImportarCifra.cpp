@@ -215,6 +215,9 @@ void TformImportarCifra::CriarControles() {
     imgMudarTom->setGeometry(23, 380, 186, 17);
     btnTransporAcima = botao("btnTransporAcima", QRect(30, 401, 20, 18), TagTransporAcima);
     btnTransporAbaixo = botao("btnTransporAbaixo", QRect(30, 422, 20, 18), TagTransporAbaixo);
+    // A double click transposes once for its first click and once more for itself.
+    btnTransporAcima->DefinirCliqueDuplo(true);
+    btnTransporAbaixo->DefinirCliqueDuplo(true);
     auto rotulo = [&](const char* nome, const QRect& lugar, BotaoFiguraQt* dono,
                       void (TformImportarCifra::*clique)()) {
         auto* r = new RotuloSemitom(this, lugar, dono);
