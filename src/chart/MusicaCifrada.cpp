@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Tonalidade.h"
 #include "Utf8.h"
 
 namespace {
@@ -335,37 +336,16 @@ AnaliseTom AnalisarTomDe(const Cifra& cifra, std::size_t linhasEstimadas) {
 
 enum class Lado { Nenhum, Sustenidos, Bemois };
 
-// The side of a key by its signature; C and Am have none, and the keys of six accidentals
-// (F#/Gb, D#m/Ebm) go either way.
-enum class TipoTom { Natural, Sustenidos, Bemois, Seis };
-
-TipoTom TipoDoTom(ClasseAltura tonica, bool menor) {
-    switch ((tonica + (menor ? 3 : 0)) % 12) {  // the relative major
-        case 0:
-            return TipoTom::Natural;
-        case 6:
-            return TipoTom::Seis;
-        case 5:
-        case 10:
-        case 3:
-        case 8:
-        case 1:
-            return TipoTom::Bemois;
-        default:
-            return TipoTom::Sustenidos;
-    }
-}
-
 Lado LadoDoNome(NomeNota nome) {
     const std::string_view texto = NomesNotas[static_cast<std::size_t>(nome)];
     if (texto.size() < 2) return Lado::Nenhum;
     return texto[1] == '#' ? Lado::Sustenidos : Lado::Bemois;
 }
 
-Lado LadoDoTipo(TipoTom tipo) {
-    return tipo == TipoTom::Sustenidos ? Lado::Sustenidos
-           : tipo == TipoTom::Bemois   ? Lado::Bemois
-                                       : Lado::Nenhum;
+Lado LadoDaArmadura(ArmaduraTom armadura) {
+    return armadura == ArmaduraTom::Sustenidos ? Lado::Sustenidos
+           : armadura == ArmaduraTom::Bemois   ? Lado::Bemois
+                                               : Lado::Nenhum;
 }
 
 template <class Cifra>
@@ -574,24 +554,24 @@ GrafiaNotas GrafiaDoTom(const AnaliseTom& analise, int semitons, SentidoTranspos
     if (analise.tom) {
         const ClasseAltura tonica = ClasseDoNome(analise.tom->tonica);
         const bool menor = analise.tom->menor;
-        const TipoTom origem = TipoDoTom(tonica, menor);
-        const Lado ladoOrigem = origem == TipoTom::Seis      ? LadoDoNome(analise.tom->tonica)
-                                : origem == TipoTom::Natural ? escrito
-                                                             : LadoDoTipo(origem);
+        const ArmaduraTom origem = ArmaduraDoTom(tonica, menor);
+        const Lado ladoOrigem = origem == ArmaduraTom::Seis      ? LadoDoNome(analise.tom->tonica)
+                                : origem == ArmaduraTom::Natural ? escrito
+                                                                 : LadoDaArmadura(origem);
         const int passo = ReduzirSemitons(semitons) % 12;
         const int destino =
             (tonica + (sentido == SentidoTransposicao::Acima ? passo : 12 - passo)) % 12;
-        switch (TipoDoTom(destino, menor)) {
-            case TipoTom::Natural:
+        switch (ArmaduraDoTom(destino, menor)) {
+            case ArmaduraTom::Natural:
                 lado = escrito != Lado::Nenhum ? escrito : ladoOrigem;
                 break;
-            case TipoTom::Seis:
+            case ArmaduraTom::Seis:
                 lado = ladoOrigem != Lado::Nenhum ? ladoOrigem : escrito;
                 break;
-            case TipoTom::Sustenidos:
+            case ArmaduraTom::Sustenidos:
                 lado = Lado::Sustenidos;
                 break;
-            case TipoTom::Bemois:
+            case ArmaduraTom::Bemois:
                 lado = Lado::Bemois;
                 break;
         }
