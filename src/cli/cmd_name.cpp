@@ -1,5 +1,6 @@
 // tastavo-cli name: the chord symbols that name a set of notes, best first.
 #include <algorithm>
+#include <bit>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -150,17 +151,25 @@ const RegistrarComando registro{Comando{
     "Name the chord of a set of notes (the first note name, or the lowest MIDI number, is the "
     "bass)",
     [](CLI::App& sub) -> std::function<int()> {
-        auto notas = std::make_shared<std::vector<std::string>>();
         auto json = std::make_shared<bool>(false);
         auto todos = std::make_shared<bool>(false);
         sub.add_flag("--json", *json,
                      "JSON output: the bass, the pitch classes and every name, best first");
         sub.add_flag("--all", *todos, "Every name, best first, one per line");
-        sub.add_option("NOTE", *notas,
-                       "Note names without octave (C, C#, Db ... B; the first is the bass) or "
-                       "MIDI note numbers 0-127 (the lowest is the bass)")
-            ->required();
-        return [=] { return Executar(*notas, *json, *todos); };
+        // The NOTEs are the arguments left over, each exactly as typed: as a positional
+        // option CLI11 would read "[C]" as C.
+        sub.allow_extras();
+        sub.footer(
+            "NOTE...: note names without octave (C, C#, Db ... B; the first is the bass) or "
+            "MIDI note numbers 0-127 (the lowest is the bass), not both");
+        return [&sub, json, todos] {
+            const std::vector<std::string> notas = sub.remaining();
+            if (notas.empty()) {
+                std::cerr << "tastavo-cli name: NOTE is required\n";
+                return SaidaUso;
+            }
+            return Executar(notas, *json, *todos);
+        };
     }}};
 
 }  // namespace

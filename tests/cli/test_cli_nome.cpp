@@ -93,8 +93,9 @@ TEST(CliName, NadaNomeiaAsNotas) {
 }
 
 TEST(CliName, ErrosDeUso) {
-    for (const char* argumentos : {"name", "name C 64", "name 60 E", "name H C", "name 128 60",
-                                   "name Cb E", "name c e g", "name -1 60"}) {
+    for (const char* argumentos :
+         {"name", "name C 64", "name 60 E", "name H C", "name 128 60", "name Cb E", "name c e g",
+          "name -1 60", "name '[C]' E G", "name --json"}) {
         const auto e = Executar(argumentos);
         EXPECT_EQ(e.r.status, 2) << argumentos;
         EXPECT_EQ(e.r.saida, "") << argumentos;
