@@ -57,6 +57,17 @@ void BM_TransporTexto_20k(benchmark::State& state) {
 }
 BENCHMARK(BM_TransporTexto_20k)->Unit(benchmark::kMillisecond);
 
+// The same with chords spelled as the transposed key is written: one more pass to find the key.
+void BM_TransporTextoGrafiaTom_20k(benchmark::State& state) {
+    const auto& texto = TextoCifra();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            TransporTexto(texto, 2, SentidoTransposicao::Acima, GrafiaTransposicao::Tom));
+    }
+    Contar(state);
+}
+BENCHMARK(BM_TransporTextoGrafiaTom_20k)->Unit(benchmark::kMillisecond);
+
 void BM_ColetarAcordes_20k(benchmark::State& state) {
     const auto& linhas = LinhasCifra();
     for (auto _ : state) benchmark::DoNotOptimize(ColetarAcordes(linhas));

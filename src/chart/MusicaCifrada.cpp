@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Tonalidade.h"
 #include "Utf8.h"
 
 namespace {
@@ -133,8 +134,9 @@ class MemoriaPalavras {
         std::string_view transposta;  // the chord transposed (when transposing)
     };
 
-    MemoriaPalavras(std::size_t linhas, int semitons, SentidoTransposicao sentido)
-        : semitons_(semitons), sentido_(sentido) {
+    MemoriaPalavras(std::size_t linhas, int semitons, SentidoTransposicao sentido,
+                    GrafiaNotas grafia = GrafiaNotas::Tabelas)
+        : semitons_(semitons), sentido_(sentido), grafia_(grafia) {
         std::size_t capacidade = 64;
         while (capacidade < linhas * 2 && capacidade < kCapacidadeMaxima) capacidade *= 2;
         tabela_.resize(capacidade);
@@ -209,12 +211,13 @@ class MemoriaPalavras {
     Consulta Calcular(std::string_view palavra) {
         const Tipo tipo = Classificar(palavra);
         if (tipo != Tipo::Cifra || semitons_ == 0) return {tipo, {}};
-        transposta_ = TransporCifra(palavra, semitons_, sentido_);
+        transposta_ = TransporCifra(palavra, semitons_, sentido_, grafia_);
         return {tipo, transposta_};
     }
 
     int semitons_;
     SentidoTransposicao sentido_;
+    GrafiaNotas grafia_;
     std::vector<Entrada> tabela_;
     std::size_t ocupadas_ = 0;
     std::string transposta_;
@@ -224,10 +227,9 @@ void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& memoria)
     Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).tipo; });
 }
 
-// Appends `linha` with its chords transposed; `semitons` is already reduced and above 0.
-void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::string& saida) {
-    AnaliseLinha a;
-    Analisar(linha, a, memoria);
+// Appends `linha` with the chords that `a` found in it transposed.
+void EscreverTransposta(std::string_view linha, const AnaliseLinha& a, MemoriaPalavras& memoria,
+                        std::string& saida) {
     std::size_t copiado = 0;
     for (std::size_t k = 0; k < a.quantidade; ++k) {
         const TrechoBytes& t = a.trechos[k];
@@ -239,6 +241,34 @@ void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::str
         copiado = t.inicio + t.tamanho;
     }
     saida.append(linha, copiado);
+}
+
+// Appends `linha` with its chords transposed; `semitons` is already reduced and above 0.
+void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::string& saida) {
+    AnaliseLinha a;
+    Analisar(linha, a, memoria);
+    EscreverTransposta(linha, a, memoria, saida);
+}
+
+// The key line: as any line, and its key too when the line also holds words ("Key: G",
+// "Tom: G capo 2"), which would otherwise leave it as it was.
+void TransporLinhaTom(std::string_view linha, const AnaliseTom& tom, MemoriaPalavras& memoria,
+                      std::string& saida) {
+    AnaliseLinha a;
+    Analisar(linha, a, memoria);
+    if (a.texto && a.quantidade < a.trechos.size()) {
+        std::size_t k = 0;
+        while (k < a.quantidade && a.trechos[k].inicio < tom.inicioChave) ++k;
+        if (k == a.quantidade || a.trechos[k].inicio != tom.inicioChave) {
+            std::copy_backward(a.trechos.begin() + static_cast<std::ptrdiff_t>(k),
+                               a.trechos.begin() + static_cast<std::ptrdiff_t>(a.quantidade),
+                               a.trechos.begin() + static_cast<std::ptrdiff_t>(a.quantidade + 1));
+            a.trechos[k] = {static_cast<std::uint16_t>(tom.inicioChave),
+                            static_cast<std::uint16_t>(tom.tamanhoChave), false, Tipo::Letra};
+            ++a.quantidade;
+        }
+    }
+    EscreverTransposta(linha, a, memoria, saida);
 }
 
 // Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", or
@@ -256,6 +286,84 @@ void ParaCadaLinha(std::string_view texto, F&& f) {
         f(texto.substr(inicio, fim - inicio), texto.substr(fim, lf + 1 - fim));
         inicio = lf + 1;
     }
+}
+
+// Calls `f(linha)` for each line of a chart given as lines or as one text.
+template <class F>
+void ParaCadaLinhaDe(std::span<const std::string> linhas, F&& f) {
+    for (const std::string& linha : linhas) f(std::string_view(linha));
+}
+template <class F>
+void ParaCadaLinhaDe(std::string_view texto, F&& f) {
+    ParaCadaLinha(texto, [&](std::string_view linha, std::string_view) { f(linha); });
+}
+
+template <class Cifra>
+AnaliseTom AnalisarTomDe(const Cifra& cifra, std::size_t linhasEstimadas) {
+    AnaliseTom r;
+    std::optional<TomMusica> primeiro;
+    MemoriaPalavras memoria(linhasEstimadas, 0, SentidoTransposicao::Acima);
+    AnaliseLinha a;
+    std::size_t indice = 0;
+    const auto contar = [&](NomeNota nome) {
+        const std::string_view texto = NomesNotas[static_cast<std::size_t>(nome)];
+        if (texto.size() < 2) return;
+        ++(texto[1] == '#' ? r.sustenidos : r.bemois);
+    };
+    ParaCadaLinhaDe(cifra, [&](std::string_view linha) {
+        if (!r.linhaTom) {
+            if (const auto tom = LerLinhaTom(linha, r.inicioChave, r.tamanhoChave)) {
+                r.tom = tom;
+                r.linhaTom = indice;
+            }
+        }
+        Analisar(linha, a, memoria);
+        for (std::size_t k = 0; k < a.quantidade; ++k) {
+            const TrechoBytes& t = a.trechos[k];
+            if (t.palavra && t.tipo != Tipo::Cifra) continue;
+            CifraCodificada c;
+            if (!TentarAnalisarCifra(linha.substr(t.inicio, t.tamanho), c)) continue;
+            if (!primeiro)
+                primeiro = TomMusica{RaizCifra(c), TemIntervalo(c, 3) && !TemIntervalo(c, 4)};
+            contar(RaizCifra(c));
+            if (TemBaixo(c)) contar(BaixoCifra(c));
+        }
+        ++indice;
+    });
+    if (!r.tom) r.tom = primeiro;
+    return r;
+}
+
+enum class Lado { Nenhum, Sustenidos, Bemois };
+
+Lado LadoDoNome(NomeNota nome) {
+    const std::string_view texto = NomesNotas[static_cast<std::size_t>(nome)];
+    if (texto.size() < 2) return Lado::Nenhum;
+    return texto[1] == '#' ? Lado::Sustenidos : Lado::Bemois;
+}
+
+Lado LadoDaArmadura(ArmaduraTom armadura) {
+    return armadura == ArmaduraTom::Sustenidos ? Lado::Sustenidos
+           : armadura == ArmaduraTom::Bemois   ? Lado::Bemois
+                                               : Lado::Nenhum;
+}
+
+template <class Cifra>
+GrafiaNotas GrafiaDaTransposicao(const Cifra& cifra, std::size_t linhas, AnaliseTom& analise,
+                                 int semitons, SentidoTransposicao sentido,
+                                 GrafiaTransposicao grafia) {
+    switch (grafia) {
+        case GrafiaTransposicao::Sustenidos:
+            return GrafiaNotas::Sustenidos;
+        case GrafiaTransposicao::Bemois:
+            return GrafiaNotas::Bemois;
+        case GrafiaTransposicao::Tom:
+            analise = AnalisarTomDe(cifra, linhas);
+            return GrafiaDoTom(analise, semitons, sentido);
+        case GrafiaTransposicao::Tabelas:
+            break;
+    }
+    return GrafiaNotas::Tabelas;
 }
 
 }  // namespace
@@ -397,6 +505,126 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
     saida.reserve(texto.size() + texto.size() / 16);
     ParaCadaLinha(texto, [&](std::string_view linha, std::string_view terminador) {
         TransporLinhaCom(linha, memoria, saida);
+        saida += terminador;
+    });
+    return saida;
+}
+
+std::optional<TomMusica> LerLinhaTom(std::string_view linha, std::size_t& inicio,
+                                     std::size_t& tamanho) {
+    const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
+    std::size_t i = 0;
+    const auto proxima = [&]() {
+        while (i < fim && Separador(linha[i])) ++i;
+        const std::size_t comeco = i;
+        while (i < fim && !Separador(linha[i])) ++i;
+        return linha.substr(comeco, i - comeco);
+    };
+    std::string_view marcador = proxima();
+    const bool doisPontos = marcador.ends_with(':');
+    if (doisPontos) marcador.remove_suffix(1);
+    if (marcador.size() < 3 || marcador.size() > 4) return std::nullopt;
+    char minusculas[4];
+    for (std::size_t k = 0; k < marcador.size(); ++k) {
+        const char ch = marcador[k];
+        minusculas[k] = (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+    }
+    const std::string_view m(minusculas, marcador.size());
+    if (m != "tom" && m != "tone" && m != "key") return std::nullopt;
+    std::string_view chave = proxima();
+    if (!doisPontos && chave == ":") chave = proxima();
+    CifraCodificada c;
+    if (chave.empty() || !TentarAnalisarCifra(chave, c)) return std::nullopt;
+    inicio = static_cast<std::size_t>(chave.data() - linha.data());
+    tamanho = chave.size();
+    return TomMusica{RaizCifra(c), TemIntervalo(c, 3) && !TemIntervalo(c, 4)};
+}
+
+AnaliseTom AnalisarTom(std::span<const std::string> linhas) {
+    return AnalisarTomDe(linhas, linhas.size());
+}
+
+AnaliseTom AnalisarTom(std::string_view texto) { return AnalisarTomDe(texto, texto.size() / 25); }
+
+GrafiaNotas GrafiaDoTom(const AnaliseTom& analise, int semitons, SentidoTransposicao sentido) {
+    const Lado escrito = analise.sustenidos > analise.bemois   ? Lado::Sustenidos
+                         : analise.bemois > analise.sustenidos ? Lado::Bemois
+                                                               : Lado::Nenhum;
+    Lado lado = Lado::Nenhum;
+    if (analise.tom) {
+        const ClasseAltura tonica = ClasseDoNome(analise.tom->tonica);
+        const bool menor = analise.tom->menor;
+        const ArmaduraTom origem = ArmaduraDoTom(tonica, menor);
+        const Lado ladoOrigem = origem == ArmaduraTom::Seis      ? LadoDoNome(analise.tom->tonica)
+                                : origem == ArmaduraTom::Natural ? escrito
+                                                                 : LadoDaArmadura(origem);
+        const int passo = ReduzirSemitons(semitons) % 12;
+        const int destino =
+            (tonica + (sentido == SentidoTransposicao::Acima ? passo : 12 - passo)) % 12;
+        switch (ArmaduraDoTom(destino, menor)) {
+            case ArmaduraTom::Natural:
+                lado = escrito != Lado::Nenhum ? escrito : ladoOrigem;
+                break;
+            case ArmaduraTom::Seis:
+                lado = ladoOrigem != Lado::Nenhum ? ladoOrigem : escrito;
+                break;
+            case ArmaduraTom::Sustenidos:
+                lado = Lado::Sustenidos;
+                break;
+            case ArmaduraTom::Bemois:
+                lado = Lado::Bemois;
+                break;
+        }
+    }
+    if (lado == Lado::Nenhum) {
+        lado = sentido == SentidoTransposicao::Acima ? Lado::Sustenidos : Lado::Bemois;
+    }
+    return lado == Lado::Sustenidos ? GrafiaNotas::Sustenidos : GrafiaNotas::Bemois;
+}
+
+std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
+                                        std::string_view semitons, SentidoTransposicao sentido,
+                                        GrafiaTransposicao grafia) {
+    const int quantidade = ReduzirSemitons(LerSemitons(semitons).value_or(0));
+    if (grafia == GrafiaTransposicao::Tabelas || quantidade == 0) {
+        return TransporLinhas(linhas, semitons, sentido);
+    }
+    AnaliseTom tom;
+    const GrafiaNotas notas =
+        GrafiaDaTransposicao(linhas, linhas.size(), tom, quantidade, sentido, grafia);
+    MemoriaPalavras memoria(linhas.size(), quantidade, sentido, notas);
+    std::vector<std::string> resultado;
+    resultado.reserve(linhas.size());
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        std::string& nova = resultado.emplace_back();
+        if (tom.linhaTom == i) {
+            TransporLinhaTom(linhas[i], tom, memoria, nova);
+        } else {
+            TransporLinhaCom(linhas[i], memoria, nova);
+        }
+    }
+    return resultado;
+}
+
+std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
+                          GrafiaTransposicao grafia) {
+    semitons = ReduzirSemitons(semitons);
+    if (grafia == GrafiaTransposicao::Tabelas || semitons == 0) {
+        return TransporTexto(texto, semitons, sentido);
+    }
+    AnaliseTom tom;
+    const GrafiaNotas notas =
+        GrafiaDaTransposicao(texto, texto.size() / 25, tom, semitons, sentido, grafia);
+    MemoriaPalavras memoria(texto.size() / 25, semitons, sentido, notas);
+    std::string saida;
+    saida.reserve(texto.size() + texto.size() / 16);
+    std::size_t indice = 0;
+    ParaCadaLinha(texto, [&](std::string_view linha, std::string_view terminador) {
+        if (tom.linhaTom == indice++) {
+            TransporLinhaTom(linha, tom, memoria, saida);
+        } else {
+            TransporLinhaCom(linha, memoria, saida);
+        }
         saida += terminador;
     });
     return saida;

@@ -73,6 +73,63 @@ void TransporLinha(std::string_view linha, int semitons, SentidoTransposicao sen
 // kept as they were.
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido);
 
+// How the chords of a transposed chart are spelled.
+enum class GrafiaTransposicao {
+    Tabelas,     // roots and basses stepped by the semitone tables (the chart window's way)
+    Sustenidos,  // every transposed root and bass from the 12 sharp names
+    Bemois,      // every transposed root and bass from the 12 flat names
+    Tom,         // sharp or flat names as the transposed key of the song is written
+};
+
+// A song's key: its tonic as written (a NomeNota) and whether it is minor.
+struct TomMusica {
+    NomeNota tonica = 0;
+    bool menor = false;
+
+    bool operator==(const TomMusica&) const = default;
+};
+
+// What the key spelling needs to know of a chart, found in one pass over its lines.
+struct AnaliseTom {
+    std::optional<TomMusica> tom;  // from the key line, else from the first chord
+    // The key line ("Tom: G", "Tone: Em", "Key: Bb"): its index and the bytes of its key.
+    std::optional<std::size_t> linhaTom;
+    std::size_t inicioChave = 0;
+    std::size_t tamanhoChave = 0;
+    // Roots and basses of the chart's chords written with a sharp, and with a flat.
+    std::size_t sustenidos = 0;
+    std::size_t bemois = 0;
+};
+
+// Reads a key line: the first word is "Tom", "Tone" or "Key" (any letter case, with or
+// without a colon, or a colon as the next word) and the next word is a chord symbol, which
+// gives the tonic and, with a minor third and no major third, a minor key. Sets the bytes of
+// that symbol in the line.
+std::optional<TomMusica> LerLinhaTom(std::string_view linha, std::size_t& inicio,
+                                     std::size_t& tamanho);
+
+// The key, the key line and the spelling of the chords of a chart.
+AnaliseTom AnalisarTom(std::span<const std::string> linhas);
+AnaliseTom AnalisarTom(std::string_view texto);
+
+// The names the chords of a chart take when transposed with `GrafiaTransposicao::Tom`: the
+// flat names for a flat key (F, Bb, Eb, Ab, Db and Dm, Gm, Cm, Fm, Bbm), the sharp names for a
+// sharp key (G, D, A, E, B and Em, Bm, F#m, C#m, G#m); for C and Am the side the chart was
+// written on (the more common accidental among its chords), else the side of its key; for
+// F#/Gb and D#m/Ebm the side of the chart's key, else the side it was written on. The side of
+// a key of six accidentals is the way its tonic is written, and of C or Am the way the chart
+// is written. When nothing decides, sharps going up and flats going down.
+GrafiaNotas GrafiaDoTom(const AnaliseTom& analise, int semitons, SentidoTransposicao sentido);
+
+// TransporLinhas, TransporTexto with chords spelled as `grafia` says; `Tabelas` gives exactly
+// what the functions above give. With `Tom` the key line's key is transposed too, even on a
+// line that also holds words (such as "Key: G").
+std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
+                                        std::string_view semitons, SentidoTransposicao sentido,
+                                        GrafiaTransposicao grafia);
+std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
+                          GrafiaTransposicao grafia);
+
 // Splits a chart text into lines without their terminators (LF, or CR LF). A final line end
 // does not start another line; an empty text has no lines.
 std::vector<std::string> DividirLinhas(std::string_view texto);

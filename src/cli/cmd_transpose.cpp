@@ -19,7 +19,15 @@ const CLI::Validator NumeroNatural(
     },
     "", "NUMERO_NATURAL");
 
-int Executar(const std::string& acima, const std::string& abaixo, const std::string& arquivo) {
+GrafiaTransposicao LerGrafia(const std::string& grafia) {
+    if (grafia == "sharps") return GrafiaTransposicao::Sustenidos;
+    if (grafia == "flats") return GrafiaTransposicao::Bemois;
+    if (grafia == "key") return GrafiaTransposicao::Tom;
+    return GrafiaTransposicao::Tabelas;
+}
+
+int Executar(const std::string& acima, const std::string& abaixo, const std::string& arquivo,
+             GrafiaTransposicao grafia) {
     std::string erro;
     const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
     if (!bytes) {
@@ -41,9 +49,9 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
             saida = "\xEF\xBB\xBF";
             texto.remove_prefix(3);
         }
-        saida += TransporTexto(texto, semitons, sentido);
+        saida += TransporTexto(texto, semitons, sentido, grafia);
     } else {
-        saida = TransporTexto(utf8::DeWindows1252(*bytes), semitons, sentido);
+        saida = TransporTexto(utf8::DeWindows1252(*bytes), semitons, sentido, grafia);
     }
     return EscreverSaida(saida, "transpose") ? SaidaOk : SaidaEntradaInvalida;
 }
@@ -54,6 +62,7 @@ const RegistrarComando registro{Comando{
         auto acima = std::make_shared<std::string>();
         auto abaixo = std::make_shared<std::string>();
         auto arquivo = std::make_shared<std::string>();
+        auto grafia = std::make_shared<std::string>("tables");
         CLI::Option_group* sentido = sub.add_option_group("direction", "Give exactly one");
         sentido->add_option("--up", *acima, "Semitones up")->type_name("N")->check(NumeroNatural);
         sentido->add_option("--down", *abaixo, "Semitones down")
@@ -63,7 +72,13 @@ const RegistrarComando registro{Comando{
         sub.add_option("FILE", *arquivo,
                        "Chart file (UTF-8 or Windows-1252); standard input "
                        "when absent or \"-\"");
-        return [=] { return Executar(*acima, *abaixo, *arquivo); };
+        sub.add_option("--spelling", *grafia,
+                       "How transposed roots and basses are named: tables (the semitone "
+                       "tables: up gives sharps, down mostly flats), sharps, flats, or key "
+                       "(as the song's transposed key is written)")
+            ->check(CLI::IsMember({"tables", "sharps", "flats", "key"}))
+            ->default_str("tables");
+        return [=] { return Executar(*acima, *abaixo, *arquivo, LerGrafia(*grafia)); };
     }}};
 
 }  // namespace

@@ -166,12 +166,62 @@ CifraCodificada AnalisarCifra(std::string_view cifra) {
 
 std::string_view NomeRaizCifra(std::string_view cifra) { return cifra.substr(0, TamanhoRaiz(cifra)); }
 
+namespace {
+
+// Byte length of the suffix token the parser reads at the start of `resto`, 0 for none.
+std::size_t TamanhoToken(std::string_view resto) {
+    if (resto.empty()) return 0;
+    const auto b = static_cast<unsigned char>(resto[0]);
+    const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
+    for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
+        const std::string_view t = kTokens[kIndice.tokens[i]].texto;
+        if (resto.starts_with(t)) return t.size();
+    }
+    return 0;
+}
+
+// The note name of pitch class `classe` in the table of `grafia` (sharps or flats).
+NomeNota NomeNaGrafia(ClasseAltura classe, GrafiaNotas grafia) {
+    const auto i = static_cast<std::size_t>(((classe % 12) + 12) % 12);
+    return NomeNotaDoTexto(grafia == GrafiaNotas::Bemois ? NomesNotasBemol[i]
+                                                         : NomesNotasSustenido[i]);
+}
+
+// `cifra` (parsed as `c`) with its root written `raiz` and its bass (if any) `baixo`.
+std::string TrocarRaizEBaixo(std::string_view cifra, CifraCodificada c, NomeNota raiz,
+                             NomeNota baixo) {
+    const std::string_view novaRaiz = NomesNotas[static_cast<std::size_t>(raiz)];
+    std::string_view sufixo = cifra.substr(TamanhoRaiz(cifra));
+    std::string_view baixoAntigo;
+    if (TemBaixo(c)) {
+        // The parser only takes a bass at the very end of the symbol.
+        baixoAntigo = NomesNotas[static_cast<std::size_t>(BaixoCifra(c))];
+        sufixo.remove_suffix(baixoAntigo.size());
+    }
+    std::string resultado;
+    resultado.reserve(cifra.size() + 3);
+    resultado += novaRaiz;
+    // A natural root glued to a suffix that starts with "#" or "b" would read as another
+    // root ("D" and "b5" as "Db5"): the suffix's first token goes into parentheses.
+    if (novaRaiz.size() == 1 && !sufixo.empty() && (sufixo[0] == '#' || sufixo[0] == 'b')) {
+        const std::size_t token = TamanhoToken(sufixo);
+        resultado += '(';
+        resultado += sufixo.substr(0, token);
+        resultado += ')';
+        sufixo.remove_prefix(token);
+    }
+    resultado += sufixo;
+    if (TemBaixo(c)) resultado += NomesNotas[static_cast<std::size_t>(baixo)];
+    return resultado;
+}
+
+}  // namespace
+
 std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposicao sentido) {
     const CifraCodificada c = AnalisarCifra(cifra);
     NomeNota raiz = RaizCifra(c);
     const bool temBaixo = TemBaixo(c);
     NomeNota baixo = temBaixo ? BaixoCifra(c) : 0;
-    const NomeNota baixoAntigo = baixo;
     for (int i = 0; i < semitons; ++i) {
         if (sentido == SentidoTransposicao::Acima) {
             raiz = SemitomAcima(raiz);
@@ -181,13 +231,47 @@ std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposi
             if (temBaixo) baixo = SemitomAbaixo(baixo);
         }
     }
-    std::string resultado(NomesNotas[static_cast<std::size_t>(raiz)]);
-    resultado += cifra.substr(TamanhoRaiz(cifra));
-    if (temBaixo) {
-        // The parser only takes a bass at the very end of the symbol.
-        const std::size_t antigo = NomesNotas[static_cast<std::size_t>(baixoAntigo)].size();
-        resultado.resize(resultado.size() - antigo);
-        resultado += NomesNotas[static_cast<std::size_t>(baixo)];
+    return TrocarRaizEBaixo(cifra, c, raiz, baixo);
+}
+
+std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposicao sentido,
+                          GrafiaNotas grafia) {
+    if (grafia == GrafiaNotas::Tabelas) return TransporCifra(cifra, semitons, sentido);
+    const CifraCodificada c = AnalisarCifra(cifra);
+    const int passo = semitons <= 0                           ? 0
+                      : sentido == SentidoTransposicao::Acima ? semitons % 12
+                                                              : -(semitons % 12);
+    const NomeNota raiz = NomeNaGrafia(ClasseDoNome(RaizCifra(c)) + passo, grafia);
+    const NomeNota baixo =
+        TemBaixo(c) ? NomeNaGrafia(ClasseDoNome(BaixoCifra(c)) + passo, grafia) : 0;
+    return TrocarRaizEBaixo(cifra, c, raiz, baixo);
+}
+
+int ContarTokensSufixo(std::string_view cifra) {
+    CifraCodificada c;
+    if (!TentarAnalisarCifra(cifra, c)) return -1;
+    std::size_t p = TamanhoRaiz(cifra);
+    const std::size_t n = cifra.size();
+    int tokens = 0;
+    if (p < n && !cifra.substr(p).starts_with("maj")) {
+        if (cifra.substr(p).starts_with("min")) {
+            p += 3;
+            ++tokens;
+        } else if (cifra[p] == 'm') {
+            p += 1;
+            ++tokens;
+        }
     }
-    return resultado;
+    // A valid symbol: every step matches, and the bass (if any) stands right at the end.
+    const std::size_t fim =
+        TemBaixo(c) ? n - NomesNotas[static_cast<std::size_t>(BaixoCifra(c))].size() : n;
+    while (p < fim) {
+        const std::size_t t = TamanhoToken(cifra.substr(p));
+        const char primeiro = cifra[p];
+        const bool separador = t == 1 && (primeiro == '(' || primeiro == ')' || primeiro == '.' ||
+                                          primeiro == ',' || primeiro == '|' || primeiro == '/');
+        if (!separador) ++tokens;
+        p += t;
+    }
+    return tokens;
 }

@@ -37,5 +37,26 @@ constexpr CifraCodificada ComBaixo(CifraCodificada c, NomeNota baixo) {
 // its first character (empty for an empty text). Does not check that it is a note name.
 std::string_view NomeRaizCifra(std::string_view cifra);
 
-// Transposes a symbol by `semitons` in `sentido`; throws what AnalisarCifra throws.
+// Transposes a symbol by `semitons` in `sentido`, stepping root and bass by the semitone
+// tables (up gives sharps, down mostly flats); throws what AnalisarCifra throws. When the new
+// root is a natural note and the suffix starts with "#" or "b", the suffix's first token is
+// put in parentheses, so that the result reads as the transposed chord ("Db#9" up one gives
+// "D(#9)", not "D#9").
 std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposicao sentido);
+
+// How transposed roots and basses are written.
+enum class GrafiaNotas {
+    Tabelas,     // stepped by the semitone tables, as above
+    Sustenidos,  // the 12 sharp names (NomesNotasSustenido)
+    Bemois,      // the 12 flat names (NomesNotasBemol)
+};
+
+// As above, with roots and basses written in `grafia`. With `Tabelas` exactly the function
+// above; otherwise the amount counts modulo 12 (0 or less: no step, only the spelling).
+std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposicao sentido,
+                          GrafiaNotas grafia);
+
+// The number of suffix tokens of a symbol (the minor mark counts as one, separators and the
+// bass do not): 0 for "C" and "C/E", 1 for "Cm" and "C7M", 3 for "Cm7(b5)". -1 when the
+// symbol is not valid.
+int ContarTokensSufixo(std::string_view cifra);
