@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "BackendGravador.h"
-#include "BackendSintetizador.h"
 #include "Instalacao.h"
 #include "MidiOutput.h"
+#include "SomSistema.h"
 #include "Soundfont.h"
 
 namespace {
@@ -25,7 +25,7 @@ ConfiguracaoSintetizador Offline() {
 }
 
 void BM_PrimeiraAmostraAudivel(benchmark::State& state) {
-    auto synth = std::make_shared<BackendSintetizador>(Offline());
+    const std::shared_ptr<Sintetizador> synth = CriarSintetizador(Offline());
     TMidiOutput porta({synth});
     MidiOutput tocador(&porta);
     tocador.SelecionarDispositivo(0);
@@ -62,14 +62,13 @@ void BM_PrimeiraAmostraAudivel(benchmark::State& state) {
     state.counters["first_sample_samples"] = double(amostras) / double(notas);
     state.counters["first_sample_ms"] = 1000.0 * double(amostras) / double(notas) / taxa;
     state.counters["first_sample_worst_ms"] = 1000.0 * double(pior) / taxa;
-    state.counters["output_buffer_ms"] =
-        BackendSintetizador(ConfiguracaoSintetizador{}).DuracaoBufferMs();
+    state.counters["output_buffer_ms"] = ConfiguracaoSintetizador{}.DuracaoBufferMs();
 }
 BENCHMARK(BM_PrimeiraAmostraAudivel)->Unit(benchmark::kMicrosecond);
 
 void BM_AbrirSintetizador(benchmark::State& state) {
     for (auto _ : state) {
-        TMidiOutput porta({std::make_shared<BackendSintetizador>(Offline())});
+        TMidiOutput porta({CriarSintetizador(Offline())});
         porta.SetDeviceID(0);
         if (!porta.Open()) {
             state.SkipWithError("the built-in synthesizer cannot open (no soundfont?)");

@@ -1,1 +1,2 @@
-tastavo_add_bench(bench_sound bench_sound.cpp sound settings)
+tastavo_add_bench(bench_sound bench_sound.cpp sound_sistema tastavo_test_som settings)
+add_dependencies(bench_sound tastavo-cli)

@@ -1,13 +1,12 @@
 #include "Teclado.h"
 
 #include "Cifra.h"
+#include "ConstantesMidi.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
 
 namespace {
-constexpr std::uint8_t NotaLigada = 0x90;
-
 int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
 }  // namespace
 
@@ -85,14 +84,14 @@ void Teclado::SoltarTecla(int tecla) {
 }
 
 void Teclado::SilenciarTecla(int tecla) {
-    som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0), 0);
+    som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(tecla), 0);
 }
 
 void Teclado::TocarAcorde() {
     for (int s = 4; s >= 0; --s) {
         const int k = TeclaDoSlot(s);
         if (k == -1) continue;
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(k + NotaTecla0),
+        som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(k),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
     }
 }
@@ -100,7 +99,7 @@ void Teclado::TocarAcorde() {
 void Teclado::PararAcorde() {
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
-        if (k != -1) som_.DesligarNota(k + NotaTecla0);
+        if (k != -1) som_.DesligarNota(k + midi::NotaTecla0);
     }
 }
 
@@ -139,7 +138,7 @@ void Teclado::MouseSobreTecla(int tecla) {
         teclaSoando_ = soar ? tecla : -1;
     }
     if (soar) {
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaTecla0),
+        som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(tecla),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
         teclaSoando_ = tecla;
     }

@@ -14,9 +14,6 @@ class GerenciadorAcordes;
 // The label kind: 0 fingers, 1 note names, 2 intervals; any other value shows marks only.
 using ModoVisualizacao = int;
 
-// The first MIDI note, sounded by key 0.
-inline constexpr int NotaTecla0 = 48;
-
 class Teclado {
 public:
     struct Controles {

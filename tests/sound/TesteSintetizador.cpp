@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BackendSintetizador.h"
+#include "ConstantesMidi.h"
 #include "Espectro.h"
-#include "FonteDispositivosSistema.h"
 #include "MidiOutput.h"
+#include "SomSistema.h"
 #include "Soundfont.h"
 
 namespace fs = std::filesystem;
@@ -34,13 +34,13 @@ ConfiguracaoSintetizador Offline() {
 }
 
 struct SintetizadorOffline {
-    std::shared_ptr<BackendSintetizador> synth = std::make_shared<BackendSintetizador>(Offline());
+    std::shared_ptr<Sintetizador> synth = CriarSintetizador(Offline());
     TMidiOutput porta{{synth}};
     MidiOutput tocador{&porta};
 };
 
 class Sintetizador : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (SoundfontDoSistema().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
     }
@@ -78,7 +78,7 @@ TEST_F(Sintetizador, SoundsExactlyTheNotesOfThePosition) {
         EXPECT_LT(espectro::Pico(antes), 1e-6f) << "sound before the first note-on";  // -120 dB
 
         std::vector<int> notas;  // ascending
-        for (int k : teclas) notas.push_back(k + MidiOutput::NotaTecla0);
+        for (int k : teclas) notas.push_back(midi::NotaDaTecla(k));
         for (auto it = notas.rbegin(); it != notas.rend(); ++it)
             s.tocador.EnviarEvento(TMyMidiEvent{0x90, static_cast<std::uint8_t>(*it), 100});
         auto som = s.synth->Renderizar(Quadros(1.2));
@@ -148,8 +148,7 @@ TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
     ConfiguracaoSintetizador c;
     c.soundfont = SoundfontDoSistema();
     c.driversAudio = {"no-such-audio-driver"};
-    auto synth = std::make_shared<BackendSintetizador>(c);
-    TMidiOutput porta({synth});
+    TMidiOutput porta({CriarSintetizador(c)});
     MidiOutput tocador(&porta);
     tocador.SelecionarDispositivo(0);  // silent
     EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
@@ -161,14 +160,14 @@ TEST_F(Sintetizador, SystemDevicesStartWithItOnlyWhenASoundfontIsFound) {
     OpcoesDispositivosSistema opcoes;
     opcoes.servicos = {};  // no MIDI ports: only the synthesizer counts here
     opcoes.soundfonts = {"/nonexistent/a.sf2", SoundfontDoSistema()};
-    TMidiOutput com(std::make_unique<FonteDispositivosSistema>(opcoes));
+    TMidiOutput com(CriarFonteDispositivosSistema(opcoes));
     ASSERT_EQ(com.QuantidadeDispositivos(), 1);
     com.SetDeviceID(0);
     EXPECT_EQ(com.ProductName(), "Built-in synthesizer");
     EXPECT_EQ(com.Technology(), OutPortTech::opt_Synth);
 
     opcoes.soundfonts = {"/nonexistent/a.sf2"};
-    TMidiOutput sem(std::make_unique<FonteDispositivosSistema>(opcoes));
+    TMidiOutput sem(CriarFonteDispositivosSistema(opcoes));
     EXPECT_EQ(sem.QuantidadeDispositivos(), 0);
     EXPECT_THROW(sem.SetDeviceID(0), EmidioutputError);
 }
@@ -177,7 +176,7 @@ TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {
     ConfiguracaoSintetizador c;
     c.soundfont = "/nonexistent/piano.sf2";
     c.saida = ConfiguracaoSintetizador::Saida::Offline;
-    TMidiOutput porta({std::make_shared<BackendSintetizador>(c)});
+    TMidiOutput porta({CriarSintetizador(c)});
     porta.SetDeviceID(0);
     EXPECT_FALSE(porta.Open());
     EXPECT_EQ(porta.UltimoErro(), TMidiOutput::ErroBackend);

@@ -22,6 +22,7 @@
 #include "Instalacao.h"
 #include "MidiOutput.h"
 #include "SomMidiOutput.h"
+#include "SomSistema.h"
 #include "TMidiOutput.h"
 #include "TformAviso.h"
 #include "TformSetup.h"
@@ -339,7 +340,7 @@ void TformPrincipal::PrepararSom() {
     TMidiOutput* porta = porta_;
     if (porta == nullptr) {
         try {
-            portaPropria_ = std::make_unique<TMidiOutput>();
+            portaPropria_ = std::make_unique<TMidiOutput>(CriarFonteDispositivosSistema(PastaInstalacao()));
             porta = portaPropria_.get();
         } catch (...) {
             // No port: the player stays unbound and reports that at the first note.
