@@ -1,2 +1,3 @@
 tastavo_add_bench(bench_sound bench_sound.cpp sound_sistema tastavo_test_som settings)
-add_dependencies(bench_sound tastavo-cli)
+tastavo_add_bench(bench_sound_cli bench_sound_cli.cpp)
+add_dependencies(bench_sound_cli tastavo-cli)

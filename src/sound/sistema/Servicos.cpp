@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <system_error>
 
 #if TASTAVO_COM_ALSA
 #include <alsa/asoundlib.h>
@@ -16,9 +17,30 @@
 #include "BibliotecasSilenciosas.h"
 
 namespace servicos {
+namespace {
+
+[[maybe_unused]] bool Existe(const std::filesystem::path& caminho) {
+    std::error_code erro;
+    return std::filesystem::exists(caminho, erro);
+}
+
+// JACK servers keep their sockets in /dev/shm (JACK1 under jack-<uid>/<server>/, JACK2 as
+// jack_<server>_<uid>_*). Without any there, no server runs, and libjack need not be asked:
+// JACK1's asks "jackd -l" where the sockets are, starting two programs in every process.
+[[maybe_unused]] bool RastroJack() {
+    std::error_code erro;
+    for (std::filesystem::directory_iterator it("/dev/shm", erro), fim; !erro && it != fim;
+         it.increment(erro))
+        if (it->path().filename().string().rfind("jack", 0) == 0) return true;
+    return false;
+}
+
+}  // namespace
 
 bool SequenciadorAlsaResponde() {
 #if TASTAVO_COM_ALSA
+    // The sequencer is a kernel device: without it, ALSA's configuration need not be read.
+    if (!Existe("/dev/snd/seq")) return false;
     SilenciarBibliotecas();
     snd_seq_t* seq = nullptr;
     if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) return false;
@@ -31,6 +53,7 @@ bool SequenciadorAlsaResponde() {
 
 bool ServidorJackResponde() {
 #if TASTAVO_COM_JACK
+    if (!RastroJack()) return false;
     SilenciarBibliotecas();
     jack_status_t estado;
     jack_client_t* cliente = jack_client_open("tastavo-probe", JackNoStartServer, &estado);
