@@ -33,9 +33,6 @@ void TocarEscalaTeste(MidiOutput& jogador,
 
 class AssistenteDriver {
   public:
-    // The last thing the user did, which decides the step.
-    enum class Acao { TentarDispositivo, EscalaTocada, Cancelado, Escutado };
-
     // Over the device names, in device-number order (none: the run goes straight to Fim).
     explicit AssistenteDriver(std::vector<std::string> dispositivos = {});
 
@@ -53,7 +50,6 @@ class AssistenteDriver {
     void Cancelar();
 
     PassoAssistente Passo() const { return passo_; }
-    Acao UltimaAcao() const { return acao_; }
     // The number of the device being tried.
     std::int32_t IndiceDispositivo() const { return indiceDispositivo_; }
     // The run's result so far: the device heard, -1 when cancelled, 0 otherwise.
@@ -63,6 +59,9 @@ class AssistenteDriver {
     std::string NomeDispositivo() const;
 
   private:
+    // The last thing the user did, which decides the step.
+    enum class Acao { TentarDispositivo, EscalaTocada, Cancelado, Escutado };
+
     // Moves to the step that the last action and the device being tried call for.
     void Avancar();
 

@@ -44,8 +44,6 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     // Shows the step the wizard is at: its title, text and buttons.
     void MostrarPasso();
 
-    // The step shown.
-    PassoAssistente Passo() const { return assistente_.Passo(); }
     // 'A' try a device, 'B' ask whether it was heard, 'C' heard, 'D' nothing (left) to try;
     // ' ' before the first showing.
     char PassoAtual() const { return passoMostrado_; }
