@@ -15,7 +15,7 @@
 #include "TMidiOutput.h"
 
 class MidiOutput {
-  public:
+public:
     // The process's player: binds it to `porta` on the first call only; returns it.
     static MidiOutput& CriarInstancia(TMidiOutput* porta);
     // The process's player, bound or not.
@@ -49,7 +49,7 @@ class MidiOutput {
 
     TMidiOutput* Porta() const { return porta_; }
 
-  private:
+private:
     TMidiOutput& PortaOuFalha() const;
 
     TMidiOutput* porta_ = nullptr;

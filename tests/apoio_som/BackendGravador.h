@@ -10,7 +10,7 @@
 #include "BackendMidi.h"
 
 class BackendGravador : public BackendMidi {
-  public:
+public:
     explicit BackendGravador(std::string nome = "Recording device") : nome_(std::move(nome)) {}
 
     std::string Nome() const override { return nome_; }
@@ -38,7 +38,7 @@ class BackendGravador : public BackendMidi {
     const std::vector<std::vector<std::uint8_t>>& Mensagens() const { return mensagens_; }
     void LimparMensagens() { mensagens_.clear(); }
 
-  private:
+private:
     std::string nome_;
     OutPortTech tecnologia_ = OutPortTech::opt_MidiPort;
     bool abrirFunciona_ = true;

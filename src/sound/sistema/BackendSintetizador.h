@@ -12,7 +12,7 @@
 #include "Sintetizador.h"
 
 class BackendSintetizador final : public Sintetizador {
-  public:
+public:
     explicit BackendSintetizador(ConfiguracaoSintetizador configuracao);
     BackendSintetizador(const BackendSintetizador&) = delete;
     BackendSintetizador& operator=(const BackendSintetizador&) = delete;
@@ -38,7 +38,7 @@ class BackendSintetizador final : public Sintetizador {
     void RenderizarArquivo(std::size_t quadros) override;
     std::size_t QuadrosRenderizados() const override { return quadrosRenderizados_; }
 
-  private:
+private:
     struct Fluid;  // FluidSynth's objects
 
     bool Offline() const { return configuracao_.saida == ConfiguracaoSintetizador::Saida::Offline; }
