@@ -83,6 +83,12 @@ void MidiOutput::SelecionarDispositivo(std::int32_t numero) {
 
 void MidiOutput::SelecionarPrimeiroDispositivo() {
     TMidiOutput& porta = PortaOuFalha();
+    // An open port refuses every number: closed first, it finds the devices that are there.
+    try {
+        porta.Close();
+    } catch (const std::exception&) {
+        throw MidiDesabilitadoException();
+    }
     for (std::int32_t numero = 0; numero <= 4; ++numero) {
         try {
             porta.SetDeviceID(numero);

@@ -43,8 +43,8 @@ public:
     // leaves the port closed, silently). Throws MidiDesabilitadoException when closing or the
     // selection fails, or without a port.
     void SelecionarDispositivo(std::int32_t numero);
-    // Selects the lowest of the devices 0 to 4 that exists. Throws MidiDesabilitadoException
-    // when none does, or without a port.
+    // Closes the port and selects the lowest of the devices 0 to 4 that exists. Throws
+    // MidiDesabilitadoException when none does, when closing fails, or without a port.
     void SelecionarPrimeiroDispositivo();
 
     TMidiOutput* Porta() const { return porta_; }

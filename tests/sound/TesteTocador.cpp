@@ -60,6 +60,20 @@ TEST(Tocador, SelectsTheFirstDeviceThatExists) {
     EXPECT_EQ(nenhum.porta.Estado(), midioutputState::mosClosed);
 }
 
+TEST(Tocador, SelectsTheFirstDeviceAlsoFromAnOpenPort) {
+    // An open port refuses every number, so without closing first the player would report no
+    // sound on a system full of devices.
+    Dispositivos d(3);
+    d.tocador.SelecionarDispositivo(2);
+    d.tocador.SelecionarPrimeiroDispositivo();
+    EXPECT_EQ(d.porta.DeviceID(), 0);
+    EXPECT_TRUE(d.gravadores[0]->Aberto());
+    EXPECT_FALSE(d.gravadores[2]->Aberto());
+
+    d.gravadores[0]->DefinirFalhaFechamento("stuck");
+    EXPECT_THROW(d.tocador.SelecionarPrimeiroDispositivo(), MidiDesabilitadoException);
+}
+
 TEST(Tocador, SelectingClosesTheFormerDeviceFirst) {
     Dispositivos d(3);
     d.tocador.SelecionarDispositivo(0);
