@@ -2,23 +2,26 @@
 #include <iostream>
 
 #include "Comandos.h"
+#include "Instalacao.h"
+#include "PluginSom.h"
 #include "TMidiOutput.h"
 
 namespace {
 
 int Executar() {
-    TMidiOutput porta;
-    int quantidade = 0;
-    for (std::int32_t numero = 0;; ++numero) {
-        try {
-            porta.SetDeviceID(numero);
-        } catch (const EmidioutputError&) {
-            break;
-        }
-        std::cout << numero << '\t' << porta.ProductName() << '\n';
-        ++quantidade;
+    const std::filesystem::path pasta = PastaInstalacao();
+    const ApiPluginSom* som = nullptr;
+    try {
+        som = &CarregarPluginSom(pasta);
+    } catch (const ErroPluginSom& e) {
+        std::cerr << "tastavo-cli: " << e.what() << '\n';
+        return SaidaEntradaInvalida;
     }
-    if (quantidade == 0) std::cerr << "tastavo-cli: no MIDI output device found\n";
+    const TMidiOutput porta(som->criarFonteSistema(pasta));
+    const std::vector<std::string> nomes = porta.ListarDispositivos();
+    for (std::size_t numero = 0; numero < nomes.size(); ++numero)
+        std::cout << numero << '\t' << nomes[numero] << '\n';
+    if (nomes.empty()) std::cerr << "tastavo-cli: no MIDI output device found\n";
     return SaidaOk;
 }
 

@@ -6,11 +6,12 @@
 #include <sstream>
 #include <thread>
 
-#include "BackendSintetizador.h"
 #include "Comandos.h"
+#include "ConstantesMidi.h"
 #include "GeradorAcordesTeclado.h"
 #include "Instalacao.h"
 #include "MidiOutput.h"
+#include "PluginSom.h"
 #include "SaidaAcordes.h"
 #include "Soundfont.h"
 
@@ -28,16 +29,8 @@ struct Opcoes {
 // Long enough for the release of a General MIDI voice to die away.
 constexpr double SegundosSoltura = 1.0;
 
-// The keys of the position, from the fifth finger slot down to the first, as the listen button
-// presses them; its note-offs go the other way.
-std::vector<int> TeclasParaTocar(const PosicaoHarmonicaTeclado& p) {
-    std::vector<int> teclas;
-    for (int slot = QuantidadeDedos - 1; slot >= 0; --slot)
-        if (p.TeclaDoDedo(slot) >= 0) teclas.push_back(p.TeclaDoDedo(slot));
-    return teclas;
-}
 
-std::uint8_t Nota(int tecla) { return static_cast<std::uint8_t>(tecla + MidiOutput::NotaTecla0); }
+std::uint8_t Nota(int tecla) { return midi::NotaDaTecla(tecla); }
 
 // Sends the chord; `segurar` keeps it sounding between the note-ons and the note-offs.
 // Throws MidiDesabilitadoException.
@@ -45,7 +38,7 @@ template <typename Segurar>
 void Tocar(MidiOutput& tocador, const Opcoes& o, const std::vector<int>& teclas, Segurar segurar) {
     tocador.DefinirInstrumento(o.instrumento);
     for (int k : teclas)
-        tocador.EnviarEvento(TMyMidiEvent{MidiOutput::StatusNotaLigada, Nota(k),
+        tocador.EnviarEvento(TMyMidiEvent{midi::StatusNotaLigada, Nota(k),
                                           static_cast<std::uint8_t>(tocador.ObterVelocidade())});
     segurar(o.segundos);
     for (auto it = teclas.rbegin(); it != teclas.rend(); ++it) tocador.DesligarNota(Nota(*it));
@@ -71,8 +64,9 @@ int Falhar(const std::string& texto) {
     return SaidaEntradaInvalida;
 }
 
-int TocarAoVivo(const Opcoes& o, const std::vector<int>& teclas, const std::string& descricao) {
-    TMidiOutput porta;
+int TocarAoVivo(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
+                const std::string& descricao) {
+    TMidiOutput porta(som.criarFonteSistema(PastaInstalacao()));
     MidiOutput tocador(&porta);
     try {
         if (o.dispositivo)
@@ -102,14 +96,15 @@ int TocarAoVivo(const Opcoes& o, const std::vector<int>& teclas, const std::stri
     return SaidaOk;
 }
 
-int RenderizarWav(const Opcoes& o, const std::vector<int>& teclas, const std::string& descricao) {
+int RenderizarWav(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
+                  const std::string& descricao) {
     const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()));
     if (!soundfont) return Falhar("no General MIDI soundfont found for the built-in synthesizer");
     ConfiguracaoSintetizador c;
     c.soundfont = *soundfont;
     c.saida = ConfiguracaoSintetizador::Saida::Offline;
     c.arquivoWav = o.wav;
-    auto synth = std::make_shared<BackendSintetizador>(c);
+    const std::shared_ptr<Sintetizador> synth = som.criarSintetizador(c);
     TMidiOutput porta({synth});
     MidiOutput tocador(&porta);
     const auto quadros = [&](double s) {
@@ -141,9 +136,17 @@ int Executar(const Opcoes& o) {
     if (o.posicao >= acorde->QuantidadePosicoes())
         return Falhar(o.cifra + ": no position " + std::to_string(o.posicao) + " (positions 0 to " +
                       std::to_string(acorde->QuantidadePosicoes() - 1) + ")");
-    const auto teclas = TeclasParaTocar(acorde->Posicao(o.posicao));
+    const auto teclas = acorde->Posicao(o.posicao).TeclasEmOrdemDeAtaque();
     const std::string descricao = Descrever(*acorde, o, teclas);
-    return o.wav.empty() ? TocarAoVivo(o, teclas, descricao) : RenderizarWav(o, teclas, descricao);
+    // The audio and MIDI libraries come with the plugin, only now that there is sound to make.
+    const ApiPluginSom* som = nullptr;
+    try {
+        som = &CarregarPluginSom(PastaInstalacao());
+    } catch (const ErroPluginSom& e) {
+        return Falhar(e.what());
+    }
+    return o.wav.empty() ? TocarAoVivo(*som, o, teclas, descricao)
+                         : RenderizarWav(*som, o, teclas, descricao);
 }
 
 const RegistrarComando registro{Comando{

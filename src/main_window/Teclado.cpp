@@ -1,12 +1,11 @@
 #include "Teclado.h"
 
+#include "ConstantesMidi.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
 
 namespace {
-constexpr std::uint8_t NotaLigada = 0x90;
-
 int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
 }  // namespace
 
@@ -82,19 +81,19 @@ void Teclado::SoltarTecla(int tecla) {
 }
 
 void Teclado::SilenciarTecla(int tecla) {
-    som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaMidiTecla0), 0);
+    som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(tecla), 0);
 }
 
 void Teclado::TocarAcorde() {
     for (int k : posicaoMostrada_.TeclasEmOrdemDeAtaque())
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(k + NotaMidiTecla0),
+        som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(k),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
 }
 
 void Teclado::PararAcorde() {
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
-        if (k != -1) som_.DesligarNota(k + NotaMidiTecla0);
+        if (k != -1) som_.DesligarNota(midi::NotaDaTecla(k));
     }
 }
 
@@ -133,7 +132,7 @@ void Teclado::MouseSobreTecla(int tecla) {
         teclaSoando_ = soar ? tecla : -1;
     }
     if (soar) {
-        som_.EnviarEvento(NotaLigada, static_cast<std::uint8_t>(tecla + NotaMidiTecla0),
+        som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(tecla),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
         teclaSoando_ = tecla;
     }

@@ -14,8 +14,6 @@ inline constexpr int QuantidadeNomesNotas = 17;
 inline constexpr int QuantidadeTeclas = 25;
 inline constexpr int TeclaCentral = 12;
 inline constexpr int SemTecla = -1;
-// Key k sounds MIDI note k + NotaMidiTecla0.
-inline constexpr int NotaMidiTecla0 = 48;
 
 // The 17 note names, indexed by NomeNota.
 inline constexpr std::array<std::string_view, QuantidadeNomesNotas> NomesNotas = {

@@ -51,7 +51,7 @@ std::uint8_t ByteDeDados(int valor) {
 
 void MidiOutput::DesligarNota(int nota) {
     TMyMidiEvent evento;
-    evento.Status = StatusNotaDesligada;
+    evento.Status = midi::StatusNotaDesligada;
     evento.FirstDataByte = ByteDeDados(nota);
     evento.SecondDataByte = 0;
     EnviarEvento(evento);
@@ -61,34 +61,17 @@ void MidiOutput::DefinirInstrumento(int instrumento) {
     TMidiOutput& porta = PortaOuFalha();
     const std::uint8_t programa = ByteDeDados(instrumento);
     try {
-        porta.PutShort(StatusInstrumento, programa, 127);
+        porta.PutShort(midi::StatusInstrumento, programa, midi::SegundoByteInstrumento);
     } catch (const std::exception&) {
         throw MidiDesabilitadoException();
     }
 }
 
 std::vector<std::string> MidiOutput::ListarDispositivos() {
-    std::vector<std::string> nomes;
-    TMidiOutput& porta = PortaOuFalha();
-    const std::int32_t anterior = porta.DeviceID();
-    try {
-        porta.Close();
-    } catch (const std::exception&) {
-    }
-    for (std::int32_t numero = 0;; ++numero) {
-        try {
-            porta.SetDeviceID(numero);
-        } catch (const EmidioutputError&) {
-            break;
-        }
-        nomes.push_back(porta.ProductName());
-    }
-    try {
-        porta.SetDeviceID(anterior);
-    } catch (const std::exception&) {
-    }
-    porta.Open();
-    return nomes;
+    // The port names the devices from one look at them, leaving the device in use alone:
+    // walking the numbers with SetDeviceID needs the port closed, which interrupts the sound,
+    // and a device that fails to close would leave the list empty.
+    return PortaOuFalha().ListarDispositivos();
 }
 
 void MidiOutput::SelecionarDispositivo(std::int32_t numero) {
@@ -104,6 +87,12 @@ void MidiOutput::SelecionarDispositivo(std::int32_t numero) {
 
 void MidiOutput::SelecionarPrimeiroDispositivo() {
     TMidiOutput& porta = PortaOuFalha();
+    // An open port refuses every number: closed first, it finds the devices that are there.
+    try {
+        porta.Close();
+    } catch (const std::exception&) {
+        throw MidiDesabilitadoException();
+    }
     for (std::int32_t numero = 0; numero <= 4; ++numero) {
         try {
             porta.SetDeviceID(numero);

@@ -5,8 +5,7 @@
 #include <optional>
 #include <vector>
 
-// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name;
-// the installation folder is PastaInstalacao of Instalacao.h),
+// The places searched, in order: every .sf2 file in `pastaInstalacao`/soundfonts (by name),
 // then Debian's default General MIDI soundfont and the GM soundfonts' own paths. Never throws.
 std::vector<std::filesystem::path> CandidatosSoundfont(
     const std::filesystem::path& pastaInstalacao);

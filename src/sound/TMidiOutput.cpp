@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "FonteDispositivosSistema.h"
 #include "Utf8.h"
 
 namespace {
@@ -12,9 +11,12 @@ std::uint16_t ContarParaCapacidade(std::size_t n) {
         std::min<std::size_t>(n, std::numeric_limits<std::uint16_t>::max()));
 }
 
-}  // namespace
+// A device's name as the port reports it: at most TamanhoMaximoNome characters.
+std::string NomeCortado(const BackendMidi& dispositivo) {
+    return std::string(utf8::Inicio(dispositivo.Nome(), TMidiOutput::TamanhoMaximoNome));
+}
 
-TMidiOutput::TMidiOutput() : TMidiOutput(std::make_unique<FonteDispositivosSistema>()) {}
+}  // namespace
 
 TMidiOutput::TMidiOutput(std::vector<std::shared_ptr<BackendMidi>> dispositivos)
     : TMidiOutput(std::make_unique<FonteDispositivosFixos>(std::move(dispositivos))) {}
@@ -35,6 +37,13 @@ TMidiOutput::~TMidiOutput() {
 
 int TMidiOutput::QuantidadeDispositivos() const {
     return static_cast<int>(fonte_->Dispositivos().size());
+}
+
+std::vector<std::string> TMidiOutput::ListarDispositivos() const {
+    std::vector<std::string> nomes;
+    for (const auto& dispositivo : fonte_->Dispositivos())
+        nomes.push_back(NomeCortado(*dispositivo));
+    return nomes;
 }
 
 void TMidiOutput::SetDeviceID(std::int32_t numero) {
@@ -74,7 +83,7 @@ void TMidiOutput::CarregarCapacidades(
         productName_ = NomeMapeador;
         tecnologia_ = OutPortTech::opt_Mapper;
     } else {
-        productName_ = std::string(utf8::Inicio(dispositivo->Nome(), TamanhoMaximoNome));
+        productName_ = NomeCortado(*dispositivo);
         tecnologia_ = dispositivo->Tecnologia();
     }
     const bool sintetizador = tecnologia_ == OutPortTech::opt_Synth;

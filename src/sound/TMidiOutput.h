@@ -1,7 +1,8 @@
 #pragma once
 // One MIDI output port: selects a device by number, names it, opens and closes it and sends MIDI
-// messages to it. The devices come from a FonteDispositivosMidi: the system's by default (the
-// built-in synthesizer when a soundfont is found, then the MIDI ports), or any given list.
+// messages to it. The devices come from a FonteDispositivosMidi: the system's (the built-in
+// synthesizer when a soundfont is found, then the MIDI ports; see SomSistema.h and PluginSom.h),
+// or any given list.
 //
 // Threads: a port belongs to the thread that created it and is used only there. A device may
 // finish a long message on a thread of its own; that thread only queues the completion. The
@@ -70,8 +71,6 @@ public:
     static constexpr const char* NomeMapeador = "Default MIDI output";
     static constexpr std::size_t TamanhoMaximoNome = 31;
 
-    // The system's devices. Never throws.
-    TMidiOutput();
     // The devices that `fonte` numbers. Never throws.
     explicit TMidiOutput(std::unique_ptr<FonteDispositivosMidi> fonte);
     // The given back ends, numbered in this order. Never throws.
@@ -118,6 +117,10 @@ public:
     std::uint16_t QuantidadeDispositivosInicial() const { return quantidadeInicial_; }
     // The devices present now.
     int QuantidadeDispositivos() const;
+    // The names of the devices present now, in device-number order, each cut as ProductName is.
+    // One look at the devices: none is opened or closed, and the port keeps its device and
+    // state. Never throws.
+    std::vector<std::string> ListarDispositivos() const;
 
     // The text of an error code; "Specified error number is out of range" for an unknown one.
     // Never throws.

@@ -63,7 +63,7 @@ Wav LerWav(const fs::path& caminho) {
 }
 
 class CliSom : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!LocalizarSoundfont(CandidatosSoundfont(TASTAVO_BIN_DIR)))
             GTEST_SKIP() << "no General MIDI soundfont installed";
@@ -130,6 +130,48 @@ TEST_F(CliSom, PlayIntoWavSoundsTheNotesOfThePosition) {
                   0.05 * espectro::Rms(sustentado, 0, sustentado.size()))
             << "still sounding after the note-offs";
     }
+}
+
+// Runs `comando` through the shell; its standard output and exit status, standard error after it.
+ResultadoCli Rodar(const std::string& comando) {
+    ResultadoCli r;
+    FILE* p = popen((comando + " 2>&1").c_str(), "r");
+    if (p == nullptr) return r;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) r.saida.append(buffer, n);
+    const int estado = pclose(p);
+    r.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    return r;
+}
+
+TEST(CliSemSom, LinksNoAudioOrMidiLibrary) {
+    const auto r = Rodar("ldd '" TASTAVO_BIN_DIR "/tastavo-cli'");
+    ASSERT_EQ(r.status, 0) << r.saida;
+    for (const char* biblioteca : {"fluidsynth", "rtmidi", "asound", "jack"})
+        EXPECT_EQ(r.saida.find(biblioteca), std::string::npos) << biblioteca << " in\n" << r.saida;
+}
+
+TEST_F(CliSom, FindsThePluginFromItsOwnRealPathAndSaysWhenItIsMissing) {
+    const fs::path bin = fs::path(TASTAVO_BIN_DIR) / "tastavo-cli";
+    // Started through a link elsewhere, it is still the installation's program.
+    fs::create_symlink(bin, pasta_ / "ligacao");
+    const auto ligado = Rodar("'" + (pasta_ / "ligacao").string() + "' devices");
+    EXPECT_EQ(ligado.status, 0) << ligado.saida;
+    EXPECT_EQ(ligado.saida.rfind("0\tBuilt-in synthesizer\n", 0), 0u) << ligado.saida;
+
+    // A copy without the plugin beside it: the commands that sound say so, the others work.
+    fs::copy_file(bin, pasta_ / "tastavo-cli");
+    const std::string copia = "'" + (pasta_ / "tastavo-cli").string() + "'";
+    for (const std::string& comando : {copia + " devices", copia + " play --wav x.wav C"}) {
+        const auto r = Rodar(comando);
+        EXPECT_EQ(r.status, 1) << comando;
+        EXPECT_EQ(r.saida, "tastavo-cli: the sound plugin " + (pasta_ / "tastavo-som.so").string() +
+                               " is missing: sound needs it beside the executable\n")
+            << comando;
+    }
+    const auto parse = Rodar(copia + " parse C");
+    EXPECT_EQ(parse.status, 0);
+    EXPECT_EQ(parse.saida, "C\t4608\n");
 }
 
 TEST_F(CliSom, PlayRejectsBadInputWithOneLine) {

@@ -13,7 +13,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 class PortaGravada : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::shared_ptr<BackendGravador>> gravadores{
         std::make_shared<BackendGravador>("Alpha"), std::make_shared<BackendGravador>("Beta"),
         std::make_shared<BackendGravador>("Gama")};
@@ -99,6 +99,38 @@ TEST(PortaNomes, CountsTheDevicesPresentAtEachSelection) {
     porta.SetDeviceID(1);
     EXPECT_EQ(porta.ProductName(), "B");
     EXPECT_EQ(porta.QuantidadeDispositivosInicial(), 1);
+}
+
+TEST(PortaNomes, ListingTakesOneLookAtTheDevicesAndTouchesNone) {
+    // Counts how often the devices are looked at: a system's look probes its MIDI services.
+    struct FonteContada : FonteDispositivosMidi {
+        std::vector<std::shared_ptr<BackendMidi>> lista;
+        int olhadas = 0;
+        std::vector<std::shared_ptr<BackendMidi>> Dispositivos() override {
+            ++olhadas;
+            return lista;
+        }
+    };
+    auto fonte = std::make_unique<FonteContada>();
+    auto* f = fonte.get();
+    std::vector<std::shared_ptr<BackendGravador>> gravadores;
+    for (const char* nome : {"Alpha", "Sintetizador de órgão elétrico número três", "Gama"}) {
+        gravadores.push_back(std::make_shared<BackendGravador>(nome));
+        f->lista.push_back(gravadores.back());
+    }
+    TMidiOutput porta(std::move(fonte));
+    porta.SetDeviceID(2);
+    ASSERT_TRUE(porta.Open());
+    const int antes = f->olhadas;
+
+    EXPECT_EQ(porta.ListarDispositivos(),
+              (std::vector<std::string>{"Alpha", "Sintetizador de órgão elétrico ", "Gama"}));
+    EXPECT_EQ(f->olhadas, antes + 1);
+    EXPECT_EQ(porta.Estado(), midioutputState::mosOpen);
+    EXPECT_EQ(porta.DeviceID(), 2);
+    EXPECT_EQ(porta.ProductName(), "Gama");
+    for (const auto& g : gravadores) EXPECT_EQ(g->VezesFechado(), 0);
+    EXPECT_EQ(gravadores[0]->VezesAberto() + gravadores[1]->VezesAberto(), 0);
 }
 
 TEST_F(PortaGravada, OpensAndClosesOnlyWhatIsOpen) {
@@ -260,7 +292,7 @@ TEST_F(PortaGravada, LongMessageGoesAsSystemExclusiveAndIsReportedWhenPumped) {
 
 // A device whose driver finishes long messages on a thread of its own.
 class GravadorComThread : public BackendGravador {
-public:
+  public:
     using BackendGravador::BackendGravador;
     ~GravadorComThread() override {
         for (auto& t : threads) t.join();

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BackendSintetizador.h"
+#include "ConstantesMidi.h"
 #include "Espectro.h"
-#include "FonteDispositivosSistema.h"
 #include "MidiOutput.h"
+#include "SomSistema.h"
 #include "Soundfont.h"
 
 namespace fs = std::filesystem;
@@ -34,13 +34,13 @@ ConfiguracaoSintetizador Offline() {
 }
 
 struct SintetizadorOffline {
-    std::shared_ptr<BackendSintetizador> synth = std::make_shared<BackendSintetizador>(Offline());
+    std::shared_ptr<Sintetizador> synth = CriarSintetizador(Offline());
     TMidiOutput porta{{synth}};
     MidiOutput tocador{&porta};
 };
 
 class Sintetizador : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (SoundfontDoSistema().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
     }
@@ -78,7 +78,7 @@ TEST_F(Sintetizador, SoundsExactlyTheNotesOfThePosition) {
         EXPECT_LT(espectro::Pico(antes), 1e-6f) << "sound before the first note-on";  // -120 dB
 
         std::vector<int> notas;  // ascending
-        for (int k : teclas) notas.push_back(k + MidiOutput::NotaTecla0);
+        for (int k : teclas) notas.push_back(midi::NotaDaTecla(k));
         for (auto it = notas.rbegin(); it != notas.rend(); ++it)
             s.tocador.EnviarEvento(TMyMidiEvent{0x90, static_cast<std::uint8_t>(*it), 100});
         auto som = s.synth->Renderizar(Quadros(1.2));
@@ -148,8 +148,7 @@ TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
     ConfiguracaoSintetizador c;
     c.soundfont = SoundfontDoSistema();
     c.driversAudio = {"no-such-audio-driver"};
-    auto synth = std::make_shared<BackendSintetizador>(c);
-    TMidiOutput porta({synth});
+    TMidiOutput porta({CriarSintetizador(c)});
     MidiOutput tocador(&porta);
     tocador.SelecionarDispositivo(0);  // silent
     EXPECT_EQ(porta.Estado(), midioutputState::mosClosed);
@@ -157,18 +156,84 @@ TEST_F(Sintetizador, WithoutAudioOutputTheFirstNoteReportsNoSound) {
     EXPECT_THROW(tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100}), MidiDesabilitadoException);
 }
 
+TEST(SintetizadorSemSoundfont, WithoutAudioOutputNothingIsLoadedAtAll) {
+    // No output to play on: the soundfont (here a missing one) is never even tried.
+    ConfiguracaoSintetizador c;
+    c.soundfont = "/nonexistent/piano.sf2";
+    c.driversAudio = {"no-such-audio-driver"};
+    TMidiOutput porta({CriarSintetizador(c)});
+    porta.SetDeviceID(0);
+    EXPECT_FALSE(porta.Open());
+    const std::string motivo = porta.midioutErrorString(porta.UltimoErro());
+    EXPECT_NE(motivo.find("audio output"), std::string::npos) << motivo;
+    EXPECT_EQ(motivo.find("piano.sf2"), std::string::npos) << motivo;
+}
+
+// The difference between two renderings, per sample.
+double Diferenca(const std::vector<float>& a, const std::vector<float>& b) {
+    double soma = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) soma += std::abs(a[i] - b[i]);
+    return soma / double(a.size());
+}
+
+// Note 60 at velocity 100 for 0.3 s on a synthesizer just set up with `instrumento`.
+std::vector<float> NotaNova(std::uint8_t instrumento) {
+    SintetizadorOffline s;
+    s.tocador.SelecionarDispositivo(0);
+    s.tocador.DefinirInstrumento(instrumento);
+    s.tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100});
+    return s.synth->Renderizar(Quadros(0.3));
+}
+
+TEST_F(Sintetizador, ClosingSilencesItButKeepsTheInstrument) {
+    const auto violao = NotaNova(24);
+    const auto piano = NotaNova(0);
+
+    SintetizadorOffline s;
+    s.tocador.SelecionarDispositivo(0);
+    s.tocador.DefinirInstrumento(24);
+    for (std::uint8_t nota : {60, 64, 67}) s.tocador.EnviarEvento(TMyMidiEvent{0x90, nota, 100});
+    const auto soando = s.synth->Renderizar(Quadros(0.3));
+    // What the sound settings window does when shown and cancelled: list the devices, then
+    // select the device in use again (closing and reopening it).
+    s.tocador.ListarDispositivos();
+    s.tocador.SelecionarDispositivo(0);
+    const auto depois = s.synth->Renderizar(Quadros(1.5));
+    EXPECT_LT(espectro::Rms(depois, Quadros(1.3), Quadros(1.5)),
+              0.05 * espectro::Rms(soando, Quadros(0.1), Quadros(0.3)))
+        << "the chord still sounds after the close";
+
+    s.tocador.EnviarEvento(TMyMidiEvent{0x90, 60, 100});
+    const auto nota = s.synth->Renderizar(Quadros(0.3));
+    EXPECT_LT(Diferenca(nota, violao), 0.1 * Diferenca(nota, piano))
+        << "the guitar fell back to the piano";
+}
+
+TEST_F(Sintetizador, TheSystemsDevicesShareTheProcesssOneSynthesizer) {
+    OpcoesDispositivosSistema opcoes;
+    opcoes.servicos = {};
+    opcoes.soundfonts = {SoundfontDoSistema()};
+    const auto uma = CriarFonteDispositivosSistema(opcoes);
+    const auto outra = CriarFonteDispositivosSistema(opcoes);
+    const auto primeiro = uma->Dispositivos();
+    ASSERT_EQ(primeiro.size(), 1u);
+    EXPECT_EQ(uma->Dispositivos().front(), primeiro.front());
+    EXPECT_EQ(outra->Dispositivos().front(), primeiro.front());
+    EXPECT_EQ(SintetizadorDoProcesso("/elsewhere.sf2"), primeiro.front());
+}
+
 TEST_F(Sintetizador, SystemDevicesStartWithItOnlyWhenASoundfontIsFound) {
     OpcoesDispositivosSistema opcoes;
     opcoes.servicos = {};  // no MIDI ports: only the synthesizer counts here
     opcoes.soundfonts = {"/nonexistent/a.sf2", SoundfontDoSistema()};
-    TMidiOutput com(std::make_unique<FonteDispositivosSistema>(opcoes));
+    TMidiOutput com(CriarFonteDispositivosSistema(opcoes));
     ASSERT_EQ(com.QuantidadeDispositivos(), 1);
     com.SetDeviceID(0);
     EXPECT_EQ(com.ProductName(), "Built-in synthesizer");
     EXPECT_EQ(com.Technology(), OutPortTech::opt_Synth);
 
     opcoes.soundfonts = {"/nonexistent/a.sf2"};
-    TMidiOutput sem(std::make_unique<FonteDispositivosSistema>(opcoes));
+    TMidiOutput sem(CriarFonteDispositivosSistema(opcoes));
     EXPECT_EQ(sem.QuantidadeDispositivos(), 0);
     EXPECT_THROW(sem.SetDeviceID(0), EmidioutputError);
 }
@@ -177,7 +242,7 @@ TEST(SintetizadorSemSoundfont, UnreadableSoundfontFailsToOpenWithItsPath) {
     ConfiguracaoSintetizador c;
     c.soundfont = "/nonexistent/piano.sf2";
     c.saida = ConfiguracaoSintetizador::Saida::Offline;
-    TMidiOutput porta({std::make_shared<BackendSintetizador>(c)});
+    TMidiOutput porta({CriarSintetizador(c)});
     porta.SetDeviceID(0);
     EXPECT_FALSE(porta.Open());
     EXPECT_EQ(porta.UltimoErro(), TMidiOutput::ErroBackend);

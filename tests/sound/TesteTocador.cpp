@@ -60,6 +60,20 @@ TEST(Tocador, SelectsTheFirstDeviceThatExists) {
     EXPECT_EQ(nenhum.porta.Estado(), midioutputState::mosClosed);
 }
 
+TEST(Tocador, SelectsTheFirstDeviceAlsoFromAnOpenPort) {
+    // An open port refuses every number, so without closing first the player would report no
+    // sound on a system full of devices.
+    Dispositivos d(3);
+    d.tocador.SelecionarDispositivo(2);
+    d.tocador.SelecionarPrimeiroDispositivo();
+    EXPECT_EQ(d.porta.DeviceID(), 0);
+    EXPECT_TRUE(d.gravadores[0]->Aberto());
+    EXPECT_FALSE(d.gravadores[2]->Aberto());
+
+    d.gravadores[0]->DefinirFalhaFechamento("stuck");
+    EXPECT_THROW(d.tocador.SelecionarPrimeiroDispositivo(), MidiDesabilitadoException);
+}
+
 TEST(Tocador, SelectingClosesTheFormerDeviceFirst) {
     Dispositivos d(3);
     d.tocador.SelecionarDispositivo(0);
@@ -71,7 +85,7 @@ TEST(Tocador, SelectingClosesTheFormerDeviceFirst) {
     EXPECT_EQ(d.gravadores[2]->Mensagens().size(), 1u);
 }
 
-TEST(Tocador, ListingNamesEveryDeviceAndRestoresTheFormerOne) {
+TEST(Tocador, ListingNamesEveryDeviceAndLeavesTheDeviceInUseAlone) {
     Dispositivos d(3);
     d.tocador.SelecionarDispositivo(1);
     EXPECT_EQ(d.tocador.ListarDispositivos(),
@@ -79,8 +93,11 @@ TEST(Tocador, ListingNamesEveryDeviceAndRestoresTheFormerOne) {
     EXPECT_EQ(d.porta.DeviceID(), 1);
     EXPECT_EQ(d.porta.ProductName(), "Device 1");
     EXPECT_EQ(d.porta.Estado(), midioutputState::mosOpen);
-    EXPECT_TRUE(d.gravadores[1]->Aberto());
-    d.tocador.DesligarNota(60);  // still playing on its device
+    // Listing opens and closes nothing: the device in use keeps sounding throughout.
+    for (const auto& g : d.gravadores) EXPECT_EQ(g->VezesFechado(), 0);
+    EXPECT_EQ(d.gravadores[1]->VezesAberto(), 1);
+    EXPECT_EQ(d.gravadores[0]->VezesAberto() + d.gravadores[2]->VezesAberto(), 0);
+    d.tocador.DesligarNota(60);
     EXPECT_EQ(d.gravadores[1]->Mensagens().size(), 1u);
 
     Dispositivos nenhum(0);
@@ -88,14 +105,21 @@ TEST(Tocador, ListingNamesEveryDeviceAndRestoresTheFormerOne) {
     EXPECT_EQ(nenhum.porta.Estado(), midioutputState::mosClosed);
 }
 
-TEST(Tocador, ListingGoesOnWhenTheFormerDeviceFailsToClose) {
-    Dispositivos d(2);
-    d.tocador.SelecionarDispositivo(0);
-    d.gravadores[0]->DefinirFalhaFechamento("stuck");
-    // The port stays open on device 0, so no number can be selected: the list ends at once.
-    EXPECT_TRUE(d.tocador.ListarDispositivos().empty());
-    EXPECT_EQ(d.porta.DeviceID(), 0);
-    EXPECT_EQ(d.porta.Estado(), midioutputState::mosOpen);
+TEST(Tocador, ListingWorksWhateverStateThePortIsIn) {
+    // A device that cannot close, or cannot open, no longer cuts the list short.
+    Dispositivos presa(2);
+    presa.tocador.SelecionarDispositivo(0);
+    presa.gravadores[0]->DefinirFalhaFechamento("stuck");
+    EXPECT_EQ(presa.tocador.ListarDispositivos(),
+              (std::vector<std::string>{"Device 0", "Device 1"}));
+    EXPECT_EQ(presa.porta.Estado(), midioutputState::mosOpen);
+
+    Dispositivos fechada(2);
+    fechada.gravadores[1]->DefinirAbrirFunciona(false);
+    fechada.tocador.SelecionarDispositivo(1);
+    EXPECT_EQ(fechada.tocador.ListarDispositivos().size(), 2u);
+    EXPECT_EQ(fechada.porta.Estado(), midioutputState::mosClosed);
+    EXPECT_EQ(fechada.porta.DeviceID(), 1);
 }
 
 TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {

@@ -17,6 +17,7 @@
 #include "Instalacao.h"
 #include "MidiOutput.h"
 #include "RelatorioErro.h"
+#include "SomSistema.h"
 #include "TMidiOutput.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
@@ -62,7 +63,7 @@ class InteracaoEmprestada : public InteracaoIdiomas {
 
 // The domain objects, created in the order the windows need them: the catalogue and the chord
 // manager (whose catalogue file the language names), then the MIDI port and the chord player.
-void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente) {
+void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, const std::filesystem::path& pasta) {
     j.catalogo = std::make_unique<BaseNomesAcordes>(
         j.idiomas->CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
     j.vinculoCatalogo.emplace(*j.catalogo);
@@ -71,7 +72,7 @@ void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente) {
     j.porta = ambiente.porta;
     if (j.porta == nullptr) {
         try {
-            j.portaPropria = std::make_unique<TMidiOutput>();
+            j.portaPropria = std::make_unique<TMidiOutput>(CriarFonteDispositivosSistema(pasta));
             j.porta = j.portaPropria.get();
         } catch (const std::exception&) {
             // No port: the player stays unbound and reports that at the first note.
@@ -134,7 +135,7 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         app.setApplicationName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
 
         // 5. The windows, the main window first, over the domain objects they share.
-        CriarDominio(janelas, ambiente);
+        CriarDominio(janelas, ambiente, pasta);
         TformPrincipal::Dependencias dependencias{idiomas,   *janelas.acordes, *janelas.player, *janelas.som,
                                                   mensagens, abridor,          configuracao};
         janelas.principal = std::make_unique<TformPrincipal>(dependencias);

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <exception>
-#include <thread>
+#include <string_view>
 
 #include "ArteEmbutida.h"
 #include "CaixaMensagem.h"
@@ -82,11 +82,13 @@ TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(MidiOutput&
     abrirControleVolume = [] { return AbrirControleVolume(); };
     CriarControles();
     AplicarIdioma();
+    std::vector<std::string> dispositivos;
     try {
         dispositivos = jogador_.ListarDispositivos();
     } catch (const std::exception&) {
-        dispositivos.clear();
+        // No device list: the run starts at the last step.
     }
+    assistente_ = AssistenteDriver(std::move(dispositivos));
 }
 
 void TformAssistenteConfiguracaoDriver::CriarControles() {
@@ -182,9 +184,9 @@ void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
 }
 
 int TformAssistenteConfiguracaoDriver::Executar() {
-    acao = TentarDispositivo;
+    assistente_.Iniciar();
     exec();
-    return dispositivoEscolhido;
+    return assistente_.DispositivoEscolhido();
 }
 
 int TformAssistenteConfiguracaoDriver::Executar(QWidget* dono) {
@@ -205,33 +207,22 @@ void TformAssistenteConfiguracaoDriver::showEvent(QShowEvent* evento) {
 }
 
 void TformAssistenteConfiguracaoDriver::FormShow() {
-    acao = TentarDispositivo;
-    indiceDispositivo = 0;
-    dispositivoEscolhido = 0;
+    assistente_.Iniciar();
     MostrarPasso();
 }
 
 void TformAssistenteConfiguracaoDriver::MostrarPasso() {
-    if (indiceDispositivo < 0 ||
-        static_cast<std::size_t>(indiceDispositivo) >= dispositivos.size()) {
-        passo_ = 'D';
-        lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_D));
-        lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_D));
-        BotoesFinais();
-        return;
-    }
-    switch (acao) {
-        case TentarDispositivo: {
-            passo_ = 'A';
+    const auto texto = [this](std::string_view chave) { return TextoIdioma(idiomas_, chaves::Secao, chave); };
+    switch (assistente_.Passo()) {
+        case PassoAssistente::Tentar: {
+            passoMostrado_ = 'A';
             lblTitulo2->show();
-            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_A) +
-                                QLatin1Char(' ') + QString::number(indiceDispositivo + 1) +
+            lblTitulo2->setText(texto(chaves::lblTitulo2_A) + QLatin1Char(' ') +
+                                QString::number(assistente_.IndiceDispositivo() + 1) +
                                 QLatin1Char(':'));
-            const QString nome =
-                QString::fromStdString(dispositivos[static_cast<std::size_t>(indiceDispositivo)]);
-            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_A1) +
-                                    QStringLiteral(" \"") + nome + QStringLiteral("\". \n\n") +
-                                    TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_A2));
+            lblExplicacao2->setText(texto(chaves::lblExplicacao2_A1) + QStringLiteral(" \"") +
+                                    QString::fromStdString(assistente_.NomeDispositivo()) +
+                                    QStringLiteral("\". \n\n") + texto(chaves::lblExplicacao2_A2));
             btnEscutando->hide();
             btnNaoEscutando->hide();
             btnProsseguir->show();
@@ -239,28 +230,30 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
             btnProsseguir->setFocus();  // Enter plays the test
             break;
         }
-        case EscalaTocada:
-            passo_ = 'B';
+        case PassoAssistente::Perguntar:
+            passoMostrado_ = 'B';
             lblTitulo2->show();
-            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_B));
-            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_B));
+            lblTitulo2->setText(texto(chaves::lblTitulo2_B));
+            lblExplicacao2->setText(texto(chaves::lblExplicacao2_B));
             btnEscutando->show();
             btnNaoEscutando->show();
             btnProsseguir->hide();
             btnCancelar->hide();
             break;
-        case Cancelado:
-            dispositivoEscolhido = -1;
+        case PassoAssistente::Cancelado:
             reject();
             break;
-        case Escutado:
-            passo_ = 'C';
-            dispositivoEscolhido = indiceDispositivo;
-            lblTitulo2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblTitulo2_C));
-            lblExplicacao2->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblExplicacao2_C));
+        case PassoAssistente::Escutado:
+            passoMostrado_ = 'C';
+            lblTitulo2->setText(texto(chaves::lblTitulo2_C));
+            lblExplicacao2->setText(texto(chaves::lblExplicacao2_C));
             BotoesFinais();
             break;
-        default:
+        case PassoAssistente::Fim:
+            passoMostrado_ = 'D';
+            lblTitulo2->setText(texto(chaves::lblTitulo2_D));
+            lblExplicacao2->setText(texto(chaves::lblExplicacao2_D));
+            BotoesFinais();
             break;
     }
 }
@@ -279,45 +272,28 @@ void TformAssistenteConfiguracaoDriver::BotoesFinais() {
 void TformAssistenteConfiguracaoDriver::btnProsseguirClick() {
     {
         EntradaSuspensa suspensa(Panel1);
-        try {
-            jogador_.SelecionarDispositivo(indiceDispositivo);
-            jogador_.DefinirInstrumento(0);
-            TocarEscalaTeste(jogador_, duracaoNota_);
-        } catch (const std::exception&) {
-            // The user hears nothing and says so at the next step.
-        }
+        assistente_.Prosseguir(jogador_, duracaoNota_);
     }
-    acao = EscalaTocada;
     MostrarPasso();
 }
 
 void TformAssistenteConfiguracaoDriver::TocarEscalaTeste(MidiOutput& jogador,
                                                          std::chrono::milliseconds duracaoNota) {
-    TMyMidiEvent evento;
-    evento.Status = MidiOutput::StatusNotaLigada;
-    evento.SecondDataByte = VelocidadeEscala;
-    for (int n = 0; n < NotasEscala; ++n) {
-        const auto nota = static_cast<std::uint8_t>(NotaInicialEscala + n);
-        evento.FirstDataByte = nota;
-        jogador.EnviarEvento(evento);
-        std::this_thread::sleep_for(duracaoNota);
-        jogador.DesligarNota(nota);
-    }
+    ::TocarEscalaTeste(jogador, duracaoNota);
 }
 
 void TformAssistenteConfiguracaoDriver::btnEscutandoClick() {
-    acao = Escutado;
+    assistente_.Escutado();
     MostrarPasso();
 }
 
 void TformAssistenteConfiguracaoDriver::btnNaoEscutandoClick() {
-    ++indiceDispositivo;
-    acao = TentarDispositivo;
+    assistente_.NaoEscutado();
     MostrarPasso();
 }
 
 void TformAssistenteConfiguracaoDriver::btnCancelarClick() {
-    acao = Cancelado;
+    assistente_.Cancelar();
     MostrarPasso();
 }
 

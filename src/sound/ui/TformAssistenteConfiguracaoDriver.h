@@ -1,13 +1,15 @@
 #pragma once
-// The sound driver wizard: tries the MIDI output devices one by one, plays a short test scale
-// on each and asks whether it was heard; the first device heard is the answer.
+// The sound driver wizard's window: tries the MIDI output devices one by one, plays a short
+// test scale on each and asks whether it was heard; the first device heard is the answer. The
+// steps themselves are AssistenteDriver's; the window shows each step's texts and buttons.
 
 #include <QDialog>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "AssistenteDriver.h"
 
 class CaixasMensagem;
 class GerenciadorIdiomas;
@@ -21,18 +23,7 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
 
   public:
     // Each note of the test scale sounds this long.
-    static constexpr std::chrono::milliseconds DuracaoNotaEscala{80};
-    static constexpr int NotaInicialEscala = 60;  // middle C
-    static constexpr int NotasEscala = 24;        // two octaves, chromatically
-    static constexpr std::uint8_t VelocidadeEscala = 127;
-
-    // What the user last did, which decides the step shown.
-    enum Acao : std::int32_t {
-        TentarDispositivo = 0,
-        EscalaTocada = 1,
-        Cancelado = 2,
-        Escutado = 3
-    };
+    static constexpr std::chrono::milliseconds DuracaoNotaEscala = ::DuracaoNotaEscala;
 
     // Reads the device names from `jogador` once (none when that fails) and sets the texts of
     // the current language. `duracaoNota` is the length of each note of the test scale. The
@@ -54,15 +45,15 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     static void TocarEscalaTeste(MidiOutput& jogador,
                                  std::chrono::milliseconds duracaoNota = DuracaoNotaEscala);
 
-    // Shows the step that `acao` and `indiceDispositivo` call for.
+    // Shows the step the wizard is at: its title, text and buttons.
     void MostrarPasso();
 
     // 'A' try a device, 'B' ask whether it was heard, 'C' heard, 'D' nothing (left) to try;
     // ' ' before the first showing.
-    char PassoAtual() const { return passo_; }
-    const std::vector<std::string>& Dispositivos() const { return dispositivos; }
-    int IndiceDispositivo() const { return indiceDispositivo; }
-    int DispositivoEscolhido() const { return dispositivoEscolhido; }
+    char PassoAtual() const { return passoMostrado_; }
+    const std::vector<std::string>& Dispositivos() const { return assistente_.Dispositivos(); }
+    int IndiceDispositivo() const { return assistente_.IndiceDispositivo(); }
+    int DispositivoEscolhido() const { return assistente_.DispositivoEscolhido(); }
 
     // How the volume control is opened: true when it started. The default starts the first
     // installed of the desktop's volume controls.
@@ -94,12 +85,8 @@ class TformAssistenteConfiguracaoDriver : public QDialog {
     const GerenciadorIdiomas& idiomas_;
     CaixasMensagem& mensagens_;
     std::chrono::milliseconds duracaoNota_;
-
-    std::vector<std::string> dispositivos;
-    std::int32_t indiceDispositivo = 0;
-    std::int32_t acao = TentarDispositivo;
-    std::int32_t dispositivoEscolhido = 0;
-    char passo_ = ' ';
+    AssistenteDriver assistente_;
+    char passoMostrado_ = ' ';
 
     QFrame* Panel2 = nullptr;
     QLabel* Image1 = nullptr;

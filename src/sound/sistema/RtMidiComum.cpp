@@ -1,13 +1,11 @@
 #include "RtMidiComum.h"
 
-#include <alsa/asoundlib.h>
-#include <jack/jack.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "BackendMidi.h"
 #include "BibliotecasSilenciosas.h"
+#include "Servicos.h"
 
 namespace rtmidi_comum {
 namespace {
@@ -33,7 +31,6 @@ void GuardarErro(RtMidiError::Type tipo, const std::string& texto, void* destino
 }  // namespace
 
 bool ServicoDisponivel(ServicoMidi servico) {
-    SilenciarBibliotecas();
     const RtMidi::Api api = Api(servico);
     if (api != RtMidi::UNSPECIFIED) {
         std::vector<RtMidi::Api> compiladas;
@@ -41,20 +38,10 @@ bool ServicoDisponivel(ServicoMidi servico) {
         if (std::find(compiladas.begin(), compiladas.end(), api) == compiladas.end()) return false;
     }
     switch (servico) {
-        case ServicoMidi::SequenciadorAlsa: {
-            snd_seq_t* seq = nullptr;
-            if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0)
-                return false;
-            snd_seq_close(seq);
-            return true;
-        }
-        case ServicoMidi::Jack: {
-            jack_status_t estado;
-            jack_client_t* cliente = jack_client_open("tastavo-probe", JackNoStartServer, &estado);
-            if (!cliente) return false;
-            jack_client_close(cliente);
-            return true;
-        }
+        case ServicoMidi::SequenciadorAlsa:
+            return servicos::SequenciadorAlsaResponde();
+        case ServicoMidi::Jack:
+            return servicos::ServidorJackResponde();
         case ServicoMidi::Padrao:
             break;
     }

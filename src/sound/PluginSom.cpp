@@ -1,0 +1,34 @@
+#include "PluginSom.h"
+
+#include <dlfcn.h>
+
+#include <map>
+#include <system_error>
+
+const ApiPluginSom& CarregarPluginSom(const std::filesystem::path& pasta) {
+    // One load per file; the plugin stays loaded, since the objects it made may outlive any
+    // caller's scope.
+    static std::map<std::filesystem::path, const ApiPluginSom*> carregados;
+    const std::filesystem::path arquivo = pasta / ArquivoPluginSom;
+    if (const auto it = carregados.find(arquivo); it != carregados.end()) return *it->second;
+
+    std::error_code erro;
+    if (!std::filesystem::is_regular_file(arquivo, erro))
+        throw ErroPluginSom("the sound plugin " + arquivo.string() +
+                            " is missing: sound needs it beside the executable");
+    void* biblioteca = ::dlopen(arquivo.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!biblioteca) {
+        const char* motivo = ::dlerror();
+        throw ErroPluginSom("the sound plugin " + arquivo.string() +
+                            " cannot be loaded: " + (motivo ? motivo : "unknown reason"));
+    }
+    const auto entrada = reinterpret_cast<FuncaoPluginSom>(::dlsym(biblioteca, SimboloPluginSom));
+    const ApiPluginSom* api = entrada ? entrada() : nullptr;
+    if (!api || api->versao != VersaoApiPluginSom) {
+        ::dlclose(biblioteca);
+        throw ErroPluginSom("the sound plugin " + arquivo.string() +
+                            " belongs to another version of Tastavo");
+    }
+    carregados.emplace(arquivo, api);
+    return *api;
+}
