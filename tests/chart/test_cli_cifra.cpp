@@ -24,21 +24,9 @@ std::string Ler(const std::filesystem::path& caminho) {
 std::string Arquivo(const std::string& nome) { return "'" + Dados + "/" + nome + "'"; }
 
 // Runs the tool and keeps what it wrote to stderr too.
-struct Execucao {
-    ResultadoCli r;
-    std::string erros;
-};
+using Execucao = ExecucaoCli;
 
-Execucao Executar(const std::string& argumentos) {
-    // ctest runs tests side by side: each process keeps its own file.
-    const std::filesystem::path erros =
-        std::filesystem::path(testing::TempDir()) /
-        ("tastavo_cli_cifra_erros_" + std::to_string(getpid()) + ".txt");
-    Execucao e{ExecutarCli(argumentos, erros.string()), {}};
-    e.erros = Ler(erros);
-    std::filesystem::remove(erros);
-    return e;
-}
+Execucao Executar(const std::string& argumentos) { return ExecutarCliComErros(argumentos); }
 
 TEST(CliTranspose, ReproduzOsExemplosEMantemALetraByteAByte) {
     const auto e = Executar("transpose --up 1 " + Arquivo("exemplos.txt"));

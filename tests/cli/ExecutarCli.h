@@ -3,8 +3,13 @@
 
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 struct ResultadoCli {
@@ -24,4 +29,23 @@ inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string
     const int estado = pclose(p);
     r.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
     return r;
+}
+
+// A run with what the tool wrote to standard error too.
+struct ExecucaoCli {
+    ResultadoCli r;
+    std::string erros;
+};
+
+// Runs the tool with its standard error kept in a file of this process's own (ctest runs tests
+// side by side), read back and removed.
+inline ExecucaoCli ExecutarCliComErros(const std::string& argumentos) {
+    const std::filesystem::path arquivo =
+        std::filesystem::temp_directory_path() / ("tastavo_cli_erros_" + std::to_string(getpid()) + ".txt");
+    ExecucaoCli e{ExecutarCli(argumentos, arquivo.string()), {}};
+    std::ifstream f(arquivo, std::ios::binary);
+    e.erros.assign(std::istreambuf_iterator<char>(f), {});
+    f.close();
+    std::filesystem::remove(arquivo);
+    return e;
 }

@@ -13,23 +13,9 @@ namespace {
 
 using nlohmann::json;
 
-struct Execucao {
-    ResultadoCli r;
-    std::string erros;
-};
+using Execucao = ExecucaoCli;
 
-Execucao Executar(const std::string& argumentos) {
-    const std::filesystem::path erros =
-        std::filesystem::path(testing::TempDir()) /
-        ("tastavo_cli_nome_erros_" + std::to_string(getpid()) + ".txt");
-    Execucao e{ExecutarCli(argumentos, erros.string()), {}};
-    std::ifstream f(erros);
-    std::ostringstream s;
-    s << f.rdbuf();
-    e.erros = s.str();
-    std::filesystem::remove(erros);
-    return e;
-}
+Execucao Executar(const std::string& argumentos) { return ExecutarCliComErros(argumentos); }
 
 TEST(CliName, NomesDeNotasOPrimeiroEhOBaixo) {
     const auto e = Executar("name E G C");

@@ -12,9 +12,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "AplicacaoTastavo.h"
-#include "BibliotecasSilenciosas.h"
-#include "CaixaMensagem.h"
+#include "CapturaTela.h"
 #include "Inicializacao.h"
 #include "TformImportarCifra.h"
 #include "TformPrincipal.h"
@@ -46,50 +44,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tastavo-screenshot-cifra <out.png> [language name]\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
-    SilenciarBibliotecas();
-    AplicacaoTastavo app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    CapturaTela captura(argc, argv);
     const QString saida = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
     const std::string idioma = argc >= 3 ? argv[2] : "Português";
-
-    QTemporaryDir pasta;
-    AmbienteInicializacao ambiente;
-    ambiente.configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
-    std::ofstream(ambiente.configuracao)
-        << "[geral]\nidioma=" << idioma
-        << "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n";
-    // Nothing waits for a user: a message goes to standard error.
-    struct CaixasNoTerminal : CaixasMensagem {
-        void Informar(std::string_view texto, std::string_view, QWidget*) override {
-            std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
-        }
-        bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai,
-                       std::string_view, std::string_view) override {
-            Informar(texto, titulo, pai);
-            return false;
-        }
-    } caixas;
-    ambiente.mensagens = &caixas;
-    ambiente.esperaSplashMs = 0;
-    int status = 1;
-    ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
-        janelas.principal->show();
-        QTest::mouseClick(janelas.principal->btnImportarCifra, Qt::LeftButton, {}, QPoint(5, 5));
-        TformImportarCifra& cifra = *janelas.cifra;
-        QApplication::clipboard()->setText(QString::fromUtf8(Cancao));
-        QTest::mouseClick(cifra.btnColar, Qt::LeftButton, {}, QPoint(5, 5));
-        // A double click: the toolkit delivers press, release, double click, release.
-        QTest::mousePress(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseDClick(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseRelease(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
-        cifra.memoTextoCifra->moveCursor(QTextCursor::Start);
-        QApplication::processEvents();
-        status = cifra.grab().save(saida, "PNG") ? 0 : 1;
-        if (status == 0) std::printf("wrote %s\n", qPrintable(saida));
-    };
-    ExecutarAplicacao(app, ambiente);
-    return status;
+    return captura.Executar(
+        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n",
+        saida, [&](JanelasAplicacao& janelas) {
+            janelas.principal->show();
+            QTest::mouseClick(janelas.principal->btnImportarCifra, Qt::LeftButton, {}, QPoint(5, 5));
+            TformImportarCifra& cifra = *janelas.cifra;
+            QApplication::clipboard()->setText(QString::fromUtf8(Cancao));
+            QTest::mouseClick(cifra.btnColar, Qt::LeftButton, {}, QPoint(5, 5));
+            // A double click: the toolkit delivers press, release, double click, release.
+            QTest::mousePress(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseRelease(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseDClick(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseRelease(cifra.btnTransporAcima, Qt::LeftButton, {}, QPoint(5, 5));
+            cifra.memoTextoCifra->moveCursor(QTextCursor::Start);
+            QApplication::processEvents();
+            return cifra.grab().save(saida, "PNG");
+        });
 }

@@ -1,0 +1,27 @@
+#pragma once
+// What the screenshot programs share: an offscreen application object, and the real start-up
+// over the build's installation folder with a configuration file of its own and message boxes
+// written to standard error, so nothing waits for a user.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+class AplicacaoTastavo;
+struct JanelasAplicacao;
+
+class CapturaTela {
+  public:
+    // Sets up the offscreen platform (unless another is asked for) and the application object.
+    CapturaTela(int& argc, char** argv);
+    ~CapturaTela();
+
+    // Runs start-up with `configuracao` as the configuration file's text, then `capturar` with
+    // the windows, which grabs `saida` (a PNG). 0 when the picture was written, else 1.
+    int Executar(const std::string& configuracao, const QString& saida,
+                 const std::function<bool(JanelasAplicacao&)>& capturar);
+
+  private:
+    std::unique_ptr<AplicacaoTastavo> app_;
+};
