@@ -49,8 +49,8 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
     // 1. The language.
     const std::string nomeIdioma = ArquivoConfiguracao::ObterIdioma(configuracao);
     GerenciadorIdiomas& idiomas = ManagerDoAmbiente(ambiente);
-    if (idiomas.NomesIdiomas().empty()) return 0;  // the manager told the user
-    if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return 0;
+    if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;  // the manager told the user
+    if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return SaidaFalhaInicializacao;
     app.DefinirIdiomas(&idiomas);
     auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
 
@@ -59,7 +59,7 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
     if (ppp != 96.0) {
         caixaMensagem::Informar(texto(idm::geral::Secao, idm::geral::erroPPP),
                                 texto(idm::geral::Secao, idm::geral::nomeAplicacao));
-        return 0;
+        return SaidaFalhaInicializacao;
     }
 
     JanelasAplicacao janelas;
@@ -125,5 +125,5 @@ int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambien
         relatorio = RelatorioFalhaDesconhecida(VersaoArquivo());
     }
     caixaMensagem::Informar(relatorio.texto, relatorio.titulo);
-    return 0;
+    return SaidaFalhaInicializacao;
 }
