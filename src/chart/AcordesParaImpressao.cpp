@@ -1,9 +1,5 @@
 #include "AcordesParaImpressao.h"
 
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
-
 #include "Excecoes.h"
 #include "GeradorAcordesTeclado.h"
 
@@ -19,29 +15,35 @@ std::string ChaveSemCaixa(std::string_view texto) {
     return chave;
 }
 
+// Enough for the distinct chords of any real chart; a hostile one only costs rebuilding.
+constexpr std::size_t kMaximoMemorizados = 1 << 14;
+
 }  // namespace
+
+bool SelecaoAcordesImpressao::Aceitar(std::string_view texto) {
+    // The generator is a pure function of the symbol, so each distinct text is built once.
+    auto it = construivel_.find(texto);
+    if (it == construivel_.end()) {
+        bool sim = false;
+        try {
+            GeradorAcordesTeclado::Instancia().GerarAcorde(texto);
+            sim = true;
+        } catch (const FormatoInvalidoException&) {
+        } catch (const RaizNaoEncontradaException&) {
+        }
+        if (construivel_.size() >= kMaximoMemorizados) construivel_.clear();
+        it = construivel_.emplace(std::string(texto), sim).first;
+    }
+    if (!it->second) return false;
+    return permitirRepeticao_ || vistos_.insert(ChaveSemCaixa(texto)).second;
+}
 
 std::vector<std::string> AcordesParaImpressao(std::span<const std::string> candidatos,
                                               bool permitirRepeticao) {
-    const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
-    // A chart repeats its few chords over and over; the generator is a pure function of the
-    // symbol, so each distinct text is built once.
-    std::unordered_map<std::string_view, bool> construivel;
-    std::unordered_set<std::string> vistos;
+    SelecaoAcordesImpressao selecao(permitirRepeticao);
     std::vector<std::string> acordes;
     for (const std::string& texto : candidatos) {
-        auto [it, novo] = construivel.try_emplace(texto, false);
-        if (novo) {
-            try {
-                gerador.GerarAcorde(texto);
-                it->second = true;
-            } catch (const FormatoInvalidoException&) {
-            } catch (const RaizNaoEncontradaException&) {
-            }
-        }
-        if (!it->second) continue;
-        if (!permitirRepeticao && !vistos.insert(ChaveSemCaixa(texto)).second) continue;
-        acordes.push_back(texto);
+        if (selecao.Aceitar(texto)) acordes.push_back(texto);
     }
     return acordes;
 }

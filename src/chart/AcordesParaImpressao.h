@@ -3,6 +3,9 @@
 
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Of the candidate texts of a chart (ColetarAcordes), in order, those from which a keyboard
@@ -11,3 +14,25 @@
 // text with letter case ignored.
 std::vector<std::string> AcordesParaImpressao(std::span<const std::string> candidatos,
                                               bool permitirRepeticao);
+
+// The same choice made one candidate at a time, for a chart that is read as it comes.
+class SelecaoAcordesImpressao {
+  public:
+    explicit SelecaoAcordesImpressao(bool permitirRepeticao)
+        : permitirRepeticao_(permitirRepeticao) {}
+
+    // True when the candidate `texto`, coming after those given before, goes to the print list.
+    bool Aceitar(std::string_view texto);
+
+  private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    bool permitirRepeticao_;
+    // Whether a text builds a chord, for the texts met lately (a chart repeats a few chords).
+    std::unordered_map<std::string, bool, Hash, std::equal_to<>> construivel_;
+    std::unordered_set<std::string> vistos_;
+};

@@ -1,32 +1,35 @@
 // tastavo-cli collect: the chords of a chord chart that go to the print list, one a line.
-#include <iostream>
-#include <optional>
 #include <string>
 
 #include "AcordesParaImpressao.h"
 #include "Comandos.h"
 #include "LeituraEntrada.h"
 #include "MusicaCifrada.h"
-#include "Utf8.h"
 
 namespace {
 
 int Executar(bool unicos, const std::string& arquivo) {
-    std::string erro;
-    const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
-    if (!bytes) {
-        std::cerr << "tastavo-cli collect: cannot read " << (arquivo.empty() ? "-" : arquivo)
-                  << ": " << erro << "\n";
-        return SaidaUso;
-    }
-    const std::vector<std::string> acordes = AcordesParaImpressao(
-        ColetarAcordes(DividirLinhas(utf8::DecodificarTexto(*bytes))), !unicos);
-    std::string saida;
-    for (const std::string& acorde : acordes) {
-        saida += acorde;
-        saida += '\n';
-    }
-    return EscreverSaida(saida, "collect") ? SaidaOk : SaidaEntradaInvalida;
+    // Read, collected and written a block at a time: memory stays flat whatever the length.
+    ColetaContinua coleta;
+    SelecaoAcordesImpressao selecao(!unicos);
+    SaidaComando saida("collect");
+    std::string bloco;
+    const auto receber = [&](std::string_view candidato) {
+        if (selecao.Aceitar(candidato)) {
+            bloco += candidato;
+            bloco += '\n';
+        }
+    };
+    const bool lido = LerEntradaEmPartes(arquivo, "collect", [&](std::string_view texto, bool) {
+        bloco.clear();
+        coleta.Acrescentar(texto, receber);
+        return saida.Escrever(bloco);
+    });
+    bloco.clear();
+    if (lido) coleta.Terminar(receber);
+    saida.Escrever(bloco);
+    if (!saida.Terminar()) return SaidaEntradaInvalida;
+    return lido ? SaidaOk : SaidaArquivoIlegivel;
 }
 
 const RegistrarComando registro{

@@ -2,12 +2,14 @@
 #include <iostream>
 
 #include "Comandos.h"
+#include "LeituraEntrada.h"
 #include "TMidiOutput.h"
 
 namespace {
 
 int Executar() {
     TMidiOutput porta;
+    SaidaComando saida("devices");
     int quantidade = 0;
     for (std::int32_t numero = 0;; ++numero) {
         try {
@@ -15,11 +17,11 @@ int Executar() {
         } catch (const EmidioutputError&) {
             break;
         }
-        std::cout << numero << '\t' << porta.ProductName() << '\n';
+        saida.Escrever(std::to_string(numero) + '\t' + porta.ProductName() + '\n');
         ++quantidade;
     }
     if (quantidade == 0) std::cerr << "tastavo-cli: no MIDI output device found\n";
-    return SaidaOk;
+    return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{
