@@ -18,6 +18,7 @@ PACKAGES=(
   imagemagick
   poppler-utils
   jackd1
+  clang libclang-rt-14-dev
 )
 
 missing=()
