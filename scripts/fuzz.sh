@@ -12,7 +12,7 @@ targets=(cifra musica_cifrada idioma configuracao nomes_acordes)
 
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_CXX_COMPILER=clang++ \
     -DTASTAVO_FUZZ=ON -DTASTAVO_BUILD_BENCH=OFF
 fi
 cmake --build "$build_dir" -j "$jobs" --target "${targets[@]/#/fuzz_}"
