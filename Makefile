@@ -1,9 +1,13 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+# How long `make fuzz` runs each fuzz target.
+FUZZ_SECONDS ?= 300
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench build deps configure screenshot package
+.PHONY: run test bench build deps configure screenshot package test-sanitize fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,3 +33,11 @@ screenshot: build
 # The Debian package tastavo_<version>_<arch>.deb, in the build folder.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@bash scripts/test-sanitize.sh $(SANITIZE_DIR) $(JOBS)
+
+# Each libFuzzer target of tests/fuzz for FUZZ_SECONDS seconds.
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(JOBS)

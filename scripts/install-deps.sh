@@ -20,6 +20,7 @@ PACKAGES=(
   poppler-utils
   jackd1
   desktop-file-utils appstream dpkg-dev fakeroot man-db
+  clang libclang-rt-14-dev
 )
 
 missing=()

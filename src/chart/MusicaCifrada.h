@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -133,3 +135,45 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 // Splits a chart text into lines without their terminators (LF, or CR LF). A final line end
 // does not start another line; an empty text has no lines.
 std::vector<std::string> DividirLinhas(std::string_view texto);
+
+// A chart that arrives in pieces of any size (a file or a pipe of any length) transposed as
+// TransporTexto transposes it whole, with memory that stays flat however long the chart or its
+// lines are: only the first characters of a line are examined, so once they are in, the rest
+// of the line passes straight through.
+class TransposicaoContinua {
+  public:
+    TransposicaoContinua(int semitons, SentidoTransposicao sentido);
+    ~TransposicaoContinua();
+    TransposicaoContinua(const TransposicaoContinua&) = delete;
+    TransposicaoContinua& operator=(const TransposicaoContinua&) = delete;
+
+    // Appends to `saida` what can be written of the chart continued by `pedaco`.
+    void Acrescentar(std::string_view pedaco, std::string& saida);
+    // Appends the rest, at the end of the chart.
+    void Terminar(std::string& saida);
+
+  private:
+    class Estado;
+    std::unique_ptr<Estado> estado_;
+};
+
+// The candidate texts of a chart that arrives in pieces, in the order of ColetarAcordes, with
+// memory that stays flat as in TransposicaoContinua.
+class ColetaContinua {
+  public:
+    ColetaContinua();
+    ~ColetaContinua();
+    ColetaContinua(const ColetaContinua&) = delete;
+    ColetaContinua& operator=(const ColetaContinua&) = delete;
+
+    // Calls `receber` with each candidate of the lines that `pedaco` completes; the texts it
+    // gets live only during the call.
+    void Acrescentar(std::string_view pedaco,
+                     const std::function<void(std::string_view)>& receber);
+    // The candidates of a last line without an end.
+    void Terminar(const std::function<void(std::string_view)>& receber);
+
+  private:
+    class Estado;
+    std::unique_ptr<Estado> estado_;
+};

@@ -12,6 +12,8 @@
 inline constexpr int SaidaOk = 0;
 inline constexpr int SaidaEntradaInvalida = 1;
 inline constexpr int SaidaUso = 2;
+// A file that cannot be read (as against a readable one with bad contents: 1).
+inline constexpr int SaidaArquivoIlegivel = 2;
 
 struct Comando {
     std::string nome;

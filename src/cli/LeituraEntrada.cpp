@@ -1,34 +1,60 @@
 #include "LeituraEntrada.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 
-std::optional<std::string> LerEntrada(const std::string& caminho, std::string& erro) {
+#include "Utf8.h"
+
+bool LerEntradaEmPartes(
+    const std::string& caminho, std::string_view comando,
+    const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber) {
     const bool entradaPadrao = caminho.empty() || caminho == "-";
-    std::FILE* f = entradaPadrao ? stdin : std::fopen(caminho.c_str(), "rb");
-    if (f == nullptr) {
-        erro = std::strerror(errno);
-        return std::nullopt;
+    const auto falhar = [&](int erro) {
+        std::cerr << "tastavo-cli " << comando << ": cannot read "
+                  << (entradaPadrao ? "standard input" : caminho) << ": " << std::strerror(erro)
+                  << "\n";
+        return false;
+    };
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> arquivo(
+        entradaPadrao ? stdin : std::fopen(caminho.c_str(), "rb"),
+        entradaPadrao ? +[](std::FILE*) { return 0; } : &std::fclose);
+    if (!arquivo) return falhar(errno);
+
+    utf8::Decodificador decodificador;
+    std::string texto;
+    auto bloco = std::make_unique<char[]>(1 << 16);
+    for (;;) {
+        const std::size_t lidos = std::fread(bloco.get(), 1, 1 << 16, arquivo.get());
+        texto.clear();
+        if (lidos > 0) {
+            decodificador.Decodificar({bloco.get(), lidos}, texto);
+        } else if (std::ferror(arquivo.get())) {
+            return falhar(errno);
+        } else {
+            decodificador.Terminar(texto);
+        }
+        // The end is always told, even with no text: a file of a byte-order mark alone.
+        if ((!texto.empty() || lidos == 0) && !receber(texto, decodificador.MarcaOrdem()))
+            return true;
+        if (lidos == 0) return true;
     }
-    std::string bytes;
-    char bloco[1 << 16];
-    std::size_t lidos;
-    while ((lidos = std::fread(bloco, 1, sizeof bloco, f)) > 0) bytes.append(bloco, lidos);
-    const bool falhou = std::ferror(f) != 0;
-    if (falhou) erro = std::strerror(errno);
-    if (!entradaPadrao) std::fclose(f);
-    if (falhou) return std::nullopt;
-    return bytes;
 }
 
-bool EscreverSaida(std::string_view saida, std::string_view comando) {
-    if (std::fwrite(saida.data(), 1, saida.size(), stdout) == saida.size() &&
-        std::fflush(stdout) == 0) {
-        return true;
+bool SaidaComando::Escrever(std::string_view texto) {
+    if (erro_ != 0) return false;
+    if (std::fwrite(texto.data(), 1, texto.size(), stdout) != texto.size()) {
+        erro_ = errno != 0 ? errno : EIO;
+        return false;
     }
-    std::cerr << "tastavo-cli " << comando << ": cannot write the output: " << std::strerror(errno)
+    return true;
+}
+
+bool SaidaComando::Terminar() {
+    if (erro_ == 0 && std::fflush(stdout) != 0) erro_ = errno != 0 ? errno : EIO;
+    if (erro_ == 0) return true;
+    std::cerr << "tastavo-cli " << comando_ << ": cannot write the output: " << std::strerror(erro_)
               << "\n";
     return false;
 }

@@ -5,21 +5,25 @@
 #include "BaseNomesAcordes.h"
 #include "LeituraArquivo.h"
 #include "ChavesIdioma.h"
-#include "Cifra.h"
 #include "Comandos.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
+#include "LeituraEntrada.h"
 
 namespace {
 
 // The chord names file of the first installed language, or empty after telling why not.
 std::filesystem::path CatalogoInstalado() {
     GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
-    if (idiomas.NomesIdiomas().empty()) return {};
+    if (idiomas.NomesIdiomas().empty()) {
+        std::cerr << "tastavo-cli catalogue: no language is installed in "
+                  << PastaInstalacao().string() << " to name the chord names file\n";
+        return {};
+    }
     idiomas.CarregarIdioma(0);
     if (idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes)
             .empty()) {
-        std::cerr << "tastavo-cli: language \"" << idiomas.NomesIdiomas().front()
+        std::cerr << "tastavo-cli catalogue: language \"" << idiomas.NomesIdiomas().front()
                   << "\" names no chord names file\n";
         return {};
     }
@@ -27,31 +31,33 @@ std::filesystem::path CatalogoInstalado() {
 }
 
 int Executar(const std::string& arquivoDado) {
+    std::filesystem::path arquivo;
+    ArquivoNomesAcordes lido;
     try {
-        const std::filesystem::path arquivo =
-            arquivoDado.empty() ? CatalogoInstalado() : std::filesystem::path(arquivoDado);
-        if (arquivo.empty()) return SaidaEntradaInvalida;
-        const auto linhas = LerLinhasArquivoTexto(arquivo);
-
-        // Every bad line is reported; the good ones still make a catalogue.
-        int status = SaidaOk;
-        std::vector<std::string> validas;
-        for (std::size_t i = 0; i < linhas.size(); ++i) {
-            CifraCodificada valor;
-            if (TentarAnalisarCifra(linhas[i], valor)) {
-                validas.push_back(linhas[i]);
-            } else {
-                status = SaidaEntradaInvalida;
-                std::cerr << "tastavo-cli: " << arquivo.string() << ':' << (i + 1)
-                          << ": not a chord symbol: \"" << linhas[i] << "\"\n";
-            }
-        }
-        for (const auto& nome : BaseNomesAcordes(validas).Nomes()) std::cout << nome << '\n';
-        return status;
+        arquivo = arquivoDado.empty() ? CatalogoInstalado() : std::filesystem::path(arquivoDado);
+        if (arquivo.empty()) return SaidaArquivoIlegivel;
+        lido = LerArquivoNomesAcordes(arquivo);
     } catch (const std::filesystem::filesystem_error& e) {
-        std::cerr << "tastavo-cli: cannot read " << e.path1().string() << '\n';
-        return SaidaEntradaInvalida;
+        std::cerr << "tastavo-cli catalogue: cannot read " << e.path1().string() << ": "
+                  << e.code().message() << '\n';
+        return SaidaArquivoIlegivel;
     }
+
+    // Every bad line is reported; the good ones still make a catalogue.
+    int status = SaidaOk;
+    for (const auto& linha : lido.rejeitadas) {
+        status = SaidaEntradaInvalida;
+        std::cerr << "tastavo-cli: " << arquivo.string() << ':' << linha.numero
+                  << ": not a chord symbol: \"" << linha.texto << "\"\n";
+    }
+    SaidaComando saida("catalogue");
+    std::string texto;
+    for (const auto& nome : BaseNomesAcordes(lido.nomes).Nomes()) {
+        texto += nome;
+        texto += '\n';
+    }
+    saida.Escrever(texto);
+    return saida.Terminar() ? status : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{Comando{

@@ -6,11 +6,13 @@
 
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
+#include "LeituraEntrada.h"
 #include "SaidaAcordes.h"
+#include "SimbolosLivres.h"
 
 namespace {
 
-const char* NomeRotulos(ModoVisualizacao r) {
+std::string NomeRotulos(ModoVisualizacao r) {
     switch (r) {
         case ModoVisualizacao::Dedos:
             return "fingers";
@@ -24,6 +26,7 @@ const char* NomeRotulos(ModoVisualizacao r) {
 
 int Executar(const std::vector<std::string>& cifras, bool json, ModoVisualizacao rotulos) {
     int status = SaidaOk;
+    SaidaComando saida("chord");
     nlohmann::json lista = nlohmann::json::array();
     bool primeiro = true;
     for (const auto& cifra : cifras) {
@@ -34,11 +37,12 @@ int Executar(const std::vector<std::string>& cifras, bool json, ModoVisualizacao
                 continue;
             }
             for (int i = 0; i < acorde->QuantidadePosicoes(); ++i) {
-                if (!primeiro) std::cout << '\n';
+                if (!primeiro) saida.Escrever("\n");
                 primeiro = false;
-                std::cout << cifra << "  position " << i + 1 << " of " << acorde->QuantidadePosicoes() << " ("
-                          << NomeRotulos(rotulos) << ")\n"
-                          << saida::DesenharTeclado(*acorde, i, rotulos);
+                saida.Escrever(cifra + "  position " + std::to_string(i + 1) + " of " +
+                               std::to_string(acorde->QuantidadePosicoes()) + " (" +
+                               NomeRotulos(rotulos) + ")\n" +
+                               saida::DesenharTeclado(*acorde, i, rotulos));
             }
         } catch (const std::exception& e) {
             status = SaidaEntradaInvalida;
@@ -47,14 +51,13 @@ int Executar(const std::vector<std::string>& cifras, bool json, ModoVisualizacao
             if (json) lista.push_back(saida::ErroEmJson(cifra, erro));
         }
     }
-    if (json) std::cout << saida::TextoJson(lista) << '\n';
-    return status;
+    if (json) saida.Escrever(saida::TextoJson(lista) + '\n');
+    return saida.Terminar() ? status : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{Comando{
     "chord", "Show every keyboard position of each chord symbol, with its fingering",
     [](CLI::App& sub) -> std::function<int()> {
-        auto cifras = std::make_shared<std::vector<std::string>>();
         auto json = std::make_shared<bool>(false);
         auto rotulos = std::make_shared<ModoVisualizacao>(ModoVisualizacao::Dedos);
         const std::map<std::string, ModoVisualizacao> tipos{
@@ -62,8 +65,12 @@ const RegistrarComando registro{Comando{
         sub.add_flag("--json", *json, "JSON output");
         sub.add_option("--labels", *rotulos, "Key labels: fingers, notes or intervals")
             ->transform(CLI::CheckedTransformer(tipos, CLI::ignore_case));
-        sub.add_option("SYMBOL", *cifras, "Chord symbols, such as C7M(9)/E")->required();
-        return [cifras, json, rotulos] { return Executar(*cifras, *json, *rotulos); };
+        auto simbolos = std::make_shared<SimbolosLivres>(
+            sub, "SYMBOL", "Chord symbols, such as C7M(9)/E, each taken as typed");
+        return [simbolos, json, rotulos] {
+            const auto cifras = simbolos->Ler();
+            return cifras ? Executar(*cifras, *json, *rotulos) : SaidaUso;
+        };
     }}};
 
 }  // namespace

@@ -1,5 +1,4 @@
 // tastavo-cli collect: the chords of a chord chart that go to the print list, one a line.
-#include <iostream>
 #include <optional>
 #include <string>
 
@@ -9,29 +8,34 @@
 #include "GeradorAcordesTeclado.h"
 #include "LeituraEntrada.h"
 #include "MusicaCifrada.h"
-#include "Utf8.h"
 
 namespace {
 
 int Executar(bool unicos, const std::string& arquivo) {
-    std::string erro;
-    const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
-    if (!bytes) {
-        std::cerr << "tastavo-cli collect: cannot read " << (arquivo.empty() ? "-" : arquivo)
-                  << ": " << erro << "\n";
-        return SaidaUso;
-    }
+    // Read, collected and written a block at a time: memory stays flat whatever the length.
+    ColetaContinua coleta;
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
-    std::vector<std::string> acordes =
-        AcordesParaImpressao(ColetarAcordes(DividirLinhas(utf8::DecodificarTexto(*bytes))),
-                             [&gerador](std::string_view c) { return gerador.PodeGerar(c); });
-    if (unicos) acordes = PrimeirasOcorrencias(acordes);
-    std::string saida;
-    for (const std::string& acorde : acordes) {
-        saida += acorde;
-        saida += '\n';
-    }
-    return EscreverSaida(saida, "collect") ? SaidaOk : SaidaEntradaInvalida;
+    SelecaoAcordesImpressao selecao([&gerador](std::string_view c) { return gerador.PodeGerar(c); });
+    std::optional<FiltroPrimeirasOcorrencias> primeiras;
+    if (unicos) primeiras.emplace();
+    SaidaComando saida("collect");
+    std::string bloco;
+    const auto receber = [&](std::string_view candidato) {
+        if (!selecao.Aceitar(candidato)) return;
+        if (primeiras && !primeiras->Primeira(candidato)) return;
+        bloco += candidato;
+        bloco += '\n';
+    };
+    const bool lido = LerEntradaEmPartes(arquivo, "collect", [&](std::string_view texto, bool) {
+        bloco.clear();
+        coleta.Acrescentar(texto, receber);
+        return saida.Escrever(bloco);
+    });
+    bloco.clear();
+    if (lido) coleta.Terminar(receber);
+    saida.Escrever(bloco);
+    if (!saida.Terminar()) return SaidaEntradaInvalida;
+    return lido ? SaidaOk : SaidaArquivoIlegivel;
 }
 
 const RegistrarComando registro{

@@ -3,6 +3,7 @@
 
 #include "Comandos.h"
 #include "Instalacao.h"
+#include "LeituraEntrada.h"
 #include "PluginSom.h"
 #include "TMidiOutput.h"
 
@@ -19,10 +20,11 @@ int Executar() {
     }
     const TMidiOutput porta(som->criarFonteSistema(pasta));
     const std::vector<std::string> nomes = porta.ListarDispositivos();
+    SaidaComando saida("devices");
     for (std::size_t numero = 0; numero < nomes.size(); ++numero)
-        std::cout << numero << '\t' << nomes[numero] << '\n';
+        saida.Escrever(std::to_string(numero) + '\t' + nomes[numero] + '\n');
     if (nomes.empty()) std::cerr << "tastavo-cli: no MIDI output device found\n";
-    return SaidaOk;
+    return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{

@@ -5,12 +5,15 @@
 
 #include "Cifra.h"
 #include "Comandos.h"
+#include "LeituraEntrada.h"
 #include "SaidaAcordes.h"
+#include "SimbolosLivres.h"
 
 namespace {
 
 int Executar(const std::vector<std::string>& cifras, bool json) {
     int status = SaidaOk;
+    SaidaComando saida("parse");
     nlohmann::json lista = nlohmann::json::array();
     for (const auto& cifra : cifras) {
         try {
@@ -18,7 +21,7 @@ int Executar(const std::vector<std::string>& cifras, bool json) {
             if (json) {
                 lista.push_back(saida::CifraEmJson(cifra, c));
             } else {
-                std::cout << cifra << '\t' << c << '\n';
+                saida.Escrever(cifra + '\t' + std::to_string(c) + '\n');
             }
         } catch (const std::exception& e) {
             status = SaidaEntradaInvalida;
@@ -27,22 +30,25 @@ int Executar(const std::vector<std::string>& cifras, bool json) {
             if (json) {
                 lista.push_back(saida::ErroEmJson(cifra, erro));
             } else {
-                std::cout << cifra << "\terror: " << erro.mensagem << '\n';
+                saida.Escrever(cifra + "\terror: " + erro.mensagem + '\n');
             }
         }
     }
-    if (json) std::cout << saida::TextoJson(lista) << '\n';
-    return status;
+    if (json) saida.Escrever(saida::TextoJson(lista) + '\n');
+    return saida.Terminar() ? status : SaidaEntradaInvalida;
 }
 
 const RegistrarComando registro{Comando{
     "parse", "Print the packed value (code) of each chord symbol",
     [](CLI::App& sub) -> std::function<int()> {
-        auto cifras = std::make_shared<std::vector<std::string>>();
         auto json = std::make_shared<bool>(false);
         sub.add_flag("--json", *json, "JSON output: root, bass and intervals of each symbol");
-        sub.add_option("SYMBOL", *cifras, "Chord symbols, such as C7M(9)/E")->required();
-        return [cifras, json] { return Executar(*cifras, *json); };
+        auto simbolos = std::make_shared<SimbolosLivres>(
+            sub, "SYMBOL", "Chord symbols, such as C7M(9)/E, each taken as typed");
+        return [simbolos, json] {
+            const auto cifras = simbolos->Ler();
+            return cifras ? Executar(*cifras, *json) : SaidaUso;
+        };
     }}};
 
 }  // namespace

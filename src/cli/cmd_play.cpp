@@ -1,5 +1,6 @@
 // tastavo-cli play: sounds one position of a chord as the listen button does, on a MIDI output
 // device or rendered offline into a WAV file by the built-in synthesizer.
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "ConstantesMidi.h"
 #include "GeradorAcordesTeclado.h"
 #include "Instalacao.h"
+#include "LeituraEntrada.h"
 #include "MidiOutput.h"
 #include "PluginSom.h"
 #include "SaidaAcordes.h"
@@ -59,9 +61,47 @@ std::string Descrever(const AcordeTeclado& acorde, const Opcoes& o,
     return s.str();
 }
 
+// The number of seconds a chord is held: a finite number in range. NaN slips through a plain
+// range check, and an endless rendering would fill the disk.
+const CLI::Validator Segundos(
+    [](std::string& valor) -> std::string {
+        double segundos = 0;
+        const auto [fim, erro] =
+            std::from_chars(valor.data(), valor.data() + valor.size(), segundos);
+        if (valor.empty() || erro != std::errc{} || fim != valor.data() + valor.size() ||
+            !std::isfinite(segundos) || segundos < 0.01 || segundos > 600) {
+            return "must be a number of seconds from 0.01 to 600, not \"" + valor + "\"";
+        }
+        return {};
+    },
+    "0.01-600", "SECONDS");
+
+const CLI::Validator NumeroNatural(
+    [](std::string& valor) -> std::string {
+        if (valor.empty() || valor.size() > 9 ||
+            valor.find_first_not_of("0123456789") != std::string::npos) {
+            return "must be a whole number from 0 up, not \"" + valor + "\"";
+        }
+        return {};
+    },
+    "", "N");
+
+const CLI::Validator NomeArquivo(
+    [](std::string& valor) -> std::string {
+        return valor.empty() ? "needs a file name" : std::string{};
+    },
+    "", "FILE");
+
 int Falhar(const std::string& texto) {
     std::cerr << "tastavo-cli: " << texto << '\n';
     return SaidaEntradaInvalida;
+}
+
+// Writes what was played; a failure to write it fails the command.
+int Relatar(const std::string& texto) {
+    SaidaComando saida("play");
+    saida.Escrever(texto);
+    return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
 }
 
 int TocarAoVivo(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
@@ -92,8 +132,7 @@ int TocarAoVivo(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>
         return indisponivel();
     }
     std::this_thread::sleep_for(std::chrono::duration<double>(SegundosSoltura));
-    std::cout << descricao << "  on " << porta.DeviceID() << ' ' << nome << '\n';
-    return SaidaOk;
+    return Relatar(descricao + "  on " + std::to_string(porta.DeviceID()) + ' ' + nome + '\n');
 }
 
 int RenderizarWav(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
@@ -120,10 +159,11 @@ int RenderizarWav(const ApiPluginSom& som, const Opcoes& o, const std::vector<in
     } catch (const std::exception& e) {
         return Falhar(o.wav + ": " + e.what());
     }
-    std::cout << descricao << "  into " << o.wav << " ("
-              << double(synth->QuadrosRenderizados()) / synth->TaxaAmostragem() << " s at "
-              << synth->TaxaAmostragem() << " Hz)\n";
-    return SaidaOk;
+    std::ostringstream relato;
+    relato << descricao << "  into " << o.wav << " ("
+           << double(synth->QuadrosRenderizados()) / synth->TaxaAmostragem() << " s at "
+           << synth->TaxaAmostragem() << " Hz)\n";
+    return Relatar(relato.str());
 }
 
 int Executar(const Opcoes& o) {
@@ -160,13 +200,14 @@ const RegistrarComando registro{Comando{
             ->check(CLI::Range(0, 127))
             ->capture_default_str();
         sub.add_option("--position", o->posicao, "Position of the chord, 0 the first")
-            ->check(CLI::NonNegativeNumber)
+            ->check(NumeroNatural)
             ->capture_default_str();
         sub.add_option("--seconds", o->segundos, "How long the chord is held")
-            ->check(CLI::Range(0.01, 600.0))
+            ->check(Segundos)
             ->capture_default_str();
         sub.add_option("--wav", o->wav,
                        "Render offline with the built-in synthesizer into this WAV file")
+            ->check(NomeArquivo)
             ->excludes(dispositivo);
         sub.add_option("SYMBOL", o->cifra, "Chord symbol, such as C7M(9)/E")->required();
         return [o] { return Executar(*o); };

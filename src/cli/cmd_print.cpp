@@ -94,9 +94,9 @@ std::optional<TextosCabecalho> TextosDoIdioma(const std::string& nome) {
 }
 
 // A chart as the chord chart window hands it over: its lines, each followed by a line feed.
-std::string TextoCifra(const std::string& bytes) {
+std::string TextoCifra(const std::string& decodificado) {
     std::string texto;
-    for (const std::string& linha : DividirLinhas(utf8::DecodificarTexto(bytes))) {
+    for (const std::string& linha : DividirLinhas(decodificado)) {
         texto += linha;
         texto += '\n';
     }
@@ -177,7 +177,11 @@ bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
     documento["pages"] = std::move(lista);
     const std::string texto =
         documento.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
-    if (saida == "-") return EscreverSaida(texto, "print");
+    if (saida == "-") {
+        SaidaComando padrao("print");
+        padrao.Escrever(texto);
+        return padrao.Terminar();
+    }
     std::FILE* f = std::fopen(saida.c_str(), "wb");
     if (f == nullptr) return false;
     const bool ok = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
@@ -220,10 +224,13 @@ int Executar(const Opcoes& o) {
     std::vector<std::string> fontes = o.arquivos;
     if (fontes.empty() && comCifra) fontes.push_back("-");
     for (const std::string& arquivo : fontes) {
-        std::string erro;
-        const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
-        if (!bytes) return Erro("cannot read " + arquivo + ": " + erro, SaidaUso);
-        textos.push_back(TextoCifra(*bytes));
+        std::string decodificado;
+        const bool lido = LerEntradaEmPartes(arquivo, "print", [&](std::string_view parte, bool) {
+            decodificado += parte;
+            return true;
+        });
+        if (!lido) return SaidaArquivoIlegivel;  // the reader said which file and why
+        textos.push_back(TextoCifra(decodificado));
     }
     if (textos.empty()) textos.emplace_back();
 

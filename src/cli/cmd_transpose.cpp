@@ -6,7 +6,6 @@
 #include "Comandos.h"
 #include "LeituraEntrada.h"
 #include "MusicaCifrada.h"
-#include "Utf8.h"
 
 namespace {
 
@@ -28,32 +27,47 @@ GrafiaTransposicao LerGrafia(const std::string& grafia) {
 
 int Executar(const std::string& acima, const std::string& abaixo, const std::string& arquivo,
              GrafiaTransposicao grafia) {
-    std::string erro;
-    const std::optional<std::string> bytes = LerEntrada(arquivo, erro);
-    if (!bytes) {
-        std::cerr << "tastavo-cli transpose: cannot read " << (arquivo.empty() ? "-" : arquivo)
-                  << ": " << erro << "\n";
-        return SaidaUso;
-    }
     const bool paraCima = !acima.empty();
     const int semitons = LerSemitons(paraCima ? acima : abaixo).value_or(0);
     const SentidoTransposicao sentido =
         paraCima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
 
-    // UTF-8 goes through as it is (a byte-order mark too, kept apart so that it does not
-    // stick to the first word); anything else is read as Windows-1252.
-    std::string saida;
-    if (utf8::Valido(*bytes)) {
-        std::string_view texto = *bytes;
-        if (texto.starts_with("\xEF\xBB\xBF")) {
-            saida = "\xEF\xBB\xBF";
-            texto.remove_prefix(3);
-        }
-        saida += TransporTexto(texto, semitons, sentido, grafia);
-    } else {
-        saida = TransporTexto(utf8::DeWindows1252(*bytes), semitons, sentido, grafia);
+    SaidaComando saida("transpose");
+    if (grafia != GrafiaTransposicao::Tabelas) {
+        // Another spelling looks at the whole song first (its key), so the chart is read whole.
+        std::string texto;
+        bool marca = false;
+        const bool lido = LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view parte, bool marcaOrdem) {
+            marca = marcaOrdem;
+            texto += parte;
+            return true;
+        });
+        if (!lido) return SaidaArquivoIlegivel;
+        saida.Escrever(marca ? "\xEF\xBB\xBF" : "");
+        saida.Escrever(TransporTexto(texto, semitons, sentido, grafia));
+        return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
     }
-    return EscreverSaida(saida, "transpose") ? SaidaOk : SaidaEntradaInvalida;
+
+    // The chart is read, transposed and written a block at a time, so that a chart of any
+    // length needs no more memory than a short one. Text that is not UTF-8 is read as
+    // Windows-1252 and written as UTF-8; a byte-order mark stays in front, kept apart so that
+    // it does not stick to the first word.
+    TransposicaoContinua transposicao(semitons, sentido);
+    std::string bloco;
+    bool inicio = true;
+    const bool lido =
+        LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view texto, bool marcaOrdem) {
+            bloco.clear();
+            if (inicio && marcaOrdem) bloco = "\xEF\xBB\xBF";
+            inicio = false;
+            transposicao.Acrescentar(texto, bloco);
+            return saida.Escrever(bloco);
+        });
+    bloco.clear();
+    if (lido) transposicao.Terminar(bloco);
+    saida.Escrever(bloco);
+    if (!saida.Terminar()) return SaidaEntradaInvalida;
+    return lido ? SaidaOk : SaidaArquivoIlegivel;
 }
 
 const RegistrarComando registro{Comando{

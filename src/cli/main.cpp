@@ -25,6 +25,21 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
+        // A mistyped option is what is wrong, not the argument found missing after it ("play
+        // --C" has no missing SYMBOL).
+        if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
+            const auto subcomandos = app.get_subcommands();
+            const std::string nome =
+                subcomandos.empty() ? "" : " " + subcomandos.front()->get_name();
+            for (const std::string& argumento : app.remaining(true)) {
+                if (argumento.size() > 1 && argumento.front() == '-' && argumento != "--") {
+                    std::cerr << "tastavo-cli" << nome << ": unknown option \"" << argumento
+                              << "\"\n"
+                              << "Run with --help for more information.\n";
+                    return SaidaUso;
+                }
+            }
+        }
         const int codigo = app.exit(e);
         return codigo == 0 ? SaidaOk : SaidaUso;
     }

@@ -22,12 +22,76 @@ int CodigoOrdenacao(char32_t c) {
 
 bool Acidente(char32_t c) { return c == U'#' || c == U'b'; }
 
+// The text without the blanks around it: spaces, tabs and the no-break space, which Windows-1252
+// files hold as byte 0xA0.
+std::string_view SemBrancos(std::string_view s) {
+    constexpr std::string_view kNbsp = "\u00A0";
+    const auto branco = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+    for (;;) {
+        if (!s.empty() && branco(s.front())) {
+            s.remove_prefix(1);
+        } else if (s.starts_with(kNbsp)) {
+            s.remove_prefix(kNbsp.size());
+        } else {
+            break;
+        }
+    }
+    for (;;) {
+        if (!s.empty() && branco(s.back())) {
+            s.remove_suffix(1);
+        } else if (s.ends_with(kNbsp)) {
+            s.remove_suffix(kNbsp.size());
+        } else {
+            break;
+        }
+    }
+    return s;
+}
+
 }  // namespace
 
 BaseNomesAcordes& BaseNomesAcordes::Instancia() { return Fachada<BaseNomesAcordes>::Obter(); }
 
-BaseNomesAcordes::BaseNomesAcordes(const std::filesystem::path& arquivo)
-    : BaseNomesAcordes(LerLinhasArquivoTexto(arquivo)) {}
+LinhaNomesAcordesException::LinhaNomesAcordesException(const std::filesystem::path& arquivo,
+                                                       std::size_t linha, std::string texto)
+    : std::runtime_error(arquivo.string() + ":" + std::to_string(linha) +
+                         ": not a chord symbol: \"" + texto + "\""),
+      arquivo_(arquivo),
+      linha_(linha),
+      texto_(std::move(texto)) {}
+
+ArquivoNomesAcordes SepararNomesAcordes(const std::vector<std::string>& linhas) {
+    ArquivoNomesAcordes lido;
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        const std::string_view nome = SemBrancos(linhas[i]);
+        if (nome.empty()) continue;
+        CifraCodificada valor;
+        if (TentarAnalisarCifra(nome, valor)) {
+            lido.nomes.emplace_back(nome);
+        } else {
+            lido.rejeitadas.push_back({i + 1, linhas[i]});
+        }
+    }
+    return lido;
+}
+
+ArquivoNomesAcordes LerArquivoNomesAcordes(const std::filesystem::path& arquivo) {
+    return SepararNomesAcordes(LerLinhasArquivoTexto(arquivo));
+}
+
+BaseNomesAcordes::BaseNomesAcordes(const std::filesystem::path& arquivo) {
+    ArquivoNomesAcordes lido = LerArquivoNomesAcordes(arquivo);
+    if (!lido.rejeitadas.empty()) {
+        auto& primeira = lido.rejeitadas.front();
+        throw LinhaNomesAcordesException(arquivo, primeira.numero, std::move(primeira.texto));
+    }
+    entradas_.reserve(lido.nomes.size());
+    for (auto& nome : lido.nomes) {
+        const CifraCodificada valor = AnalisarCifra(nome);
+        entradas_.push_back({std::move(nome), valor});
+    }
+    Ordenar();
+}
 
 BaseNomesAcordes::BaseNomesAcordes(const std::vector<std::string>& nomes) {
     entradas_.reserve(nomes.size());

@@ -4,11 +4,45 @@
 // searched by meaning, and taking in new symbols at their sorted place (in memory only).
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Cifra.h"
+
+// A line of a chord names file that is no chord symbol. Names the file, the line and its text,
+// so that whoever keeps the file can mend it.
+class LinhaNomesAcordesException : public std::runtime_error {
+  public:
+    LinhaNomesAcordesException(const std::filesystem::path& arquivo, std::size_t linha,
+                               std::string texto);
+    const std::filesystem::path& Arquivo() const noexcept { return arquivo_; }
+    std::size_t Linha() const noexcept { return linha_; }  // from 1
+    const std::string& Texto() const noexcept { return texto_; }
+
+  private:
+    std::filesystem::path arquivo_;
+    std::size_t linha_;
+    std::string texto_;
+};
+
+// What a chord names file holds: its names, and the lines that are no chord symbol.
+struct ArquivoNomesAcordes {
+    struct LinhaRejeitada {
+        std::size_t numero;  // from 1
+        std::string texto;
+    };
+    std::vector<std::string> nomes;
+    std::vector<LinhaRejeitada> rejeitadas;
+};
+
+// Reads a chord names file: one symbol per line (CR LF, LF or CR; UTF-8, or Windows-1252 bytes).
+// Blank lines are skipped and the blanks around a name dropped: a person editing the file
+// cannot see them. Throws std::filesystem::filesystem_error when the file cannot be read.
+ArquivoNomesAcordes LerArquivoNomesAcordes(const std::filesystem::path& arquivo);
+// The same for lines already read.
+ArquivoNomesAcordes SepararNomesAcordes(const std::vector<std::string>& linhas);
 
 class BaseNomesAcordes {
   public:
@@ -16,10 +50,9 @@ class BaseNomesAcordes {
     // loaded it.
     static BaseNomesAcordes& Instancia();
 
-    // Loads a chord names file: one symbol per line (CR LF, LF or CR; UTF-8, or Windows-1252
-    // when not valid UTF-8). Throws std::filesystem::filesystem_error when it cannot be read,
-    // RaizNaoEncontradaException or FormatoInvalidoException for the first line (an empty one
-    // included) that AnalisarCifra rejects.
+    // Loads a chord names file (LerArquivoNomesAcordes). Throws
+    // std::filesystem::filesystem_error when it cannot be read, LinhaNomesAcordesException for
+    // its first line that is no chord symbol.
     explicit BaseNomesAcordes(const std::filesystem::path& arquivo);
     // A catalogue of these names (sorted here). Throws what AnalisarCifra throws.
     explicit BaseNomesAcordes(const std::vector<std::string>& nomes);

@@ -1,15 +1,34 @@
 #pragma once
 // Reading the system's text files (chord names, language files, configuration, charts) whole.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
+
+// The largest file read whole. The system's data files are a small fraction of it; a path that
+// names something larger (a disk image, say) is a mistake, not data to load into memory.
+inline constexpr std::uintmax_t LimiteBytesArquivo = 16 * 1024 * 1024;
+
+// Why a file is refused besides the system's own errors.
+enum class ErroLeitura { NaoRegular = 1, GrandeDemais };
+const std::error_category& CategoriaErroLeitura();
+std::error_code make_error_code(ErroLeitura erro);
+template <>
+struct std::is_error_code_enum<ErroLeitura> : std::true_type {};
 
 // The lines of a chord names (or any 8-bit) text file, decoded to UTF-8; a last line without
 // an end counts, no empty line follows a final line end. Throws
 // std::filesystem::filesystem_error when the file cannot be read.
 std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arquivo);
 
-// A whole file as bytes. Throws std::filesystem::filesystem_error when it cannot be read (a
-// folder included).
+// The lines of a file's bytes, as LerLinhasArquivoTexto gives them.
+std::vector<std::string> LinhasDoTexto(std::string_view bytes);
+
+// A whole file as bytes. Only a regular file of at most LimiteBytesArquivo bytes is read: a
+// device (/dev/zero), a pipe or a folder would never end or cannot be read. Throws
+// std::filesystem::filesystem_error when it cannot be read, with the system's reason or an
+// ErroLeitura.
 std::string LerBytesArquivo(const std::filesystem::path& caminho);

@@ -1,5 +1,7 @@
 #include "Utf8.h"
 
+#include <algorithm>
+
 namespace utf8 {
 namespace {
 
@@ -113,34 +115,151 @@ void Acrescentar(std::string& out, char32_t cp) {
     }
 }
 
-std::string DeWindows1252(std::string_view s) {
-    // 0x80..0x9F differ from Latin-1; 0xFFFD marks the five undefined bytes.
+namespace {
+
+// The UTF-8 form of the Windows-1252 byte `b` (0x80 and above); 0xFFFD marks the five
+// undefined bytes.
+void AcrescentarWindows1252(std::string& out, unsigned char b) {
     static constexpr char32_t k80[32] = {
         0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
         0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    Acrescentar(out, b < 0xA0 ? k80[b - 0x80] : char32_t{b});
+}
+
+// True when the bytes from `pos` to the end of `s` begin a well-formed sequence that the end
+// cuts short.
+bool SequenciaInterrompida(std::string_view s, std::size_t pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos]);
+    std::size_t n;
+    unsigned char lo = 0x80, hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3;
+        if (b0 == 0xE0) lo = 0xA0;
+        if (b0 == 0xED) hi = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4;
+        if (b0 == 0xF0) lo = 0x90;
+        if (b0 == 0xF4) hi = 0x8F;
+    } else {
+        return false;
+    }
+    const std::size_t resta = s.size() - pos;
+    if (resta >= n) return false;
+    if (resta >= 2) {
+        const auto b1 = static_cast<unsigned char>(s[pos + 1]);
+        if (b1 < lo || b1 > hi) return false;
+    }
+    if (resta >= 3) {
+        const auto b2 = static_cast<unsigned char>(s[pos + 2]);
+        if (b2 < 0x80 || b2 > 0xBF) return false;
+    }
+    return true;
+}
+
+// Decodes `s` onto `out` and returns how many bytes were used: all of them, except with
+// `aguardar` a sequence cut short by the end, which is left for the next piece.
+std::size_t DecodificarMisto(std::string_view s, std::string& out, bool aguardar) {
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        // Runs of ASCII and of well-formed sequences are copied as they stand.
+        std::size_t fim = pos;
+        while (fim < s.size()) {
+            if (static_cast<unsigned char>(s[fim]) < 0x80) {
+                ++fim;
+                continue;
+            }
+            const std::size_t n = SequenciaValida(s, fim);
+            if (n == 0) break;
+            fim += n;
+        }
+        out.append(s, pos, fim - pos);
+        pos = fim;
+        if (pos == s.size()) break;
+        if (aguardar && SequenciaInterrompida(s, pos)) return pos;
+        AcrescentarWindows1252(out, static_cast<unsigned char>(s[pos]));
+        ++pos;
+    }
+    return pos;
+}
+
+constexpr std::string_view kMarcaOrdem = "\xEF\xBB\xBF";
+
+}  // namespace
+
+std::string DeWindows1252(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);
     for (const char c : s) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80) {
             out.push_back(c);
-        } else if (b < 0xA0) {
-            Acrescentar(out, k80[b - 0x80]);
         } else {
-            Acrescentar(out, b);
+            AcrescentarWindows1252(out, b);
         }
     }
     return out;
 }
 
 std::string DecodificarTexto(std::string_view bytes) {
+    if (bytes.starts_with(kMarcaOrdem)) bytes.remove_prefix(kMarcaOrdem.size());
+    std::string out;
     if (Valido(bytes)) {
-        if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-        return std::string(bytes);
+        out.assign(bytes);
+    } else {
+        out.reserve(bytes.size() + bytes.size() / 4);
+        DecodificarMisto(bytes, out, false);
     }
-    return DeWindows1252(bytes);
+    return out;
+}
+
+void Decodificador::Decodificar(std::string_view bytes, std::string& saida) {
+    if (inicio_) {
+        // The mark is looked for only once three bytes (or the end) have come.
+        const std::size_t falta = kMarcaOrdem.size() - pendente_.size();
+        pendente_.append(bytes.substr(0, falta));
+        bytes.remove_prefix(std::min(falta, bytes.size()));
+        if (pendente_.size() < kMarcaOrdem.size() && kMarcaOrdem.starts_with(pendente_)) return;
+        inicio_ = false;
+        if (pendente_ == kMarcaOrdem) {
+            marcaOrdem_ = true;
+            pendente_.clear();
+        }
+    }
+    if (!pendente_.empty()) {
+        // Finish the sequence that the last piece cut short, with as few new bytes as it takes.
+        const std::size_t antes = pendente_.size();
+        const std::size_t tomados = std::min<std::size_t>(3, bytes.size());
+        pendente_.append(bytes.substr(0, tomados));
+        std::size_t usados = 0;
+        while (usados < antes) {
+            const std::size_t n =
+                DecodificarMisto(std::string_view(pendente_).substr(usados, 4), saida, true);
+            if (n == 0) break;  // still cut short: the piece was too small
+            usados += n;
+        }
+        if (usados < antes) {  // the piece was too small: all of it waits in pendente_
+            pendente_.erase(0, usados);
+            return;
+        }
+        bytes.remove_prefix(usados - antes);
+        pendente_.clear();
+    }
+    const std::size_t usados = DecodificarMisto(bytes, saida, true);
+    pendente_.assign(bytes.substr(usados));
+}
+
+void Decodificador::Terminar(std::string& saida) {
+    inicio_ = false;
+    if (pendente_ == kMarcaOrdem) {
+        marcaOrdem_ = true;
+    } else {
+        DecodificarMisto(pendente_, saida, false);
+    }
+    pendente_.clear();
 }
 
 }  // namespace utf8

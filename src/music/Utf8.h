@@ -38,9 +38,29 @@ bool Valido(std::string_view s);
 // Converts Windows-1252 bytes to UTF-8. Bytes the code page leaves undefined map to U+FFFD.
 std::string DeWindows1252(std::string_view s);
 
-// Decodes a file's bytes: as UTF-8 when they are valid UTF-8 (a leading byte-order mark is
-// dropped), otherwise as Windows-1252, so files in the old single-byte format stay readable.
+// Decodes a file's bytes (a leading byte-order mark is dropped): every well-formed UTF-8
+// sequence as UTF-8 and every other byte as Windows-1252. A file in the old single-byte format
+// has no well-formed multi-byte sequence and reads wholly as Windows-1252, while one stray byte
+// in a UTF-8 file spoils only itself, not the whole text.
 std::string DecodificarTexto(std::string_view bytes);
+
+// DecodificarTexto for a text that arrives in pieces split anywhere (a pipe, a long file read
+// in blocks): the result is the same as for the whole text at once.
+class Decodificador {
+  public:
+    // Appends the decoding of `bytes` to `saida`; the bytes of a sequence that the piece cuts
+    // short wait for the next piece.
+    void Decodificar(std::string_view bytes, std::string& saida);
+    // Appends what still waits, at the end of the text.
+    void Terminar(std::string& saida);
+    // True once a byte-order mark was found (and dropped) at the start of the text.
+    bool MarcaOrdem() const { return marcaOrdem_; }
+
+  private:
+    std::string pendente_;  // at most three bytes
+    bool inicio_ = true;    // the byte-order mark is still being looked for
+    bool marcaOrdem_ = false;
+};
 
 // Appends the UTF-8 form of `cp` to `out`.
 void Acrescentar(std::string& out, char32_t cp);

@@ -30,9 +30,9 @@ bool ColecaoAcordeImpressao::ContemCifra(std::string_view cifra) const {
 std::string ChaveCifraImpressao(std::string_view cifra) { return MinusculasAscii(cifra); }
 
 std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifras) {
-    std::unordered_set<std::string> vistas;
+    FiltroPrimeirasOcorrencias filtro;
     std::vector<std::string> resultado;
     for (const std::string& c : cifras)
-        if (vistas.insert(ChaveCifraImpressao(c)).second) resultado.push_back(c);
+        if (filtro.Primeira(c)) resultado.push_back(c);
     return resultado;
 }

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "AcordeImpressao.h"
@@ -42,3 +43,13 @@ std::string ChaveCifraImpressao(std::string_view cifra);
 
 // `cifras` in order, each only at its first occurrence under ChaveCifraImpressao.
 std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifras);
+
+// The same rule one symbol at a time, for a list read as it comes.
+class FiltroPrimeirasOcorrencias {
+  public:
+    // True the first time a symbol (under ChaveCifraImpressao) is given.
+    bool Primeira(std::string_view cifra) { return vistas_.insert(ChaveCifraImpressao(cifra)).second; }
+
+  private:
+    std::unordered_set<std::string> vistas_;
+};

@@ -51,12 +51,14 @@ std::optional<std::uint64_t> Natural(std::string_view texto) {
 }
 
 // The `tamanho` bytes at `offset` of the file, or none when the file is missing or shorter.
-// The file's real size is checked first, so a damaged entry never causes a huge allocation.
+// The file's real size is checked first, so a damaged entry never causes a huge allocation, and
+// no picture is larger than any file the system reads whole.
 std::optional<std::vector<std::uint8_t>> LerTrecho(const std::filesystem::path& caminho,
                                                    std::uint64_t offset, std::uint64_t tamanho) {
     std::error_code erro;
     const std::uint64_t total = std::filesystem::file_size(caminho, erro);
-    if (erro || offset > total || tamanho > total - offset) return std::nullopt;
+    if (erro || offset > total || tamanho > total - offset || tamanho > LimiteBytesArquivo)
+        return std::nullopt;
     std::ifstream arquivo(caminho, std::ios::binary);
     if (!arquivo) return std::nullopt;
     arquivo.seekg(static_cast<std::streamoff>(offset));

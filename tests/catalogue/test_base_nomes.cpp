@@ -100,23 +100,47 @@ TEST(BaseNomesAcordes, ArquivoAntigoEmWindows1252) {
     EXPECT_EQ(base.NomeEm(base.Procurar("Cm7(b5)")), "Cø");
 }
 
-TEST(BaseNomesAcordes, LinhasInvalidasImpedemOCatalogo) {
-    EXPECT_THROW(BaseNomesAcordes(Dados("linha-vazia.txt")), RaizNaoEncontradaException);
-    try {
-        BaseNomesAcordes base(Dados("raiz-invalida.txt"));
-        ADD_FAILURE() << "H7 was accepted";
-    } catch (const RaizNaoEncontradaException& e) {
-        EXPECT_EQ(e.Texto(), "H");
-    }
-    try {
-        BaseNomesAcordes base(Dados("formato-invalido.txt"));
-        ADD_FAILURE() << "C7 M was accepted";
-    } catch (const FormatoInvalidoException& e) {
-        EXPECT_EQ(e.Texto(), "C7 M");
+TEST(BaseNomesAcordes, LinhasEmBrancoEBrancosEmVoltaNaoSaoNomes) {
+    // Empty lines, lines of blanks, and spaces, tabs and no-break spaces around a name.
+    EXPECT_EQ(BaseNomesAcordes(Dados("brancos.txt")).Nomes(),
+              (std::vector<std::string>{"C", "D", "Em"}));
+    EXPECT_EQ(BaseNomesAcordes(Dados("linha-vazia.txt")).Nomes(),
+              (std::vector<std::string>{"C", "D"}));
+}
+
+TEST(BaseNomesAcordes, UmaLinhaQueNaoEhCifraImpedeOCatalogoEEhNomeada) {
+    const struct {
+        const char* arquivo;
+        std::size_t linha;
+        const char* texto;
+    } casos[] = {{"raiz-invalida.txt", 2, "H7"}, {"formato-invalido.txt", 2, "C7 M"}};
+    for (const auto& caso : casos) {
+        try {
+            BaseNomesAcordes base(Dados(caso.arquivo));
+            ADD_FAILURE() << caso.texto << " was accepted";
+        } catch (const LinhaNomesAcordesException& e) {
+            EXPECT_EQ(e.Arquivo(), Dados(caso.arquivo));
+            EXPECT_EQ(e.Linha(), caso.linha);
+            EXPECT_EQ(e.Texto(), caso.texto);
+            EXPECT_EQ(std::string(e.what()), Dados(caso.arquivo).string() + ":" +
+                                                  std::to_string(caso.linha) +
+                                                  ": not a chord symbol: \"" + caso.texto + "\"");
+        }
     }
     EXPECT_THROW(BaseNomesAcordes(Dados("nao-existe.txt")), std::filesystem::filesystem_error);
     // A folder (what a language without the file's key points at) is no file either.
     EXPECT_THROW(BaseNomesAcordes(Dados("")), std::filesystem::filesystem_error);
+}
+
+TEST(BaseNomesAcordes, LerArquivoSeparaOsNomesDasLinhasRejeitadas) {
+    const ArquivoNomesAcordes lido =
+        SepararNomesAcordes({"C", "", " x ", "Dm ", "\t", "Cb5", "E/G#"});
+    EXPECT_EQ(lido.nomes, (std::vector<std::string>{"C", "Dm", "E/G#"}));
+    ASSERT_EQ(lido.rejeitadas.size(), 2u);
+    EXPECT_EQ(lido.rejeitadas[0].numero, 3u);
+    EXPECT_EQ(lido.rejeitadas[0].texto, " x ");
+    EXPECT_EQ(lido.rejeitadas[1].numero, 6u);
+    EXPECT_EQ(lido.rejeitadas[1].texto, "Cb5");
 }
 
 TEST(BaseNomesAcordes, InstanciaDevolveOCatalogoQueAInicializacaoVinculou) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -39,24 +40,35 @@ TEST(CliCatalogue, ArquivoDadoEmOrdemDeCatalogo) {
 }
 
 TEST(CliCatalogue, LinhasInvalidasSaoApontadasEAsOutrasListadas) {
-    const std::string erros = ::testing::TempDir() + "catalogue-erros.txt";
-    const std::string arquivo = std::string(TASTAVO_TEST_DATA) + "/linha-vazia.txt";
-    const auto r = ExecutarCli("catalogue " + arquivo, erros);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.saida, "C\nD\n");
-    EXPECT_EQ(LerTudo(erros), "tastavo-cli: " + arquivo + ":2: not a chord symbol: \"\"\n");
+    const std::string erros = ::testing::TempDir() + "catalogue-erros-" + std::to_string(getpid()) + ".txt";
+    // Blank lines are no names and no errors.
+    const auto vazia = ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA + "/linha-vazia.txt", erros);
+    EXPECT_EQ(vazia.status, 0);
+    EXPECT_EQ(vazia.saida, "C\nD\n");
+    EXPECT_EQ(LerTudo(erros), "");
 
     const std::string outro = std::string(TASTAVO_TEST_DATA) + "/formato-invalido.txt";
     const auto r2 = ExecutarCli("catalogue " + outro, erros);
     EXPECT_EQ(r2.status, 1);
+    EXPECT_EQ(r2.saida, "C\n");
     EXPECT_EQ(LerTudo(erros), "tastavo-cli: " + outro + ":2: not a chord symbol: \"C7 M\"\n");
 }
 
-TEST(CliCatalogue, ArquivoAusenteEUsoErrado) {
-    EXPECT_EQ(ExecutarCli("catalogue /nao/existe.txt").status, 1);
-    // A folder is reported like any unreadable file, not a crash.
-    const std::string erros = ::testing::TempDir() + "catalogue-pasta.txt";
-    EXPECT_EQ(ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA, erros).status, 1);
-    EXPECT_EQ(LerTudo(erros), std::string("tastavo-cli: cannot read ") + TASTAVO_TEST_DATA + "\n");
+TEST(CliCatalogue, ArquivoIlegivelEhSaida2ComNomeEMotivo) {
+    const std::string erros =
+        ::testing::TempDir() + "catalogue-ilegivel-" + std::to_string(getpid()) + ".txt";
+    const struct {
+        std::string arquivo;
+        std::string motivo;
+    } casos[] = {{"/nao/existe.txt", "No such file or directory"},
+                 {TASTAVO_TEST_DATA, "Is a directory"},
+                 {"/dev/zero", "not a regular file"}};
+    for (const auto& caso : casos) {
+        const auto r = ExecutarCli("catalogue '" + caso.arquivo + "'", erros);
+        EXPECT_EQ(r.status, 2) << caso.arquivo;
+        EXPECT_EQ(r.saida, "");
+        EXPECT_EQ(LerTudo(erros),
+                  "tastavo-cli catalogue: cannot read " + caso.arquivo + ": " + caso.motivo + "\n");
+    }
     EXPECT_EQ(ExecutarCli("catalogue a.txt b.txt").status, 2);
 }

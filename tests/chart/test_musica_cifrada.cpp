@@ -326,6 +326,56 @@ TEST(TransporTexto, MantemOsFinaisDeLinha) {
     for (const Caso& c : casos) EXPECT_EQ(TransporTexto(c.texto, 1, Acima), c.esperado) << c.texto;
 }
 
+// A chart with every kind of line end, lyrics in several scripts, and lines far longer than
+// the working copy whose chords stand before, across and after its limit.
+std::string CifraComLinhasLongas() {
+    std::string texto = "Tom: C\r\nC  G/B  Am\nHoje [Am]eu vou [F7M]cantar\r\n\nC\rG\n";
+    texto += Repetir("C G ", 200) + "\n";                       // 800 characters of chords
+    texto += Repetir("🎹", 497) + " Am G\r\n";                 // chord cut by the limit
+    texto += Repetir("🎹", 490) + " Am G C D E" + Repetir(" G", 30) + "\n";  // far in bytes
+    texto += "Hoje [Am]" + Repetir("çã", 600) + " [G]fim\n";  // bracket beyond the limit
+    texto += Repetir("C ", 2000) + "\r\n";                    // longer than any piece below
+    texto += Repetir("x", 498) + " G" + Repetir(" ", 3000) + "\r";
+    texto += "\nΣ' [F]αγαπώ [Bb7/D]";  // no final line end
+    return texto;
+}
+
+TEST(TransposicaoContinua, EmPartesDeQualquerTamanhoEhOTextoInteiro) {
+    const std::string texto = CifraComLinhasLongas();
+    for (const int semitons : {0, 1, 14}) {
+        const std::string inteiro = TransporTexto(texto, semitons, Abaixo);
+        for (const std::size_t tamanho : {1u, 2u, 3u, 7u, 499u, 2000u, 4096u, 1u << 16}) {
+            TransposicaoContinua t(semitons, Abaixo);
+            std::string saida;
+            for (std::size_t i = 0; i < texto.size(); i += tamanho)
+                t.Acrescentar(std::string_view(texto).substr(i, tamanho), saida);
+            t.Terminar(saida);
+            EXPECT_EQ(saida, inteiro) << semitons << " semitones, pieces of " << tamanho;
+        }
+    }
+    // A text cut after "C#" of "C#m" must not be written as the transposition of "C#".
+    TransposicaoContinua t(1, Acima);
+    std::string saida;
+    t.Acrescentar("C#", saida);
+    t.Acrescentar("m\nG", saida);
+    t.Terminar(saida);
+    EXPECT_EQ(saida, "Dm\nG#");
+}
+
+TEST(ColetaContinua, EmPartesDeQualquerTamanhoEhAColetaDasLinhas) {
+    const std::string texto = CifraComLinhasLongas();
+    const Linhas esperados = ColetarAcordes(DividirLinhas(texto));
+    for (const std::size_t tamanho : {1u, 3u, 499u, 2000u, 1u << 16}) {
+        ColetaContinua coleta;
+        Linhas recebidos;
+        const auto receber = [&](std::string_view c) { recebidos.emplace_back(c); };
+        for (std::size_t i = 0; i < texto.size(); i += tamanho)
+            coleta.Acrescentar(std::string_view(texto).substr(i, tamanho), receber);
+        coleta.Terminar(receber);
+        EXPECT_EQ(recebidos, esperados) << "pieces of " << tamanho;
+    }
+}
+
 TEST(DividirLinhas, SemTerminadores) {
     EXPECT_EQ(DividirLinhas(""), Linhas{});
     EXPECT_EQ(DividirLinhas("\n"), Linhas{""});
@@ -361,6 +411,20 @@ TEST(AcordesParaImpressao, SoOQueSeConstroiComOuSemRepeticao) {
     // Cm9 and CM9 are different chords, but the print list compares its lines without
     // regard to letter case.
     EXPECT_EQ(Acordes(candidatos, false), (Linhas{"Am", "Cm9", "F7M"}));
+}
+
+TEST(AcordesParaImpressao, SelecaoUmAUmEscolheOMesmo) {
+    const Linhas candidatos = {"Am", "Cm9", "H7", "CM9", "Am", "cm9", "Cb5", "F7M", "am"};
+    const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
+    const auto construivel = [&gerador](std::string_view c) { return gerador.PodeGerar(c); };
+    for (const bool repeticao : {true, false}) {
+        SelecaoAcordesImpressao selecao(construivel);
+        FiltroPrimeirasOcorrencias primeiras;
+        Linhas aceitos;
+        for (const auto& c : candidatos)
+            if (selecao.Aceitar(c) && (repeticao || primeiras.Primeira(c))) aceitos.push_back(c);
+        EXPECT_EQ(aceitos, Acordes(candidatos, repeticao));
+    }
 }
 
 TEST(AcordesParaImpressao, UmaCifraRepetidaGeraUmaEntradaPorOcorrencia) {

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -84,6 +88,61 @@ TEST(CliParse, ErroDeUso) {
     EXPECT_EQ(ExecutarCli("parse").status, 2);
     EXPECT_EQ(ExecutarCli("chord --labels colours C").status, 2);
     EXPECT_EQ(ExecutarCli("nonsense").status, 2);
+}
+
+TEST(CliParse, CadaSimboloChegaComoFoiDigitado) {
+    // Chart brackets and commas are the user's text, not a list syntax.
+    const auto texto = ExecutarCli("parse '[C]' '[C,G]' 'C,G' '[[C]]'");
+    EXPECT_EQ(texto.status, 1);
+    EXPECT_EQ(texto.saida,
+              "[C]\terror: root not found: \"[\" is not a note name\n"
+              "[C,G]\terror: root not found: \"[\" is not a note name\n"
+              "C,G\t4619\n"  // C/G
+              "[[C]]\terror: root not found: \"[\" is not a note name\n");
+    for (const std::string comando : {"parse --json", "chord --json"}) {
+        const json j = json::parse(ExecutarCli(comando + " '[C,G]' C").saida);
+        ASSERT_EQ(j.size(), 2u) << comando;
+        EXPECT_EQ(j[0]["symbol"], "[C,G]") << comando;
+        EXPECT_EQ(j[1]["symbol"], "C") << comando;
+    }
+}
+
+// Runs the tool and gives its exit status and what it wrote to stderr.
+std::pair<int, std::string> StatusEErros(const std::string& argumentos) {
+    const std::string erros =
+        ::testing::TempDir() + "tastavo-cli-erros-" + std::to_string(getpid()) + ".txt";
+    const int status = ExecutarCli(argumentos, erros).status;
+    std::ifstream f(erros);
+    std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::remove(erros.c_str());
+    return {status, texto};
+}
+
+TEST(CliParse, OpcaoDesconhecidaEhDitaComoTal) {
+    for (const std::string argumentos : {"parse --C", "parse C --C", "chord --json --C", "play --C",
+                                         "transpose --up 1 --C", "collect --C"}) {
+        const auto [status, erros] = StatusEErros(argumentos);
+        EXPECT_EQ(status, 2) << argumentos;
+        EXPECT_NE(erros.find("--C"), std::string::npos) << argumentos << ": " << erros;
+        EXPECT_EQ(erros.find("required"), std::string::npos) << argumentos << ": " << erros;
+    }
+}
+
+TEST(CliSaida, FalhaDeEscritaEhSaida1ComOMotivo) {
+    const std::string arquivo =
+        ::testing::TempDir() + "tastavo-cli-cifra-" + std::to_string(getpid()) + ".txt";
+    std::ofstream(arquivo) << "C G\nHoje [Am]eu\n";
+    const std::string cifra = "'" + arquivo + "'";
+    for (const std::string& comando :
+         std::vector<std::string>{"parse C", "parse --json C", "chord C", "chord --json C",
+                                  "catalogue", "devices", "transpose --up 1 " + cifra,
+                                  "collect " + cifra}) {
+        const auto [status, erros] = StatusEErros(comando + " > /dev/full");
+        EXPECT_EQ(status, 1) << comando;
+        EXPECT_NE(erros.find("cannot write the output: No space left on device"), std::string::npos)
+            << comando << ": " << erros;
+    }
+    std::remove(arquivo.c_str());
 }
 
 }  // namespace

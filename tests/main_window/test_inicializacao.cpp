@@ -52,7 +52,7 @@ protected:
             titulo = j.principal->comboModoVisualizacao->itemText(0).toStdString();
             avisoPai = j.aviso->parentWidget() == j.principal.get();
         };
-        EXPECT_EQ(ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a), 0);
+        status = ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a);
         return criadas;
     }
 
@@ -67,10 +67,12 @@ protected:
     std::unique_ptr<GerenciadorIdiomas> idiomas;
     std::string titulo;
     bool avisoPai = false;
+    int status = -1;  // the entry point's result
 };
 
 TEST_F(Inicializacao, TheConfiguredLanguageOpensTheWindowsWithoutAQuestion) {
     EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=english\nplacaSom=0\n"));
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(caixas.Pedidos().empty());
     EXPECT_EQ(titulo, "Fingers");
     EXPECT_TRUE(avisoPai);  // the notice centres on the main window
@@ -81,6 +83,7 @@ TEST_F(Inicializacao, WithoutLanguageFilesTheApplicationEndsAfterOneMessage) {
     EXPECT_FALSE(Iniciar(vazia.path().toStdString(), "[geral]\nidioma=Português\n"));
     EXPECT_EQ(Textos(), std::vector<std::string>{"No language files were found. Please, reinstall your software."});
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Internationalization");
+    EXPECT_EQ(status, SaidaFalhaInicializacao);
 }
 
 TEST_F(Inicializacao, AMissingLanguageIsChosenFromTheList) {
@@ -98,6 +101,7 @@ TEST_F(Inicializacao, LeavingTheLanguageListWithoutAChoiceEndsTheApplication) {
     EXPECT_EQ(Textos(), (std::vector<std::string>{
                             "The language you have selected was not found. Please, select another one.",
                             "The application could not be initialized because no language was selected."}));
+    EXPECT_EQ(status, SaidaFalhaInicializacao);
 }
 
 TEST_F(Inicializacao, AScreenNotAt96PixelsPerInchGetsOnlyTheMessage) {
@@ -105,6 +109,7 @@ TEST_F(Inicializacao, AScreenNotAt96PixelsPerInchGetsOnlyTheMessage) {
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     EXPECT_EQ(caixas.Pedidos()[0].texto, idiomas->ObterTexto("geral", "erroPPP"));
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
+    EXPECT_EQ(status, SaidaFalhaInicializacao);
 }
 
 TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersion) {
@@ -116,6 +121,23 @@ TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersi
     EXPECT_NE(texto.find("filesystem_error ("), std::string::npos);
     EXPECT_EQ(texto.substr(texto.size() - 10), ", v1.0.0 \"");
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
+    EXPECT_EQ(status, SaidaFalhaInicializacao);
+}
+
+TEST_F(Inicializacao, ABadLineOfTheChordNamesFileIsNamedAndBlankLinesAreSkipped) {
+    instalacao.TrocarValor("caminhoArquivoBaseNomesAcordes", "poucos-acordes.txt");
+    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary) << "C\n\n Am7 \nC7 M\n";
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
+    EXPECT_EQ(status, SaidaFalhaInicializacao);
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    const std::string& texto = caixas.Pedidos()[0].texto;
+    EXPECT_NE(texto.find("poucos-acordes.txt:4: not a chord symbol: \"C7 M\""), std::string::npos) << texto;
+
+    // Without that line the application starts, the blank ones skipped.
+    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary) << "C\n\n  Am7 \r\n\t\n";
+    EXPECT_EQ(BaseNomesAcordes(instalacao.Pasta() / "poucos-acordes.txt").Nomes(), (std::vector<std::string>{"Am7", "C"}));
+    EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
+    EXPECT_EQ(status, 0);
 }
 
 }  // namespace

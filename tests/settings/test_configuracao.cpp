@@ -242,3 +242,10 @@ TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
     EXPECT_TRUE(std::filesystem::equivalent(ArquivoConfiguracao::CaminhoPadrao().parent_path(),
                                             TASTAVO_BIN_DIR));
 }
+
+TEST(ArquivoConfiguracao, UmByteForaDoUtf8NaoMudaONomeDoIdioma) {
+    PastaTemporaria pasta;
+    pasta.Escrever("tastavo.ini", "[geral]\r\nidioma=Português\r\n; coment\xE1rio\r\nplacaSom=2\r\n");
+    EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
+    EsperarValores(Ler(pasta / "tastavo.ini"), 2, 0, 0, false);
+}

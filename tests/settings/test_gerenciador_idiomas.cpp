@@ -155,3 +155,15 @@ TEST_F(Gerenciador, ArquivoQueSumiuAntesDeCarregarFalha) {
     EXPECT_THROW(g->CarregarIdioma(0), std::filesystem::filesystem_error);
     EXPECT_FALSE(g->PossuiIdioma());
 }
+
+TEST_F(Gerenciador, UmByteForaDoUtf8NaoMudaONomeDoIdiomaNemOsTextos) {
+    // A UTF-8 language file with one Windows-1252 byte in a text far from its name.
+    pasta.Escrever("portugues.idm", ArquivoIdioma("Português", "Tastavo1.0", "Can\xE7\xE3o") +
+                                        "outro=Canção\r\n");
+    const auto g = Criar();
+    ASSERT_EQ(g->NomesIdiomas(), std::vector<std::string>{"Português"});
+    ASSERT_NE(g->SelecionarIdioma("Português"), nullptr);
+    EXPECT_TRUE(registro.mensagens.empty());
+    EXPECT_EQ(g->ObterTexto("geral", "texto"), "Canção");
+    EXPECT_EQ(g->ObterTexto("geral", "outro"), "Canção");
+}

@@ -189,6 +189,15 @@ TEST_F(CliSom, PlayRejectsBadInputWithOneLine) {
         {"play --device 0 --wav " + wav + " C7", 2},
         {"play --seconds 0 --wav " + wav + " C7", 2},
         {"play", 2},
+        // Not a finite number: NaN passes a plain range check and would render without end.
+        {"play --seconds nan --wav " + wav + " C7", 2},
+        {"play --seconds inf --wav " + wav + " C7", 2},
+        {"play --seconds -inf --wav " + wav + " C7", 2},
+        {"play --seconds 1e999 --wav " + wav + " C7", 2},
+        {"play --position -1 --wav " + wav + " C7", 2},
+        {"play --position 1e3 --wav " + wav + " C7", 2},
+        // An empty file name is refused, not taken as "play live".
+        {"play --wav '' C7", 2},
     };
     const fs::path erros = pasta_ / "erros.txt";
     for (const auto& c : casos) {
@@ -202,7 +211,14 @@ TEST_F(CliSom, PlayRejectsBadInputWithOneLine) {
             EXPECT_EQ(std::count(texto.begin(), texto.end(), '\n'), 1)
                 << c.argumentos << ": " << texto;
             EXPECT_EQ(texto.rfind("tastavo-cli: ", 0), 0u) << texto;
+        } else {
+            // One short line that says what is wrong, and its hint.
+            std::ifstream f(erros);
+            std::string linha;
+            std::getline(f, linha);
+            EXPECT_LT(linha.size(), 100u) << c.argumentos << ": " << linha;
         }
+        EXPECT_FALSE(fs::exists(pasta_ / "x.wav")) << c.argumentos;
     }
 }
 

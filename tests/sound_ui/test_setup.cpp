@@ -222,7 +222,9 @@ TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
         IdiomasDeTeste().ObterTexto("fmSetup", "msgErroAbrirArquivo");
     for (const auto& caminho :
          {std::filesystem::path(pasta.path().toStdString()) / "nao-existe.txt",
-          std::filesystem::path(pasta.path().toStdString())}) {
+          std::filesystem::path(pasta.path().toStdString()),
+          // A device would be read without end.
+          std::filesystem::path("/dev/zero")}) {
         janela->CarregarInstrumentos(caminho, "dados\\nao-existe.txt");
         EXPECT_EQ(Entradas(), (std::vector<std::string>{mensagem + "\"dados\\nao-existe.txt\""}));
     }

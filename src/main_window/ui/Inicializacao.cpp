@@ -106,8 +106,8 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
     }
     GerenciadorIdiomas& idiomas = ambiente.idiomas ? *ambiente.idiomas : *idiomasProprios;
     const Fachada<GerenciadorIdiomas>::Vinculo vinculoIdiomas(idiomas);
-    if (idiomas.NomesIdiomas().empty()) return 0;  // the manager told the user
-    if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return 0;
+    if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;  // the manager told the user
+    if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return SaidaFalhaInicializacao;
     app.DefinirIdiomas(&idiomas, &mensagens);
     auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
 
@@ -116,7 +116,7 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
     if (ppp != 96.0) {
         mensagens.Informar(texto(idm::geral::Secao, idm::geral::erroPPP),
                            texto(idm::geral::Secao, idm::geral::nomeAplicacao));
-        return 0;
+        return SaidaFalhaInicializacao;
     }
 
     JanelasAplicacao janelas;
@@ -199,5 +199,5 @@ int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambien
     }
     app.DefinirIdiomas(nullptr, nullptr);
     mensagens.Informar(relatorio.texto, relatorio.titulo);
-    return 0;
+    return SaidaFalhaInicializacao;
 }

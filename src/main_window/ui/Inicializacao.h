@@ -71,8 +71,14 @@ struct AmbienteInicializacao {
     std::function<void(JanelasAplicacao&)> emVezDoLaco;
 };
 
-// Steps 1 to 8; returns the entry point's result. Failures escape to the caller.
+// The process's exit status when the application could not start (no language, a screen it
+// cannot use, a failure reported at start-up), so that whatever launched it can tell.
+inline constexpr int SaidaFalhaInicializacao = 1;
+
+// Steps 1 to 8; returns the entry point's result: 0 after a normal end, else
+// SaidaFalhaInicializacao. Failures escape to the caller.
 int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente);
 
-// The whole entry point: Inicializar with the start-up error report around it. Returns 0.
+// The whole entry point: Inicializar with the start-up error report around it; returns its
+// result, or SaidaFalhaInicializacao after the report.
 int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente);

@@ -8,14 +8,15 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <exception>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "ChavesIdioma.h"
 #include "ConfiguracaoSom.h"
 #include "Fachada.h"
 #include "FonteJanela.h"
 #include "GerenciadorIdiomas.h"
+#include "LeituraArquivo.h"
 #include "MidiOutput.h"
 #include "TextoIdioma.h"
 
@@ -149,22 +150,18 @@ void TformSetup::CarregarInstrumentos() {
 void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
                                       std::string_view relativo) {
     listaInstrumentos->clear();
-    std::ifstream arquivo;
-    std::error_code erro;
-    // A folder opens as a stream on Linux but reads nothing: it is no instruments file.
-    if (!std::filesystem::is_directory(caminho, erro)) arquivo.open(caminho);
-    if (!arquivo.is_open()) {
+    // The reader of every data file: a folder, a device or a huge file is refused, not read
+    // without end.
+    std::vector<std::string> linhas;
+    try {
+        linhas = LerLinhasArquivoTexto(caminho);
+    } catch (const std::filesystem::filesystem_error&) {
         listaInstrumentos->addItem(
             QString::fromStdString(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgErroAbrirArquivo) +
                                    "\"" + std::string(relativo) + "\""));
         return;
     }
-    std::string linha;
-    while (std::getline(arquivo, linha)) {
-        // Files written on Windows end their lines with CR LF.
-        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
-        listaInstrumentos->addItem(QString::fromStdString(linha));
-    }
+    for (const std::string& linha : linhas) listaInstrumentos->addItem(QString::fromStdString(linha));
 }
 
 void TformSetup::CarregarDispositivos() {
