@@ -18,6 +18,7 @@ PACKAGES=(
   fonts-ipafont-gothic
   imagemagick
   poppler-utils
+  cups printer-driver-cups-pdf
   jackd1
   desktop-file-utils appstream dpkg-dev fakeroot man-db
   clang libclang-rt-14-dev

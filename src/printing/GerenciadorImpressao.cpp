@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "Fachada.h"
 #include "Notas.h"
 
 namespace {
@@ -272,6 +273,8 @@ std::vector<std::string> LinhasTextoCifra(std::string_view texto) {
     }
     return linhas;
 }
+
+GerenciadorImpressao& GerenciadorImpressao::Instancia() { return Fachada<GerenciadorImpressao>::Obter(); }
 
 GerenciadorImpressao::GerenciadorImpressao(TextosCabecalho textos, FabricaPaginasImagem* fabrica)
     : textos_(std::move(textos)), fabrica_(fabrica) {}

@@ -52,6 +52,9 @@ class GerenciadorImpressao {
     GerenciadorImpressao(const GerenciadorImpressao&) = delete;
     GerenciadorImpressao& operator=(const GerenciadorImpressao&) = delete;
 
+    // The one print manager, as start-up bound it (Fachada).
+    static GerenciadorImpressao& Instancia();
+
     // The preview window that shows pages (not owned; null: pages are only kept).
     void DefinirExibicao(ExibicaoPagina* exibicao) { exibicao_ = exibicao; }
     // The page size of the printer a preview imitates, or none without a printer.

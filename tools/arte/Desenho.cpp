@@ -65,6 +65,8 @@ void PintarFundo(QPainter& p, Fundo fundo, int largura, int altura, int x, int y
         case Fundo::BarraInferior: PintarBarraInferior(p, alvo, y); break;
         case Fundo::Janela: p.fillRect(alvo, QColor(236, 236, 236)); break;
         case Fundo::ImportarCifra: p.drawImage(QPoint(0, 0), FundoImportarCifra(), QRect(x, y, largura, altura)); break;
+        case Fundo::Impressao: p.fillRect(alvo, AzulImpressao); break;
+        case Fundo::Visualizacao: p.fillRect(alvo, AzulBarraVisualizacao); break;
     }
 }
 

@@ -8,7 +8,8 @@
 namespace arte {
 
 // Which background a button picture sits on.
-enum class Fundo { BarraSuperior, BarraInferior, Janela, ImportarCifra };
+// Impressao: the print options window's blue; Visualizacao: the print preview's top bar.
+enum class Fundo { BarraSuperior, BarraInferior, Janela, ImportarCifra, Impressao, Visualizacao };
 
 // Language-independent pictures.
 QImage FundoTeclado();               // 801 x 328

@@ -73,6 +73,16 @@ std::vector<Fixa> Fixas() {
         {"transporAcimaI.png", [] { return arte::BotaoTransporCifra(true, true); }},
         {"transporAbaixo.png", [] { return arte::BotaoTransporCifra(false, false); }},
         {"transporAbaixoI.png", [] { return arte::BotaoTransporCifra(false, true); }},
+        // The print windows: close buttons and caption-less faces of the captioned buttons (the
+        // button writes its caption over them), on the options window and the preview's bar.
+        {"fecharImpressao.png", simbolo(Simbolo::Fechar, 24, 24, false, Fundo::Impressao, 240, 6)},
+        {"fecharImpressaoI.png", simbolo(Simbolo::Fechar, 24, 24, true, Fundo::Impressao, 240, 6)},
+        {"fecharVisualizar.png", simbolo(Simbolo::Fechar, 24, 24, false, Fundo::Visualizacao, 333, 6)},
+        {"fecharVisualizarI.png", simbolo(Simbolo::Fechar, 24, 24, true, Fundo::Visualizacao, 333, 6)},
+        {"botaoImpressao.png", [] { return arte::BotaoLegenda({}, 103, 20, false, Fundo::Impressao, 24, 213, false); }},
+        {"botaoImpressaoI.png", [] { return arte::BotaoLegenda({}, 103, 20, true, Fundo::Impressao, 24, 213, false); }},
+        {"botaoVisualizar.png", [] { return arte::BotaoLegenda({}, 103, 20, false, Fundo::Visualizacao, 9, 8, false); }},
+        {"botaoVisualizarI.png", [] { return arte::BotaoLegenda({}, 103, 20, true, Fundo::Visualizacao, 9, 8, false); }},
     };
 }
 

@@ -14,23 +14,31 @@
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
+#include "GerenciadorImpressao.h"
+#include "ImpressoraDialogo.h"
 #include "Instalacao.h"
 #include "MidiOutput.h"
+#include "PaginasQImage.h"
 #include "RelatorioErro.h"
 #include "SomSistema.h"
 #include "TMidiOutput.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
 #include "TformImportarCifra.h"
+#include "TformImpressao.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
 #include "TformSetup.h"
 #include "TformSplash.h"
+#include "TformVisualizarImpressao.h"
 
 JanelasAplicacao::JanelasAplicacao() = default;
 
 JanelasAplicacao::~JanelasAplicacao() {
-    // Children of the main window go first, so it does not delete them a second time.
+    // Children of the main window go first, so it does not delete them a second time; the
+    // print manager's page display (the preview) goes before the manager.
+    visualizarImpressao.reset();
+    opcoesImpressao.reset();
     assistente.reset();
     cifra.reset();
     aviso.reset();
@@ -82,6 +90,39 @@ void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, co
     j.vinculoPlayer.emplace(*j.player);
     j.som = std::make_unique<ConfiguracaoSom>(*j.player);
     j.vinculoSom.emplace(*j.som);
+}
+
+// The print options and preview windows over the print manager: every run takes a copy of
+// the main window's print list and the chart window's text at the moment of the click.
+void CriarJanelasImpressao(JanelasAplicacao& j, CaixasMensagem& mensagens) {
+    GerenciadorIdiomas& idiomas = *j.idiomas;
+    TformPrincipal* principal = j.principal.get();
+    TformImportarCifra* cifra = j.cifra.get();
+    FonteDocumento fonte{[principal] { return principal->CopiarListaImpressao(); },
+                         [cifra] { return cifra->ObterTextoCifra(); }};
+    j.paginasImpressao = std::make_unique<FabricaPaginasQImage>();
+    j.impressao = std::make_unique<GerenciadorImpressao>(
+        TextosCabecalho{idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
+                        idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::urlCorvela)},
+        j.paginasImpressao.get());
+    j.vinculoImpressao.emplace(*j.impressao);
+    j.impressao->DefinirTamanhoImpressora(TamanhoPaginaVisualizacaoPadrao);
+    j.impressao->DefinirFonteDocumento(fonte.lista, fonte.textoCifra);
+
+    j.opcoesImpressao = std::make_unique<TformImpressao>(idiomas, mensagens, *j.impressao, fonte, principal);
+    j.visualizarImpressao =
+        std::make_unique<TformVisualizarImpressao>(idiomas, mensagens, *j.impressao, *j.opcoesImpressao, principal);
+    j.opcoesImpressao->DefinirVisualizacao(j.visualizarImpressao.get());
+    j.impressao->DefinirExibicao(j.visualizarImpressao.get());
+
+    principal->abrirImpressao = [opcoes = j.opcoesImpressao.get()] {
+        opcoes->DefinirModo(1);
+        opcoes->exec();
+    };
+    cifra->abrirImpressao = [opcoes = j.opcoesImpressao.get()] {
+        opcoes->DefinirModo(0);
+        opcoes->exec();
+    };
 }
 
 // The steps; `idiomasProprios` receives the language manager start-up makes, so that the
@@ -160,6 +201,7 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
             return assistente->Executar(setup);
         };
         janelas.principal->abrirConfiguracoes = [setup = janelas.setup.get()] { setup->exec(); };
+        CriarJanelasImpressao(janelas, mensagens);
         // 6. The splash closes here.
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Start-up, the one composition root: it owns the language manager, the catalogue, the chord
-// manager, the MIDI port and player and the sound settings, hands each window what it uses
+// manager, the MIDI port and player, the sound settings and the print manager, hands each window what it uses
 // through its constructor, and binds the class-level Instancia façades while they live. Then
 // the 96 pixels-per-inch rule, the splash, the windows in their order, the event loop; and the
 // report of whatever escapes.
@@ -17,8 +17,10 @@ class AbridorDesktop;
 class AplicacaoTastavo;
 class BaseNomesAcordes;
 class CaixasMensagem;
+class FabricaPaginasQImage;
 class ConfiguracaoSom;
 class GerenciadorAcordes;
+class GerenciadorImpressao;
 class GerenciadorIdiomas;
 class InteracaoIdiomas;
 class MidiOutput;
@@ -26,8 +28,10 @@ class TMidiOutput;
 class TformAssistenteConfiguracaoDriver;
 class TformAviso;
 class TformImportarCifra;
+class TformImpressao;
 class TformPrincipal;
 class TformSetup;
+class TformVisualizarImpressao;
 
 // What start-up built, created once and destroyed together, windows first.
 struct JanelasAplicacao {
@@ -38,17 +42,22 @@ struct JanelasAplicacao {
     TMidiOutput* porta = nullptr;
     std::unique_ptr<MidiOutput> player;
     std::unique_ptr<ConfiguracaoSom> som;
+    std::unique_ptr<FabricaPaginasQImage> paginasImpressao;
+    std::unique_ptr<GerenciadorImpressao> impressao;
 
     std::optional<Fachada<BaseNomesAcordes>::Vinculo> vinculoCatalogo;
     std::optional<Fachada<GerenciadorAcordes>::Vinculo> vinculoAcordes;
     std::optional<Fachada<MidiOutput>::Vinculo> vinculoPlayer;
     std::optional<Fachada<ConfiguracaoSom>::Vinculo> vinculoSom;
+    std::optional<Fachada<GerenciadorImpressao>::Vinculo> vinculoImpressao;
 
     std::unique_ptr<TformPrincipal> principal;
     std::unique_ptr<TformSetup> setup;
     std::unique_ptr<TformAviso> aviso;
     std::unique_ptr<TformImportarCifra> cifra;
     std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
+    std::unique_ptr<TformImpressao> opcoesImpressao;
+    std::unique_ptr<TformVisualizarImpressao> visualizarImpressao;
 
     JanelasAplicacao();
     ~JanelasAplicacao();

@@ -1,0 +1,67 @@
+#pragma once
+// The printer of a print window: Qt's print dialog over the system's printers and "Print to
+// File (PDF)", the chosen printer as the layout's printer, and one print run with the printer
+// error message.
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "ColecaoAcordeImpressao.h"
+#include "ConteudoImpressao.h"
+#include "GerenciadorImpressao.h"
+#include "ImpressoraQt.h"
+
+class CaixasMensagem;
+class GerenciadorIdiomas;
+class QWidget;
+
+// The layout's printer over a QPrinter whose choice is the print dialog.
+class ImpressoraDialogo : public ImpressoraQt {
+  public:
+    // Neither is owned; `dialogo` chooses for `impressora`.
+    ImpressoraDialogo(QPrinter& impressora, QPrintDialog& dialogo);
+    // Shows the dialog; false when the user cancelled. Throws FalhaImpressoraException when the
+    // chosen printer cannot be used.
+    bool EscolherImpressora() override;
+
+  private:
+    QPrinter& impressora_;
+    QPrintDialog& dialogo_;
+};
+
+// A window's print dialog with its printer, both made on first use (a printer asks the print
+// system for its queues), and its print runs.
+class DialogoImpressao {
+  public:
+    explicit DialogoImpressao(QWidget* janela);
+    ~DialogoImpressao();
+
+    QPrinter& Impressora();
+    QPrintDialog& Dialogo();
+
+    // Prints through the dialog; shows ("fmImpressao", "erroImpressora") when no document could
+    // start. Cancel prints nothing and says nothing.
+    ResultadoImpressao Imprimir(GerenciadorImpressao& gerenciador, GerenciadorIdiomas& idiomas,
+                                CaixasMensagem& mensagens, ConteudoImpressao conteudo,
+                                ModoVisualizacao modo, const ColecaoAcordeImpressao& lista,
+                                std::string_view textoCifra);
+
+  private:
+    QWidget* janela_;
+    std::unique_ptr<QPrinter> impressora_;
+    std::unique_ptr<QPrintDialog> dialogo_;
+};
+
+// The page a preview imitates: the default printer's, or without one the page of Qt's default
+// PDF printer; none when neither reports a page (the layout then uses its own).
+std::optional<TamanhoPagina> TamanhoPaginaVisualizacaoPadrao();
+
+// Where every print or preview run takes its data, at the moment of the click: a copy of the
+// print list and the chart text.
+struct FonteDocumento {
+    std::function<ColecaoAcordeImpressao()> lista;
+    std::function<std::string()> textoCifra;
+};
