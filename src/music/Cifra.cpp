@@ -1,6 +1,8 @@
 #include "Cifra.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <vector>
 
 #include "Utf8.h"
@@ -86,59 +88,162 @@ constexpr IndicePorByte kIndice{};
 // Byte length of the root text of `cifra` (first character, plus "#" or "b" after it).
 std::size_t TamanhoRaiz(std::string_view cifra) {
     if (cifra.empty()) return 0;
-    const std::size_t primeiro = utf8::TamanhoCaractere(cifra, 0);
+    const std::size_t primeiro =
+        static_cast<unsigned char>(cifra[0]) < 0x80 ? 1 : utf8::TamanhoCaractere(cifra, 0);
     if (primeiro < cifra.size() && (cifra[primeiro] == '#' || cifra[primeiro] == 'b')) {
         return primeiro + 1;
     }
     return primeiro;
 }
 
+// NomeNotaDoTexto for a text of one or two bytes, inline: the parser looks up every root and
+// bass.
+NomeNota NotaCurta(const char* t, std::size_t tamanho) {
+    static constexpr NomeNota kNatural[7] = {13, 16, 0, 3, 6, 7, 10};     // A B C D E F G
+    static constexpr NomeNota kSustenido[7] = {14, -1, 1, 4, -1, 8, 11};  // A# (B#) C# D# (E#) F# G#
+    static constexpr NomeNota kBemol[7] = {12, 15, -1, 2, 5, -1, 9};      // Ab Bb (Cb) Db Eb (Fb) Gb
+    if (tamanho == 0 || tamanho > 2) return -1;
+    const unsigned letra = static_cast<unsigned char>(t[0]) - 'A';
+    if (letra > 'G' - 'A') return -1;
+    if (tamanho == 1) return kNatural[letra];
+    return t[1] == '#' ? kSustenido[letra] : t[1] == 'b' ? kBemol[letra] : -1;
+}
+
+// Up to eight bytes of a token as one word, with the mask of its length: a token matches at a
+// place when the eight bytes there, masked, equal its word. Tokens hold no zero byte, so one
+// that runs past the zero padding after the symbol never matches.
+constexpr std::size_t kBytesPalavra = 8;
+struct Palavra {
+    std::uint64_t valor = 0;
+    std::uint64_t mascara = 0;
+};
+constexpr Palavra PalavraDe(std::string_view texto) {
+    Palavra p;
+    for (std::size_t i = 0; i < texto.size() && i < kBytesPalavra; ++i) {
+        const unsigned desloca =
+            std::endian::native == std::endian::little ? 8 * i : 8 * (kBytesPalavra - 1 - i);
+        p.valor |= std::uint64_t{static_cast<unsigned char>(texto[i])} << desloca;
+        p.mascara |= std::uint64_t{0xFF} << desloca;
+    }
+    return p;
+}
+struct Palavras {
+    std::array<Palavra, kQuantidadeTokens> tokens{};
+    constexpr Palavras() {
+        for (std::size_t t = 0; t < kQuantidadeTokens; ++t) tokens[t] = PalavraDe(kTokens[t].texto);
+    }
+};
+constexpr Palavras kPalavras{};
+constexpr bool TokensCabemEmPalavras() {
+    for (const Token& t : kTokens)
+        if (t.texto.size() > kBytesPalavra) return false;
+    return true;
+}
+static_assert(TokensCabemEmPalavras());
+constexpr Palavra kMaj = PalavraDe("maj");
+constexpr Palavra kMin = PalavraDe("min");
+
+std::uint64_t PalavraEm(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
 enum class Resultado { Ok, RaizInvalida, FormatoInvalido };
+
+// Symbols up to this many bytes are read from a zero-padded copy, word by word.
+constexpr std::size_t kTamanhoCopia = 64;
 
 Resultado Analisar(std::string_view s, CifraCodificada& out) {
     const std::size_t tamanhoRaiz = TamanhoRaiz(s);
-    const NomeNota raiz = NomeNotaDoTexto(s.substr(0, tamanhoRaiz));
+    const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
     if (raiz < 0) return Resultado::RaizInvalida;
 
     std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
-    std::size_t p = tamanhoRaiz;
     const std::size_t n = s.size();
+    if (n > kTamanhoCopia) {
+        // Rare: the symbol is read in place, one comparison per candidate token.
+        std::size_t p = tamanhoRaiz;
+        if (p < n) {
+            const std::string_view resto = s.substr(p);
+            if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
+                if (resto.starts_with("min")) {
+                    p += 3;
+                    valor = (valor & ~Bit(4)) | Bit(3);
+                } else if (resto[0] == 'm') {
+                    p += 1;
+                    valor = (valor & ~Bit(4)) | Bit(3);
+                }
+            }
+        }
+        while (p < n) {
+            const auto b = static_cast<unsigned char>(s[p]);
+            const std::string_view resto = s.substr(p);
+            const Token* achado = nullptr;
+            const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
+            for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
+                const Token& t = kTokens[kIndice.tokens[i]];
+                if (resto.starts_with(t.texto)) {
+                    achado = &t;
+                    break;
+                }
+            }
+            if (achado == nullptr) return Resultado::FormatoInvalido;
+            p += achado->texto.size();
+            if (achado->separador) {
+                const std::string_view depois = s.substr(p);
+                const NomeNota baixo = NotaCurta(depois.data(), depois.size());
+                if (baixo >= 0) {
+                    valor |= static_cast<std::uint32_t>(baixo + 1);
+                    break;
+                }
+            } else {
+                valor = (valor & ~achado->remove) | achado->adiciona;
+            }
+        }
+        out = valor;
+        return Resultado::Ok;
+    }
 
+    char copia[kTamanhoCopia + kBytesPalavra];
+    std::memcpy(copia, s.data(), n);
+    std::memset(copia + n, 0, kBytesPalavra);
+    std::size_t p = tamanhoRaiz;
     if (p < n) {
-        const std::string_view resto = s.substr(p);
-        if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
-            if (resto.starts_with("min")) {
+        const std::uint64_t w = PalavraEm(copia + p);
+        if ((w & kMaj.mascara) != kMaj.valor) {  // "major" begins with "maj" too
+            if ((w & kMin.mascara) == kMin.valor) {
                 p += 3;
                 valor = (valor & ~Bit(4)) | Bit(3);
-            } else if (resto[0] == 'm') {
+            } else if (copia[p] == 'm') {
                 p += 1;
                 valor = (valor & ~Bit(4)) | Bit(3);
             }
         }
     }
-
     while (p < n) {
-        const auto b = static_cast<unsigned char>(s[p]);
-        const std::string_view resto = s.substr(p);
-        const Token* achado = nullptr;
+        const auto b = static_cast<unsigned char>(copia[p]);
+        const std::uint64_t w = PalavraEm(copia + p);
+        std::size_t achado = kQuantidadeTokens;
         const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
         for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
-            const Token& t = kTokens[kIndice.tokens[i]];
-            if (resto.starts_with(t.texto)) {
-                achado = &t;
+            const Palavra& t = kPalavras.tokens[kIndice.tokens[i]];
+            if ((w & t.mascara) == t.valor) {
+                achado = kIndice.tokens[i];
                 break;
             }
         }
-        if (achado == nullptr) return Resultado::FormatoInvalido;
-        p += achado->texto.size();
-        if (achado->separador) {
-            const NomeNota baixo = NomeNotaDoTexto(s.substr(p));
+        if (achado == kQuantidadeTokens) return Resultado::FormatoInvalido;
+        const Token& token = kTokens[achado];
+        p += token.texto.size();
+        if (token.separador) {
+            const NomeNota baixo = NotaCurta(copia + p, n - p);
             if (baixo >= 0) {
                 valor |= static_cast<std::uint32_t>(baixo + 1);
                 break;
             }
         } else {
-            valor = (valor & ~achado->remove) | achado->adiciona;
+            valor = (valor & ~token.remove) | token.adiciona;
         }
     }
     out = valor;
