@@ -24,41 +24,70 @@ constexpr std::uint32_t kSemTercaQuinta = Bit(4) | Bit(7);
 // Suffix tokens in the order they are tried: every longer token stands before the shorter
 // one it begins with. Effects of one token touch disjoint intervals, so order within is free.
 constexpr Token kTokens[] = {
-    {"b9", Bit(1), 0, false},          {"9b", Bit(1), 0, false},
-    {"-9", Bit(1), 0, false},          {"9-", Bit(1), 0, false},
-    {"#9", Bit(3), 0, false},          {"9#", Bit(3), 0, false},
-    {"M9", Bit(3), 0, false},          {"9M", Bit(3), 0, false},
-    {"9", Bit(2), 0, false},           {"add9", Bit(2), 0, false},
-    {"2", Bit(2), 0, false},           {"sus9", Bit(2), Bit(4), false},
-    {"sus2", Bit(2), Bit(4), false},   {"11#", Bit(6), 0, false},
-    {"#11", Bit(6), 0, false},         {"11+", Bit(6), 0, false},
-    {"+11", Bit(6), 0, false},         {"4", Bit(5), 0, false},
-    {"11", Bit(5), 0, false},          {"add4", Bit(5), 0, false},
-    {"sus4", Bit(5), Bit(4), false},   {"sus", Bit(5), Bit(4), false},
-    {"+5", Bit(8), Bit(7), false},     {"5+", Bit(8), Bit(7), false},
-    {"5#", Bit(8), Bit(7), false},     {"#5", Bit(8), Bit(7), false},
-    {"aug5", Bit(8), Bit(7), false},   {"5aug", Bit(8), Bit(7), false},
-    {"aug", Bit(8), Bit(7), false},    {"b5", Bit(6), Bit(7), false},
-    {"5b", Bit(6), Bit(7), false},     {"-5", Bit(6), Bit(7), false},
-    {"5-", Bit(6), Bit(7), false},     {"omitt5", 0, Bit(7), false},
-    {"5", 0, Bit(4), false},           {"13b", Bit(8), Bit(7), false},
-    {"b13", Bit(8), Bit(7), false},    {"13-", Bit(8), Bit(7), false},
-    {"-13", Bit(8), Bit(7), false},    {"13", Bit(9), 0, false},
-    {"6", Bit(9), 0, false},           {"7M", Bit(11), 0, false},
-    {"M7", Bit(11), 0, false},         {"7+", Bit(11), 0, false},
-    {"+7", Bit(11), 0, false},         {"7#", Bit(11), 0, false},
-    {"#7", Bit(11), 0, false},         {"7maj", Bit(11), 0, false},
-    {"maj7", Bit(11), 0, false},       {"7", Bit(10), 0, false},
-    {"dom7", Bit(10), 0, false},       {"dim7", Bit(9) | kDim, kSemTercaQuinta, false},
+    {"b9", Bit(1), 0, false},
+    {"9b", Bit(1), 0, false},
+    {"-9", Bit(1), 0, false},
+    {"9-", Bit(1), 0, false},
+    {"#9", Bit(3), 0, false},
+    {"9#", Bit(3), 0, false},
+    {"M9", Bit(3), 0, false},
+    {"9M", Bit(3), 0, false},
+    {"9", Bit(2), 0, false},
+    {"add9", Bit(2), 0, false},
+    {"2", Bit(2), 0, false},
+    {"sus9", Bit(2), Bit(4), false},
+    {"sus2", Bit(2), Bit(4), false},
+    {"11#", Bit(6), 0, false},
+    {"#11", Bit(6), 0, false},
+    {"11+", Bit(6), 0, false},
+    {"+11", Bit(6), 0, false},
+    {"4", Bit(5), 0, false},
+    {"11", Bit(5), 0, false},
+    {"add4", Bit(5), 0, false},
+    {"sus4", Bit(5), Bit(4), false},
+    {"sus", Bit(5), Bit(4), false},
+    {"+5", Bit(8), Bit(7), false},
+    {"5+", Bit(8), Bit(7), false},
+    {"5#", Bit(8), Bit(7), false},
+    {"#5", Bit(8), Bit(7), false},
+    {"aug5", Bit(8), Bit(7), false},
+    {"5aug", Bit(8), Bit(7), false},
+    {"aug", Bit(8), Bit(7), false},
+    {"b5", Bit(6), Bit(7), false},
+    {"5b", Bit(6), Bit(7), false},
+    {"-5", Bit(6), Bit(7), false},
+    {"5-", Bit(6), Bit(7), false},
+    {"omitt5", 0, Bit(7), false},
+    {"5", 0, Bit(4), false},
+    {"13b", Bit(8), Bit(7), false},
+    {"b13", Bit(8), Bit(7), false},
+    {"13-", Bit(8), Bit(7), false},
+    {"-13", Bit(8), Bit(7), false},
+    {"13", Bit(9), 0, false},
+    {"6", Bit(9), 0, false},
+    {"7M", Bit(11), 0, false},
+    {"M7", Bit(11), 0, false},
+    {"7+", Bit(11), 0, false},
+    {"+7", Bit(11), 0, false},
+    {"7#", Bit(11), 0, false},
+    {"#7", Bit(11), 0, false},
+    {"7maj", Bit(11), 0, false},
+    {"maj7", Bit(11), 0, false},
+    {"7", Bit(10), 0, false},
+    {"dom7", Bit(10), 0, false},
+    {"dim7", Bit(9) | kDim, kSemTercaQuinta, false},
     {"dim", kDim, kSemTercaQuinta, false},
     {"o", kDim, kSemTercaQuinta, false},
     {"\u00BA", kDim, kSemTercaQuinta, false},  // º
     {"\u00B0", kDim, kSemTercaQuinta, false},  // °
     {"half-dim", kDim | Bit(10), kSemTercaQuinta, false},
     {"\u00F8", kDim | Bit(10), kSemTercaQuinta, false},  // ø
-    {"(", 0, 0, true},                 {")", 0, 0, true},
-    {".", 0, 0, true},                 {",", 0, 0, true},
-    {"|", 0, 0, true},                 {"/", 0, 0, true},
+    {"(", 0, 0, true},
+    {")", 0, 0, true},
+    {".", 0, 0, true},
+    {",", 0, 0, true},
+    {"|", 0, 0, true},
+    {"/", 0, 0, true},
 };
 constexpr std::size_t kQuantidadeTokens = sizeof(kTokens) / sizeof(kTokens[0]);
 
@@ -96,22 +125,26 @@ std::size_t TamanhoRaiz(std::string_view cifra) {
     return primeiro;
 }
 
-// NomeNotaDoTexto for a text of one or two bytes, inline: the parser looks up every root and
-// bass.
-NomeNota NotaCurta(const char* t, std::size_t tamanho) {
-    static constexpr NomeNota kNatural[7] = {13, 16, 0, 3, 6, 7, 10};     // A B C D E F G
-    static constexpr NomeNota kSustenido[7] = {14, -1, 1, 4, -1, 8, 11};  // A# (B#) C# D# (E#) F# G#
-    static constexpr NomeNota kBemol[7] = {12, 15, -1, 2, 5, -1, 9};      // Ab Bb (Cb) Db Eb (Fb) Gb
-    if (tamanho == 0 || tamanho > 2) return -1;
-    const unsigned letra = static_cast<unsigned char>(t[0]) - 'A';
-    if (letra > 'G' - 'A') return -1;
+// NomeNotaDoTexto for the text of `tamanho` bytes a, b, inline: the parser looks up every root
+// and bass.
+constexpr NomeNota kNatural[7] = {13, 16, 0, 3, 6, 7, 10};     // A B C D E F G
+constexpr NomeNota kSustenido[7] = {14, -1, 1, 4, -1, 8, 11};  // A# (B#) C# D# (E#) F# G#
+constexpr NomeNota kBemol[7] = {12, 15, -1, 2, 5, -1, 9};      // Ab Bb (Cb) Db Eb (Fb) Gb
+inline NomeNota NotaDosBytes(unsigned a, unsigned b, std::size_t tamanho) {
+    const unsigned letra = a - 'A';
+    if (tamanho == 0 || tamanho > 2 || letra > 'G' - 'A') return -1;
     if (tamanho == 1) return kNatural[letra];
-    return t[1] == '#' ? kSustenido[letra] : t[1] == 'b' ? kBemol[letra] : -1;
+    return b == '#' ? kSustenido[letra] : b == 'b' ? kBemol[letra] : -1;
+}
+inline NomeNota NotaCurta(const char* t, std::size_t tamanho) {
+    if (tamanho == 0) return -1;
+    return NotaDosBytes(static_cast<unsigned char>(t[0]),
+                        tamanho > 1 ? static_cast<unsigned char>(t[1]) : 0, tamanho);
 }
 
-// Up to eight bytes of a token as one word, with the mask of its length: a token matches at a
-// place when the eight bytes there, masked, equal its word. Tokens hold no zero byte, so one
-// that runs past the zero padding after the symbol never matches.
+// Up to eight bytes of a token as one number (byte i in bits 8i..8i+7), with the mask of its
+// length: a token matches at a place when the eight bytes there, masked, equal its number.
+// Tokens hold no zero byte, so one that runs past the end of the symbol (zeros) never matches.
 constexpr std::size_t kBytesPalavra = 8;
 struct Palavra {
     std::uint64_t valor = 0;
@@ -120,8 +153,7 @@ struct Palavra {
 constexpr Palavra PalavraDe(std::string_view texto) {
     Palavra p;
     for (std::size_t i = 0; i < texto.size() && i < kBytesPalavra; ++i) {
-        const unsigned desloca =
-            std::endian::native == std::endian::little ? 8 * i : 8 * (kBytesPalavra - 1 - i);
+        const unsigned desloca = static_cast<unsigned>(8 * i);
         p.valor |= std::uint64_t{static_cast<unsigned char>(texto[i])} << desloca;
         p.mascara |= std::uint64_t{0xFF} << desloca;
     }
@@ -143,87 +175,76 @@ static_assert(TokensCabemEmPalavras());
 constexpr Palavra kMaj = PalavraDe("maj");
 constexpr Palavra kMin = PalavraDe("min");
 
-std::uint64_t PalavraEm(const char* p) {
-    std::uint64_t w;
-    std::memcpy(&w, p, sizeof w);
-    return w;
-}
-
 enum class Resultado { Ok, RaizInvalida, FormatoInvalido };
 
-// Symbols up to this many bytes are read from a zero-padded copy, word by word.
-constexpr std::size_t kTamanhoCopia = 64;
+// A symbol of up to 16 bytes as one number, byte i in bits 8i..8i+7, zeros after its end; read
+// without a byte past it and without a copy through memory.
+__extension__ typedef unsigned __int128 Bytes16;
+constexpr std::size_t kCurto = 16;
 
-Resultado Analisar(std::string_view s, CifraCodificada& out) {
-    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
-    const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
+template <class T>
+T Ler(const char* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+Bytes16 CarregarCurto(const char* d, std::size_t n) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (n >= 8) {
+            const std::uint64_t baixo = Ler<std::uint64_t>(d);
+            const std::uint64_t alto = n > 8 ? Ler<std::uint64_t>(d + n - 8) >> (8 * (16 - n)) : 0;
+            return (Bytes16{alto} << 64) | baixo;
+        }
+        if (n >= 4) {
+            // Two overlapping reads: the bytes they share are the same.
+            return Ler<std::uint32_t>(d) |
+                   (std::uint64_t{Ler<std::uint32_t>(d + n - 4)} << (8 * (n - 4)));
+        }
+        if (n == 0) return 0;
+        const auto b = [d](std::size_t i) {
+            return std::uint64_t{static_cast<unsigned char>(d[i])} << (8 * i);
+        };
+        return b(0) | b(n / 2) | b(n - 1);
+    } else {
+        Bytes16 v = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            v |= Bytes16{static_cast<unsigned char>(d[i])} << (8 * i);
+        return v;
+    }
+}
+
+// Analisar for a symbol of 1..16 bytes, all of it in registers.
+Resultado AnalisarCurta(std::string_view s, CifraCodificada& out) {
+    const std::size_t n = s.size();
+    const Bytes16 bytes = CarregarCurto(s.data(), n);
+    const auto palavra = [&bytes](std::size_t p) {
+        return static_cast<std::uint64_t>(bytes >> (8 * p));
+    };
+    const std::uint64_t inicio = palavra(0);
+    // A root that is not a note name is never valid, whatever its length.
+    const unsigned segundo = (inicio >> 8) & 0xFF;
+    const std::size_t tamanhoRaiz = segundo == '#' || segundo == 'b' ? 2 : 1;
+    const NomeNota raiz = NotaDosBytes(inicio & 0xFF, segundo, tamanhoRaiz);
     if (raiz < 0) return Resultado::RaizInvalida;
 
     std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
-    const std::size_t n = s.size();
-    if (n > kTamanhoCopia) {
-        // Rare: the symbol is read in place, one comparison per candidate token.
-        std::size_t p = tamanhoRaiz;
-        if (p < n) {
-            const std::string_view resto = s.substr(p);
-            if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
-                if (resto.starts_with("min")) {
-                    p += 3;
-                    valor = (valor & ~Bit(4)) | Bit(3);
-                } else if (resto[0] == 'm') {
-                    p += 1;
-                    valor = (valor & ~Bit(4)) | Bit(3);
-                }
-            }
-        }
-        while (p < n) {
-            const auto b = static_cast<unsigned char>(s[p]);
-            const std::string_view resto = s.substr(p);
-            const Token* achado = nullptr;
-            const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
-            for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
-                const Token& t = kTokens[kIndice.tokens[i]];
-                if (resto.starts_with(t.texto)) {
-                    achado = &t;
-                    break;
-                }
-            }
-            if (achado == nullptr) return Resultado::FormatoInvalido;
-            p += achado->texto.size();
-            if (achado->separador) {
-                const std::string_view depois = s.substr(p);
-                const NomeNota baixo = NotaCurta(depois.data(), depois.size());
-                if (baixo >= 0) {
-                    valor |= static_cast<std::uint32_t>(baixo + 1);
-                    break;
-                }
-            } else {
-                valor = (valor & ~achado->remove) | achado->adiciona;
-            }
-        }
-        out = valor;
-        return Resultado::Ok;
-    }
-
-    char copia[kTamanhoCopia + kBytesPalavra];
-    std::memcpy(copia, s.data(), n);
-    std::memset(copia + n, 0, kBytesPalavra);
     std::size_t p = tamanhoRaiz;
     if (p < n) {
-        const std::uint64_t w = PalavraEm(copia + p);
+        const std::uint64_t w = palavra(p);
         if ((w & kMaj.mascara) != kMaj.valor) {  // "major" begins with "maj" too
             if ((w & kMin.mascara) == kMin.valor) {
                 p += 3;
                 valor = (valor & ~Bit(4)) | Bit(3);
-            } else if (copia[p] == 'm') {
+            } else if ((w & 0xFF) == 'm') {
                 p += 1;
                 valor = (valor & ~Bit(4)) | Bit(3);
             }
         }
     }
     while (p < n) {
-        const auto b = static_cast<unsigned char>(copia[p]);
-        const std::uint64_t w = PalavraEm(copia + p);
+        const std::uint64_t w = palavra(p);
+        const auto b = static_cast<std::size_t>(w & 0xFF);
         std::size_t achado = kQuantidadeTokens;
         const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
         for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
@@ -237,13 +258,67 @@ Resultado Analisar(std::string_view s, CifraCodificada& out) {
         const Token& token = kTokens[achado];
         p += token.texto.size();
         if (token.separador) {
-            const NomeNota baixo = NotaCurta(copia + p, n - p);
+            const std::size_t resto = n - p;
+            if (resto == 1 || resto == 2) {
+                const std::uint64_t depois = palavra(p);
+                const NomeNota baixo = NotaDosBytes(depois & 0xFF, (depois >> 8) & 0xFF, resto);
+                if (baixo >= 0) {
+                    valor |= static_cast<std::uint32_t>(baixo + 1);
+                    break;
+                }
+            }
+        } else {
+            valor = (valor & ~token.remove) | token.adiciona;
+        }
+    }
+    out = valor;
+    return Resultado::Ok;
+}
+
+Resultado Analisar(std::string_view s, CifraCodificada& out) {
+    if (!s.empty() && s.size() <= kCurto) return AnalisarCurta(s, out);
+    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
+    const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
+    if (raiz < 0) return Resultado::RaizInvalida;
+
+    std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
+    const std::size_t n = s.size();
+    std::size_t p = tamanhoRaiz;
+    if (p < n) {
+        const std::string_view resto = s.substr(p);
+        if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
+            if (resto.starts_with("min")) {
+                p += 3;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            } else if (resto[0] == 'm') {
+                p += 1;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            }
+        }
+    }
+    while (p < n) {
+        const auto b = static_cast<unsigned char>(s[p]);
+        const std::string_view resto = s.substr(p);
+        const Token* achado = nullptr;
+        const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
+        for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
+            const Token& t = kTokens[kIndice.tokens[i]];
+            if (resto.starts_with(t.texto)) {
+                achado = &t;
+                break;
+            }
+        }
+        if (achado == nullptr) return Resultado::FormatoInvalido;
+        p += achado->texto.size();
+        if (achado->separador) {
+            const std::string_view depois = s.substr(p);
+            const NomeNota baixo = NotaCurta(depois.data(), depois.size());
             if (baixo >= 0) {
                 valor |= static_cast<std::uint32_t>(baixo + 1);
                 break;
             }
         } else {
-            valor = (valor & ~token.remove) | token.adiciona;
+            valor = (valor & ~achado->remove) | achado->adiciona;
         }
     }
     out = valor;
@@ -269,7 +344,9 @@ CifraCodificada AnalisarCifra(std::string_view cifra) {
     throw FormatoInvalidoException(std::string(cifra));
 }
 
-std::string_view NomeRaizCifra(std::string_view cifra) { return cifra.substr(0, TamanhoRaiz(cifra)); }
+std::string_view NomeRaizCifra(std::string_view cifra) {
+    return cifra.substr(0, TamanhoRaiz(cifra));
+}
 
 namespace {
 

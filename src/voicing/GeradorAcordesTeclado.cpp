@@ -40,7 +40,8 @@ struct Candidatos {
         }
         inicio[QuantidadeDedos + 1] = total;
     }
-    constexpr void Listar(int n, int i, int limite, std::int8_t (&atual)[QuantidadeDedos], int& total) {
+    constexpr void Listar(int n, int i, int limite, std::int8_t (&atual)[QuantidadeDedos],
+                          int& total) {
         if (i == n) {
             for (int j = 0; j < n; ++j) slots[total][j] = atual[j];
             ++total;
@@ -181,6 +182,7 @@ ColecaoPosicaoHarmonicaTeclado GeradorAcordesTeclado::ConverterPosicoes(
     const ColecaoPosicaoHarmonicaGerador& posicoes) const {
     ColecaoPosicaoHarmonicaTeclado resultado;
     resultado.Reservar(posicoes.Quantidade());
-    for (int i = 0; i < posicoes.Quantidade(); ++i) resultado.Adicionar(ParaTeclado(posicoes.Obter(i)));
+    for (int i = 0; i < posicoes.Quantidade(); ++i)
+        resultado.Adicionar(ParaTeclado(posicoes.Obter(i)));
     return resultado;
 }

@@ -12,14 +12,17 @@
 std::uint32_t MascaraTeclas(const PosicaoHarmonicaGerador& p) {
 #if defined(__SSE2__)
     // Two 16-byte comparisons instead of 25 tests: every chord looks at its keys a few times.
-    alignas(16) std::uint8_t teclas[32] = {};
-    std::memcpy(teclas, p.Teclas.data(), QuantidadeTeclas);
+    // Keys 0..15 and 9..24, both read in place from the array.
+    static_assert(QuantidadeTeclas > 16 && QuantidadeTeclas <= 32);
+    constexpr int kSegundo = QuantidadeTeclas - 16;
     const __m128i um = _mm_set1_epi8(1);
-    const auto baixo = static_cast<std::uint32_t>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(teclas)), um)));
+    const auto* teclas = reinterpret_cast<const __m128i*>(p.Teclas.data());
+    const auto* teclasAltas = reinterpret_cast<const __m128i*>(p.Teclas.data() + kSegundo);
+    const auto baixo =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(teclas), um)));
     const auto alto = static_cast<std::uint32_t>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(teclas + 16)), um)));
-    return baixo | (alto << 16);
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(teclasAltas), um)));
+    return baixo | (alto << kSegundo);
 #else
     std::uint32_t mascara = 0;
     for (int k = 0; k < QuantidadeTeclas; ++k)
@@ -30,7 +33,8 @@ std::uint32_t MascaraTeclas(const PosicaoHarmonicaGerador& p) {
 
 int DistanciaAoCentro(const PosicaoHarmonicaGerador& p) {
     int soma = 0;
-    for (std::uint32_t m = MascaraTeclas(p); m != 0; m &= m - 1) soma += std::abs(std::countr_zero(m) - TeclaCentral);
+    for (std::uint32_t m = MascaraTeclas(p); m != 0; m &= m - 1)
+        soma += std::abs(std::countr_zero(m) - TeclaCentral);
     return soma;
 }
 
@@ -41,7 +45,9 @@ void ColecaoPosicaoHarmonicaGerador::Ordenar() {
     if (n < 2) return;
     if (n > 8) {
         std::stable_sort(itens_.begin(), itens_.end(),
-                         [](const PosicaoHarmonicaGerador& a, const PosicaoHarmonicaGerador& b) { return a < b; });
+                         [](const PosicaoHarmonicaGerador& a, const PosicaoHarmonicaGerador& b) {
+                             return a < b;
+                         });
         return;
     }
     int distancias[8];
@@ -106,7 +112,8 @@ std::vector<int> PosicaoHarmonicaTeclado::TeclasPressionadas() const {
 std::vector<int> PosicaoHarmonicaTeclado::TeclasEmOrdemDeAtaque() const {
     std::vector<int> teclas;
     for (int slot = 4; slot >= 0; --slot)
-        if (teclas_[static_cast<std::size_t>(slot)] >= 0) teclas.push_back(teclas_[static_cast<std::size_t>(slot)]);
+        if (teclas_[static_cast<std::size_t>(slot)] >= 0)
+            teclas.push_back(teclas_[static_cast<std::size_t>(slot)]);
     return teclas;
 }
 
