@@ -146,6 +146,45 @@ static_assert(TokensCabemEmPalavras());
 constexpr Palavra kMaj = PalavraDe("maj");
 constexpr Palavra kMin = PalavraDe("min");
 
+// For each first two bytes, the tokens that may start with them, in trial order: those whose
+// first byte is the first and whose second (if any) is the second. Bytes that begin no token
+// and stand second in none share class 0.
+struct IndicePorPar {
+    static constexpr std::size_t kMaxClasses = 48;
+    std::array<std::uint8_t, 256> classe{};
+    std::size_t classes = 1;
+    std::array<std::uint16_t, kMaxClasses * kMaxClasses> inicio{};
+    std::array<std::uint8_t, kMaxClasses * kMaxClasses> quantidade{};
+    std::array<std::uint8_t, 1024> tokens{};
+
+    constexpr IndicePorPar() {
+        for (const Token& t : kTokens) {
+            for (std::size_t i = 0; i < 2 && i < t.texto.size(); ++i) {
+                const auto b = static_cast<unsigned char>(t.texto[i]);
+                if (classe[b] == 0) classe[b] = static_cast<std::uint8_t>(classes++);
+            }
+        }
+        std::size_t n = 0;
+        for (int b0 = 0; b0 < 256; ++b0) {
+            const std::size_t c0 = classe[static_cast<std::size_t>(b0)];
+            if (c0 == 0) continue;
+            for (std::size_t c1 = 0; c1 < classes; ++c1) {
+                const std::size_t par = c0 * kMaxClasses + c1;
+                inicio[par] = static_cast<std::uint16_t>(n);
+                for (std::size_t t = 0; t < kQuantidadeTokens; ++t) {
+                    const std::string_view texto = kTokens[t].texto;
+                    if (static_cast<unsigned char>(texto[0]) != b0) continue;
+                    if (texto.size() > 1 && classe[static_cast<unsigned char>(texto[1])] != c1) continue;
+                    tokens[n++] = static_cast<std::uint8_t>(t);
+                }
+                quantidade[par] = static_cast<std::uint8_t>(n - inicio[par]);
+            }
+        }
+    }
+};
+constexpr IndicePorPar kIndicePar{};
+static_assert(kIndicePar.classes <= IndicePorPar::kMaxClasses);
+
 enum class Resultado { Ok, RaizInvalida, FormatoInvalido };
 
 // A symbol of up to 16 bytes as one number, byte i in bits 8i..8i+7, zeros after its end; read
@@ -215,13 +254,14 @@ Resultado AnalisarCurta(std::string_view s, CifraCodificada& out) {
     }
     while (p < n) {
         const std::uint64_t w = palavra(p);
-        const auto b = static_cast<std::size_t>(w & 0xFF);
+        const std::size_t par = kIndicePar.classe[w & 0xFF] * IndicePorPar::kMaxClasses +
+                                kIndicePar.classe[(w >> 8) & 0xFF];
         std::size_t achado = kQuantidadeTokens;
-        const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
-        for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
-            const Palavra& t = kPalavras.tokens[kIndice.tokens[i]];
+        const std::size_t fim = kIndicePar.inicio[par] + kIndicePar.quantidade[par];
+        for (std::size_t i = kIndicePar.inicio[par]; i < fim; ++i) {
+            const Palavra& t = kPalavras.tokens[kIndicePar.tokens[i]];
             if ((w & t.mascara) == t.valor) {
-                achado = kIndice.tokens[i];
+                achado = kIndicePar.tokens[i];
                 break;
             }
         }
