@@ -23,6 +23,8 @@ set(TASTAVO_GERADOS ${CMAKE_BINARY_DIR}/instalacao)
 install(TARGETS ${TASTAVO_LANCADORES} RUNTIME DESTINATION ${TASTAVO_PASTA_INSTALACAO})
 # The sound plugin tastavo-cli loads for play and devices, beside it.
 install(TARGETS tastavo_som LIBRARY DESTINATION ${TASTAVO_PASTA_INSTALACAO})
+# The print plugin tastavo-cli loads for print, beside it too.
+install(TARGETS tastavo_impressao LIBRARY DESTINATION ${TASTAVO_PASTA_INSTALACAO})
 if(UNIX)
   file(MAKE_DIRECTORY ${TASTAVO_GERADOS}/bin ${TASTAVO_GERADOS}/man1)
   foreach(nome IN LISTS TASTAVO_LANCADORES)

@@ -1,6 +1,8 @@
 #include "Cifra.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <vector>
 
 #include "Utf8.h"
@@ -86,24 +88,213 @@ constexpr IndicePorByte kIndice{};
 // Byte length of the root text of `cifra` (first character, plus "#" or "b" after it).
 std::size_t TamanhoRaiz(std::string_view cifra) {
     if (cifra.empty()) return 0;
-    const std::size_t primeiro = utf8::TamanhoCaractere(cifra, 0);
+    const std::size_t primeiro =
+        static_cast<unsigned char>(cifra[0]) < 0x80 ? 1 : utf8::TamanhoCaractere(cifra, 0);
     if (primeiro < cifra.size() && (cifra[primeiro] == '#' || cifra[primeiro] == 'b')) {
         return primeiro + 1;
     }
     return primeiro;
 }
 
+// NomeNotaDoTexto for the text of `tamanho` bytes a, b, inline: the parser looks up every root
+// and bass.
+constexpr NomeNota kNatural[7] = {13, 16, 0, 3, 6, 7, 10};     // A B C D E F G
+constexpr NomeNota kSustenido[7] = {14, -1, 1, 4, -1, 8, 11};  // A# (B#) C# D# (E#) F# G#
+constexpr NomeNota kBemol[7] = {12, 15, -1, 2, 5, -1, 9};      // Ab Bb (Cb) Db Eb (Fb) Gb
+inline NomeNota NotaDosBytes(unsigned a, unsigned b, std::size_t tamanho) {
+    const unsigned letra = a - 'A';
+    if (tamanho == 0 || tamanho > 2 || letra > 'G' - 'A') return -1;
+    if (tamanho == 1) return kNatural[letra];
+    return b == '#' ? kSustenido[letra] : b == 'b' ? kBemol[letra] : -1;
+}
+inline NomeNota NotaCurta(const char* t, std::size_t tamanho) {
+    if (tamanho == 0) return -1;
+    return NotaDosBytes(static_cast<unsigned char>(t[0]),
+                        tamanho > 1 ? static_cast<unsigned char>(t[1]) : 0, tamanho);
+}
+
+// Up to eight bytes of a token as one number (byte i in bits 8i..8i+7), with the mask of its
+// length: a token matches at a place when the eight bytes there, masked, equal its number.
+// Tokens hold no zero byte, so one that runs past the end of the symbol (zeros) never matches.
+constexpr std::size_t kBytesPalavra = 8;
+struct Palavra {
+    std::uint64_t valor = 0;
+    std::uint64_t mascara = 0;
+};
+constexpr Palavra PalavraDe(std::string_view texto) {
+    Palavra p;
+    for (std::size_t i = 0; i < texto.size() && i < kBytesPalavra; ++i) {
+        const unsigned desloca = static_cast<unsigned>(8 * i);
+        p.valor |= std::uint64_t{static_cast<unsigned char>(texto[i])} << desloca;
+        p.mascara |= std::uint64_t{0xFF} << desloca;
+    }
+    return p;
+}
+struct Palavras {
+    std::array<Palavra, kQuantidadeTokens> tokens{};
+    constexpr Palavras() {
+        for (std::size_t t = 0; t < kQuantidadeTokens; ++t) tokens[t] = PalavraDe(kTokens[t].texto);
+    }
+};
+constexpr Palavras kPalavras{};
+constexpr bool TokensCabemEmPalavras() {
+    for (const Token& t : kTokens)
+        if (t.texto.size() > kBytesPalavra) return false;
+    return true;
+}
+static_assert(TokensCabemEmPalavras());
+constexpr Palavra kMaj = PalavraDe("maj");
+constexpr Palavra kMin = PalavraDe("min");
+
+// For each first two bytes, the tokens that may start with them, in trial order: those whose
+// first byte is the first and whose second (if any) is the second. Bytes that begin no token
+// and stand second in none share class 0.
+struct IndicePorPar {
+    static constexpr std::size_t kMaxClasses = 48;
+    std::array<std::uint8_t, 256> classe{};
+    std::size_t classes = 1;
+    std::array<std::uint16_t, kMaxClasses * kMaxClasses> inicio{};
+    std::array<std::uint8_t, kMaxClasses * kMaxClasses> quantidade{};
+    std::array<std::uint8_t, 1024> tokens{};
+
+    constexpr IndicePorPar() {
+        for (const Token& t : kTokens) {
+            for (std::size_t i = 0; i < 2 && i < t.texto.size(); ++i) {
+                const auto b = static_cast<unsigned char>(t.texto[i]);
+                if (classe[b] == 0) classe[b] = static_cast<std::uint8_t>(classes++);
+            }
+        }
+        std::size_t n = 0;
+        for (int b0 = 0; b0 < 256; ++b0) {
+            const std::size_t c0 = classe[static_cast<std::size_t>(b0)];
+            if (c0 == 0) continue;
+            for (std::size_t c1 = 0; c1 < classes; ++c1) {
+                const std::size_t par = c0 * kMaxClasses + c1;
+                inicio[par] = static_cast<std::uint16_t>(n);
+                for (std::size_t t = 0; t < kQuantidadeTokens; ++t) {
+                    const std::string_view texto = kTokens[t].texto;
+                    if (static_cast<unsigned char>(texto[0]) != b0) continue;
+                    if (texto.size() > 1 && classe[static_cast<unsigned char>(texto[1])] != c1) continue;
+                    tokens[n++] = static_cast<std::uint8_t>(t);
+                }
+                quantidade[par] = static_cast<std::uint8_t>(n - inicio[par]);
+            }
+        }
+    }
+};
+constexpr IndicePorPar kIndicePar{};
+static_assert(kIndicePar.classes <= IndicePorPar::kMaxClasses);
+
 enum class Resultado { Ok, RaizInvalida, FormatoInvalido };
 
-Resultado Analisar(std::string_view s, CifraCodificada& out) {
-    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
-    const NomeNota raiz = NomeNotaDoTexto(s.substr(0, tamanhoRaiz));
+// A symbol of up to 16 bytes as one number, byte i in bits 8i..8i+7, zeros after its end; read
+// without a byte past it and without a copy through memory.
+__extension__ typedef unsigned __int128 Bytes16;
+constexpr std::size_t kCurto = 16;
+
+template <class T>
+T Ler(const char* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+Bytes16 CarregarCurto(const char* d, std::size_t n) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (n >= 8) {
+            const std::uint64_t baixo = Ler<std::uint64_t>(d);
+            const std::uint64_t alto = n > 8 ? Ler<std::uint64_t>(d + n - 8) >> (8 * (16 - n)) : 0;
+            return (Bytes16{alto} << 64) | baixo;
+        }
+        if (n >= 4) {
+            // Two overlapping reads: the bytes they share are the same.
+            return Ler<std::uint32_t>(d) |
+                   (std::uint64_t{Ler<std::uint32_t>(d + n - 4)} << (8 * (n - 4)));
+        }
+        if (n == 0) return 0;
+        const auto b = [d](std::size_t i) {
+            return std::uint64_t{static_cast<unsigned char>(d[i])} << (8 * i);
+        };
+        return b(0) | b(n / 2) | b(n - 1);
+    } else {
+        Bytes16 v = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            v |= Bytes16{static_cast<unsigned char>(d[i])} << (8 * i);
+        return v;
+    }
+}
+
+// Analisar for a symbol of 1..16 bytes, all of it in registers.
+Resultado AnalisarCurta(std::string_view s, CifraCodificada& out) {
+    const std::size_t n = s.size();
+    const Bytes16 bytes = CarregarCurto(s.data(), n);
+    const auto palavra = [&bytes](std::size_t p) {
+        return static_cast<std::uint64_t>(bytes >> (8 * p));
+    };
+    const std::uint64_t inicio = palavra(0);
+    // A root that is not a note name is never valid, whatever its length.
+    const unsigned segundo = (inicio >> 8) & 0xFF;
+    const std::size_t tamanhoRaiz = segundo == '#' || segundo == 'b' ? 2 : 1;
+    const NomeNota raiz = NotaDosBytes(inicio & 0xFF, segundo, tamanhoRaiz);
     if (raiz < 0) return Resultado::RaizInvalida;
 
     std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
     std::size_t p = tamanhoRaiz;
-    const std::size_t n = s.size();
+    if (p < n) {
+        const std::uint64_t w = palavra(p);
+        if ((w & kMaj.mascara) != kMaj.valor) {  // "major" begins with "maj" too
+            if ((w & kMin.mascara) == kMin.valor) {
+                p += 3;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            } else if ((w & 0xFF) == 'm') {
+                p += 1;
+                valor = (valor & ~Bit(4)) | Bit(3);
+            }
+        }
+    }
+    while (p < n) {
+        const std::uint64_t w = palavra(p);
+        const std::size_t par = kIndicePar.classe[w & 0xFF] * IndicePorPar::kMaxClasses +
+                                kIndicePar.classe[(w >> 8) & 0xFF];
+        std::size_t achado = kQuantidadeTokens;
+        const std::size_t fim = kIndicePar.inicio[par] + kIndicePar.quantidade[par];
+        for (std::size_t i = kIndicePar.inicio[par]; i < fim; ++i) {
+            const Palavra& t = kPalavras.tokens[kIndicePar.tokens[i]];
+            if ((w & t.mascara) == t.valor) {
+                achado = kIndicePar.tokens[i];
+                break;
+            }
+        }
+        if (achado == kQuantidadeTokens) return Resultado::FormatoInvalido;
+        const Token& token = kTokens[achado];
+        p += token.texto.size();
+        if (token.separador) {
+            const std::size_t resto = n - p;
+            if (resto == 1 || resto == 2) {
+                const std::uint64_t depois = palavra(p);
+                const NomeNota baixo = NotaDosBytes(depois & 0xFF, (depois >> 8) & 0xFF, resto);
+                if (baixo >= 0) {
+                    valor |= static_cast<std::uint32_t>(baixo + 1);
+                    break;
+                }
+            }
+        } else {
+            valor = (valor & ~token.remove) | token.adiciona;
+        }
+    }
+    out = valor;
+    return Resultado::Ok;
+}
 
+Resultado Analisar(std::string_view s, CifraCodificada& out) {
+    if (!s.empty() && s.size() <= kCurto) return AnalisarCurta(s, out);
+    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
+    const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
+    if (raiz < 0) return Resultado::RaizInvalida;
+
+    std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
+    const std::size_t n = s.size();
+    std::size_t p = tamanhoRaiz;
     if (p < n) {
         const std::string_view resto = s.substr(p);
         if (!resto.starts_with("maj")) {  // "major" begins with "maj" too
@@ -116,7 +307,6 @@ Resultado Analisar(std::string_view s, CifraCodificada& out) {
             }
         }
     }
-
     while (p < n) {
         const auto b = static_cast<unsigned char>(s[p]);
         const std::string_view resto = s.substr(p);
@@ -132,7 +322,8 @@ Resultado Analisar(std::string_view s, CifraCodificada& out) {
         if (achado == nullptr) return Resultado::FormatoInvalido;
         p += achado->texto.size();
         if (achado->separador) {
-            const NomeNota baixo = NomeNotaDoTexto(s.substr(p));
+            const std::string_view depois = s.substr(p);
+            const NomeNota baixo = NotaCurta(depois.data(), depois.size());
             if (baixo >= 0) {
                 valor |= static_cast<std::uint32_t>(baixo + 1);
                 break;

@@ -1,5 +1,6 @@
 #include "GeradorAcordesTeclado.h"
 
+#include <bit>
 #include <cstdlib>
 
 namespace {
@@ -12,9 +13,7 @@ int PrimeiraTecla(int baixo, int classe) { return baixo + ((classe % 12) - baixo
 // The pressed keys of `p`, ascending; returns how many there are.
 int TeclasPressionadas(const PosicaoHarmonicaGerador& p, int (&teclas)[QuantidadeTeclas]) {
     int n = 0;
-    for (int k = 0; k < QuantidadeTeclas; ++k) {
-        if (p.Teclas[static_cast<std::size_t>(k)] == 1) teclas[n++] = k;
-    }
+    for (std::uint32_t m = MascaraTeclas(p); m != 0; m &= m - 1) teclas[n++] = std::countr_zero(m);
     return n;
 }
 
@@ -25,30 +24,61 @@ int CustoPar(int tecla, int slot, int proxima, int slotProxima) {
     return w * std::abs(d - e);
 }
 
-// Depth-first walk over every legal fingering, slots falling strictly from the lowest key
-// up, highest slot first: the first candidate of the lowest cost is kept.
-struct BuscaDedilhado {
-    const int* teclas;
-    int quantidade;
-    std::int8_t slots[QuantidadeDedos];
-    std::int8_t melhor[QuantidadeDedos];
-    int melhorCusto = kCustoInicial;
+// Every legal fingering of n keys: slots falling strictly from the lowest key up, in the
+// order of a depth-first walk that tries the highest slot first. The search keeps the first
+// candidate of the lowest cost, so this order decides between equal costs.
+struct Candidatos {
+    std::int8_t slots[32][QuantidadeDedos]{};  // C(5, n) <= 10 per n; 31 in all
+    int inicio[QuantidadeDedos + 2]{};         // candidates of n keys: inicio[n] .. inicio[n + 1]
 
-    void Buscar(int i, int limite, int custo) {
-        if (i == quantidade) {
-            if (custo < melhorCusto) {
-                melhorCusto = custo;
-                for (int j = 0; j < quantidade; ++j) melhor[j] = slots[j];
-            }
+    constexpr Candidatos() {
+        int total = 0;
+        for (int n = 1; n <= QuantidadeDedos; ++n) {
+            inicio[n] = total;
+            std::int8_t atual[QuantidadeDedos]{};
+            Listar(n, 0, QuantidadeDedos, atual, total);
+        }
+        inicio[QuantidadeDedos + 1] = total;
+    }
+    constexpr void Listar(int n, int i, int limite, std::int8_t (&atual)[QuantidadeDedos],
+                          int& total) {
+        if (i == n) {
+            for (int j = 0; j < n; ++j) slots[total][j] = atual[j];
+            ++total;
             return;
         }
         for (int f = limite - 1; f >= 0; --f) {
-            slots[i] = static_cast<std::int8_t>(f);
-            const int parcial = i == 0 ? 0 : CustoPar(teclas[i - 1], slots[i - 1], teclas[i], f);
-            Buscar(i + 1, f, custo + parcial);
+            atual[i] = static_cast<std::int8_t>(f);
+            Listar(n, i + 1, f, atual, total);
         }
     }
 };
+constexpr Candidatos kCandidatos{};
+
+// The cheapest fingering of `quantidade` (1..5) ascending keys into `melhor`.
+void BuscarDedilhado(const int* teclas, int quantidade, std::int8_t (&melhor)[QuantidadeDedos]) {
+    // The white-key distance of each neighbouring pair does not depend on the fingers.
+    int distancia[QuantidadeDedos]{};
+    for (int i = 1; i < quantidade; ++i)
+        distancia[i] = std::abs(IndiceTeclaBranca[teclas[i - 1]] - IndiceTeclaBranca[teclas[i]]);
+    int melhorCusto = kCustoInicial;
+    const std::int8_t* escolhido = nullptr;
+    for (int c = kCandidatos.inicio[quantidade]; c < kCandidatos.inicio[quantidade + 1]; ++c) {
+        const std::int8_t* slots = kCandidatos.slots[c];
+        int custo = 0;
+        for (int i = 1; i < quantidade && custo < melhorCusto; ++i) {
+            const int e = slots[i - 1] - slots[i];
+            const int w = slots[i] == 0 ? 8 : 10;
+            custo += w * std::abs(distancia[i] - e);
+        }
+        if (custo < melhorCusto) {
+            melhorCusto = custo;
+            escolhido = slots;
+            if (custo == 0) break;  // nothing later can be cheaper
+        }
+    }
+    for (int j = 0; j < quantidade; ++j) melhor[j] = escolhido[j];
+}
 
 }  // namespace
 
@@ -131,9 +161,9 @@ void GeradorAcordesTeclado::AtribuirDedos(ColecaoPosicaoHarmonicaGerador& posico
         int teclas[QuantidadeTeclas];
         const int n = TeclasPressionadas(p, teclas);
         if (n == 0 || n > QuantidadeDedos) continue;  // nothing a hand can finger
-        BuscaDedilhado busca{teclas, n, {}, {}};
-        busca.Buscar(0, QuantidadeDedos, 0);
-        for (int i = 0; i < n; ++i) p.Dedos[static_cast<std::size_t>(teclas[i])] = busca.melhor[i];
+        std::int8_t melhor[QuantidadeDedos];
+        BuscarDedilhado(teclas, n, melhor);
+        for (int i = 0; i < n; ++i) p.Dedos[static_cast<std::size_t>(teclas[i])] = melhor[i];
     }
 }
 
@@ -152,6 +182,7 @@ ColecaoPosicaoHarmonicaTeclado GeradorAcordesTeclado::ConverterPosicoes(
     const ColecaoPosicaoHarmonicaGerador& posicoes) const {
     ColecaoPosicaoHarmonicaTeclado resultado;
     resultado.Reservar(posicoes.Quantidade());
-    for (int i = 0; i < posicoes.Quantidade(); ++i) resultado.Adicionar(ParaTeclado(posicoes.Obter(i)));
+    for (int i = 0; i < posicoes.Quantidade(); ++i)
+        resultado.Adicionar(ParaTeclado(posicoes.Obter(i)));
     return resultado;
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "ListaCurta.h"
 #include "Notas.h"
 
 inline constexpr std::int8_t SemDedo = 5;
@@ -18,6 +19,9 @@ struct PosicaoHarmonicaGerador {
 
     PosicaoHarmonicaGerador() { Dedos.fill(SemDedo); }
 };
+
+// The pressed keys of `p` as bits (bit k for key k).
+std::uint32_t MascaraTeclas(const PosicaoHarmonicaGerador& p);
 
 // Sum over the pressed keys k of |k - 12|.
 int DistanciaAoCentro(const PosicaoHarmonicaGerador& p);
@@ -36,7 +40,7 @@ public:
     void Ordenar();
 
 private:
-    std::vector<PosicaoHarmonicaGerador> itens_;
+    ListaCurta<PosicaoHarmonicaGerador, 4> itens_;  // a generated chord has at most four
 };
 
 // Walks a collection handing out its elements in place, so a caller may change them.
@@ -100,7 +104,7 @@ public:
     void Reservar(int n) { itens_.reserve(static_cast<std::size_t>(n)); }
 
 private:
-    std::vector<PosicaoHarmonicaTeclado> itens_;
+    ListaCurta<PosicaoHarmonicaTeclado, 4> itens_;
 };
 
 // The keyboard form of a fingered generator position.

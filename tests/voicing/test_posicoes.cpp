@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "AcordeTeclado.h"
 #include "PosicaoHarmonica.h"
 
@@ -42,6 +44,28 @@ TEST(ColecaoPosicaoHarmonicaGerador, OrdenaPelaDistanciaAoCentroDeFormaEstavel) 
     EXPECT_EQ(c.Obter(1).Teclas, empate.Teclas) << "equal sums keep their order";
     EXPECT_EQ(c.Obter(2).Teclas, empate2.Teclas);
     EXPECT_EQ(DistanciaAoCentro(c.Obter(3)), 25);
+}
+
+TEST(ColecaoPosicaoHarmonicaGerador, MaisPosicoesDoQueUmAcordeTemOrdenamECopiam) {
+    // A chord has at most four positions; a longer collection keeps every one, in order.
+    ColecaoPosicaoHarmonicaGerador c;
+    const std::vector<int> teclas{20, 12, 0, 13, 11, 24, 4};  // distances 8 0 12 1 1 12 8
+    for (int t : teclas) c.Adicionar(Gerador({{t, 4}}));
+    ColecaoPosicaoHarmonicaGerador copia = c;
+    copia.Ordenar();
+    const std::vector<int> esperadas{12, 13, 11, 20, 4, 0, 24};
+    ASSERT_EQ(copia.Quantidade(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(copia.Obter(i).Teclas[static_cast<std::size_t>(esperadas[static_cast<std::size_t>(i)])], 1) << i;
+        EXPECT_EQ(c.Obter(i).Teclas[static_cast<std::size_t>(teclas[static_cast<std::size_t>(i)])], 1) << i;
+    }
+
+    ColecaoPosicaoHarmonicaTeclado teclado;
+    for (int t : teclas) teclado.Adicionar(PosicaoHarmonicaTeclado{t, -1, -1, -1, -1});
+    ColecaoPosicaoHarmonicaTeclado copiaTeclado = teclado;
+    const ColecaoPosicaoHarmonicaTeclado movida = std::move(copiaTeclado);
+    ASSERT_EQ(movida.Quantidade(), 7);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(movida.Obter(i).Mascara(), 1 << teclas[static_cast<std::size_t>(i)]);
 }
 
 TEST(IteradorPosicaoHarmonicaGerador, EntregaOsProprioElementos) {

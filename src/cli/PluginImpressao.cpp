@@ -1,0 +1,324 @@
+// The print plugin: what `tastavo-cli print` does once its options are read. Songbooks and set
+// lists on paper: the chart text with a keyboard diagram for every chord, as a PDF, as preview
+// page images or as the drawing itself in JSON.
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "AcordesParaImpressao.h"
+#include "ColecaoAcordeImpressao.h"
+#include "ChavesIdioma.h"
+#include "Comandos.h"
+#include "OpcoesImpressao.h"
+#include "GeradorAcordesTeclado.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorImpressao.h"
+#include "ImpressoraQt.h"
+#include "Instalacao.h"
+#include "LeituraEntrada.h"
+#include "Texto.h"
+#include "MusicaCifrada.h"
+#include "PaginasQImage.h"
+#include "SaidaAcordes.h"
+#include "TelaRegistro.h"
+#include "Utf8.h"
+
+namespace {
+
+using imprimir::Formato;
+using imprimir::Opcoes;
+using imprimir::Papel;
+
+// The PDF's resolution: its page in printer pixels is the paper at this many dots per inch.
+constexpr int ResolucaoPdf = 300;
+constexpr int LadoMaximo = 100000;
+
+int Erro(const std::string& mensagem, int status) {
+    std::cerr << "tastavo-cli print: " << mensagem << '\n';
+    return status;
+}
+
+// The two header lines from the language named `nome` (the first installed when empty), or
+// none after telling why.
+std::optional<TextosCabecalho> TextosDoIdioma(const std::string& nome) {
+    GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
+    const std::vector<std::string>& nomes = idiomas.NomesIdiomas();
+    if (nomes.empty()) {
+        Erro("no language files are installed beside the executable", SaidaUso);
+        return std::nullopt;
+    }
+    int indice = nome.empty() ? 0 : -1;
+    for (std::size_t i = 0; indice < 0 && i < nomes.size(); ++i) {
+        if (IguaisSemCaixaAscii(nomes[i], nome)) indice = static_cast<int>(i);
+    }
+    if (indice < 0) {
+        std::string lista;
+        for (const std::string& n : nomes) lista += (lista.empty() ? "" : ", ") + n;
+        Erro("language \"" + nome + "\" is not installed (installed: " + lista + ")", SaidaUso);
+        return std::nullopt;
+    }
+    idiomas.CarregarIdioma(indice);
+    return TextosCabecalho{idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
+                           idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::urlCorvela)};
+}
+
+// A chart as the chord chart window hands it over: its lines, each followed by a line feed.
+std::string TextoCifra(const std::string& decodificado) {
+    std::string texto;
+    for (const std::string& linha : DividirLinhas(decodificado)) {
+        texto += linha;
+        texto += '\n';
+    }
+    return texto;
+}
+
+// The print item of `cifra` with its first position, or none when no chord can be built.
+std::optional<AcordeImpressao> ItemImpressao(const std::string& cifra, std::string& erro) {
+    try {
+        const auto acorde = GeradorAcordesTeclado::Instancia().GerarAcorde(cifra);
+        if (acorde && acorde->QuantidadePosicoes() > 0) {
+            return AcordeImpressao(cifra, acorde->Posicao(0));
+        }
+        erro = "no keyboard position";
+    } catch (const std::exception& e) {
+        erro = saida::DescreverErro(e).mensagem;
+    }
+    return std::nullopt;
+}
+
+// The chords the chart window's print button gathers: each chord once, at its first occurrence.
+ColecaoAcordeImpressao AcordesDaCifra(const std::string& texto) {
+    ColecaoAcordeImpressao lista;
+    std::string erro;
+    const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
+    const auto construivel = [&gerador](std::string_view c) { return gerador.PodeGerar(c); };
+    for (const std::string& cifra :
+         PrimeirasOcorrencias(AcordesParaImpressao(ColetarAcordes(DividirLinhas(texto)), construivel))) {
+        if (auto item = ItemImpressao(cifra, erro)) lista.Adicionar(*item);
+    }
+    return lista;
+}
+
+std::optional<TamanhoPagina> LerTamanhoPagina(const std::string& texto) {
+    static const std::regex formato("([0-9]{1,6})[xX]([0-9]{1,6})");
+    std::smatch partes;
+    if (!std::regex_match(texto, partes, formato)) return std::nullopt;
+    const TamanhoPagina t{std::stoi(partes[1]), std::stoi(partes[2])};
+    if (t.largura < 1 || t.altura < 1 || t.largura > LadoMaximo || t.altura > LadoMaximo) {
+        return std::nullopt;
+    }
+    return t;
+}
+
+QPageSize PaginaDoPapel(Papel papel) {
+    return QPageSize(papel == Papel::A4 ? QPageSize::A4 : QPageSize::Letter);
+}
+
+// The paper's page in printer pixels, as the PDF writer lays it out.
+TamanhoPagina PixelsDoPapel(Papel papel) {
+    const QRect r = QPageLayout(PaginaDoPapel(papel), QPageLayout::Portrait, QMarginsF())
+                        .fullRectPixels(ResolucaoPdf);
+    return {r.width(), r.height()};
+}
+
+nlohmann::ordered_json OperacaoEmJson(const OperacaoDesenho& op) {
+    using Tipo = OperacaoDesenho::Tipo;
+    if (op.tipo == Tipo::Texto) {
+        return {{"op", "text"},        {"x", op.x1},          {"y", op.y1},
+                {"text", op.texto},    {"face", op.face},     {"size", op.alturaFonte},
+                {"width", op.largura}, {"height", op.altura}, {"a_height", op.alturaA}};
+    }
+    const char* nome = op.tipo == Tipo::Retangulo             ? "rect"
+                       : op.tipo == Tipo::RetanguloPreenchido ? "fill"
+                                                              : "ellipse";
+    return {{"op", nome}, {"x1", op.x1}, {"y1", op.y1}, {"x2", op.x2}, {"y2", op.y2}};
+}
+
+bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
+                  const std::vector<const PaginaRegistrada*>& paginas) {
+    nlohmann::ordered_json documento{{"width", tamanho.largura}, {"height", tamanho.altura}};
+    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
+    for (const PaginaRegistrada* pagina : paginas) {
+        nlohmann::ordered_json ops = nlohmann::ordered_json::array();
+        for (const OperacaoDesenho& op : *pagina) ops.push_back(OperacaoEmJson(op));
+        lista.push_back(std::move(ops));
+    }
+    documento["pages"] = std::move(lista);
+    const std::string texto =
+        documento.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    if (saida == "-") {
+        SaidaComando padrao("print");
+        padrao.Escrever(texto);
+        return padrao.Terminar();
+    }
+    std::FILE* f = std::fopen(saida.c_str(), "wb");
+    if (f == nullptr) return false;
+    const bool ok = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+// The CLI draws pages without a display; Qt's own chatter would only clutter stderr.
+void SilenciarQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
+        std::cerr << "tastavo-cli print: " << mensagem.toStdString() << '\n';
+    }
+}
+
+int Executar(const Opcoes& o) {
+    if (o.saida.empty()) return Erro("-o OUT is required", SaidaUso);
+    if (o.zoom && o.formato == Formato::Pdf) {
+        return Erro("--zoom applies to the png and json formats, not to pdf", SaidaUso);
+    }
+    if (o.saida == "-" && o.formato != Formato::Json) {
+        return Erro("only the json format can be written to standard output", SaidaUso);
+    }
+    std::optional<TamanhoPagina> paginaDada;
+    if (!o.tamanhoPagina.empty()) {
+        paginaDada = LerTamanhoPagina(o.tamanhoPagina);
+        if (!paginaDada) {
+            return Erro("--page-size must be WxH, two whole numbers from 1 to 100000, not \"" +
+                            o.tamanhoPagina + "\"",
+                        SaidaUso);
+        }
+    }
+    const ConteudoImpressao conteudo = o.conteudo.value_or(
+        o.arquivos.empty() ? ConteudoImpressao::SomenteAcordes : ConteudoImpressao::CifraEAcordes);
+    const bool comCifra = conteudo != ConteudoImpressao::SomenteAcordes;
+    if (o.arquivos.empty() && !comCifra && o.cifras.empty()) {
+        return Erro("nothing to print: give chord symbols with --chord or a chart FILE", SaidaUso);
+    }
+
+    // The songs: one per FILE, or the chart on standard input, or only the given chords.
+    std::vector<std::string> textos;
+    std::vector<std::string> fontes = o.arquivos;
+    if (fontes.empty() && comCifra) fontes.push_back("-");
+    for (const std::string& arquivo : fontes) {
+        std::string decodificado;
+        const bool lido = LerEntradaEmPartes(arquivo, "print", [&](std::string_view parte, bool) {
+            decodificado += parte;
+            return true;
+        });
+        if (!lido) return SaidaArquivoIlegivel;  // the reader said which file and why
+        textos.push_back(TextoCifra(decodificado));
+    }
+    if (textos.empty()) textos.emplace_back();
+
+    int status = SaidaOk;
+    std::optional<ColecaoAcordeImpressao> dadas;
+    if (!o.cifras.empty()) {
+        dadas.emplace();
+        for (const std::string& cifra : o.cifras) {
+            std::string erro;
+            if (auto item = ItemImpressao(cifra, erro)) {
+                dadas->Adicionar(*item);
+            } else {
+                status = SaidaEntradaInvalida;
+                std::cerr << "tastavo-cli print: " << cifra << ": " << erro << " (skipped)\n";
+            }
+        }
+    }
+    std::vector<MusicaImpressao> musicas;
+    for (const std::string& texto : textos) {
+        musicas.push_back(
+            {comCifra ? texto : std::string(), dadas ? *dadas : AcordesDaCifra(texto)});
+    }
+
+    static int argc = 3;
+    static char nome[] = "tastavo-cli";
+    static char opcao[] = "-platform";
+    static char plataforma[] = "offscreen";
+    static char* argv[] = {nome, opcao, plataforma, nullptr};
+    qInstallMessageHandler(SilenciarQt);
+    QGuiApplication aplicacao(argc, argv);
+
+    const std::optional<TextosCabecalho> textosCabecalho = TextosDoIdioma(o.idioma);
+    if (!textosCabecalho) return SaidaUso;
+    const TamanhoPagina papel = paginaDada.value_or(PixelsDoPapel(o.papel));
+
+    switch (o.formato) {
+        case Formato::Pdf: {
+            QPdfWriter pdf(QString::fromStdString(o.saida));
+            pdf.setResolution(ResolucaoPdf);
+            pdf.setPageMargins(QMarginsF());
+            if (paginaDada) {
+                // PDF pages are whole points: the smallest one that holds the page.
+                const double pontosPorPixel = 72.0 / ResolucaoPdf;
+                pdf.setPageSize(QPageSize(
+                    QSize(static_cast<int>(std::ceil(paginaDada->largura * pontosPorPixel)),
+                          static_cast<int>(std::ceil(paginaDada->altura * pontosPorPixel))),
+                    QString(), QPageSize::ExactMatch));
+            } else {
+                pdf.setPageSize(PaginaDoPapel(o.papel));
+            }
+            ImpressoraQt impressora(pdf, paginaDada);
+            GerenciadorImpressao gerenciador(*textosCabecalho);
+            if (gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas) !=
+                ResultadoImpressao::Impresso) {
+                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
+            }
+            return status;
+        }
+        case Formato::Png: {
+            FabricaPaginasQImage fabrica;
+            GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
+            gerenciador.DefinirTamanhoImpressora([papel] { return papel; });
+            gerenciador.Visualizar(conteudo, o.rotulos, 1, o.zoom.value_or(100), musicas);
+            std::string base = o.saida;
+            if (base.size() > 4 && IguaisSemCaixaAscii(base.substr(base.size() - 4), ".png")) {
+                base.resize(base.size() - 4);
+            }
+            for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
+                const std::string arquivo = base + "-" + std::to_string(i + 1) + ".png";
+                const QImage* imagem = ImagemDaPagina(gerenciador.Pagina(i));
+                if (imagem == nullptr || !imagem->save(QString::fromStdString(arquivo), "PNG")) {
+                    return Erro("cannot write " + arquivo, SaidaEntradaInvalida);
+                }
+            }
+            return status;
+        }
+        case Formato::Json: {
+            MedidorTextoQt medidor;
+            std::vector<const PaginaRegistrada*> paginas;
+            TamanhoPagina tamanho = papel;
+            ImpressoraRegistro impressora(papel, &medidor);
+            FabricaPaginasRegistro fabrica(&medidor);
+            GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
+            if (o.zoom) {
+                gerenciador.DefinirTamanhoImpressora([papel] { return papel; });
+                gerenciador.Visualizar(conteudo, o.rotulos, 1, *o.zoom, musicas);
+                tamanho = gerenciador.TamanhoPaginas();
+                for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
+                    paginas.push_back(
+                        &static_cast<const PaginaRegistro&>(gerenciador.Pagina(i)).Operacoes());
+                }
+            } else {
+                gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas);
+                for (const PaginaRegistrada& pagina : impressora.Paginas())
+                    paginas.push_back(&pagina);
+            }
+            if (!EscreverJson(o.saida, tamanho, paginas)) {
+                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
+            }
+            return status;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) const imprimir::Api* tastavo_plugin_impressao() {
+    static const imprimir::Api api{imprimir::VersaoApi, &Executar};
+    return &api;
+}
