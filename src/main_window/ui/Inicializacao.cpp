@@ -49,7 +49,8 @@ int Inicializar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente) {
     // 1. The language.
     const std::string nomeIdioma = ArquivoConfiguracao::ObterIdioma(configuracao);
     GerenciadorIdiomas& idiomas = ManagerDoAmbiente(ambiente);
-    if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;  // the manager told the user
+    // The manager has told the user why.
+    if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;
     if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return SaidaFalhaInicializacao;
     app.DefinirIdiomas(&idiomas);
     auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
