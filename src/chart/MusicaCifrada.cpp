@@ -123,10 +123,10 @@ void Analisar(std::string_view linha, AnaliseLinha& a, Classificador&& classific
 
 void Analisar(std::string_view linha, AnaliseLinha& a) { Analisar(linha, a, Classificar); }
 
-// Remembers, over one call, what each short word is and what it becomes when transposed.
+// Remembers, over one chart, what each short word is and what it becomes when transposed.
 // A chart repeats a few chords and words over and over, and a look-up here costs a fraction
-// of parsing. Keys view the caller's lines, which outlive the call; the table is fixed in
-// size and simply stops learning when half full.
+// of parsing. Keys are the words' bytes themselves, so the lines may be gone (a chart read in
+// pieces); the table is fixed in size and simply stops learning when half full.
 class MemoriaPalavras {
   public:
     struct Consulta {
@@ -420,9 +420,9 @@ class LinhasEmPartes {
     // `comLf` ends in its line feed; a carriage return before it belongs to the terminator.
     template <class Destino>
     void Linha(std::string_view comLf, Destino& destino) {
-        const std::size_t fim =
-            comLf.size() >= 2 && comLf[comLf.size() - 2] == '\r' ? comLf.size() - 2
-                                                                   : comLf.size() - 1;
+        const std::size_t fim = comLf.size() >= 2 && comLf[comLf.size() - 2] == '\r'
+                                    ? comLf.size() - 2
+                                    : comLf.size() - 1;
         processo_.Linha(comLf.substr(0, fim), comLf.substr(fim), destino);
     }
 

@@ -168,8 +168,7 @@ class ColetaContinua {
 
     // Calls `receber` with each candidate of the lines that `pedaco` completes; the texts it
     // gets live only during the call.
-    void Acrescentar(std::string_view pedaco,
-                     const std::function<void(std::string_view)>& receber);
+    void Acrescentar(std::string_view pedaco, const std::function<void(std::string_view)>& receber);
     // The candidates of a last line without an end.
     void Terminar(const std::function<void(std::string_view)>& receber);
 

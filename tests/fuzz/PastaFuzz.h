@@ -12,8 +12,8 @@ namespace fuzz {
 
 inline const std::filesystem::path& PastaDoProcesso() {
     static const std::filesystem::path pasta = [] {
-        const auto p = std::filesystem::temp_directory_path() /
-                       ("tastavo-fuzz-" + std::to_string(::getpid()));
+        const auto p =
+            std::filesystem::temp_directory_path() / ("tastavo-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(p);
         std::atexit([] {
             std::error_code erro;

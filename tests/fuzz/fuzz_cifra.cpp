@@ -52,8 +52,7 @@ void fuzz::Cifra(const std::uint8_t* dados, std::size_t tamanho) {
             CifraCodificada nova = 0;
             Exigir(TentarAnalisarCifra(transposta, nova), "a transposed symbol does not parse");
             const int desvio = sentido == SentidoTransposicao::Acima ? passo : 12 * 2 - passo;
-            Exigir(ClasseDoNome(RaizCifra(nova)) ==
-                       (ClasseDoNome(RaizCifra(valor)) + desvio) % 12,
+            Exigir(ClasseDoNome(RaizCifra(nova)) == (ClasseDoNome(RaizCifra(valor)) + desvio) % 12,
                    "the root did not move by the step");
             Exigir(TemBaixo(nova) == TemBaixo(valor), "the bass came or went");
             Exigir(!TemBaixo(valor) || ClasseDoNome(BaixoCifra(nova)) ==

@@ -18,9 +18,10 @@ void fuzz::Configuracao(const std::uint8_t* dados, std::size_t tamanho) {
     const ArquivoConfiguracao lida(arquivo);
     const std::string idioma = ArquivoConfiguracao::ObterIdioma(arquivo);
 
-    EscreverArquivo("fuzz.ini", ArquivoConfiguracao::Conteudo(
-                                    lida.ObterPlacaSom(), lida.ObterInstrumentoTeclado(),
-                                    lida.ObterModoVisualizacao(), lida.ObterMouseTocarTeclas(), idioma));
+    EscreverArquivo("fuzz.ini",
+                    ArquivoConfiguracao::Conteudo(
+                        lida.ObterPlacaSom(), lida.ObterInstrumentoTeclado(),
+                        lida.ObterModoVisualizacao(), lida.ObterMouseTocarTeclas(), idioma));
     const ArquivoConfiguracao relida(arquivo);
     Exigir(relida.ObterPlacaSom() == lida.ObterPlacaSom() &&
                relida.ObterInstrumentoTeclado() == lida.ObterInstrumentoTeclado() &&

@@ -13,9 +13,9 @@ namespace {
 void ConferirImagem(const std::optional<Imagem>& imagem) {
     if (!imagem) return;
     fuzz::Exigir(imagem->Largura > 0 && imagem->Altura > 0, "a picture without size");
-    fuzz::Exigir(imagem->Pixels.size() ==
-                     static_cast<std::size_t>(imagem->Largura) * imagem->Altura * 3,
-                 "a picture whose pixels do not fill it");
+    fuzz::Exigir(
+        imagem->Pixels.size() == static_cast<std::size_t>(imagem->Largura) * imagem->Altura * 3,
+        "a picture whose pixels do not fill it");
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ void fuzz::Idioma(const std::uint8_t* dados, std::size_t tamanho) {
     EscreverArquivo("fuzz.idm", texto);
     EscreverArquivo("fuzz.dat", imagens);
 
-    ConferirImagem(DecodificarJpeg(
-        {reinterpret_cast<const std::uint8_t*>(imagens.data()), imagens.size()}));
+    ConferirImagem(
+        DecodificarJpeg({reinterpret_cast<const std::uint8_t*>(imagens.data()), imagens.size()}));
 
     ::Idioma idioma(PastaDoProcesso(), "fuzz.idm", "fuzz.dat");
     (void)idioma.ObterNome();
@@ -38,7 +38,8 @@ void fuzz::Idioma(const std::uint8_t* dados, std::size_t tamanho) {
     // after the section's tag.
     std::size_t pedidos = 0;
     for (const auto& [secao, etiqueta] : idioma.Entradas()) {
-        if (!etiqueta.starts_with("CS") || etiqueta.find_first_not_of("0123456789", 2) != std::string::npos)
+        if (!etiqueta.starts_with("CS") ||
+            etiqueta.find_first_not_of("0123456789", 2) != std::string::npos)
             continue;
         for (const auto& [nome, valor] : idioma.Entradas()) {
             if (!nome.starts_with(etiqueta) || nome.size() == etiqueta.size() || ++pedidos > 64)

@@ -38,7 +38,8 @@ std::string LinhaEsperada(std::string_view linha, int semitons, SentidoTransposi
 void fuzz::MusicaCifrada(const std::uint8_t* dados, std::size_t tamanho) {
     if (tamanho == 0) return;
     const int semitons = dados[0] % 14;  // 0 to 13: none, every step, and one past an octave
-    const auto sentido = (dados[0] & 0x10) ? SentidoTransposicao::Abaixo : SentidoTransposicao::Acima;
+    const auto sentido =
+        (dados[0] & 0x10) ? SentidoTransposicao::Abaixo : SentidoTransposicao::Acima;
     const std::size_t pedaco = std::size_t{1} << ((dados[0] >> 5) * 2);  // 1 to 16384 bytes
     const std::string_view bytes(reinterpret_cast<const char*>(dados) + 1, tamanho - 1);
 

@@ -24,7 +24,8 @@ void PrintTo(const Corpus& c, std::ostream* os) { *os << c.nome; }
 class CorpusFuzz : public testing::TestWithParam<Corpus> {};
 
 TEST_P(CorpusFuzz, CadaEntradaPassa) {
-    const std::filesystem::path pasta = std::filesystem::path(TASTAVO_CORPUS_FUZZ) / GetParam().nome;
+    const std::filesystem::path pasta =
+        std::filesystem::path(TASTAVO_CORPUS_FUZZ) / GetParam().nome;
     std::vector<std::filesystem::path> arquivos;
     for (const auto& e : std::filesystem::directory_iterator(pasta))
         if (e.is_regular_file()) arquivos.push_back(e.path());

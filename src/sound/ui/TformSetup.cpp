@@ -161,7 +161,8 @@ void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
                                    "\"" + std::string(relativo) + "\""));
         return;
     }
-    for (const std::string& linha : linhas) listaInstrumentos->addItem(QString::fromStdString(linha));
+    for (const std::string& linha : linhas)
+        listaInstrumentos->addItem(QString::fromStdString(linha));
 }
 
 void TformSetup::CarregarDispositivos() {
