@@ -29,6 +29,7 @@
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
 #include "CaixaMensagem.h"
+#include "CapturaTela.h"
 #include "Inicializacao.h"
 #include "TformPrincipal.h"
 
@@ -50,16 +51,7 @@ int Aplicacao(int argc, char** argv, const char* configuracao) {
     AplicacaoTastavo app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Nothing waits for a user: a message goes to standard error.
-    struct CaixasNoTerminal : CaixasMensagem {
-        void Informar(std::string_view texto, std::string_view, QWidget*) override {
-            std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
-        }
-        bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai,
-                       std::string_view, std::string_view) override {
-            Informar(texto, titulo, pai);
-            return false;
-        }
-    } caixas;
+    CaixasNoTerminal caixas;
     AmbienteInicializacao ambiente;
     ambiente.configuracao = configuracao;
     ambiente.mensagens = &caixas;

@@ -11,20 +11,15 @@
 #include "CaixaMensagem.h"
 #include "Inicializacao.h"
 
-namespace {
+void CaixasNoTerminal::Informar(std::string_view texto, std::string_view, QWidget*) {
+    std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
+}
 
-struct CaixasNoTerminal : CaixasMensagem {
-    void Informar(std::string_view texto, std::string_view, QWidget*) override {
-        std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
-    }
-    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai, std::string_view,
-                   std::string_view) override {
-        Informar(texto, titulo, pai);
-        return false;
-    }
-};
-
-}  // namespace
+bool CaixasNoTerminal::Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai, std::string_view,
+                                 std::string_view) {
+    Informar(texto, titulo, pai);
+    return false;
+}
 
 CapturaTela::CapturaTela(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,7 +44,7 @@ int CapturaTela::Executar(const std::string& configuracao, const QString& saida,
     int status = 1;
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
         status = capturar(janelas) ? 0 : 1;
-        if (status == 0) std::printf("wrote %s\n", qPrintable(saida));
+        if (status == 0 && !saida.isEmpty()) std::printf("wrote %s\n", qPrintable(saida));
     };
     ExecutarAplicacao(*app_, ambiente);
     return status;

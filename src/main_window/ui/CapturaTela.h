@@ -8,8 +8,19 @@
 #include <memory>
 #include <string>
 
+#include "CaixaMensagem.h"
+
 class AplicacaoTastavo;
 struct JanelasAplicacao;
+
+// Message boxes for a run nobody watches: each message goes to standard error and every
+// question is answered No.
+class CaixasNoTerminal : public CaixasMensagem {
+  public:
+    void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
+    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
+                   std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
+};
 
 class CapturaTela {
   public:
@@ -18,7 +29,8 @@ class CapturaTela {
     ~CapturaTela();
 
     // Runs start-up with `configuracao` as the configuration file's text, then `capturar` with
-    // the windows, which grabs `saida` (a PNG). 0 when the picture was written, else 1.
+    // the windows, which grabs `saida` (a PNG; empty when it says for itself what it wrote).
+    // 0 when `capturar` succeeded, else 1.
     int Executar(const std::string& configuracao, const QString& saida,
                  const std::function<bool(JanelasAplicacao&)>& capturar);
 

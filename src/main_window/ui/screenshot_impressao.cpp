@@ -17,6 +17,7 @@
 #include "BibliotecasSilenciosas.h"
 #include "CaixaMensagem.h"
 #include "Inicializacao.h"
+#include "CapturaTela.h"
 #include "TCorvelaButton3D.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
@@ -46,32 +47,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tastavo-screenshot-impressao <folder> [language name]\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("JACK_NO_START_SERVER")) qputenv("JACK_NO_START_SERVER", "1");
-    SilenciarBibliotecas();
-    AplicacaoTastavo app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    CapturaTela captura(argc, argv);
     const QDir pastaSaida(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
     const std::string idioma = argc >= 3 ? argv[2] : "Português";
-
-    QTemporaryDir pasta;
-    AmbienteInicializacao ambiente;
-    ambiente.configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
-    std::ofstream(ambiente.configuracao)
-        << "[geral]\nidioma=" << idioma
-        << "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n";
-    struct CaixasNoTerminal : CaixasMensagem {
-        void Informar(std::string_view texto, std::string_view, QWidget*) override {
-            std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
-        }
-        bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai,
-                       std::string_view, std::string_view) override {
-            Informar(texto, titulo, pai);
-            return false;
-        }
-    } caixas;
-    ambiente.mensagens = &caixas;
-    ambiente.esperaSplashMs = 0;
     int falhas = 0;
     auto gravar = [&](QWidget* janela, const char* nome) {
         QApplication::processEvents();
@@ -81,7 +59,7 @@ int main(int argc, char** argv) {
         else
             ++falhas;
     };
-    ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
+    const auto capturar = [&](JanelasAplicacao& janelas) {
         janelas.principal->show();
         janelas.cifra->Exibir();
         janelas.cifra->memoTextoCifra->setPlainText(QString::fromUtf8(Cancao));
@@ -98,7 +76,9 @@ int main(int argc, char** argv) {
             opcoes.close();
         });
         QTest::mouseClick(janelas.cifra->btnImprimir, Qt::LeftButton, {}, QPoint(5, 5));
+        return falhas == 0;
     };
-    ExecutarAplicacao(app, ambiente);
-    return falhas == 0 ? 0 : 1;
+    return captura.Executar(
+        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n", {},
+        capturar);
 }
