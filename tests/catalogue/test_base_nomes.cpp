@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 namespace {
 
 std::filesystem::path Dados(const char* nome) {
-    return std::filesystem::path(TASTAVO_TEST_DATA) / nome;
+    return std::filesystem::path(tastavo_teste::DadosTeste()) / nome;
 }
 
 int Sinal(int v) { return (v > 0) - (v < 0); }

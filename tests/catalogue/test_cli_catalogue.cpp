@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -27,14 +28,14 @@ std::string LerTudo(const std::string& caminho) {
 TEST(CliCatalogue, SemArquivoListaOCatalogoInstalado) {
     const auto r = ExecutarCli("catalogue");
     EXPECT_EQ(r.status, 0);
-    const BaseNomesAcordes instalado(std::filesystem::path(TASTAVO_BIN_DIR) / "acordes.txt");
+    const BaseNomesAcordes instalado(std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt");
     EXPECT_EQ(r.saida, Juntar(instalado.Nomes()));
     EXPECT_TRUE(r.saida.starts_with("A\nAº\nA(add9)\nA/C#\n"));
 }
 
 TEST(CliCatalogue, ArquivoDadoEmOrdemDeCatalogo) {
     const auto r =
-        ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA + "/finais-de-linha.txt");
+        ExecutarCli(std::string("catalogue ") + tastavo_teste::DadosTeste() + "/finais-de-linha.txt");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.saida, "C\nC7M\nCmaj7\nC#\nDb\n");
 }
@@ -42,12 +43,12 @@ TEST(CliCatalogue, ArquivoDadoEmOrdemDeCatalogo) {
 TEST(CliCatalogue, LinhasInvalidasSaoApontadasEAsOutrasListadas) {
     const std::string erros = ::testing::TempDir() + "catalogue-erros-" + std::to_string(getpid()) + ".txt";
     // Blank lines are no names and no errors.
-    const auto vazia = ExecutarCli(std::string("catalogue ") + TASTAVO_TEST_DATA + "/linha-vazia.txt", erros);
+    const auto vazia = ExecutarCli(std::string("catalogue ") + tastavo_teste::DadosTeste() + "/linha-vazia.txt", erros);
     EXPECT_EQ(vazia.status, 0);
     EXPECT_EQ(vazia.saida, "C\nD\n");
     EXPECT_EQ(LerTudo(erros), "");
 
-    const std::string outro = std::string(TASTAVO_TEST_DATA) + "/formato-invalido.txt";
+    const std::string outro = std::string(tastavo_teste::DadosTeste()) + "/formato-invalido.txt";
     const auto r2 = ExecutarCli("catalogue " + outro, erros);
     EXPECT_EQ(r2.status, 1);
     EXPECT_EQ(r2.saida, "C\n");
@@ -61,7 +62,7 @@ TEST(CliCatalogue, ArquivoIlegivelEhSaida2ComNomeEMotivo) {
         std::string arquivo;
         std::string motivo;
     } casos[] = {{"/nao/existe.txt", "No such file or directory"},
-                 {TASTAVO_TEST_DATA, "Is a directory"},
+                 {tastavo_teste::DadosTeste(), "Is a directory"},
                  {"/dev/zero", "not a regular file"}};
     for (const auto& caso : casos) {
         const auto r = ExecutarCli("catalogue '" + caso.arquivo + "'", erros);

@@ -1,5 +1,6 @@
 // The data shipped in the installation folder (build/bin): both languages, the chord names
 // catalogue and the instrument lists.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,7 +15,7 @@
 
 namespace {
 
-const std::filesystem::path Instalacao = TASTAVO_BIN_DIR;
+const std::filesystem::path Instalacao = tastavo_teste::PastaBinarios();
 
 // Every text key the windows ask for (pictures come with the artwork).
 const std::pair<std::string_view, std::string_view> ChavesDeTexto[] = {

@@ -1,4 +1,5 @@
 // tastavo-cli transpose and collect, run as a user runs them, on real files.
+#include "CaminhosTeste.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const std::string Dados = TASTAVO_TEST_DATA;
+const std::string Dados = tastavo_teste::DadosTeste();
 
 std::string Ler(const std::filesystem::path& caminho) {
     std::ifstream f(caminho, std::ios::binary);
@@ -120,7 +121,7 @@ long MemoriaMaxima(const std::vector<std::string>& argumentos,
         close(tubo[1]);
         const int nulo = open("/dev/null", O_WRONLY);
         dup2(nulo, 1);
-        const std::string binario = std::string(TASTAVO_BIN_DIR) + "/tastavo-cli";
+        const std::string binario = std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli";
         std::vector<char*> argv{const_cast<char*>(binario.c_str())};
         for (const auto& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);

@@ -1,4 +1,5 @@
 // tastavo-cli transpose --spelling, run as a user runs it.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +8,7 @@
 
 namespace {
 
-const std::string EmFa = "'" + std::string(TASTAVO_TEST_DATA) + "/em_fa.txt'";
+const std::string EmFa = "'" + std::string(tastavo_teste::DadosTeste()) + "/em_fa.txt'";
 
 TEST(CliTransposeSpelling, CadaGrafia) {
     struct Caso {

@@ -1,6 +1,7 @@
 // The fast transposition path against the plain one: for every line, TransporLinhas must give
 // exactly what the line's candidates transposed one by one with TransporTrecho give, each at
 // its place moved by what the earlier ones grew or shrank.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -44,7 +45,7 @@ std::vector<std::string> Linhas(const std::filesystem::path& arquivo) {
 }
 
 TEST(TransposicaoDiferencial, EveryChartFixtureAndTheBenchmarkChart) {
-    for (const auto& entrada : std::filesystem::directory_iterator(TASTAVO_TEST_DATA)) {
+    for (const auto& entrada : std::filesystem::directory_iterator(tastavo_teste::DadosTeste())) {
         if (entrada.path().extension() == ".txt") Comparar(Linhas(entrada.path()), entrada.path().filename().string());
     }
     const std::filesystem::path bancada = std::filesystem::path(TASTAVO_SOURCE_DIR) / "../shared/bench/chart_20k.txt";

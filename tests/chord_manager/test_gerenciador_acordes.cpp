@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include "AcordeImpressao.h"
@@ -174,7 +175,7 @@ TEST_F(Gerenciador, ListaLigadaDepoisRecebeOCatalogo) {
 TEST(GerenciadorAcordesInstancia, UsaOCatalogoUnico) {
     EXPECT_THROW(GerenciadorAcordes::Instancia(), std::logic_error);
     // Wired as start-up does: the catalogue of the selected language.
-    GerenciadorIdiomas idiomas(TASTAVO_BIN_DIR, nullptr);
+    GerenciadorIdiomas idiomas(tastavo_teste::PastaBinarios(), nullptr);
     ASSERT_NE(idiomas.SelecionarIdioma("English"), nullptr);
     BaseNomesAcordes catalogo(idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
     GerenciadorAcordes gerenciador(catalogo, GeradorAcordesTeclado::Instancia());

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built tastavo-cli with a shell command line and captures what it prints.
 
+#include "CaminhosTeste.h"
 #include <sys/wait.h>
 
 #include <unistd.h>
@@ -19,7 +20,7 @@ struct ResultadoCli {
 
 // `argumentos` is appended to the binary's path as shell text; stderr goes to `erros` if given.
 inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string& erros = "/dev/null") {
-    const std::string comando = std::string(TASTAVO_BIN_DIR) + "/tastavo-cli " + argumentos + " 2>" + erros;
+    const std::string comando = std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli " + argumentos + " 2>" + erros;
     ResultadoCli r;
     FILE* p = popen(comando.c_str(), "r");
     if (p == nullptr) return r;

@@ -1,5 +1,6 @@
 // Every input of the seed corpora, and every one that once made a target fail, through the fuzz
 // targets in the ordinary build: the fuzz runs find new inputs, these keep the old ones passing.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,7 +26,7 @@ class CorpusFuzz : public testing::TestWithParam<Corpus> {};
 
 TEST_P(CorpusFuzz, CadaEntradaPassa) {
     const std::filesystem::path pasta =
-        std::filesystem::path(TASTAVO_CORPUS_FUZZ) / GetParam().nome;
+        std::filesystem::path(tastavo_teste::DadosTeste()) / GetParam().nome;
     std::vector<std::filesystem::path> arquivos;
     for (const auto& e : std::filesystem::directory_iterator(pasta))
         if (e.is_regular_file()) arquivos.push_back(e.path());

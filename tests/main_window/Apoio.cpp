@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include "Apoio.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ bool CaixasRegistradas::Responder(const caixaMensagem::Pedido& pedido) {
 }
 
 Instalacao::Instalacao() {
-    const fs::path bin = TASTAVO_BIN_DIR;
+    const fs::path bin = tastavo_teste::PastaBinarios();
     for (const char* f : {"portugues.idm", "portugues.dat", "english.idm", "english.dat", "acordes.txt",
                           "instrumentos.txt", "instruments.txt"})
         fs::copy_file(bin / f, Pasta() / f);

@@ -1,5 +1,6 @@
 // Naming chords from their notes: every name reads back as exactly the notes played, and the
 // best name is the one a musician writes.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 
 const std::vector<std::string>& Catalogo() {
     static const std::vector<std::string> nomes =
-        LerLinhasArquivoTexto(std::filesystem::path(TASTAVO_BIN_DIR) / "acordes.txt");
+        LerLinhasArquivoTexto(std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt");
     return nomes;
 }
 

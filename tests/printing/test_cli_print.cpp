@@ -1,5 +1,6 @@
 // tastavo-cli print, run as a user runs it: PDF, PNG pages and the JSON drawing of real
 // chart files, set lists, the chords given on the command line and the ones that fail.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::json;
 
-const std::string Dados = TASTAVO_TEST_DATA;
+const std::string Dados = tastavo_teste::DadosTeste();
 
 std::string Comando(const std::string& comando) {
     std::string saida;

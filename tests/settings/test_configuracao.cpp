@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include "ArquivoConfiguracao.h"
@@ -240,7 +241,7 @@ TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
         EXPECT_EQ(ArquivoConfiguracao::NomeArquivoPara(caso.executavel), caso.ini);
     EXPECT_EQ(ArquivoConfiguracao::CaminhoPadrao().filename(), "test_settings.ini");
     EXPECT_TRUE(std::filesystem::equivalent(ArquivoConfiguracao::CaminhoPadrao().parent_path(),
-                                            TASTAVO_BIN_DIR));
+                                            tastavo_teste::PastaBinarios()));
 }
 
 TEST(ArquivoConfiguracao, UmByteForaDoUtf8NaoMudaONomeDoIdioma) {

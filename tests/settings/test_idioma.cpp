@@ -1,3 +1,4 @@
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include "Idioma.h"
@@ -5,7 +6,7 @@
 
 namespace {
 
-Idioma Regras() { return Idioma(TASTAVO_TEST_DATA, "regras.idm", "regras.dat"); }
+Idioma Regras() { return Idioma(tastavo_teste::DadosTeste(), "regras.idm", "regras.dat"); }
 
 }  // namespace
 

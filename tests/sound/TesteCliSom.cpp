@@ -1,4 +1,5 @@
 // tastavo-cli devices and play, run as a user runs them; the WAV that play writes is measured.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -65,7 +66,7 @@ Wav LerWav(const fs::path& caminho) {
 class CliSom : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!LocalizarSoundfont(CandidatosSoundfont(TASTAVO_BIN_DIR)))
+        if (!LocalizarSoundfont(CandidatosSoundfont(tastavo_teste::PastaBinarios())))
             GTEST_SKIP() << "no General MIDI soundfont installed";
         pasta_ = fs::temp_directory_path() / ("tastavo-cli-som-" + std::to_string(::getpid()));
         fs::create_directories(pasta_);
@@ -145,14 +146,14 @@ ResultadoCli Rodar(const std::string& comando) {
 }
 
 TEST(CliSemSom, LinksNoAudioOrMidiLibrary) {
-    const auto r = Rodar("ldd '" TASTAVO_BIN_DIR "/tastavo-cli'");
+    const auto r = Rodar(std::string("ldd '") + tastavo_teste::PastaBinarios() + "/tastavo-cli'");
     ASSERT_EQ(r.status, 0) << r.saida;
     for (const char* biblioteca : {"fluidsynth", "rtmidi", "asound", "jack"})
         EXPECT_EQ(r.saida.find(biblioteca), std::string::npos) << biblioteca << " in\n" << r.saida;
 }
 
 TEST_F(CliSom, FindsThePluginFromItsOwnRealPathAndSaysWhenItIsMissing) {
-    const fs::path bin = fs::path(TASTAVO_BIN_DIR) / "tastavo-cli";
+    const fs::path bin = fs::path(tastavo_teste::PastaBinarios()) / "tastavo-cli";
     // Started through a link elsewhere, it is still the installation's program.
     fs::create_symlink(bin, pasta_ / "ligacao");
     const auto ligado = Rodar("'" + (pasta_ / "ligacao").string() + "' devices");

@@ -1,6 +1,7 @@
 // The sound plugin loaded as tastavo-cli loads it, into a process that links only the sound
 // library's core: the audio and MIDI libraries arrive with the plugin, and its devices and
 // synthesizer work (their failures included) across the boundary.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -32,17 +33,17 @@ const bool RtMidiAntesDoPlugin = Carregada("librtmidi");
 TEST(PluginSom, TheCoreLoadsNoAudioLibraryTheLoadedPluginBringsThem) {
     EXPECT_FALSE(FluidSynthAntesDoPlugin);
     EXPECT_FALSE(RtMidiAntesDoPlugin);
-    const ApiPluginSom& api = CarregarPluginSom(TASTAVO_BIN_DIR);
+    const ApiPluginSom& api = CarregarPluginSom(tastavo_teste::PastaBinarios());
     EXPECT_EQ(api.versao, VersaoApiPluginSom);
-    EXPECT_EQ(&CarregarPluginSom(TASTAVO_BIN_DIR), &api);  // loaded once
+    EXPECT_EQ(&CarregarPluginSom(tastavo_teste::PastaBinarios()), &api);  // loaded once
     EXPECT_TRUE(Carregada("libfluidsynth"));
 }
 
 TEST(PluginSom, ListsTheSystemsDevicesWithTheSynthesizerFirst) {
-    if (!LocalizarSoundfont(CandidatosSoundfont(TASTAVO_BIN_DIR)))
+    if (!LocalizarSoundfont(CandidatosSoundfont(tastavo_teste::PastaBinarios())))
         GTEST_SKIP() << "no General MIDI soundfont installed";
-    const ApiPluginSom& api = CarregarPluginSom(TASTAVO_BIN_DIR);
-    TMidiOutput porta(api.criarFonteSistema(TASTAVO_BIN_DIR));
+    const ApiPluginSom& api = CarregarPluginSom(tastavo_teste::PastaBinarios());
+    TMidiOutput porta(api.criarFonteSistema(tastavo_teste::PastaBinarios()));
     const auto nomes = porta.ListarDispositivos();
     ASSERT_FALSE(nomes.empty());
     EXPECT_EQ(nomes.front(), Sintetizador::NomeSintetizador);
@@ -51,9 +52,9 @@ TEST(PluginSom, ListsTheSystemsDevicesWithTheSynthesizerFirst) {
 }
 
 TEST(PluginSom, ItsSynthesizerRendersAndReportsItsFailures) {
-    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(TASTAVO_BIN_DIR));
+    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(tastavo_teste::PastaBinarios()));
     if (!soundfont) GTEST_SKIP() << "no General MIDI soundfont installed";
-    const ApiPluginSom& api = CarregarPluginSom(TASTAVO_BIN_DIR);
+    const ApiPluginSom& api = CarregarPluginSom(tastavo_teste::PastaBinarios());
 
     ConfiguracaoSintetizador c;
     c.soundfont = *soundfont;

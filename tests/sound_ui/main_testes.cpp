@@ -1,5 +1,6 @@
 // The sound windows' tests run offscreen, under the application object, in the Portuguese
 // language installed in build/bin.
+#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,7 +25,7 @@ class InteracaoSilenciosa : public InteracaoIdiomas {
 }  // namespace
 
 GerenciadorIdiomas& IdiomasDeTeste() {
-    static GerenciadorIdiomas idiomas(TASTAVO_BIN_DIR, std::make_unique<InteracaoSilenciosa>());
+    static GerenciadorIdiomas idiomas(tastavo_teste::PastaBinarios(), std::make_unique<InteracaoSilenciosa>());
     return idiomas;
 }
 
