@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "EntradasBench.h"
 #include "BaseNomesAcordes.h"
 #include "LeituraArquivo.h"
 #include "GerenciadorAcordes.h"
@@ -19,9 +20,9 @@ const std::filesystem::path& ArquivoCatalogo() {
 
 const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
-        auto v = LerLinhasArquivoTexto(TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt");
+        auto v = LerLinhasArquivoTexto(tastavo_bench::Entrada("symbols_common_100k.txt"));
         if (v.empty())
-            std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
+            std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
         return v;
     }();
     return simbolos;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradasBench.h"
 #include "AcordesParaImpressao.h"
 #include "ColecaoAcordeImpressao.h"
 #include "GeradorAcordesTeclado.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const std::string CaminhoCifra = TASTAVO_BENCH_INPUTS "/chart_20k.txt";
+const std::string CaminhoCifra = tastavo_bench::Entrada("chart_20k.txt");
 
 const std::string& TextoCifra() {
     static const std::string texto = [] {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <iostream>
 
+#include "EntradasBench.h"
 #include "AbrirShell.h"
 #include "BackendGravador.h"
 #include "ConfiguracaoSom.h"
@@ -63,8 +64,8 @@ Ambiente& Compartilhado() {
 
 const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
-        auto v = LerLinhasArquivoTexto(TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt");
-        if (v.empty()) std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
+        auto v = LerLinhasArquivoTexto(tastavo_bench::Entrada("symbols_common_100k.txt"));
+        if (v.empty()) std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
         return v;
     }();
     return simbolos;

@@ -3,13 +3,14 @@
 
 #include <bit>
 
+#include "EntradasBench.h"
 #include "LeituraArquivo.h"
 #include "NomeadorAcordes.h"
 
 namespace {
 
 const std::vector<std::string>& Catalogo() {
-    static const std::vector<std::string> nomes = LerLinhasArquivoTexto(TASTAVO_CATALOGO);
+    static const std::vector<std::string> nomes = LerLinhasArquivoTexto(tastavo_bench::PastaPrograma() + "/acordes.txt");
     return nomes;
 }
 

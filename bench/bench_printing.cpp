@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradasBench.h"
 #include "AcordesParaImpressao.h"
 #include "ColecaoAcordeImpressao.h"
 #include "GeradorAcordesTeclado.h"
@@ -23,7 +24,7 @@
 
 namespace {
 
-const std::string CaminhoCifra = TASTAVO_BENCH_INPUTS "/chart_20k.txt";
+const std::string CaminhoCifra = tastavo_bench::Entrada("chart_20k.txt");
 const TextosCabecalho Textos{"Corvela Tastavo", "https://www.corvela.example/"};
 // An A4 page at 300 dpi, as the command-line tool prints it.
 constexpr TamanhoPagina PaginaA4{2479, 3508};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradasBench.h"
 #include "Cifra.h"
 #include "GeradorAcordesTeclado.h"
 
@@ -14,12 +15,12 @@ namespace {
 const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
         std::vector<std::string> v;
-        std::ifstream f(TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt");
+        std::ifstream f(tastavo_bench::Entrada("symbols_common_100k.txt"));
         for (std::string linha; std::getline(f, linha);) {
             if (!linha.empty() && linha.back() == '\r') linha.pop_back();
             if (!linha.empty()) v.push_back(linha);
         }
-        if (v.empty()) std::cerr << "cannot read " TASTAVO_BENCH_INPUTS "/symbols_common_100k.txt\n";
+        if (v.empty()) std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
         return v;
     }();
     return simbolos;

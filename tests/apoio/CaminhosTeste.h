@@ -31,4 +31,11 @@ inline const char* DadosTeste() {
     return pasta != nullptr ? pasta : "TASTAVO_TEST_DATA-not-set:run-the-test-through-ctest";
 }
 
+// The benchmark inputs the build writes (chart_20k.txt and the like), named by ctest in
+// TASTAVO_BENCH_INPUTS for the tests that read them.
+inline const char* EntradasBancada() {
+    const char* pasta = std::getenv("TASTAVO_BENCH_INPUTS");
+    return pasta != nullptr ? pasta : "TASTAVO_BENCH_INPUTS-not-set:run-the-test-through-ctest";
+}
+
 }  // namespace tastavo_teste

@@ -48,8 +48,9 @@ TEST(TransposicaoDiferencial, EveryChartFixtureAndTheBenchmarkChart) {
     for (const auto& entrada : std::filesystem::directory_iterator(tastavo_teste::DadosTeste())) {
         if (entrada.path().extension() == ".txt") Comparar(Linhas(entrada.path()), entrada.path().filename().string());
     }
-    const std::filesystem::path bancada = std::filesystem::path(TASTAVO_SOURCE_DIR) / "../shared/bench/chart_20k.txt";
-    if (std::filesystem::exists(bancada)) Comparar(Linhas(bancada), "chart_20k.txt");
+    const std::filesystem::path bancada = std::filesystem::path(tastavo_teste::EntradasBancada()) / "chart_20k.txt";
+    ASSERT_TRUE(std::filesystem::exists(bancada)) << bancada;
+    Comparar(Linhas(bancada), "chart_20k.txt");
 }
 
 // Lines made of chord-like words, brackets, marker words, lyrics in other scripts and odd

@@ -468,21 +468,25 @@ TEST_F(JanelaPrincipal, RemoveWithoutASelectedLineDoesNothing) {
 }
 
 TEST_F(JanelaPrincipal, ChordsSentFromElsewhereSkipRepeatsAndInvalidSymbolsAsAsked) {
-    janela->AdicionarAcordeImpressao("Am", false);
-    janela->AdicionarAcordeImpressao("AM", false);  // differs only in case: skipped
-    janela->AdicionarAcordeImpressao("X9", false);  // no chord: skipped
+    janela->AdicionarAcordeImpressao("Cm9", false);
+    janela->AdicionarAcordeImpressao("Cm9", false);  // the same chord: skipped
+    janela->AdicionarAcordeImpressao("CM9", false);  // another chord, but the same line: skipped
+    janela->AdicionarAcordeImpressao("X9", false);   // no chord: skipped
     janela->AdicionarAcordeImpressao("Cmaj", true);
     EXPECT_EQ(janela->listaImpressao->count(), 1);
-    janela->AdicionarAcordeImpressao("Am", true);
+    janela->AdicionarAcordeImpressao("Cm9", true);  // repeats asked for
     EXPECT_EQ(janela->listaImpressao->count(), 2);
+    janela->AdicionarAcordeImpressao("Am", false);
+    EXPECT_EQ(janela->listaImpressao->count(), 3);
     EXPECT_EQ(janela->listaImpressao->currentRow(), -1);  // the selection does not move
 
     const ColecaoAcordeImpressao copia = janela->CopiarListaImpressao();
     janela->LimparListaImpressao();
     EXPECT_EQ(janela->listaImpressao->count(), 0);
     EXPECT_EQ(janela->CopiarListaImpressao().Quantidade(), 0);
-    EXPECT_EQ(copia.Quantidade(), 2);
-    EXPECT_EQ(copia.Obter(1).ObterCifra(), "Am");
+    EXPECT_EQ(copia.Quantidade(), 3);
+    EXPECT_EQ(copia.Obter(1).ObterCifra(), "Cm9");
+    EXPECT_EQ(copia.Obter(2).ObterCifra(), "Am");
 }
 
 TEST_F(JanelaPrincipal, PrintingAnEmptyListSaysSoAndOpensNothing) {

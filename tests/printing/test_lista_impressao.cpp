@@ -90,3 +90,37 @@ TEST(ColecaoAcordeImpressao, CopiasSaoIndependentes) {
     atribuida.Adicionar(AcordeImpressao("D", ReMaior));
     EXPECT_EQ(copia.Quantidade(), 2);
 }
+
+// The list's one repeat rule: a symbol repeats an earlier one when the two differ at most in
+// letter case (Cm9 and CM9 are different chords, yet one print-list line), and in nothing
+// else: sharps and flats, spaces, slash basses and the diminished signs all count.
+TEST(ColecaoAcordeImpressao, UmaRegraDeRepeticaoParaALista) {
+    const struct {
+        const char* existente;
+        const char* nova;
+        bool repete;
+    } casos[] = {
+        {"Am", "Am", true},         {"Cm9", "CM9", true},     {"F7M(9)/A", "f7m(9)/a", true},
+        {"C#", "Db", false},        {"Am", "Am7", false},     {"C/E", "C", false},
+        {"Cº", "C°", false},        {"Am", " Am", false},     {"Bø", "BØ", false},
+        {"G7(b9)", "G7(#9)", false},
+    };
+    for (const auto& caso : casos) {
+        const auto lista = Lista({"G", caso.existente, "D"});
+        EXPECT_EQ(lista.ContemCifra(caso.nova), caso.repete) << caso.existente << " / " << caso.nova;
+        const std::vector<std::string> cifras = {caso.existente, caso.nova};
+        EXPECT_EQ(PrimeirasOcorrencias(cifras).size(), caso.repete ? 1u : 2u)
+            << caso.existente << " / " << caso.nova;
+        FiltroPrimeirasOcorrencias filtro;
+        EXPECT_TRUE(filtro.Primeira(caso.existente));
+        EXPECT_EQ(filtro.Primeira(caso.nova), !caso.repete) << caso.existente << " / " << caso.nova;
+    }
+    EXPECT_FALSE(ColecaoAcordeImpressao().ContemCifra("C"));
+}
+
+// Only the first occurrence stays, in the order given.
+TEST(ColecaoAcordeImpressao, PrimeirasOcorrenciasGuardaAOrdem) {
+    const std::vector<std::string> cifras = {"Am", "F", "CM9", "am", "C", "Cm9", "F", "G", "AM"};
+    EXPECT_EQ(PrimeirasOcorrencias(cifras), (std::vector<std::string>{"Am", "F", "CM9", "C", "G"}));
+    EXPECT_TRUE(PrimeirasOcorrencias(std::vector<std::string>{}).empty());
+}

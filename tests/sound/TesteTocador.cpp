@@ -167,6 +167,35 @@ TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {
     }
 }
 
+// A MIDI data byte holds 0..127: both ends go out as they are, one past either end goes
+// nowhere (a byte would cut 128 to 0, a note off for the wrong key).
+TEST(Tocador, DataBytesStopExactlyAtTheEndsOfTheMidiRange) {
+    struct Caso {
+        const char* nome;
+        void (MidiOutput::*acao)(int);
+        std::uint8_t status;
+        std::uint8_t segundo;  // the note off's velocity; the program change sends one byte
+    };
+    const Caso casos[] = {{"note off", &MidiOutput::DesligarNota, 0x80, 0},
+                          {"instrument", &MidiOutput::DefinirInstrumento, 0xC0, 0}};
+    for (const auto& c : casos) {
+        for (int valor : {0, 127}) {
+            Dispositivos d(1);
+            d.tocador.SelecionarDispositivo(0);
+            (d.tocador.*c.acao)(valor);
+            Bytes esperado{c.status, static_cast<std::uint8_t>(valor)};
+            if (c.status == 0x80) esperado.push_back(c.segundo);
+            EXPECT_EQ(d.gravadores[0]->Mensagens(), std::vector<Bytes>{esperado}) << c.nome << " " << valor;
+        }
+        for (int valor : {-1, 128}) {
+            Dispositivos d(1);
+            d.tocador.SelecionarDispositivo(0);
+            EXPECT_THROW((d.tocador.*c.acao)(valor), MidiDesabilitadoException) << c.nome << " " << valor;
+            EXPECT_TRUE(d.gravadores[0]->Mensagens().empty()) << c.nome << " " << valor;
+        }
+    }
+}
+
 TEST(Tocador, UnboundPlayerRefusesEveryPortOperation) {
     MidiOutput tocador;
     EXPECT_EQ(tocador.Porta(), nullptr);

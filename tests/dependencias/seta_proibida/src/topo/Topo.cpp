@@ -1,0 +1,2 @@
+#include "Topo.h"
+#include "ui/Janela.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include <Topo.h>
+#include "Base.h"
