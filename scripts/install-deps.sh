@@ -22,6 +22,7 @@ PACKAGES=(
   jackd1
   desktop-file-utils appstream dpkg-dev fakeroot man-db
   clang libclang-rt-14-dev
+  clang-format
 )
 
 missing=()

@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build-sanitize}
 jobs=${2:-$(nproc 2>/dev/null || echo 2)}
 
-if [ ! -f "$build_dir/build.ninja" ]; then
-  # -O1 keeps the instrumented tests quick to build and to run; line tables name the source
-  # lines in the reports.
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DTASTAVO_SANITIZE=ON -DTASTAVO_BUILD_BENCH=OFF
-fi
+# -O1 keeps the instrumented tests quick to build and to run; line tables name the source lines
+# in the reports. TASTAVO_CMAKE_FLAGS adds options (CI: -DTASTAVO_WERROR=ON).
+# shellcheck disable=SC2086
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DTASTAVO_SANITIZE=ON -DTASTAVO_BUILD_BENCH=OFF \
+  ${TASTAVO_CMAKE_FLAGS:-} > /dev/null
 cmake --build "$build_dir" -j "$jobs"
 
 supp="$PWD/tests/sanitize"
