@@ -168,7 +168,7 @@ TEST(Tocador, EveryFailureBecomesMidiDesabilitado) {
 }
 
 // A MIDI data byte holds 0..127: both ends go out as they are, one past either end goes
-// nowhere (a byte would cut 128 to 0, a note off for the wrong key).
+// nowhere, refused before the port (a byte would read 128 as a status).
 TEST(Tocador, DataBytesStopExactlyAtTheEndsOfTheMidiRange) {
     struct Caso {
         const char* nome;
@@ -192,6 +192,8 @@ TEST(Tocador, DataBytesStopExactlyAtTheEndsOfTheMidiRange) {
             d.tocador.SelecionarDispositivo(0);
             EXPECT_THROW((d.tocador.*c.acao)(valor), MidiDesabilitadoException) << c.nome << " " << valor;
             EXPECT_TRUE(d.gravadores[0]->Mensagens().empty()) << c.nome << " " << valor;
+            // Refused by the player itself: the port is never asked to send it.
+            EXPECT_EQ(d.porta.UltimoErro(), TMidiOutput::ErroNenhum) << c.nome << " " << valor;
         }
     }
 }
