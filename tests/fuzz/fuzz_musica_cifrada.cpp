@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "Alvos.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 #include "Utf8.h"
 
 namespace {

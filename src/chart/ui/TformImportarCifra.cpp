@@ -21,7 +21,8 @@
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "MinimizarAplicacao.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "TransposicaoCifra.h"
 #include "TextoIdioma.h"
 
 namespace {
