@@ -235,20 +235,22 @@ inline void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& m
     Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).tipo; });
 }
 
-// Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", or
-// empty for a last line without one.
+// Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", "\r"
+// (old Mac files), or empty for a last line without one.
 template <class F>
 void ParaCadaLinha(std::string_view texto, F&& f) {
     std::size_t inicio = 0;
     while (inicio < texto.size()) {
-        const std::size_t lf = texto.find('\n', inicio);
-        if (lf == std::string_view::npos) {
+        const std::size_t fim = texto.find_first_of("\r\n", inicio);
+        if (fim == std::string_view::npos) {
             f(texto.substr(inicio), std::string_view{});
             return;
         }
-        const std::size_t fim = (lf > inicio && texto[lf - 1] == '\r') ? lf - 1 : lf;
-        f(texto.substr(inicio, fim - inicio), texto.substr(fim, lf + 1 - fim));
-        inicio = lf + 1;
+        const std::size_t depois =
+            texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n' ? fim + 2
+                                                                                   : fim + 1;
+        f(texto.substr(inicio, fim - inicio), texto.substr(fim, depois - fim));
+        inicio = depois;
     }
 }
 

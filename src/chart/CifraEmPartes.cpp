@@ -15,8 +15,9 @@ constexpr std::size_t kBytesCabeca = TamanhoCopiaTrabalho * 4 + 4;
 // Splits a text arriving in pieces into lines as ParaCadaLinha does, and hands each line to
 // `Processo`: `Linha(linha, terminador, destino)` for a whole line and, for a line that grows
 // past kBytesCabeca, `Cabeca(inicio, destino)` with its first bytes and `Resto(pedaco,
-// destino)` with each later piece up to and including its line feed. Only a partial line
-// shorter than kBytesCabeca is ever kept.
+// destino)` with each later piece up to and including its line end. Only a partial line
+// shorter than kBytesCabeca is ever kept. A carriage return that ends a piece ends its line at
+// once; a line feed opening the next piece then completes that line end and goes to `Resto`.
 template <class Processo>
 class LinhasEmPartes {
   public:
@@ -26,28 +27,36 @@ class LinhasEmPartes {
     template <class Destino>
     void Acrescentar(std::string_view pedaco, Destino& destino) {
         while (!pedaco.empty()) {
+            if (crNoFim_) {
+                crNoFim_ = false;
+                if (pedaco.front() == '\n') {
+                    processo_.Resto(pedaco.substr(0, 1), destino);
+                    pedaco.remove_prefix(1);
+                    continue;
+                }
+            }
+            const std::size_t fim = pedaco.find_first_of("\r\n");
+            const std::size_t ate = fim == std::string_view::npos ? pedaco.size() : FimDoTerminador(pedaco, fim);
             if (passando_) {
-                const std::size_t lf = pedaco.find('\n');
-                const std::size_t ate = lf == std::string_view::npos ? pedaco.size() : lf + 1;
                 processo_.Resto(pedaco.substr(0, ate), destino);
                 pedaco.remove_prefix(ate);
-                passando_ = lf == std::string_view::npos;
+                passando_ = fim == std::string_view::npos;
                 continue;
             }
-            const std::size_t lf = pedaco.find('\n');
-            if (lf == std::string_view::npos) {
+            if (fim == std::string_view::npos) {
                 Guardar(pedaco, destino);
                 return;
             }
+            const std::string_view terminador = pedaco.substr(fim, ate - fim);
             if (pendente_.empty()) {
                 // The usual case: whole lines straight from the piece, without copying.
-                Linha(pedaco.substr(0, lf + 1), destino);
+                processo_.Linha(pedaco.substr(0, fim), terminador, destino);
             } else {
-                pendente_.append(pedaco, 0, lf + 1);
-                Linha(pendente_, destino);
+                pendente_.append(pedaco, 0, fim);
+                processo_.Linha(pendente_, terminador, destino);
                 pendente_.clear();
             }
-            pedaco.remove_prefix(lf + 1);
+            pedaco.remove_prefix(ate);
         }
     }
 
@@ -56,16 +65,19 @@ class LinhasEmPartes {
         if (!passando_ && !pendente_.empty()) processo_.Linha(pendente_, {}, destino);
         pendente_.clear();
         passando_ = false;
+        crNoFim_ = false;
     }
 
   private:
-    // `comLf` ends in its line feed; a carriage return before it belongs to the terminator.
-    template <class Destino>
-    void Linha(std::string_view comLf, Destino& destino) {
-        const std::size_t fim = comLf.size() >= 2 && comLf[comLf.size() - 2] == '\r'
-                                    ? comLf.size() - 2
-                                    : comLf.size() - 1;
-        processo_.Linha(comLf.substr(0, fim), comLf.substr(fim), destino);
+    // Where the line end at `fim` of `pedaco` stops; notes a carriage return that ends the piece,
+    // whose line feed may come with the next one.
+    std::size_t FimDoTerminador(std::string_view pedaco, std::size_t fim) {
+        if (pedaco[fim] == '\n') return fim + 1;
+        if (fim + 1 == pedaco.size()) {
+            crNoFim_ = true;
+            return fim + 1;
+        }
+        return pedaco[fim + 1] == '\n' ? fim + 2 : fim + 1;
     }
 
     // A piece that ends inside a line.
@@ -90,6 +102,7 @@ class LinhasEmPartes {
     Processo processo_;
     std::string pendente_;
     bool passando_ = false;
+    bool crNoFim_ = false;  // the last piece ended in a carriage return
 };
 
 // Transposition: a line is written transposed, a long one's head too (the rest of its bytes

@@ -12,8 +12,8 @@
 #include "Cifra.h"
 #include "TransposicaoCifra.h"
 
-// A whole chart text transposed. Line ends (LF or CR LF) and a missing final line end are
-// kept as they were.
+// A whole chart text transposed. LF, CR LF and a lone CR (old Mac files) all end a line, and
+// each line keeps its own line end; a missing final line end stays missing.
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido);
 
 // TransporTexto with chords spelled as `grafia` says (see TransporLinhas); `Tabelas` gives
@@ -21,8 +21,8 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
                           GrafiaTransposicao grafia);
 
-// Splits a chart text into lines without their terminators (LF, or CR LF). A final line end
-// does not start another line; an empty text has no lines.
+// Splits a chart text into lines without their terminators (LF, CR LF or CR). A final line
+// end does not start another line; an empty text has no lines.
 std::vector<std::string> DividirLinhas(std::string_view texto);
 
 // A chart that arrives in pieces of any size (a file or a pipe of any length) transposed as
