@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,7 +34,10 @@ struct Candidato {
 };
 
 // True for a word that is a section marker or holds no ASCII letter (such as "Tom:",
-// "Refrão", "(2x)", "|", "4/4").
+// "Refrão", "(2x)", "|", "4/4"): one that holds a PalavrasNeutras word in its first 16
+// characters, or that equals a section name, key word or repeat or rest mark of the languages
+// Tastavo speaks ("[Chorus]", "Verse 2:", "Estribillo", "Key:", "x3", "N.C."), letter case
+// ignored, without the ( ) [ ] : . around it and a number after it.
 bool PalavraNeutra(std::string_view palavra);
 
 // True when the line holds lyrics: a word that is neither neutral nor a chord symbol.
@@ -42,6 +46,19 @@ bool LinhaContemTexto(std::string_view linha);
 // The line's candidates from left to right: every word of a chord line, or the contents of
 // the brackets of a text line. The texts view `linha`, which must outlive them.
 std::vector<Candidato> CandidatosDaLinha(std::string_view linha);
+
+// A word written "(D6" or "D6/A)" in a group of chords counts as its chord: the candidate is
+// the chord without the parenthesis, which stays in place.
+
+// The word that keeps a line which looks like a chord line (at least two of its words outside
+// brackets are chords, and they are at least half of those that are not neutral) among the
+// lyrics: the first word that is neither a chord nor neutral. Nothing for a chord line or a
+// plain line of lyrics.
+std::optional<std::string_view> PalavraQueRetemALinha(std::string_view linha);
+
+// The warning for such a line, `numero` counted from 1: line N: kept as lyrics: "WORD" is no
+// chord.
+std::string AvisoLinhaRetida(std::size_t numero, std::string_view palavra);
 
 // The candidate texts of the whole chart, line after line.
 std::vector<std::string> ColetarAcordes(std::span<const std::string> linhas);

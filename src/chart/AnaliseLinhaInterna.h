@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,13 +46,42 @@ constexpr int ReduzirSemitons(int semitons) {
 // What a word or bracket content is.
 enum class Tipo : std::uint8_t { Cifra, Neutra, Letra };
 
+// What a word is, and for a chord in a group ("(D6", "D6/A)") the parenthesis bytes around it
+// that are not part of the symbol.
+struct Classe {
+    Tipo tipo;
+    std::uint8_t antes = 0;
+    std::uint8_t depois = 0;
+};
+
+// The parentheses at the edges of a word that are left over from a group of chords written
+// "(D6 D6/A)": an opening one with no closing partner in the word, a closing one with no opening
+// partner, or both around a word. A symbol's own balanced parentheses ("C7(9)") stay.
+inline Classe BordasDeGrupo(std::string_view palavra) {
+    if (palavra.size() < 2) return {Tipo::Letra};
+    std::size_t abertos = 0, fechados = 0;
+    for (const char c : palavra) {
+        abertos += c == '(';
+        fechados += c == ')';
+    }
+    const bool antes = palavra.front() == '(';
+    const bool depois = palavra.back() == ')';
+    if (antes && depois && abertos == fechados) return {Tipo::Cifra, 1, 1};
+    return {Tipo::Cifra, static_cast<std::uint8_t>(antes && abertos > fechados),
+            static_cast<std::uint8_t>(depois && fechados > abertos)};
+}
+
 // A neutral word is never a chord symbol (no marker word can be spelled with the parser's
 // tokens, and a symbol starts with a letter), so trying the parser first decides the same
 // as testing neutrality first, and is quicker on lyrics.
-inline Tipo Classificar(std::string_view palavra) {
+inline Classe Classificar(std::string_view palavra) {
     CifraCodificada c;
-    if (TentarAnalisarCifra(palavra, c)) return Tipo::Cifra;
-    return PalavraNeutra(palavra) ? Tipo::Neutra : Tipo::Letra;
+    if (const Classe g = BordasDeGrupo(palavra); g.antes != 0 || g.depois != 0) {
+        if (TentarAnalisarCifra(palavra.substr(g.antes, palavra.size() - g.antes - g.depois), c))
+            return g;
+    }
+    if (TentarAnalisarCifra(palavra, c)) return {Tipo::Cifra};
+    return {PalavraNeutra(palavra) ? Tipo::Neutra : Tipo::Letra};
 }
 
 // One candidate of a line, in bytes of that line: a word of a chord line, whose type is
@@ -98,12 +128,13 @@ void Analisar(std::string_view linha, AnaliseLinha& a, Classificador&& classific
         if (i == fim) break;
         const std::size_t inicio = i;
         while (i < fim && !Separador(linha[i])) ++i;
-        const Tipo tipo = classificar(linha.substr(inicio, i - inicio));
-        if (tipo == Tipo::Letra) {
+        const Classe k = classificar(linha.substr(inicio, i - inicio));
+        if (k.tipo == Tipo::Letra) {
             a.texto = true;
             break;
         }
-        if (!(cortada && i == fim)) a.Acrescentar(inicio, i - inicio, true, tipo);
+        if (!(cortada && i == fim))
+            a.Acrescentar(inicio + k.antes, i - inicio - k.antes - k.depois, true, k.tipo);
     }
     if (!a.texto) return;
 
@@ -138,7 +169,7 @@ inline void Analisar(std::string_view linha, AnaliseLinha& a) { Analisar(linha, 
 class MemoriaPalavras {
   public:
     struct Consulta {
-        Tipo tipo;
+        Classe classe;
         std::string_view transposta;  // the chord transposed (when transposing)
     };
 
@@ -162,13 +193,13 @@ class MemoriaPalavras {
             Entrada& e = tabela_[i];
             if (e.ocupada) {
                 if (e.a == a && e.b == b && e.tamanho == n) {
-                    return {e.tipo, {e.transposta, e.tamanhoTransposta}};
+                    return {e.classe, {e.transposta, e.tamanhoTransposta}};
                 }
                 continue;
             }
             const Consulta c = Calcular(palavra);
             if (ocupadas_ * 2 < tabela_.size() && c.transposta.size() <= sizeof e.transposta) {
-                e = {a, b, n, true, c.tipo, static_cast<std::uint8_t>(c.transposta.size()), {}};
+                e = {a, b, n, true, c.classe, static_cast<std::uint8_t>(c.transposta.size()), {}};
                 c.transposta.copy(e.transposta, c.transposta.size());
                 ++ocupadas_;
             }
@@ -211,16 +242,18 @@ class MemoriaPalavras {
         std::uint64_t a, b;  // the word's key
         std::uint8_t tamanho;
         bool ocupada;
-        Tipo tipo;
+        Classe classe;
         std::uint8_t tamanhoTransposta;
         char transposta[kTamanhoChave + 4];  // a root and a bass may each gain a "#"
     };
 
     Consulta Calcular(std::string_view palavra) {
-        const Tipo tipo = Classificar(palavra);
-        if (tipo != Tipo::Cifra || semitons_ == 0) return {tipo, {}};
-        transposta_ = TransporCifra(palavra, semitons_, sentido_, grafia_);
-        return {tipo, transposta_};
+        const Classe classe = Classificar(palavra);
+        if (classe.tipo != Tipo::Cifra || semitons_ == 0) return {classe, {}};
+        transposta_ = TransporCifra(
+            palavra.substr(classe.antes, palavra.size() - classe.antes - classe.depois), semitons_,
+            sentido_, grafia_);
+        return {classe, transposta_};
     }
 
     int semitons_;
@@ -232,7 +265,40 @@ class MemoriaPalavras {
 };
 
 inline void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& memoria) {
-    Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).tipo; });
+    Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).classe; });
+}
+
+// The word that keeps a line that looks like a chord line as lyrics: on a text line, at least
+// two words outside brackets are chords and they are at least half of the words outside
+// brackets that are not neutral. The first word that is neither a chord nor neutral; nothing
+// for any other line.
+template <class Classificador>
+std::optional<std::string_view> PalavraQueRetem(std::string_view linha,
+                                                Classificador&& classificar) {
+    const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
+    std::size_t cifras = 0;
+    std::size_t letras = 0;
+    std::optional<std::string_view> primeira;
+    bool dentro = false;
+    std::size_t i = 0;
+    while (i < fim) {
+        if (Separador(linha[i])) {
+            if (linha[i] == '[') dentro = true;
+            if (linha[i] == ']') dentro = false;
+            ++i;
+            continue;
+        }
+        const std::size_t inicio = i;
+        while (i < fim && !Separador(linha[i])) ++i;
+        const std::string_view palavra = linha.substr(inicio, i - inicio);
+        const Tipo tipo = classificar(palavra).tipo;
+        if (tipo == Tipo::Letra && !primeira) primeira = palavra;
+        if (dentro) continue;
+        cifras += tipo == Tipo::Cifra;
+        letras += tipo == Tipo::Letra;
+    }
+    if (!primeira || cifras < 2 || cifras < letras) return std::nullopt;
+    return primeira;
 }
 
 // Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", "\r"

@@ -60,6 +60,8 @@ class LinhasEmPartes {
         }
     }
 
+    Processo& Etapa() { return processo_; }
+
     template <class Destino>
     void Terminar(Destino& destino) {
         if (!passando_ && !pendente_.empty()) processo_.Linha(pendente_, {}, destino);
@@ -109,20 +111,21 @@ class LinhasEmPartes {
 // lie beyond the working copy, where nothing changes).
 class LinhaTransposta {
   public:
-    LinhaTransposta(std::size_t linhas, int semitons, SentidoTransposicao sentido)
-        : memoria_(linhas, semitons, sentido) {}
+    LinhaTransposta(std::size_t linhas, int semitons, SentidoTransposicao sentido, bool colunas)
+        : memoria_(linhas, semitons, sentido), colunas_(colunas) {}
 
     void Linha(std::string_view linha, std::string_view terminador, std::string& saida) {
-        TransporLinhaCom(linha, memoria_, saida);
+        TransporLinhaCom(linha, memoria_, saida, colunas_);
         saida += terminador;
     }
     void Cabeca(std::string_view inicio, std::string& saida) {
-        TransporLinhaCom(inicio, memoria_, saida);
+        TransporLinhaCom(inicio, memoria_, saida, colunas_);
     }
     void Resto(std::string_view pedaco, std::string& saida) { saida += pedaco; }
 
   private:
     MemoriaPalavras memoria_;
+    bool colunas_;
 };
 
 // Collection: the candidates of a line, or of a long one's head; the rest is ignored.
@@ -136,15 +139,23 @@ class LinhaColetada {
         Cabeca(linha, receber);
     }
     void Cabeca(std::string_view inicio, const Receber& receber) {
+        ++numero_;
+        if (avisar) {
+            const auto classificar = [&](std::string_view p) { return memoria_.Consultar(p).classe; };
+            if (const auto palavra = PalavraQueRetem(inicio, classificar)) avisar(numero_, *palavra);
+        }
         Analisar(inicio, analise_, memoria_);
         for (std::size_t k = 0; k < analise_.quantidade; ++k)
             receber(inicio.substr(analise_.trechos[k].inicio, analise_.trechos[k].tamanho));
     }
     void Resto(std::string_view, const Receber&) {}
 
+    std::function<void(std::size_t, std::string_view)> avisar;
+
   private:
     MemoriaPalavras memoria_;
     AnaliseLinha analise_;
+    std::size_t numero_ = 0;  // of the line at hand, from 1
 };
 
 }  // namespace
@@ -163,7 +174,7 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 16);
     // About one line in 25 bytes; the table only needs to be in proportion.
-    LinhasEmPartes<LinhaTransposta> t(texto.size() / 25, semitons, sentido);
+    LinhasEmPartes<LinhaTransposta> t(texto.size() / 25, semitons, sentido, false);
     t.Acrescentar(texto, saida);
     t.Terminar(saida);
     return saida;
@@ -171,22 +182,27 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
                           GrafiaTransposicao grafia) {
+    return TransporTexto(texto, semitons, sentido, OpcoesTransposicao{grafia, false});
+}
+
+std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
+                          const OpcoesTransposicao& opcoes) {
     semitons = ReduzirSemitons(semitons);
-    if (grafia == GrafiaTransposicao::Tabelas || semitons == 0) {
+    if (semitons == 0 ||
+        (opcoes.grafia == GrafiaTransposicao::Tabelas && !opcoes.manterColunas)) {
         return TransporTexto(texto, semitons, sentido);
     }
     AnaliseTom tom;
-    const GrafiaNotas notas =
-        GrafiaDaTransposicao(texto, tom, semitons, sentido, grafia);
+    const GrafiaNotas notas = GrafiaDaTransposicao(texto, tom, semitons, sentido, opcoes.grafia);
     MemoriaPalavras memoria(texto.size() / 25, semitons, sentido, notas);
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 16);
     std::size_t indice = 0;
     ParaCadaLinha(texto, [&](std::string_view linha, std::string_view terminador) {
         if (tom.linhaTom == indice++) {
-            TransporLinhaTom(linha, tom, memoria, saida);
+            TransporLinhaTom(linha, tom, memoria, saida, opcoes.manterColunas);
         } else {
-            TransporLinhaCom(linha, memoria, saida);
+            TransporLinhaCom(linha, memoria, saida, opcoes.manterColunas);
         }
         saida += terminador;
     });
@@ -201,11 +217,13 @@ std::vector<std::string> DividirLinhas(std::string_view texto) {
 }
 
 // Without a transposition the text is copied as it stands, as TransporTexto does.
-TransposicaoContinua::TransposicaoContinua(int semitons, SentidoTransposicao sentido) {
+TransposicaoContinua::TransposicaoContinua(int semitons, SentidoTransposicao sentido,
+                                           bool manterColunas) {
     semitons = ReduzirSemitons(semitons);
     if (semitons != 0) {
         // The largest word table: a stream gives no hint of its length.
-        estado_ = std::make_unique<Estado>(std::size_t{1} << 13, semitons, sentido);
+        estado_ =
+            std::make_unique<Estado>(std::size_t{1} << 13, semitons, sentido, manterColunas);
     }
 }
 
@@ -234,4 +252,9 @@ void ColetaContinua::Acrescentar(std::string_view pedaco,
 
 void ColetaContinua::Terminar(const std::function<void(std::string_view)>& receber) {
     estado_->Terminar(receber);
+}
+
+void ColetaContinua::AoReterLinha(
+    std::function<void(std::size_t linha, std::string_view palavra)> avisar) {
+    estado_->Etapa().avisar = std::move(avisar);
 }

@@ -20,6 +20,9 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 // exactly what the function above gives.
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
                           GrafiaTransposicao grafia);
+// TransporTexto with every choice of `opcoes`.
+std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
+                          const OpcoesTransposicao& opcoes);
 
 // Splits a chart text into lines without their terminators (LF, CR LF or CR). A final line
 // end does not start another line; an empty text has no lines.
@@ -31,7 +34,8 @@ std::vector<std::string> DividirLinhas(std::string_view texto);
 // of the line passes straight through.
 class TransposicaoContinua {
   public:
-    TransposicaoContinua(int semitons, SentidoTransposicao sentido);
+    // With `manterColunas`, chords keep their columns as OpcoesTransposicao says.
+    TransposicaoContinua(int semitons, SentidoTransposicao sentido, bool manterColunas = false);
     ~TransposicaoContinua();
     TransposicaoContinua(const TransposicaoContinua&) = delete;
     TransposicaoContinua& operator=(const TransposicaoContinua&) = delete;
@@ -60,6 +64,10 @@ class ColetaContinua {
     void Acrescentar(std::string_view pedaco, const std::function<void(std::string_view)>& receber);
     // The candidates of a last line without an end.
     void Terminar(const std::function<void(std::string_view)>& receber);
+
+    // Called, as the lines go by, for each line that looks like a chord line but stays among
+    // the lyrics (PalavraQueRetemALinha), with its number from 1 and the word that keeps it.
+    void AoReterLinha(std::function<void(std::size_t linha, std::string_view palavra)> avisar);
 
   private:
     class Estado;

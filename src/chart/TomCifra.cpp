@@ -101,7 +101,7 @@ GrafiaNotas GrafiaDaTransposicao(std::string_view texto, AnaliseTom& analise, in
 }
 
 void TransporLinhaTom(std::string_view linha, const AnaliseTom& tom, MemoriaPalavras& memoria,
-                      std::string& saida) {
+                      std::string& saida, bool colunas) {
     AnaliseLinha a;
     Analisar(linha, a, memoria);
     if (a.texto && a.quantidade < a.trechos.size()) {
@@ -116,7 +116,7 @@ void TransporLinhaTom(std::string_view linha, const AnaliseTom& tom, MemoriaPala
             ++a.quantidade;
         }
     }
-    EscreverTransposta(linha, a, memoria, saida);
+    EscreverTransposta(linha, a, memoria, saida, colunas);
 }
 
 std::optional<TomMusica> LerLinhaTom(std::string_view linha, std::size_t& inicio,
@@ -132,14 +132,16 @@ std::optional<TomMusica> LerLinhaTom(std::string_view linha, std::size_t& inicio
     std::string_view marcador = proxima();
     const bool doisPontos = marcador.ends_with(':');
     if (doisPontos) marcador.remove_suffix(1);
-    if (marcador.size() < 3 || marcador.size() > 4) return std::nullopt;
-    char minusculas[4];
+    if (marcador.size() < 3 || marcador.size() > 10) return std::nullopt;
+    char minusculas[10];
     for (std::size_t k = 0; k < marcador.size(); ++k) {
         const char ch = marcador[k];
         minusculas[k] = (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
     }
     const std::string_view m(minusculas, marcador.size());
-    if (m != "tom" && m != "tone" && m != "key") return std::nullopt;
+    if (m != "tom" && m != "tone" && m != "key" && m != "tonalidade" && m != "tonalidad" &&
+        m != "tono")
+        return std::nullopt;
     std::string_view chave = proxima();
     if (!doisPontos && chave == ":") chave = proxima();
     CifraCodificada c;

@@ -32,7 +32,8 @@ struct AnaliseTom {
     std::size_t bemois = 0;
 };
 
-// Reads a key line: the first word is "Tom", "Tone" or "Key" (any letter case, with or
+// Reads a key line: the first word is "Tom", "Tone", "Key", "Tonalidade", "Tonalidad" or
+// "Tono" (any letter case, with or
 // without a colon, or a colon as the next word) and the next word is a chord symbol, which
 // gives the tonic and, with a minor third and no major third, a minor key. Sets the bytes of
 // that symbol in the line.
@@ -59,6 +60,6 @@ GrafiaNotas GrafiaDaTransposicao(std::string_view texto, AnaliseTom& analise, in
 // The key line: as any line, and its key too when the line also holds words ("Key: G",
 // "Tom: G capo 2"), which would otherwise leave it as it was.
 void TransporLinhaTom(std::string_view linha, const AnaliseTom& tom, MemoriaPalavras& memoria,
-                      std::string& saida);
+                      std::string& saida, bool colunas = false);
 
 }  // namespace cifra_interno

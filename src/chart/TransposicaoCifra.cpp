@@ -1,5 +1,8 @@
 #include "TransposicaoCifra.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "AnaliseLinhaInterna.h"
 #include "EscritaTranspostaInterna.h"
 #include "TomCifraInterno.h"
@@ -7,24 +10,40 @@
 namespace cifra_interno {
 
 void EscreverTransposta(std::string_view linha, const AnaliseLinha& a, MemoriaPalavras& memoria,
-                        std::string& saida) {
+                        std::string& saida, bool colunas) {
     std::size_t copiado = 0;
     for (std::size_t k = 0; k < a.quantidade; ++k) {
         const TrechoBytes& t = a.trechos[k];
         if (t.palavra && t.tipo != Tipo::Cifra) continue;
         const MemoriaPalavras::Consulta c = memoria.Consultar(linha.substr(t.inicio, t.tamanho));
-        if (c.tipo != Tipo::Cifra) continue;
+        if (c.classe.tipo != Tipo::Cifra) continue;
         saida.append(linha, copiado, t.inicio - copiado);
         saida += c.transposta;
         copiado = t.inicio + t.tamanho;
+        if (!colunas || !t.palavra) continue;
+        // Keeping columns: a grown chord takes spaces that follow it (one always stays before
+        // the next word); a shrunk one gives spaces back before the next word. Only a root and
+        // a bass change, and they are ASCII, so bytes count as characters here.
+        std::size_t espacos = 0;
+        while (copiado + espacos < linha.size() && linha[copiado + espacos] == ' ') ++espacos;
+        const bool palavraSegue = copiado + espacos < linha.size();
+        const auto novo = static_cast<std::ptrdiff_t>(c.transposta.size());
+        const auto velho = static_cast<std::ptrdiff_t>(t.tamanho);
+        if (novo > velho) {
+            const std::size_t livres = palavraSegue ? (espacos > 0 ? espacos - 1 : 0) : espacos;
+            copiado += std::min(static_cast<std::size_t>(novo - velho), livres);
+        } else if (novo < velho && espacos > 0 && palavraSegue) {
+            saida.append(static_cast<std::size_t>(velho - novo), ' ');
+        }
     }
     saida.append(linha, copiado);
 }
 
-void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::string& saida) {
+void TransporLinhaCom(std::string_view linha, MemoriaPalavras& memoria, std::string& saida,
+                      bool colunas) {
     AnaliseLinha a;
     Analisar(linha, a, memoria);
-    EscreverTransposta(linha, a, memoria, saida);
+    EscreverTransposta(linha, a, memoria, saida, colunas);
 }
 
 }  // namespace cifra_interno
@@ -71,21 +90,29 @@ std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
 std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
                                         std::string_view semitons, SentidoTransposicao sentido,
                                         GrafiaTransposicao grafia) {
+    return TransporLinhas(linhas, semitons, sentido, OpcoesTransposicao{grafia, false});
+}
+
+std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
+                                        std::string_view semitons, SentidoTransposicao sentido,
+                                        const OpcoesTransposicao& opcoes) {
     const int quantidade = ReduzirSemitons(LerSemitons(semitons).value_or(0));
-    if (grafia == GrafiaTransposicao::Tabelas || quantidade == 0) {
+    if (quantidade == 0 ||
+        (opcoes.grafia == GrafiaTransposicao::Tabelas && !opcoes.manterColunas)) {
         return TransporLinhas(linhas, semitons, sentido);
     }
     AnaliseTom tom;
-    const GrafiaNotas notas = GrafiaDaTransposicao(linhas, tom, quantidade, sentido, grafia);
+    const GrafiaNotas notas =
+        GrafiaDaTransposicao(linhas, tom, quantidade, sentido, opcoes.grafia);
     MemoriaPalavras memoria(linhas.size(), quantidade, sentido, notas);
     std::vector<std::string> resultado;
     resultado.reserve(linhas.size());
     for (std::size_t i = 0; i < linhas.size(); ++i) {
         std::string& nova = resultado.emplace_back();
         if (tom.linhaTom == i) {
-            TransporLinhaTom(linhas[i], tom, memoria, nova);
+            TransporLinhaTom(linhas[i], tom, memoria, nova, opcoes.manterColunas);
         } else {
-            TransporLinhaCom(linhas[i], memoria, nova);
+            TransporLinhaCom(linhas[i], memoria, nova, opcoes.manterColunas);
         }
     }
     return resultado;

@@ -19,6 +19,18 @@ enum class GrafiaTransposicao {
     Tom,         // sharp or flat names as the transposed key of the song is written
 };
 
+// The choices a player makes for a transposed chart; the defaults give the chart as the
+// semitone tables and the plain shifting write it.
+struct OpcoesTransposicao {
+    GrafiaTransposicao grafia = GrafiaTransposicao::Tabelas;
+    // On a chord line, a chord that grows takes up to as many of the spaces after it (one
+    // always stays before the next word), and one that shrinks gets spaces added after it when
+    // spaces and a word follow, so that chords keep standing over their syllables.
+    bool manterColunas = false;
+
+    bool operator==(const OpcoesTransposicao&) const = default;
+};
+
 // The semitone amount written in `texto` (an optional sign and decimal digits, blanks
 // around them allowed), reduced to the amount with the same effect: 0 for none or less,
 // else 1..12. Nothing when the text is not an integer.
@@ -35,6 +47,11 @@ std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
 std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
                                         std::string_view semitons, SentidoTransposicao sentido,
                                         GrafiaTransposicao grafia);
+
+// TransporLinhas with every choice of `opcoes`.
+std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
+                                        std::string_view semitons, SentidoTransposicao sentido,
+                                        const OpcoesTransposicao& opcoes);
 
 // Replaces the `tamanho` characters of `linha` from character `posicao` by their
 // transposition and returns the new length minus the old one, in characters. Returns 0
