@@ -5,6 +5,8 @@
 #include <iostream>
 #include <memory>
 
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
 #include "Utf8.h"
 
 bool LerEntradaEmPartes(
@@ -57,4 +59,10 @@ bool SaidaComando::Terminar() {
     std::cerr << "tastavo-cli " << comando_ << ": cannot write the output: " << std::strerror(erro_)
               << "\n";
     return false;
+}
+
+void AvisarLinhasRetidas(ColetaContinua& coleta) {
+    coleta.AoReterLinha([](std::size_t linha, std::string_view palavra) {
+        std::cerr << "tastavo-cli: " << AvisoLinhaRetida(linha, palavra) << '\n';
+    });
 }

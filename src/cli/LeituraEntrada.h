@@ -17,6 +17,12 @@ bool LerEntradaEmPartes(
     const std::string& caminho, std::string_view comando,
     const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber);
 
+class ColetaContinua;
+
+// Makes `coleta` tell on stderr, one line each, the chart lines that look like chord lines but
+// stay among the lyrics: tastavo-cli: line N: kept as lyrics: "WORD" is no chord.
+void AvisarLinhasRetidas(ColetaContinua& coleta);
+
 // A command's standard output. Every write is checked: a full disk or a closed pipe is a
 // failure of the command, not a silent loss.
 class SaidaComando {

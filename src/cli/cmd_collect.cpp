@@ -7,13 +7,14 @@
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
 #include "LeituraEntrada.h"
-#include "MusicaCifrada.h"
+#include "CifraEmPartes.h"
 
 namespace {
 
 int Executar(bool unicos, const std::string& arquivo) {
     // Read, collected and written a block at a time: memory stays flat whatever the length.
     ColetaContinua coleta;
+    AvisarLinhasRetidas(coleta);
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
     SelecaoAcordesImpressao selecao([&gerador](std::string_view c) { return gerador.PodeGerar(c); });
     std::optional<FiltroPrimeirasOcorrencias> primeiras;

@@ -5,7 +5,8 @@
 
 #include "Comandos.h"
 #include "LeituraEntrada.h"
-#include "MusicaCifrada.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 
@@ -26,13 +27,18 @@ GrafiaTransposicao LerGrafia(const std::string& grafia) {
 }
 
 int Executar(const std::string& acima, const std::string& abaixo, const std::string& arquivo,
-             GrafiaTransposicao grafia) {
+             const OpcoesTransposicao& opcoes) {
+    const GrafiaTransposicao grafia = opcoes.grafia;
     const bool paraCima = !acima.empty();
     const int semitons = LerSemitons(paraCima ? acima : abaixo).value_or(0);
     const SentidoTransposicao sentido =
         paraCima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
 
     SaidaComando saida("transpose");
+    // Lines that look like chord lines but stay as lyrics are told on stderr as they pass.
+    ColetaContinua avisos;
+    AvisarLinhasRetidas(avisos);
+    const auto nada = [](std::string_view) {};
     if (grafia != GrafiaTransposicao::Tabelas) {
         // Another spelling looks at the whole song first (its key), so the chart is read whole.
         std::string texto;
@@ -40,11 +46,13 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
         const bool lido = LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view parte, bool marcaOrdem) {
             marca = marcaOrdem;
             texto += parte;
+            avisos.Acrescentar(parte, nada);
             return true;
         });
         if (!lido) return SaidaArquivoIlegivel;
+        avisos.Terminar(nada);
         saida.Escrever(marca ? "\xEF\xBB\xBF" : "");
-        saida.Escrever(TransporTexto(texto, semitons, sentido, grafia));
+        saida.Escrever(TransporTexto(texto, semitons, sentido, opcoes));
         return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
     }
 
@@ -52,7 +60,7 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
     // length needs no more memory than a short one. Text that is not UTF-8 is read as
     // Windows-1252 and written as UTF-8; a byte-order mark stays in front, kept apart so that
     // it does not stick to the first word.
-    TransposicaoContinua transposicao(semitons, sentido);
+    TransposicaoContinua transposicao(semitons, sentido, opcoes.manterColunas);
     std::string bloco;
     bool inicio = true;
     const bool lido =
@@ -60,11 +68,15 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
             bloco.clear();
             if (inicio && marcaOrdem) bloco = "\xEF\xBB\xBF";
             inicio = false;
+            avisos.Acrescentar(texto, nada);
             transposicao.Acrescentar(texto, bloco);
             return saida.Escrever(bloco);
         });
     bloco.clear();
-    if (lido) transposicao.Terminar(bloco);
+    if (lido) {
+        avisos.Terminar(nada);
+        transposicao.Terminar(bloco);
+    }
     saida.Escrever(bloco);
     if (!saida.Terminar()) return SaidaEntradaInvalida;
     return lido ? SaidaOk : SaidaArquivoIlegivel;
@@ -77,6 +89,7 @@ const RegistrarComando registro{Comando{
         auto abaixo = std::make_shared<std::string>();
         auto arquivo = std::make_shared<std::string>();
         auto grafia = std::make_shared<std::string>("tables");
+        auto colunas = std::make_shared<bool>(false);
         CLI::Option_group* sentido = sub.add_option_group("direction", "Give exactly one");
         sentido->add_option("--up", *acima, "Semitones up")->type_name("N")->check(NumeroNatural);
         sentido->add_option("--down", *abaixo, "Semitones down")
@@ -92,7 +105,12 @@ const RegistrarComando registro{Comando{
                        "(as the song's transposed key is written)")
             ->check(CLI::IsMember({"tables", "sharps", "flats", "key"}))
             ->default_str("tables");
-        return [=] { return Executar(*acima, *abaixo, *arquivo, LerGrafia(*grafia)); };
+        sub.add_flag("--keep-columns", *colunas,
+                     "On chord lines, keep chords in their columns: a longer chord takes spaces "
+                     "after it, a shorter one gets spaces added");
+        return [=] {
+            return Executar(*acima, *abaixo, *arquivo, OpcoesTransposicao{LerGrafia(*grafia), *colunas});
+        };
     }}};
 
 }  // namespace

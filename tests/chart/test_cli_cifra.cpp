@@ -60,6 +60,12 @@ TEST(CliTranspose, FinaisDeLinhaCodificacaoEMarcaDeOrdem) {
     // CR LF line ends and no final line end, kept as they were.
     EXPECT_EQ(Executar("transpose --down 2 " + Arquivo("crlf.txt")).r.saida,
               "Tom: C\r\nC  G/B\r\nCanção [Am]coração [F]fim");
+    // Old Mac line ends (CR alone) end lines too, and stay.
+    EXPECT_EQ(Executar("transpose --up 1 " + Arquivo("cr.txt")).r.saida,
+              "Tom: G#\rC# G# A#m F#\rHoje [A#m]eu vou\r");
+    EXPECT_EQ(Executar("transpose --up 1 --spelling key - < " + Arquivo("cr.txt")).r.saida,
+              "Tom: Ab\rDb Ab Bbm Gb\rHoje [Bbm]eu vou\r");
+    EXPECT_EQ(Executar("collect " + Arquivo("cr.txt")).r.saida, "G\nC\nG\nAm\nF\nAm\n");
     // Bytes that are not UTF-8 are read as Windows-1252 and written as UTF-8.
     const auto w = Executar("transpose --down 2 " + Arquivo("cp1252.txt"));
     EXPECT_EQ(w.r.status, 0);
@@ -203,6 +209,64 @@ TEST(CliCollect, LetraDeCaixaEEntradaPadrao) {
     EXPECT_EQ(Executar("collect --unique - < " + arquivo).r.saida, "Cm9\n");
     EXPECT_EQ(Executar("collect < /dev/null").r.saida, "");
     std::filesystem::remove(cifra);
+}
+
+}  // namespace
+
+namespace {
+
+// A chart as musicians write it: every chord moves, lyrics stay, and a line that looks like a
+// chord line but holds a word that is no chord is told on stderr, with exit status 0.
+TEST(CliCifrasReais, TodoAcordeMudaEOQueFicaEhAvisado) {
+    const std::string aviso = "tastavo-cli: line 12: kept as lyrics: \"blah\" is no chord\n";
+    const auto e = Executar("transpose --up 1 " + Arquivo("cifra_real.txt"));
+    EXPECT_EQ(e.r.status, 0);
+    EXPECT_EQ(e.r.saida,
+              "Chorus: G# C# D#\nN.C. D# A# (x2)\nA#m7 D7/9+ C#7/4 C#7\n"
+              "A#7/4 A#7 (D#6 D#6/A#) Fm7/9\nInter: D# A# Cm\nKey: G#\nC#maj7 A#-7 D#-7 G#7\n"
+              "A day in the life\nE a Ana foi ao mar\nAm I blue\nDo mi sol\nC  G  Am blah\n");
+    EXPECT_EQ(e.erros, aviso);
+    // The key spelling and kept columns read the chart whole, and warn the same.
+    const auto k = Executar("transpose --down 1 --spelling key --keep-columns " +
+                            Arquivo("cifra_real.txt"));
+    EXPECT_EQ(k.r.status, 0);
+    EXPECT_NE(k.r.saida.find("Key: F#\n"), std::string::npos) << k.r.saida;
+    EXPECT_NE(k.r.saida.find("N.C. C# G# (x2)\n"), std::string::npos) << k.r.saida;
+    EXPECT_EQ(k.erros, aviso);
+    const auto c = Executar("collect --unique " + Arquivo("cifra_real.txt"));
+    EXPECT_EQ(c.r.status, 0);
+    EXPECT_EQ(c.r.saida,
+              "G\nC\nD\nA\nAm7\nDb7/9+\nC7/4\nC7\nA7/4\nA7\nD6\nD6/A\nEm7/9\nBm\nCmaj7\nA-7\n"
+              "D-7\nG7\n");
+    EXPECT_EQ(c.erros, aviso);
+}
+
+TEST(CliCifrasReais, ManterColunas) {
+    const auto e = Executar("transpose --up 1 --keep-columns - < " + Arquivo("cifra_real.txt"));
+    EXPECT_EQ(e.r.status, 0);
+    EXPECT_NE(e.r.saida.find("\nC  G  Am blah\n"), std::string::npos) << "lyrics stay";
+    EXPECT_EQ(Executar("transpose --up 1 --keep-columns " + Arquivo("em_fa.txt")).r.saida,
+              "Tom: F#\nF# B   C#\nHoje [D#m]eu vou [B7M]cantar\n");
+}
+
+// The new spellings name the chords of the usual ones, for `parse` and `chord` alike.
+TEST(CliCifrasReais, GrafiasNovasNaAnaliseENoAcorde) {
+    const auto codigo = [](const std::string& saida) { return saida.substr(saida.find('\t')); };
+    for (const auto& [escrita, usual] : {std::pair{"E7#9", "'E7(#9)'"}, std::pair{"A-7", "Am7"},
+                                         std::pair{"Cmaj9", "'C7M(9)'"}, std::pair{"C+/E", "'C(#5)/E'"},
+                                         std::pair{"C\u0394", "C7M"}}) {
+        EXPECT_EQ(codigo(Executar(std::string("parse ") + escrita).r.saida),
+                  codigo(Executar(std::string("parse ") + usual).r.saida))
+            << escrita;
+        // The positions, without the symbol as written.
+        const auto posicoes = [](const std::string& json) {
+            const std::size_t inicio = json.find("\"positions\"");
+            return json.substr(inicio, json.rfind("\"symbol\"") - inicio);
+        };
+        EXPECT_EQ(posicoes(Executar(std::string("chord --json ") + escrita).r.saida),
+                  posicoes(Executar(std::string("chord --json ") + usual).r.saida))
+            << escrita;
+    }
 }
 
 }  // namespace
