@@ -12,7 +12,9 @@
 #include "AcordesParaImpressao.h"
 #include "ColecaoAcordeImpressao.h"
 #include "GeradorAcordesTeclado.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 

@@ -17,7 +17,9 @@
 #include "ColecaoAcordeImpressao.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorImpressao.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 #include "PaginasQImage.h"
 #include "TelaRegistro.h"
 

@@ -7,7 +7,7 @@
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
 #include "LeituraEntrada.h"
-#include "MusicaCifrada.h"
+#include "CifraEmPartes.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 #include "Comandos.h"
 #include "LeituraEntrada.h"
-#include "MusicaCifrada.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 

@@ -62,6 +62,50 @@ constexpr Token kTokens[] = {
 };
 constexpr std::size_t kQuantidadeTokens = sizeof(kTokens) / sizeof(kTokens[0]);
 
+// "7#" is the major seventh, except before 5, 9 or 11, where musicians mean the seventh and an
+// raised fifth, ninth or eleventh (E7#9 is E7(#9)): there only its "7" is read.
+constexpr std::size_t IndiceToken(std::string_view texto) {
+    for (std::size_t t = 0; t < sizeof(kTokens) / sizeof(kTokens[0]); ++t)
+        if (kTokens[t].texto == texto) return t;
+    return sizeof(kTokens) / sizeof(kTokens[0]);
+}
+constexpr std::size_t kToken7Sustenido = IndiceToken("7#");
+constexpr std::size_t kToken7 = IndiceToken("7");
+static_assert(kToken7Sustenido < kQuantidadeTokens && kToken7 < kQuantidadeTokens);
+constexpr bool SeteSustenidoEhSetima(std::string_view depois) {
+    return depois.starts_with('5') || depois.starts_with('9') || depois.starts_with("11");
+}
+
+// Spellings musicians write that the token table above does not read. They are tried only for
+// a symbol the table cannot read, so whatever it reads keeps its meaning. `soNoFim`: only at the
+// end of the symbol or before a separator ("CM", "Gmaj/B", "C+").
+struct TokenExtra {
+    std::string_view texto;
+    std::uint32_t adiciona;
+    std::uint32_t remove;
+    bool soNoFim;
+};
+// Tried before the table: "9+" is the augmented ninth, not a ninth and then a "+".
+constexpr TokenExtra kExtrasAntes[] = {{"9+", Bit(3), 0, false}};
+// Tried after the table; a longer token before the shorter one it begins with.
+constexpr TokenExtra kExtrasDepois[] = {
+    {"+9", Bit(3), 0, false},
+    {"Maj7", Bit(11), 0, false},
+    {"MAJ7", Bit(11), 0, false},
+    {"ma7", Bit(11), 0, false},
+    {"maj9", Bit(11) | Bit(2), 0, false},
+    {"\u0394" "7", Bit(11), 0, false},  // Δ7
+    {"\u0394", Bit(11), 0, false},      // Δ
+    {"\u25B3" "7", Bit(11), 0, false},  // △7
+    {"\u25B3", Bit(11), 0, false},      // △
+    {"major", 0, 0, true},
+    {"maj", 0, 0, true},
+    {"Maj", 0, 0, true},
+    {"MAJ", 0, 0, true},
+    {"M", 0, 0, true},
+    {"+", Bit(8), Bit(7), true},
+};
+
 // For each first byte, the tokens starting with it, in trial order: the first match among
 // them is the first match of the whole table.
 struct IndicePorByte {
@@ -266,6 +310,11 @@ Resultado AnalisarCurta(std::string_view s, CifraCodificada& out) {
             }
         }
         if (achado == kQuantidadeTokens) return Resultado::FormatoInvalido;
+        if (achado == kToken7Sustenido) {
+            const auto depois = static_cast<std::uint16_t>(w >> 16);
+            if ((depois & 0xFF) == '5' || (depois & 0xFF) == '9' || depois == ('1' | '1' << 8))
+                achado = kToken7;
+        }
         const Token& token = kTokens[achado];
         p += token.texto.size();
         if (token.separador) {
@@ -286,7 +335,7 @@ Resultado AnalisarCurta(std::string_view s, CifraCodificada& out) {
     return Resultado::Ok;
 }
 
-Resultado Analisar(std::string_view s, CifraCodificada& out) {
+Resultado AnalisarTabela(std::string_view s, CifraCodificada& out) {
     if (!s.empty() && s.size() <= kCurto) return AnalisarCurta(s, out);
     const std::size_t tamanhoRaiz = TamanhoRaiz(s);
     const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
@@ -320,6 +369,8 @@ Resultado Analisar(std::string_view s, CifraCodificada& out) {
             }
         }
         if (achado == nullptr) return Resultado::FormatoInvalido;
+        if (achado == &kTokens[kToken7Sustenido] && SeteSustenidoEhSetima(resto.substr(2)))
+            achado = &kTokens[kToken7];
         p += achado->texto.size();
         if (achado->separador) {
             const std::string_view depois = s.substr(p);
@@ -334,6 +385,103 @@ Resultado Analisar(std::string_view s, CifraCodificada& out) {
     }
     out = valor;
     return Resultado::Ok;
+}
+
+// One suffix token: its length in bytes (0 when none is read) and its effect.
+struct TokenLido {
+    std::size_t tamanho = 0;
+    std::uint32_t adiciona = 0;
+    std::uint32_t remove = 0;
+    bool separador = false;
+};
+
+constexpr bool SeparadorEm(std::string_view s, std::size_t p) {
+    return p == s.size() || std::string_view("().,|/").find(s[p]) != std::string_view::npos;
+}
+
+template <std::size_t N>
+bool LerExtra(std::string_view s, std::size_t p, const TokenExtra (&extras)[N], TokenLido& lido) {
+    const std::string_view resto = s.substr(p);
+    for (const TokenExtra& t : extras) {
+        if (!resto.starts_with(t.texto)) continue;
+        if (t.soNoFim && !SeparadorEm(s, p + t.texto.size())) continue;
+        lido = {t.texto.size(), t.adiciona, t.remove, false};
+        return true;
+    }
+    return false;
+}
+
+// The token at `p` of a symbol the table alone cannot read: the extras tried before the table,
+// the table (with the "7#" rule), then the other extras.
+TokenLido TokenEstendido(std::string_view s, std::size_t p) {
+    TokenLido lido;
+    if (LerExtra(s, p, kExtrasAntes, lido)) return lido;
+    const std::string_view resto = s.substr(p);
+    const auto b = static_cast<unsigned char>(resto[0]);
+    const std::size_t fim = kIndice.inicio[b] + kIndice.quantidade[b];
+    for (std::size_t i = kIndice.inicio[b]; i < fim; ++i) {
+        std::size_t t = kIndice.tokens[i];
+        if (!resto.starts_with(kTokens[t].texto)) continue;
+        if (t == kToken7Sustenido && SeteSustenidoEhSetima(resto.substr(2))) t = kToken7;
+        const Token& token = kTokens[t];
+        return {token.texto.size(), token.adiciona, token.remove, token.separador};
+    }
+    LerExtra(s, p, kExtrasDepois, lido);
+    return lido;
+}
+
+// Length of the minor mark at `p` (right after the root) of a symbol the table cannot read:
+// besides "min" and "m", "mi" and a "-" that does not begin "-5", "-9" or "-13" (C-7 is Cm7,
+// C-9 stays C(b9)). "maj" and "ma7" are major sevenths, not a minor mark.
+std::size_t MarcaMenorEstendida(std::string_view s, std::size_t p) {
+    const std::string_view resto = s.substr(p);
+    if (resto.starts_with("maj") || resto.starts_with("ma7")) return 0;
+    if (resto.starts_with("min")) return 3;
+    if (resto.starts_with("mi")) return 2;
+    if (resto.starts_with('m')) return 1;
+    if (resto.starts_with('-') && !resto.starts_with("-5") && !resto.starts_with("-9") &&
+        !resto.starts_with("-13"))
+        return 1;
+    return 0;
+}
+
+// The parser with the extra spellings: the same steps as the table's, token by token.
+Resultado AnalisarEstendida(std::string_view s, CifraCodificada& out) {
+    const std::size_t tamanhoRaiz = TamanhoRaiz(s);
+    const NomeNota raiz = NotaCurta(s.data(), tamanhoRaiz);
+    if (raiz < 0) return Resultado::RaizInvalida;
+    std::uint32_t valor = (static_cast<std::uint32_t>(raiz) << 16) | Bit(4) | Bit(7);
+    const std::size_t n = s.size();
+    std::size_t p = tamanhoRaiz;
+    if (p < n) {
+        if (const std::size_t menor = MarcaMenorEstendida(s, p)) {
+            p += menor;
+            valor = (valor & ~Bit(4)) | Bit(3);
+        }
+    }
+    while (p < n) {
+        const TokenLido t = TokenEstendido(s, p);
+        if (t.tamanho == 0) return Resultado::FormatoInvalido;
+        p += t.tamanho;
+        if (t.separador) {
+            const std::string_view depois = s.substr(p);
+            const NomeNota baixo = NotaCurta(depois.data(), depois.size());
+            if (baixo >= 0) {
+                valor |= static_cast<std::uint32_t>(baixo + 1);
+                break;
+            }
+        } else {
+            valor = (valor & ~t.remove) | t.adiciona;
+        }
+    }
+    out = valor;
+    return Resultado::Ok;
+}
+
+Resultado Analisar(std::string_view s, CifraCodificada& out) {
+    const Resultado r = AnalisarTabela(s, out);
+    if (r != Resultado::FormatoInvalido) return r;
+    return AnalisarEstendida(s, out);
 }
 
 }  // namespace
@@ -440,7 +588,25 @@ std::string TransporCifra(std::string_view cifra, int semitons, SentidoTransposi
 
 int ContarTokensSufixo(std::string_view cifra) {
     CifraCodificada c;
-    if (!TentarAnalisarCifra(cifra, c)) return -1;
+    if (AnalisarTabela(cifra, c) != Resultado::Ok) {
+        // A symbol only the extra spellings read is counted as they read it.
+        if (AnalisarEstendida(cifra, c) != Resultado::Ok) return -1;
+        std::size_t p = TamanhoRaiz(cifra);
+        int tokens = 0;
+        if (const std::size_t menor = MarcaMenorEstendida(cifra, p)) {
+            p += menor;
+            ++tokens;
+        }
+        const std::size_t fim =
+            TemBaixo(c) ? cifra.size() - NomesNotas[static_cast<std::size_t>(BaixoCifra(c))].size()
+                        : cifra.size();
+        while (p < fim) {
+            const TokenLido t = TokenEstendido(cifra, p);
+            if (!t.separador) ++tokens;
+            p += t.tamanho;
+        }
+        return tokens;
+    }
     std::size_t p = TamanhoRaiz(cifra);
     const std::size_t n = cifra.size();
     int tokens = 0;

@@ -190,20 +190,6 @@ constexpr std::string_view kMarcaOrdem = "\xEF\xBB\xBF";
 
 }  // namespace
 
-std::string DeWindows1252(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + s.size() / 4);
-    for (const char c : s) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out.push_back(c);
-        } else {
-            AcrescentarWindows1252(out, b);
-        }
-    }
-    return out;
-}
-
 std::string DecodificarTexto(std::string_view bytes) {
     if (bytes.starts_with(kMarcaOrdem)) bytes.remove_prefix(kMarcaOrdem.size());
     std::string out;

@@ -35,9 +35,6 @@ char32_t CodigoEm(std::string_view s, std::size_t pos);
 // True when the whole of `s` is well-formed UTF-8 (no overlongs, no surrogates).
 bool Valido(std::string_view s);
 
-// Converts Windows-1252 bytes to UTF-8. Bytes the code page leaves undefined map to U+FFFD.
-std::string DeWindows1252(std::string_view s);
-
 // Decodes a file's bytes (a leading byte-order mark is dropped): every well-formed UTF-8
 // sequence as UTF-8 and every other byte as Windows-1252. A file in the old single-byte format
 // has no well-formed multi-byte sequence and reads wholly as Windows-1252, while one stray byte

@@ -60,6 +60,12 @@ TEST(CliTranspose, FinaisDeLinhaCodificacaoEMarcaDeOrdem) {
     // CR LF line ends and no final line end, kept as they were.
     EXPECT_EQ(Executar("transpose --down 2 " + Arquivo("crlf.txt")).r.saida,
               "Tom: C\r\nC  G/B\r\nCanção [Am]coração [F]fim");
+    // Old Mac line ends (CR alone) end lines too, and stay.
+    EXPECT_EQ(Executar("transpose --up 1 " + Arquivo("cr.txt")).r.saida,
+              "Tom: G#\rC# G# A#m F#\rHoje [A#m]eu vou\r");
+    EXPECT_EQ(Executar("transpose --up 1 --spelling key - < " + Arquivo("cr.txt")).r.saida,
+              "Tom: Ab\rDb Ab Bbm Gb\rHoje [Bbm]eu vou\r");
+    EXPECT_EQ(Executar("collect " + Arquivo("cr.txt")).r.saida, "G\nC\nG\nAm\nF\nAm\n");
     // Bytes that are not UTF-8 are read as Windows-1252 and written as UTF-8.
     const auto w = Executar("transpose --down 2 " + Arquivo("cp1252.txt"));
     EXPECT_EQ(w.r.status, 0);

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "LeituraArquivo.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 #include "Utf8.h"
 
 namespace {

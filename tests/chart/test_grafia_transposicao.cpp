@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 
@@ -159,27 +161,25 @@ TEST(GrafiaTransposicao, LinhaDeTomDecideETambemEhTransposta) {
     EXPECT_EQ(TransporTexto("Só letra [x]", 1, Acima, Tom), "Só letra [x]");
 }
 
-TEST(GrafiaTransposicao, LerLinhaTom) {
+TEST(GrafiaTransposicao, LinhaDeTomReconhecida) {
+    // The key line's key moves with the song and decides the spelling: major or minor matters
+    // (F#m up 2 is G#m, a sharp key, where F# major would go to Ab), as does the line's form.
     struct Caso {
         std::string linha;
-        bool tom;
-        std::string chave;
-        bool menor;
+        std::string semitons;
+        std::string esperado;
     };
     const Caso casos[] = {
-        {"Tom: G", true, "G", false},    {"tom:  Em7", true, "Em7", true},
-        {"KEY : Bb", true, "Bb", false}, {"Tone: F#m", true, "F#m", true},
-        {"  Tom G", true, "G", false},   {"Tom: capo", false, "", false},
-        {"Intro: G", false, "", false},  {"Tomorrow G", false, "", false},
-        {"", false, "", false},
+        {"Tom: G", "1", "Tom: Ab"},         {"tom:  Em7", "4", "tom:  G#m7"},
+        {"KEY : Bb", "1", "KEY : B"},       {"Tone: F#m", "2", "Tone: G#m"},
+        {"  Tom G", "1", "  Tom Ab"},       {"Tom: capo", "1", "Tom: capo"},
+        {"Key: Dm (capo 2)", "1", "Key: Ebm (capo 2)"},
+        {"Tomorrow G never", "1", "Tomorrow G never"},
+        {"", "1", ""},
     };
     for (const Caso& c : casos) {
-        std::size_t inicio = 0, tamanho = 0;
-        const std::optional<TomMusica> tom = LerLinhaTom(c.linha, inicio, tamanho);
-        ASSERT_EQ(tom.has_value(), c.tom) << c.linha;
-        if (!tom) continue;
-        EXPECT_EQ(c.linha.substr(inicio, tamanho), c.chave);
-        EXPECT_EQ(tom->menor, c.menor) << c.linha;
+        EXPECT_EQ(TransporLinhas(Linhas{c.linha}, c.semitons, Acima, Tom)[0], c.esperado)
+            << c.linha;
     }
 }
 

@@ -6,7 +6,9 @@
 #include "AcordesParaImpressao.h"
 #include "ColecaoAcordeImpressao.h"
 #include "GeradorAcordesTeclado.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 #include "Utf8.h"
 
 namespace {
@@ -321,7 +323,11 @@ TEST(TransporTexto, MantemOsFinaisDeLinha) {
         {"C\r\nG\r\n", "C#\r\nG#\r\n"},
         {"C\r\nHoje [G]eu\nF", "C#\r\nHoje [G#]eu\nF#"},
         {"C\n\n\r\nG", "C#\n\n\r\nG#"},
-        {"C\rG\n", "C#\rG#\n"},  // a lone CR separates words inside a line
+        // A lone CR (old Mac files) ends a line as LF does, and stays.
+        {"C\rG\n", "C#\rG#\n"},
+        {"Tom: G\rC G Am F\r", "Tom: G#\rC# G# A#m F#\r"},
+        {"Hoje eu vou\rC G\rF", "Hoje eu vou\rC# G#\rF#"},
+        {"C\r\rG\n\rF", "C#\r\rG#\n\rF#"},
     };
     for (const Caso& c : casos) EXPECT_EQ(TransporTexto(c.texto, 1, Acima), c.esperado) << c.texto;
 }
@@ -329,7 +335,8 @@ TEST(TransporTexto, MantemOsFinaisDeLinha) {
 // A chart with every kind of line end, lyrics in several scripts, and lines far longer than
 // the working copy whose chords stand before, across and after its limit.
 std::string CifraComLinhasLongas() {
-    std::string texto = "Tom: C\r\nC  G/B  Am\nHoje [Am]eu vou [F7M]cantar\r\n\nC\rG\n";
+    std::string texto =
+        "Tom: C\r\nC  G/B  Am\nHoje [Am]eu vou [F7M]cantar\r\n\nC\rG\nHoje eu\rC G\r\r\n";
     texto += Repetir("C G ", 200) + "\n";                       // 800 characters of chords
     texto += Repetir("🎹", 497) + " Am G\r\n";                 // chord cut by the limit
     texto += Repetir("🎹", 490) + " Am G C D E" + Repetir(" G", 30) + "\n";  // far in bytes
@@ -381,6 +388,8 @@ TEST(DividirLinhas, SemTerminadores) {
     EXPECT_EQ(DividirLinhas("\n"), Linhas{""});
     EXPECT_EQ(DividirLinhas("C G\r\nHoje eu\n\nvou"), (Linhas{"C G", "Hoje eu", "", "vou"}));
     EXPECT_EQ(DividirLinhas("a\r\n"), Linhas{"a"});
+    EXPECT_EQ(DividirLinhas("Tom: G\rC G\r"), (Linhas{"Tom: G", "C G"}));
+    EXPECT_EQ(DividirLinhas("a\r\rb\n\rc"), (Linhas{"a", "", "b", "", "c"}));
 }
 
 TEST(PalavraNeutra, Tabela) {

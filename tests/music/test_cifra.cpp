@@ -82,7 +82,8 @@ TEST(AnalisarCifra, RaizInvalida) {
 
 TEST(AnalisarCifra, FormatoInvalido) {
     // "C/E7": the rest after the slash is no note name, and E matches no token.
-    for (const std::string cifra : {"Cmaj", "Cmajor", "C 7", "C/E7", "Cx", "Cmm", "Csus7x", "C\xBA", "C7 "}) {
+    for (const std::string cifra : {"C 7", "C/E7", "Cx", "Cmm", "Csus7x", "C\xBA", "C7 ", "C-x", "CMx",
+                                    "C+x", "Cmaja", "Cmaj7x", "CM/E7", "C\u25B3x", "Cmi-"}) {
         try {
             AnalisarCifra(cifra);
             ADD_FAILURE() << cifra << " parsed";
@@ -90,6 +91,56 @@ TEST(AnalisarCifra, FormatoInvalido) {
             EXPECT_EQ(e.Texto(), cifra);
         }
     }
+}
+
+// Spellings read besides the token table, and what the table reads keeps its meaning.
+TEST(AnalisarCifra, GrafiasDeMusicos) {
+    const std::pair<const char*, const char*> iguais[] = {
+        // Augmented ninth.
+        {"Db7/9+", "Db7(#9)"},   {"B7(+9)", "B7(#9)"},    {"E7(9+)", "E7(#9)"},   {"C9+", "C(#9)"},
+        // Minor: "-" and "mi" right after the root.
+        {"C-", "Cm"},            {"A-7", "Am7"},          {"E-7b5", "Em7(b5)"},   {"Dmi7", "Dm7"},
+        {"Cmi", "Cm"},           {"F#-7/E", "F#m7/E"},
+        // Major triad: maj, Maj, MAJ, major, M at the end or before a separator.
+        {"Gmaj", "G"},           {"CM", "C"},             {"Cmaj/E", "C/E"},      {"Cmajor", "C"},
+        {"CMaj", "C"},           {"CMAJ", "C"},           {"CM(9)", "C(9)"},
+        // Major seventh.
+        {"CMaj7", "C7M"},        {"CMAJ7", "C7M"},        {"Cma7", "C7M"},        {"C\u0394", "C7M"},
+        {"C\u03947", "C7M"},     {"C\u25B3", "C7M"},      {"C\u25B37", "C7M"},    {"Cmaj9", "C7M(9)"},
+        {"Fmaj9/A", "F7M(9)/A"}, {"Am\u0394", "Am7M"},
+        // Augmented fifth: "+" at the end or before a separator; "+7" stays the major seventh.
+        {"C+", "C(#5)"},         {"E+", "E(#5)"},         {"Bm+", "Bm(#5)"},      {"C+/E", "C(#5)/E"},
+        {"C+7", "C7M"},
+        // The "7#" mend: before 5, 9 or 11, the seventh and then the raised note.
+        {"E7#9", "E7(#9)"},      {"F#m7#5", "F#m7(#5)"},  {"G7#11", "G7(#11)"},  {"C7#", "C7M"},
+        {"C7#13", "C7M(13)"},    {"Bb7#9/D", "Bb7(#9)/D"},
+        // The table's own readings are kept.
+        {"C-9", "C(b9)"},        {"C-5", "C(b5)"},        {"C-13", "C(b13)"},     {"C9+5", "C9(#5)"},
+        {"CM9", "C(#9)"},        {"CM7", "C7M"},          {"Cm7M", "Cm(7M)"},
+    };
+    for (const auto& [a, b] : iguais) EXPECT_EQ(AnalisarCifra(a), AnalisarCifra(b)) << a << " " << b;
+    // A long symbol goes the table's other road; the extra spellings hold there too.
+    EXPECT_EQ(AnalisarCifra("C-7(9)(11)(13)/G"), AnalisarCifra("Cm7(9)(11)(13)/G"));
+    EXPECT_EQ(AnalisarCifra("C7#9(b13)(11)/Bb"), AnalisarCifra("C7(#9)(b13)(11)/Bb"));
+    EXPECT_NE(AnalisarCifra("E7#9"), AnalisarCifra("E7M(9)")) << "the old reading is gone";
+}
+
+TEST(TransporCifra, GrafiaEscritaEhMantida) {
+    using enum SentidoTransposicao;
+    EXPECT_EQ(TransporCifra("Cmaj7", 1, Acima), "C#maj7");
+    EXPECT_EQ(TransporCifra("A-7", 1, Acima), "A#-7");
+    EXPECT_EQ(TransporCifra("Db7/9+", 2, Abaixo), "B7/9+");
+    EXPECT_EQ(TransporCifra("C+/E", 1, Acima), "C#+/F");
+    EXPECT_EQ(TransporCifra("Gmaj/B", 1, Abaixo, GrafiaNotas::Bemois), "Gbmaj/Bb");
+    EXPECT_EQ(TransporCifra("B\u0394", 1, Acima), "C\u0394");
+}
+
+TEST(ContarTokensSufixo, GrafiasDeMusicos) {
+    EXPECT_EQ(ContarTokensSufixo("A-7"), 2);
+    EXPECT_EQ(ContarTokensSufixo("Cmaj9/E"), 1);
+    EXPECT_EQ(ContarTokensSufixo("E7#9"), 2);
+    EXPECT_EQ(ContarTokensSufixo("B7(+9)"), 2);
+    EXPECT_EQ(ContarTokensSufixo("Cx"), -1);
 }
 
 TEST(AnalisarCifra, SeparadorSemBaixoEhApenasPulado) {
@@ -122,7 +173,7 @@ TEST(TransporCifra, SobeEDesceRaizEBaixo) {
         {"C#/G#", 1, Abaixo, "C/G"},     {"Cº", 3, Acima, "D#º"},         {"Am7/G", 2, Abaixo, "Gm7/F"},
     };
     for (const auto& c : casos) EXPECT_EQ(TransporCifra(c.cifra, c.semitons, c.sentido), c.esperado) << c.cifra;
-    EXPECT_THROW(TransporCifra("Cmaj", 1, Acima), FormatoInvalidoException);
+    EXPECT_THROW(TransporCifra("Cmaja", 1, Acima), FormatoInvalidoException);
     EXPECT_THROW(TransporCifra("H7", 1, Acima), RaizNaoEncontradaException);
 }
 

@@ -151,7 +151,7 @@ TEST(ContarTokensSufixo, ContaOsTokensSemSeparadoresNemBaixo) {
     const std::pair<const char*, int> casos[] = {
         {"C", 0},     {"C/E", 0},     {"Cm", 1},      {"Cmin", 1},      {"C7M", 1},
         {"Cmaj7", 1}, {"Cm7(b5)", 3}, {"C7(9)/E", 2}, {"C7/9/E", 2},    {"C(add9)", 1},
-        {"Cdim7", 1}, {"Cº", 1},      {"C6(9)", 2},   {"C7(9)sus4", 3}, {"Cmaj", -1},
+        {"Cdim7", 1}, {"Cº", 1},      {"C6(9)", 2},   {"C7(9)sus4", 3}, {"Cmaja", -1},
         {"H", -1},    {"C(E", 0},     {"Bb7/D", 1},   {"C5omitt5", 2},  {"Cm7M/Bb", 2}};
     for (const auto& [cifra, tokens] : casos) EXPECT_EQ(ContarTokensSufixo(cifra), tokens) << cifra;
 }

@@ -36,7 +36,9 @@
 #include "GerenciadorIdiomas.h"
 #include "LeituraArquivo.h"
 #include "MinimizarAplicacao.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
+#include "CifraEmPartes.h"
+#include "TransposicaoCifra.h"
 #include "TextoIdioma.h"
 #include "TrabalhoLongo.h"
 
@@ -352,13 +354,9 @@ std::vector<std::string> TformImportarCifra::Linhas() const {
     QString texto = memoTextoCifra->document()->toRawText();
     texto.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     texto.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    std::vector<std::string> linhas;
-    if (texto.isEmpty()) return linhas;
-    for (const QString& linha : texto.split(QLatin1Char('\n')))
-        linhas.push_back(linha.toStdString());
-    // A line end after the last line opens no line of its own.
-    if (linhas.back().empty()) linhas.pop_back();
-    return linhas;
+    // Lines are cut where the CLI cuts them (a carriage return left in the text ends a line
+    // too), and a line end after the last line opens no line of its own.
+    return DividirLinhas(texto.toStdString());
 }
 
 std::string TformImportarCifra::ObterTextoCifra() const {

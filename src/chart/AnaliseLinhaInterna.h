@@ -1,0 +1,257 @@
+#pragma once
+// The engine's own view of a line, shared by its four parts and by nobody else: words and
+// bracket contents found in bytes without allocating, what each word is, and a memory of the
+// words a chart repeats.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "AnaliseCifra.h"
+#include "Cifra.h"
+#include "Utf8.h"
+
+namespace cifra_interno {
+
+// The six characters that end a word: space, "[", "]", line feed, carriage return, tab.
+inline constexpr std::array<bool, 256> kSeparadores = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : {' ', '[', ']', '\n', '\r', '\t'}) t[c] = true;
+    return t;
+}();
+
+constexpr bool Separador(char c) { return kSeparadores[static_cast<unsigned char>(c)]; }
+
+constexpr bool LetraAscii(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Byte length of the first `caracteres` characters of `s`; cheap when the text is short.
+inline std::size_t BytesDosPrimeiros(std::string_view s, std::size_t caracteres) {
+    return s.size() <= caracteres ? s.size() : utf8::OffsetDoCaractere(s, caracteres);
+}
+
+// The amount of steps with the same effect as `semitons`: one step up or down always names
+// the note with a natural or a sharp (or a flat, down), and from there twelve steps come back
+// to the same name, so any amount above 12 acts like one from 1 to 12. Keeps huge amounts
+// from looping for ages.
+constexpr int ReduzirSemitons(int semitons) {
+    if (semitons <= 0) return 0;
+    return (semitons - 1) % 12 + 1;
+}
+
+// What a word or bracket content is.
+enum class Tipo : std::uint8_t { Cifra, Neutra, Letra };
+
+// A neutral word is never a chord symbol (no marker word can be spelled with the parser's
+// tokens, and a symbol starts with a letter), so trying the parser first decides the same
+// as testing neutrality first, and is quicker on lyrics.
+inline Tipo Classificar(std::string_view palavra) {
+    CifraCodificada c;
+    if (TentarAnalisarCifra(palavra, c)) return Tipo::Cifra;
+    return PalavraNeutra(palavra) ? Tipo::Neutra : Tipo::Letra;
+}
+
+// One candidate of a line, in bytes of that line: a word of a chord line, whose type is
+// known, or a bracket content of a text line.
+struct TrechoBytes {
+    std::uint16_t inicio;
+    std::uint16_t tamanho;
+    bool palavra;
+    Tipo tipo;
+};
+
+// The working copy spans at most 499 characters of at most 4 bytes, so offsets fit 16 bits,
+// and words and brackets each take two bytes at least (with their separator), so there are
+// never more than this many candidates.
+inline constexpr std::size_t kMaximoCandidatos = TamanhoCopiaTrabalho / 2 + 1;
+static_assert(TamanhoCopiaTrabalho * 4 < 65536);
+
+// The candidates of one line, found without allocating.
+struct AnaliseLinha {
+    bool texto = false;
+    std::size_t quantidade = 0;
+    std::array<TrechoBytes, kMaximoCandidatos> trechos;
+
+    void Acrescentar(std::size_t inicio, std::size_t tamanho, bool palavra, Tipo tipo) {
+        trechos[quantidade++] = {static_cast<std::uint16_t>(inicio),
+                                 static_cast<std::uint16_t>(tamanho), palavra, tipo};
+    }
+};
+
+// `classificar(palavra)` gives the Tipo of a word.
+template <class Classificador>
+void Analisar(std::string_view linha, AnaliseLinha& a, Classificador&& classificar) {
+    a.texto = false;
+    a.quantidade = 0;
+    const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
+    // A word that runs on past the working copy is seen only in part. Its visible part still
+    // counts for telling lyrics from chords, but it is never a candidate: collecting or
+    // rewriting a piece of a word (the "Am" of "Amor", the "C/" of "C/E") would be wrong.
+    const bool cortada = fim < linha.size() && !Separador(linha[fim]);
+
+    std::size_t i = 0;
+    while (i < fim) {
+        while (i < fim && Separador(linha[i])) ++i;
+        if (i == fim) break;
+        const std::size_t inicio = i;
+        while (i < fim && !Separador(linha[i])) ++i;
+        const Tipo tipo = classificar(linha.substr(inicio, i - inicio));
+        if (tipo == Tipo::Letra) {
+            a.texto = true;
+            break;
+        }
+        if (!(cortada && i == fim)) a.Acrescentar(inicio, i - inicio, true, tipo);
+    }
+    if (!a.texto) return;
+
+    // Brackets of a text line. A "[" opens (or moves) the start; a "]" closes the open
+    // bracket. A "]" with no open bracket is ignored: "[Am]eu]" gives Am alone, where
+    // reading again from the old "[" would offer "Am]eu" and, when transposing, a region
+    // shifted away from the text it came from.
+    a.quantidade = 0;
+    bool aberto = false;
+    std::size_t inicio = 0;
+    for (std::size_t j = 0; j < fim; ++j) {
+        if (linha[j] == '[') {
+            aberto = true;
+            inicio = j + 1;
+        } else if (linha[j] == ']' && aberto) {
+            aberto = false;
+            const std::string_view conteudo = linha.substr(inicio, j - inicio);
+            if (conteudo.size() <= LimiteCaracteresTrecho ||
+                utf8::ContarCaracteres(conteudo) <= LimiteCaracteresTrecho) {
+                a.Acrescentar(inicio, j - inicio, false, Tipo::Letra);
+            }
+        }
+    }
+}
+
+inline void Analisar(std::string_view linha, AnaliseLinha& a) { Analisar(linha, a, Classificar); }
+
+// Remembers, over one chart, what each short word is and what it becomes when transposed.
+// A chart repeats a few chords and words over and over, and a look-up here costs a fraction
+// of parsing. Keys are the words' bytes themselves, so the lines may be gone (a chart read in
+// pieces); the table is fixed in size and simply stops learning when half full.
+class MemoriaPalavras {
+  public:
+    struct Consulta {
+        Tipo tipo;
+        std::string_view transposta;  // the chord transposed (when transposing)
+    };
+
+    MemoriaPalavras(std::size_t linhas, int semitons, SentidoTransposicao sentido,
+                    GrafiaNotas grafia = GrafiaNotas::Tabelas)
+        : semitons_(semitons), sentido_(sentido), grafia_(grafia) {
+        std::size_t capacidade = 64;
+        while (capacidade < linhas * 2 && capacidade < kCapacidadeMaxima) capacidade *= 2;
+        tabela_.resize(capacidade);
+    }
+
+    Consulta Consultar(std::string_view palavra) {
+        if (palavra.size() > kTamanhoChave) return Calcular(palavra);
+        std::uint64_t a, b;
+        Chave(palavra, a, b);
+        const auto n = static_cast<std::uint8_t>(palavra.size());
+        std::uint64_t h = (a ^ (b * 0x9E3779B97F4A7C15ull) ^ n) * 0xC2B2AE3D27D4EB4Full;
+        h ^= h >> 32;
+        const std::size_t mascara = tabela_.size() - 1;
+        for (std::size_t i = h & mascara;; i = (i + 1) & mascara) {
+            Entrada& e = tabela_[i];
+            if (e.ocupada) {
+                if (e.a == a && e.b == b && e.tamanho == n) {
+                    return {e.tipo, {e.transposta, e.tamanhoTransposta}};
+                }
+                continue;
+            }
+            const Consulta c = Calcular(palavra);
+            if (ocupadas_ * 2 < tabela_.size() && c.transposta.size() <= sizeof e.transposta) {
+                e = {a, b, n, true, c.tipo, static_cast<std::uint8_t>(c.transposta.size()), {}};
+                c.transposta.copy(e.transposta, c.transposta.size());
+                ++ocupadas_;
+            }
+            return c;
+        }
+    }
+
+  private:
+    static constexpr std::size_t kTamanhoChave = 16;
+
+    template <class T>
+    static std::uint64_t Ler(const char* p) {
+        T v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+
+    // A word of up to 16 bytes as two numbers, read with whole loads that may overlap:
+    // together with the length they tell every such word apart.
+    static void Chave(std::string_view p, std::uint64_t& a, std::uint64_t& b) {
+        const std::size_t n = p.size();
+        const char* d = p.data();
+        if (n >= 8) {
+            a = Ler<std::uint64_t>(d);
+            b = n > 8 ? Ler<std::uint64_t>(d + n - 8) : 0;
+        } else if (n >= 4) {
+            a = Ler<std::uint32_t>(d) | (Ler<std::uint32_t>(d + n - 4) << 32);
+            b = 0;
+        } else if (n > 0) {
+            a = Ler<std::uint8_t>(d) | (Ler<std::uint8_t>(d + n / 2) << 8) |
+                (Ler<std::uint8_t>(d + n - 1) << 16);
+            b = 0;
+        } else {
+            a = b = 0;
+        }
+    }
+    static constexpr std::size_t kCapacidadeMaxima = 8192;
+
+    struct Entrada {
+        std::uint64_t a, b;  // the word's key
+        std::uint8_t tamanho;
+        bool ocupada;
+        Tipo tipo;
+        std::uint8_t tamanhoTransposta;
+        char transposta[kTamanhoChave + 4];  // a root and a bass may each gain a "#"
+    };
+
+    Consulta Calcular(std::string_view palavra) {
+        const Tipo tipo = Classificar(palavra);
+        if (tipo != Tipo::Cifra || semitons_ == 0) return {tipo, {}};
+        transposta_ = TransporCifra(palavra, semitons_, sentido_, grafia_);
+        return {tipo, transposta_};
+    }
+
+    int semitons_;
+    SentidoTransposicao sentido_;
+    GrafiaNotas grafia_;
+    std::vector<Entrada> tabela_;
+    std::size_t ocupadas_ = 0;
+    std::string transposta_;
+};
+
+inline void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& memoria) {
+    Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).tipo; });
+}
+
+// Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", "\r"
+// (old Mac files), or empty for a last line without one.
+template <class F>
+void ParaCadaLinha(std::string_view texto, F&& f) {
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        const std::size_t fim = texto.find_first_of("\r\n", inicio);
+        if (fim == std::string_view::npos) {
+            f(texto.substr(inicio), std::string_view{});
+            return;
+        }
+        const std::size_t depois =
+            texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n' ? fim + 2
+                                                                                   : fim + 1;
+        f(texto.substr(inicio, fim - inicio), texto.substr(fim, depois - fim));
+        inicio = depois;
+    }
+}
+
+}  // namespace cifra_interno
