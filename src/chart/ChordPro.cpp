@@ -169,6 +169,45 @@ std::string Mesclar(const std::vector<Candidato>& acordes, std::string_view letr
     return saida;
 }
 
+// Lifts each bracketed chord of `linha` onto `acordes`, over the character of `letra` that
+// followed it; a chord that would touch the one before it moves the lyric on instead.
+void LevantarAcordes(std::string_view linha, std::string& acordes, std::string& letra) {
+    std::size_t colunaLetra = 0;  // characters in `letra`
+    std::size_t colunaAcordes = 0;
+    std::size_t i = 0;
+    while (i < linha.size()) {
+        const std::size_t abre = linha.find('[', i);
+        const std::size_t fecha = abre == std::string_view::npos ? abre : linha.find(']', abre);
+        if (fecha == std::string_view::npos) {
+            letra += linha.substr(i);
+            break;
+        }
+        const std::string_view antes = linha.substr(i, abre - i);
+        letra += antes;
+        colunaLetra += utf8::ContarCaracteres(antes);
+        const std::string_view acorde = linha.substr(abre + 1, fecha - abre - 1);
+        const std::size_t minimo = colunaAcordes == 0 ? 0 : colunaAcordes + 1;
+        if (colunaLetra < minimo) {
+            letra.append(minimo - colunaLetra, ' ');
+            colunaLetra = minimo;
+        }
+        acordes.append(colunaLetra - colunaAcordes, ' ');
+        acordes += acorde;
+        colunaAcordes = colunaLetra + utf8::ContarCaracteres(acorde);
+        i = fecha + 1;
+    }
+}
+
+bool DiretivaComentario(const Diretiva& d) {
+    return d.nome == "comment" || d.nome == "c" || d.nome == "comment_italic" || d.nome == "ci" ||
+           d.nome == "comment_box" || d.nome == "cb" || d.nome == "highlight";
+}
+
+std::string SemBrancosNoFim(std::string_view linha) {
+    while (!linha.empty() && (linha.back() == ' ' || linha.back() == '\t')) linha.remove_suffix(1);
+    return std::string(linha);
+}
+
 }  // namespace
 
 std::string ParaChordPro(std::string_view texto, std::string_view fimLinha) {
@@ -259,9 +298,7 @@ std::string ParaTexto(std::string_view texto, std::string_view fimLinha) {
     for (const std::string_view linha : linhas) {
         const bool tablatura = secoes.Ignorar(linha);
         if (const auto d = LerDiretiva(linha)) {
-            if (d->nome == "comment" || d->nome == "c" || d->nome == "comment_italic" || d->nome == "ci" ||
-                d->nome == "comment_box" || d->nome == "cb" || d->nome == "highlight")
-                escrever(d->valor);
+            if (DiretivaComentario(*d)) escrever(d->valor);
             continue;
         }
         if (tablatura) {
@@ -272,35 +309,54 @@ std::string ParaTexto(std::string_view texto, std::string_view fimLinha) {
             escrever(linha);
             continue;
         }
-        // Lift each bracketed chord onto a line of its own, over the character after it.
         std::string acordes, letra;
-        std::size_t colunaLetra = 0;  // characters in `letra`
-        std::size_t colunaAcordes = 0;
-        std::size_t i = 0;
-        while (i < linha.size()) {
-            const std::size_t abre = linha.find('[', i);
-            const std::size_t fecha = abre == std::string_view::npos ? abre : linha.find(']', abre);
-            if (fecha == std::string_view::npos) {
-                letra += linha.substr(i);
-                break;
-            }
-            const std::string_view antes = linha.substr(i, abre - i);
-            letra += antes;
-            colunaLetra += utf8::ContarCaracteres(antes);
-            const std::string_view acorde = linha.substr(abre + 1, fecha - abre - 1);
-            // A chord that would touch the one before it moves the lyric on instead.
-            const std::size_t minimo = colunaAcordes == 0 ? 0 : colunaAcordes + 1;
-            if (colunaLetra < minimo) {
-                letra.append(minimo - colunaLetra, ' ');
-                colunaLetra = minimo;
-            }
-            acordes.append(colunaLetra - colunaAcordes, ' ');
-            acordes += acorde;
-            colunaAcordes = colunaLetra + utf8::ContarCaracteres(acorde);
-            i = fecha + 1;
-        }
+        LevantarAcordes(linha, acordes, letra);
         escrever(acordes);
         if (!Aparar(letra).empty()) escrever(letra);
+    }
+    return saida;
+}
+
+FolhaCancao FolhaDeCancao(std::string_view texto) {
+    FolhaCancao folha;
+    Secoes secoes;
+    bool refrao = false;
+    const auto acrescentar = [&](std::string_view linha) { folha.linhas.push_back({SemBrancosNoFim(linha), refrao}); };
+    for (const std::string_view linha : Linhas(texto)) {
+        const bool tablatura = secoes.Ignorar(linha);
+        if (const auto d = LerDiretiva(linha)) {
+            if ((d->nome == "title" || d->nome == "t") && folha.titulo.empty()) folha.titulo = d->valor;
+            else if ((d->nome == "subtitle" || d->nome == "st") && folha.subtitulo.empty()) folha.subtitulo = d->valor;
+            else if (d->nome == "artist" && folha.artista.empty()) folha.artista = d->valor;
+            else if (d->nome == "start_of_chorus" || d->nome == "soc") refrao = true;
+            else if (d->nome == "end_of_chorus" || d->nome == "eoc") refrao = false;
+            else if (DiretivaComentario(*d)) acrescentar(d->valor);
+            continue;
+        }
+        if (tablatura) {
+            if (!Comentario(linha)) acrescentar(linha);
+            continue;
+        }
+        if (Comentario(linha)) continue;
+        if (linha.find('[') == std::string_view::npos) {
+            acrescentar(linha);
+            continue;
+        }
+        std::string acordes, letra;
+        LevantarAcordes(linha, acordes, letra);
+        acrescentar(acordes);
+        if (!Aparar(letra).empty()) acrescentar(letra);
+    }
+    if (folha.subtitulo.empty()) folha.subtitulo = folha.artista;
+    return folha;
+}
+
+std::string TextoParaImpressao(std::string_view texto, std::string_view nomeArquivo) {
+    if (!ExtensaoChordPro(nomeArquivo) && !TextoChordPro(texto)) return std::string(texto);
+    std::string saida;
+    for (const LinhaFolha& linha : FolhaDeCancao(texto).linhas) {
+        saida += linha.texto;
+        saida += '\n';
     }
     return saida;
 }

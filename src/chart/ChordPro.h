@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chordpro {
 
@@ -60,5 +61,25 @@ std::string ParaChordPro(std::string_view texto, std::string_view fimLinha = "\n
 // syllable (the lyric gains spaces where chords would touch); "{comment: …}" gives its text,
 // tab sections their lines; other directives and "#" comments are left out.
 std::string ParaTexto(std::string_view texto, std::string_view fimLinha = "\n");
+
+// A ChordPro song as a printed song sheet: the title and subtitle (or artist) for the header,
+// and the lines that are printed: inline chords lifted onto their own line over their
+// syllables, "{comment: …}" as its text, tab sections as they are; other directives and "#"
+// comments are not printed. Lines of a chorus are marked.
+struct LinhaFolha {
+    std::string texto;
+    bool refrao = false;
+};
+struct FolhaCancao {
+    std::string titulo;
+    std::string subtitulo;  // the subtitle, else the artist
+    std::string artista;
+    std::vector<LinhaFolha> linhas;
+};
+FolhaCancao FolhaDeCancao(std::string_view texto);
+
+// The text a chart prints as: for a ChordPro song (by the name of its file, or by a directive
+// line) the lines of its song sheet, each followed by a line feed; any other chart as it is.
+std::string TextoParaImpressao(std::string_view texto, std::string_view nomeArquivo = {});
 
 }  // namespace chordpro

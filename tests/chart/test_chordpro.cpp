@@ -224,3 +224,26 @@ TEST(ChordPro, TextToChordProToTextKeepsEveryChordOverItsSyllableInEveryChart) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChordPro, TheSongSheetHasTheHeaderTheLiftedChordsAndTheChorusMarked) {
+    const chordpro::FolhaCancao folha = chordpro::FolhaDeCancao(Cancao);
+    EXPECT_EQ(folha.titulo, "Swing Low");
+    EXPECT_EQ(folha.subtitulo, "Spiritual");
+    std::vector<std::pair<std::string, bool>> linhas;
+    for (const auto& l : folha.linhas) linhas.emplace_back(l.texto, l.refrao);
+    EXPECT_EQ(linhas, (std::vector<std::pair<std::string, bool>>{{"      D          G    D", true},
+                                                                 {"Swing low, sweet chariot", true},
+                                                                 {"Em C", false},
+                                                                 {"E|--C--G--|", false},
+                                                                 {"A E", false},
+                                                                 {"Am F", false},
+                                                                 {"A E", false}}));
+    EXPECT_EQ(chordpro::FolhaDeCancao("{artist: Alguém}\nOi\n").subtitulo, "Alguém");
+    // Only a ChordPro song is turned into its sheet.
+    EXPECT_EQ(chordpro::TextoParaImpressao("C  G\nOi [Am]lá\n"), "C  G\nOi [Am]lá\n");
+    EXPECT_EQ(chordpro::TextoParaImpressao("Oi [Am]lá\n", "a.cho"), "   Am\nOi lá\n");
+}
+
+}  // namespace

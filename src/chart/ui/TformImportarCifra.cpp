@@ -32,6 +32,7 @@
 #include "ArrasteJanela.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
+#include "ChordPro.h"
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "LeituraArquivo.h"
@@ -366,6 +367,10 @@ std::string TformImportarCifra::ObterTextoCifra() const {
         texto += '\n';
     }
     return texto;
+}
+
+std::string TformImportarCifra::ObterTextoImpressao() const {
+    return chordpro::TextoParaImpressao(ObterTextoCifra(), arquivo_.filename().string());
 }
 
 void TformImportarCifra::Exibir() {

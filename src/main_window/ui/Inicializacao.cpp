@@ -99,7 +99,7 @@ void CriarJanelasImpressao(JanelasAplicacao& j, CaixasMensagem& mensagens) {
     TformPrincipal* principal = j.principal.get();
     TformImportarCifra* cifra = j.cifra.get();
     FonteDocumento fonte{[principal] { return principal->CopiarListaImpressao(); },
-                         [cifra] { return cifra->ObterTextoCifra(); }};
+                         [cifra] { return cifra->ObterTextoImpressao(); }};
     j.paginasImpressao = std::make_unique<FabricaPaginasQImage>();
     j.impressao = std::make_unique<GerenciadorImpressao>(
         TextosCabecalho{idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
