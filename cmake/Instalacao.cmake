@@ -57,6 +57,9 @@ endif()
 
 # The desktop's menu entry and its icons, drawn by the artwork generator like every picture.
 install(FILES ${TASTAVO_DIST}/${TASTAVO_ID_APLICATIVO}.desktop DESTINATION share/applications)
+# The ChordPro file type the menu entry names, for desktops that do not know it.
+install(FILES ${TASTAVO_DIST}/${TASTAVO_ID_APLICATIVO}.mime.xml DESTINATION share/mime/packages
+  RENAME ${TASTAVO_ID_APLICATIVO}.xml)
 set(TASTAVO_ICONES "")
 foreach(tamanho IN LISTS TASTAVO_TAMANHOS_ICONE)
   set(icone ${TASTAVO_GERADOS}/icones/${tamanho}x${tamanho}/${TASTAVO_ID_APLICATIVO}.png)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "AnaliseCifra.h"
+#include "ChordPro.h"
 #include "Cifra.h"
 #include "Utf8.h"
 
@@ -111,12 +112,28 @@ struct AnaliseLinha {
     }
 };
 
+// A ChordPro directive line holds neither chords nor lyrics, except the key of "{key: X}",
+// which moves with the song; a "#" line is a comment. True for such a line, with `a` holding
+// the key's chord, if any.
+inline bool DiretivaOuComentario(std::string_view linha, AnaliseLinha& a, std::size_t fim) {
+    const std::size_t primeiro = linha.find_first_not_of(" \t");
+    if (primeiro == std::string_view::npos || (linha[primeiro] != '{' && linha[primeiro] != '#')) return false;
+    std::size_t inicio = 0;
+    std::size_t tamanho = 0;
+    if (chordpro::ChaveDoTom(linha, inicio, tamanho)) {
+        if (inicio + tamanho <= fim) a.Acrescentar(inicio, tamanho, true, Tipo::Cifra);
+        return true;
+    }
+    return chordpro::Comentario(linha) || chordpro::LerDiretiva(linha).has_value();
+}
+
 // `classificar(palavra)` gives the Tipo of a word.
 template <class Classificador>
 void Analisar(std::string_view linha, AnaliseLinha& a, Classificador&& classificar) {
     a.texto = false;
     a.quantidade = 0;
     const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
+    if (DiretivaOuComentario(linha, a, fim)) return;
     // A word that runs on past the working copy is seen only in part. Its visible part still
     // counts for telling lyrics from chords, but it is never a candidate: collecting or
     // rewriting a piece of a word (the "Am" of "Amor", the "C/" of "C/E") would be wrong.
@@ -180,6 +197,9 @@ class MemoriaPalavras {
         while (capacidade < linhas * 2 && capacidade < kCapacidadeMaxima) capacidade *= 2;
         tabela_.resize(capacidade);
     }
+
+    // The chart's sections, line after line (a ChordPro tab section is left alone).
+    chordpro::Secoes secoes;
 
     Consulta Consultar(std::string_view palavra) {
         if (palavra.size() > kTamanhoChave) return Calcular(palavra);
@@ -265,6 +285,12 @@ class MemoriaPalavras {
 };
 
 inline void Analisar(std::string_view linha, AnaliseLinha& a, MemoriaPalavras& memoria) {
+    // A ChordPro tab section is left alone, with its opening and closing lines.
+    if (memoria.secoes.Ignorar(linha)) {
+        a.texto = false;
+        a.quantidade = 0;
+        return;
+    }
     Analisar(linha, a, [&](std::string_view p) { return memoria.Consultar(p).classe; });
 }
 

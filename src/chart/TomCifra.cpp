@@ -121,6 +121,12 @@ void TransporLinhaTom(std::string_view linha, const AnaliseTom& tom, MemoriaPala
 
 std::optional<TomMusica> LerLinhaTom(std::string_view linha, std::size_t& inicio,
                                      std::size_t& tamanho) {
+    // A ChordPro song gives its key as "{key: X}".
+    if (chordpro::ChaveDoTom(linha, inicio, tamanho)) {
+        CifraCodificada c;
+        TentarAnalisarCifra(linha.substr(inicio, tamanho), c);
+        return TomMusica{RaizCifra(c), TemIntervalo(c, 3) && !TemIntervalo(c, 4)};
+    }
     const std::size_t fim = BytesDosPrimeiros(linha, TamanhoCopiaTrabalho);
     std::size_t i = 0;
     const auto proxima = [&]() {

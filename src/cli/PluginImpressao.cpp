@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "AcordesParaImpressao.h"
+#include "ChordPro.h"
 #include "ColecaoAcordeImpressao.h"
 #include "ChavesIdioma.h"
 #include "Comandos.h"
@@ -211,7 +212,8 @@ int Executar(const Opcoes& o) {
             return true;
         });
         if (!lido) return SaidaArquivoIlegivel;  // the reader said which file and why
-        textos.push_back(TextoCifra(decodificado));
+        // A ChordPro song prints as its song sheet: no directives, chords over their syllables.
+        textos.push_back(TextoCifra(chordpro::TextoParaImpressao(decodificado, arquivo)));
     }
     if (textos.empty()) textos.emplace_back();
 

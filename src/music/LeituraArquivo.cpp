@@ -20,6 +20,8 @@ class CategoriaLeitura : public std::error_category {
                 return "not a regular file";
             case ErroLeitura::GrandeDemais:
                 return "larger than " + std::to_string(LimiteBytesArquivo / (1024 * 1024)) + " MiB";
+            case ErroLeitura::Binario:
+                return "not a text file";
         }
         return "unknown error";
     }
@@ -104,4 +106,22 @@ std::vector<std::string> LinhasDoTexto(std::string_view bytes) {
 
 std::vector<std::string> LerLinhasArquivoTexto(const std::filesystem::path& arquivo) {
     return LinhasDoTexto(LerBytesArquivo(arquivo));
+}
+
+std::string FimLinhaDe(std::string_view texto) {
+    const std::size_t fim = texto.find_first_of("\r\n");
+    if (fim == std::string_view::npos || texto[fim] == '\n') return "\n";
+    return (fim + 1 < texto.size() && texto[fim + 1] == '\n') ? "\r\n" : "\r";
+}
+
+TextoArquivo LerTextoArquivo(const std::filesystem::path& caminho) {
+    const std::string bytes = LerBytesArquivo(caminho);
+    if (bytes.find('\0') != std::string::npos) Falhar(caminho, ErroLeitura::Binario);
+    TextoArquivo arquivo;
+    utf8::Decodificador decodificador;
+    decodificador.Decodificar(bytes, arquivo.texto);
+    decodificador.Terminar(arquivo.texto);
+    arquivo.marcaOrdem = decodificador.MarcaOrdem();
+    arquivo.fimLinha = FimLinhaDe(arquivo.texto);
+    return arquivo;
 }

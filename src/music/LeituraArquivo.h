@@ -13,7 +13,7 @@
 inline constexpr std::uintmax_t LimiteBytesArquivo = 16 * 1024 * 1024;
 
 // Why a file is refused besides the system's own errors.
-enum class ErroLeitura { NaoRegular = 1, GrandeDemais };
+enum class ErroLeitura { NaoRegular = 1, GrandeDemais, Binario };
 const std::error_category& CategoriaErroLeitura();
 std::error_code make_error_code(ErroLeitura erro);
 template <>
@@ -32,3 +32,20 @@ std::vector<std::string> LinhasDoTexto(std::string_view bytes);
 // std::filesystem::filesystem_error when it cannot be read, with the system's reason or an
 // ErroLeitura.
 std::string LerBytesArquivo(const std::filesystem::path& caminho);
+
+// A text file as a person wrote it: decoded to UTF-8 (utf8::DecodificarTexto: UTF-8, with
+// Windows-1252 for the bytes that are not), the byte-order mark set apart, and the line end
+// it uses, so that saving it again writes the same kind.
+struct TextoArquivo {
+    std::string texto;               // UTF-8, line ends as written, no byte-order mark
+    std::string fimLinha = "\n";     // the first line end of the file ("\r\n", "\r" or "\n")
+    bool marcaOrdem = false;         // the file started with a UTF-8 byte-order mark
+};
+
+// Reads a text file as LerBytesArquivo does, and refuses one that holds a NUL byte (a picture,
+// a program, a UTF-16 file): no text a person typed has one. Throws
+// std::filesystem::filesystem_error with the reason (ErroLeitura::Binario for that case).
+TextoArquivo LerTextoArquivo(const std::filesystem::path& caminho);
+
+// The line end `texto` uses first; "\n" when it has none.
+std::string FimLinhaDe(std::string_view texto);

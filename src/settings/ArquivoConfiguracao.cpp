@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <system_error>
@@ -114,6 +115,12 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
             modoVisualizacao_ = *modo;
             mouseTocarTeclas_ = *mouse != 0;
         }
+        for (std::size_t i = 1; i <= chavesConfiguracao::MaximoCancoesRecentes; ++i) {
+            const auto cancao = ini.Ler(chavesConfiguracao::SecaoCancoesRecentes, std::to_string(i));
+            if (cancao && !cancao->empty() &&
+                std::find(cancoesRecentes_.begin(), cancoesRecentes_.end(), *cancao) == cancoesRecentes_.end())
+                cancoesRecentes_.push_back(*cancao);
+        }
     } catch (const std::exception&) {
         // Unreadable file: the defaults stand.
     }
@@ -138,7 +145,8 @@ std::string ArquivoConfiguracao::UltimoIdioma() { return IdiomaDoProcesso(); }
 
 std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
                                           int modoVisualizacao, bool mouseTocarTeclas,
-                                          std::string_view idioma) {
+                                          std::string_view idioma,
+                                          const std::vector<std::string>& cancoesRecentes) {
     // A line break inside the name would split the line and lose the keys after it.
     std::string nome(idioma);
     for (char& c : nome) {
@@ -150,6 +158,11 @@ std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
     texto += "instrumentoTeclado=" + std::to_string(instrumentoTeclado) + "\r\n";
     texto += "modoVisualizacao=" + std::to_string(modoVisualizacao) + "\r\n";
     texto += std::string("mouseTocarTeclas=") + (mouseTocarTeclas ? "1" : "0") + "\r\n";
+    if (!cancoesRecentes.empty()) {
+        texto += "[" + std::string(chavesConfiguracao::SecaoCancoesRecentes) + "]\r\n";
+        for (std::size_t i = 0; i < cancoesRecentes.size(); ++i)
+            texto += std::to_string(i + 1) + "=" + cancoesRecentes[i] + "\r\n";
+    }
     return texto;
 }
 
@@ -161,5 +174,20 @@ bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoV
     mouseTocarTeclas_ = mouseTocarTeclas;
     IdiomaDoProcesso() = std::string(idioma);
     return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
-                                                mouseTocarTeclas, idioma));
+                                                mouseTocarTeclas, idioma, cancoesRecentes_));
+}
+
+void ArquivoConfiguracao::LembrarCancao(const std::string& caminho) {
+    // The reader trims the value: a path with blanks at its ends would come back another path.
+    if (caminho.empty() || caminho.find_first_of("\r\n") != std::string::npos ||
+        ApararBrancos(caminho).size() != caminho.size())
+        return;
+    EsquecerCancao(caminho);
+    cancoesRecentes_.insert(cancoesRecentes_.begin(), caminho);
+    if (cancoesRecentes_.size() > chavesConfiguracao::MaximoCancoesRecentes)
+        cancoesRecentes_.resize(chavesConfiguracao::MaximoCancoesRecentes);
+}
+
+void ArquivoConfiguracao::EsquecerCancao(const std::string& caminho) {
+    std::erase(cancoesRecentes_, caminho);
 }

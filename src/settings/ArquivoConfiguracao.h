@@ -3,9 +3,11 @@
 // (its name plus ".ini"), section "geral". When the installation folder cannot be written (an
 // installed copy), the file lives in the user's configuration folder instead.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chavesConfiguracao {
 inline constexpr std::string_view Secao = "geral";
@@ -14,6 +16,9 @@ inline constexpr std::string_view placaSom = "placaSom";
 inline constexpr std::string_view instrumentoTeclado = "instrumentoTeclado";
 inline constexpr std::string_view modoVisualizacao = "modoVisualizacao";
 inline constexpr std::string_view mouseTocarTeclas = "mouseTocarTeclas";
+// The songs last opened or saved in the chord chart window, newest first: keys "1" to "8".
+inline constexpr std::string_view SecaoCancoesRecentes = "cancoesRecentes";
+inline constexpr std::size_t MaximoCancoesRecentes = 8;
 }  // namespace chavesConfiguracao
 
 class ArquivoConfiguracao {
@@ -52,8 +57,17 @@ class ArquivoConfiguracao {
     int ObterModoVisualizacao() const { return modoVisualizacao_; }
     bool ObterMouseTocarTeclas() const { return mouseTocarTeclas_; }
 
+    // The songs last opened or saved, newest first, at most MaximoCancoesRecentes; read with
+    // the other values and written by Salvar.
+    const std::vector<std::string>& CancoesRecentes() const { return cancoesRecentes_; }
+    // Puts `caminho` first in the recent songs (once: an older entry of it goes), dropping the
+    // oldest beyond the maximum. A path with a line break cannot be stored and is ignored.
+    void LembrarCancao(const std::string& caminho);
+    // Takes `caminho` out of the recent songs (a file that is gone).
+    void EsquecerCancao(const std::string& caminho);
+
     // Stores the values and rewrites the whole file with exactly the six lines of section
-    // "geral". The new file replaces the old one only once completely written, so a failure
+    // "geral", then the recent songs in their own section. The new file replaces the old one only once completely written, so a failure
     // leaves the old file as it was. A missing folder is created; a symbolic link is written
     // through to its target. Returns false when writing failed, for the caller to tell the
     // user (the next run sees the old file). Never throws except std::bad_alloc.
@@ -62,7 +76,8 @@ class ArquivoConfiguracao {
 
     // The file's contents as Salvar writes them.
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
-                                bool mouseTocarTeclas, std::string_view idioma);
+                                bool mouseTocarTeclas, std::string_view idioma,
+                                const std::vector<std::string>& cancoesRecentes = {});
 
   private:
     std::filesystem::path caminho_;
@@ -71,4 +86,5 @@ class ArquivoConfiguracao {
     int instrumentoTeclado_ = InstrumentoPadrao;
     int modoVisualizacao_ = ModoVisualizacaoPadrao;
     bool mouseTocarTeclas_ = MouseTocarTeclasPadrao;
+    std::vector<std::string> cancoesRecentes_;
 };

@@ -148,6 +148,24 @@ inline constexpr std::string_view hintBtnTransporAbaixo = "hintBtnTransporAbaixo
 inline constexpr std::string_view imgBtnImportarCifra = "imgBtnImportarCifra";
 inline constexpr std::string_view imgBtnImportarCifraI = "imgBtnImportarCifraI";
 inline constexpr std::string_view imgMudarTom = "imgMudarTom";
+// Song files and long work.
+inline constexpr std::string_view menuAbrir = "menuAbrir";
+inline constexpr std::string_view menuSalvar = "menuSalvar";
+inline constexpr std::string_view menuSalvarComo = "menuSalvarComo";
+inline constexpr std::string_view menuRecentes = "menuRecentes";
+inline constexpr std::string_view tituloAbrir = "tituloAbrir";
+inline constexpr std::string_view tituloSalvar = "tituloSalvar";
+inline constexpr std::string_view filtroArquivos = "filtroArquivos";
+inline constexpr std::string_view msgSalvarAlteracoes = "msgSalvarAlteracoes";
+inline constexpr std::string_view rotuloBtnSalvar = "rotuloBtnSalvar";
+inline constexpr std::string_view rotuloBtnDescartar = "rotuloBtnDescartar";
+inline constexpr std::string_view erroAbrirArquivo = "erroAbrirArquivo";
+inline constexpr std::string_view erroSalvarArquivo = "erroSalvarArquivo";
+inline constexpr std::string_view erroArquivoGrande = "erroArquivoGrande";
+inline constexpr std::string_view erroArquivoPasta = "erroArquivoPasta";
+inline constexpr std::string_view erroArquivoBinario = "erroArquivoBinario";
+inline constexpr std::string_view erroArquivoIlegivel = "erroArquivoIlegivel";
+inline constexpr std::string_view msgTrabalhando = "msgTrabalhando";
 }  // namespace fmImportarCifra
 
 // The print options window and the printer error message.

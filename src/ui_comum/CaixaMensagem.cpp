@@ -20,3 +20,28 @@ bool CaixasMensagemQt::Perguntar(std::string_view texto, std::string_view titulo
     if (!rotuloNao.empty()) caixa.button(QMessageBox::No)->setText(Q(rotuloNao));
     return caixa.exec() == QMessageBox::Yes;
 }
+
+caixaMensagem::RespostaSalvar CaixasMensagem::PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                              QWidget* pai, const RotulosSalvar& rotulos) {
+    return Perguntar(texto, titulo, pai, rotulos.salvar, rotulos.cancelar) ? caixaMensagem::RespostaSalvar::Salvar
+                                                                            : caixaMensagem::RespostaSalvar::Cancelar;
+}
+
+caixaMensagem::RespostaSalvar CaixasMensagemQt::PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                                QWidget* pai, const RotulosSalvar& rotulos) {
+    QMessageBox caixa(QMessageBox::Question, Q(titulo), Q(texto),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, pai);
+    caixa.setDefaultButton(QMessageBox::Save);
+    caixa.setEscapeButton(QMessageBox::Cancel);
+    if (!rotulos.salvar.empty()) caixa.button(QMessageBox::Save)->setText(Q(rotulos.salvar));
+    if (!rotulos.descartar.empty()) caixa.button(QMessageBox::Discard)->setText(Q(rotulos.descartar));
+    if (!rotulos.cancelar.empty()) caixa.button(QMessageBox::Cancel)->setText(Q(rotulos.cancelar));
+    switch (caixa.exec()) {
+        case QMessageBox::Save:
+            return caixaMensagem::RespostaSalvar::Salvar;
+        case QMessageBox::Discard:
+            return caixaMensagem::RespostaSalvar::Descartar;
+        default:
+            return caixaMensagem::RespostaSalvar::Cancelar;
+    }
+}

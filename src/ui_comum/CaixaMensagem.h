@@ -9,7 +9,10 @@ class QWidget;
 
 namespace caixaMensagem {
 
-enum class Tipo { Ok, SimNao };
+enum class Tipo { Ok, SimNao, SalvarDescartarCancelar };
+
+// The answer to the question about unsaved changes.
+enum class RespostaSalvar { Salvar, Descartar, Cancelar };
 
 struct Pedido {
     Tipo tipo;
@@ -28,6 +31,14 @@ class CaixasMensagem {
     // toolkit's own button texts ("&" marks the access key).
     virtual bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
                            std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) = 0;
+    // A modal question about unsaved work with Save, Discard and Cancel (Esc cancels), the
+    // captions given in that order. The default asks Perguntar with the Save and Cancel
+    // captions, so a box that cannot offer three buttons never discards work.
+    struct RotulosSalvar {
+        std::string_view salvar, descartar, cancelar;
+    };
+    virtual caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                          QWidget* pai, const RotulosSalvar& rotulos);
 };
 
 // The real, modal message boxes.
@@ -36,4 +47,6 @@ class CaixasMensagemQt : public CaixasMensagem {
     void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
     bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
                    std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
+    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo, QWidget* pai,
+                                                  const RotulosSalvar& rotulos) override;
 };

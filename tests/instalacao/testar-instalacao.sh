@@ -88,7 +88,12 @@ if command -v desktop-file-validate > /dev/null; then
 else
     falhar "desktop-file-validate is missing (scripts/install-deps.sh installs desktop-file-utils)"
 fi
-grep -qx "Exec=tastavo" "$desktop" || falhar "$id.desktop does not run tastavo"
+grep -qx "Exec=tastavo %F" "$desktop" || falhar "$id.desktop does not run tastavo with the files given"
+grep -qx "MimeType=text/plain;text/x-chordpro;" "$desktop" || falhar "$id.desktop does not open songs"
+[ -f "$prefixo/share/mime/packages/$id.xml" ] || falhar "the ChordPro file type ($id.xml) is not installed"
+if command -v xmllint > /dev/null; then
+    xmllint --noout "$prefixo/share/mime/packages/$id.xml" || falhar "$id.xml is not well-formed"
+fi
 grep -qx "Icon=$id" "$desktop" || falhar "$id.desktop does not name the icon $id"
 grep -q "^Categories=.*Audio;.*Music;.*Education;" "$desktop" || falhar "$id.desktop categories"
 grep -q "^Name\[pt\]=" "$desktop" && grep -q "^Comment\[pt\]=" "$desktop" || falhar "$id.desktop has no Portuguese name and comment"

@@ -50,6 +50,17 @@ bool CaixasDeTeste::Perguntar(std::string_view texto, std::string_view titulo, Q
     return Encaminhar({caixaMensagem::Tipo::SimNao, std::string(texto), std::string(titulo)});
 }
 
+caixaMensagem::RespostaSalvar CaixasDeTeste::PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                             QWidget*, const RotulosSalvar&) {
+    const caixaMensagem::Pedido pedido{caixaMensagem::Tipo::SalvarDescartarCancelar, std::string(texto),
+                                       std::string(titulo)};
+    if (RegistroAtual() == nullptr) {
+        ADD_FAILURE() << "unexpected message box: " << pedido.texto;
+        return caixaMensagem::RespostaSalvar::Cancelar;
+    }
+    return RegistroAtual()->ResponderSalvar(pedido);
+}
+
 CaixasDeTeste& Caixas() {
     static CaixasDeTeste caixas;
     return caixas;
@@ -60,6 +71,11 @@ CaixasRegistradas::CaixasRegistradas(bool resposta) : resposta_(resposta), anter
 }
 
 CaixasRegistradas::~CaixasRegistradas() { RegistroAtual() = anterior_; }
+
+caixaMensagem::RespostaSalvar CaixasRegistradas::ResponderSalvar(const caixaMensagem::Pedido& pedido) {
+    pedidos_.push_back(pedido);
+    return respostaSalvar_;
+}
 
 bool CaixasRegistradas::Responder(const caixaMensagem::Pedido& pedido) {
     pedidos_.push_back(pedido);

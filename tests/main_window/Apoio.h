@@ -38,6 +38,8 @@ public:
     void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
     bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
                    std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
+    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo, QWidget* pai,
+                                                  const RotulosSalvar& rotulos) override;
 };
 CaixasDeTeste& Caixas();
 
@@ -49,10 +51,14 @@ public:
     bool Responder(const caixaMensagem::Pedido& pedido);
     const std::vector<caixaMensagem::Pedido>& Pedidos() const { return pedidos_; }
     void DefinirResposta(bool resposta) { resposta_ = resposta; }
+    // The answer to the questions about unsaved changes (Cancel unless set).
+    caixaMensagem::RespostaSalvar ResponderSalvar(const caixaMensagem::Pedido& pedido);
+    void DefinirRespostaSalvar(caixaMensagem::RespostaSalvar resposta) { respostaSalvar_ = resposta; }
 
 private:
     std::vector<caixaMensagem::Pedido> pedidos_;
     bool resposta_;
+    caixaMensagem::RespostaSalvar respostaSalvar_ = caixaMensagem::RespostaSalvar::Cancelar;
     CaixasRegistradas* anterior_;
 };
 

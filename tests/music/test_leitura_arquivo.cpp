@@ -67,4 +67,39 @@ TEST_F(LeituraArquivo, OMotivoSeLeComoTexto) {
     EXPECT_EQ(make_error_code(ErroLeitura::GrandeDemais).message(), "larger than 16 MiB");
 }
 
+TEST_F(LeituraArquivo, TextoDeUmaCancaoComSeuFimDeLinha) {
+    struct Caso {
+        std::string bytes, texto, fimLinha;
+        bool marca;
+    };
+    const Caso casos[] = {
+        {"C  G\nLetra\n", "C  G\nLetra\n", "\n", false},
+        {"C  G\r\nLetra\r\n", "C  G\r\nLetra\r\n", "\r\n", false},
+        {"C\rLetra", "C\rLetra", "\r", false},
+        {"sem fim", "sem fim", "\n", false},
+        // Windows-1252 bytes in a file without UTF-8 sequences read as that code page.
+        {"Cora\xE7\xE3o\r\n", "Cora\xC3\xA7\xC3\xA3o\r\n", "\r\n", false},
+        {"\xEF\xBB\xBF[G]Ol\xC3\xA1\n", "[G]Ol\xC3\xA1\n", "\n", true},
+    };
+    for (const Caso& caso : casos) {
+        const auto arquivo = pasta_ / "cancao.txt";
+        std::ofstream(arquivo, std::ios::binary | std::ios::trunc) << caso.bytes;
+        const TextoArquivo lido = LerTextoArquivo(arquivo);
+        EXPECT_EQ(lido.texto, caso.texto) << caso.bytes;
+        EXPECT_EQ(lido.fimLinha, caso.fimLinha) << caso.bytes;
+        EXPECT_EQ(lido.marcaOrdem, caso.marca) << caso.bytes;
+    }
+
+    // A NUL byte is no text a person typed: a picture, or UTF-16.
+    const auto binario = pasta_ / "figura.png";
+    std::ofstream(binario, std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    try {
+        LerTextoArquivo(binario);
+        FAIL();
+    } catch (const std::filesystem::filesystem_error& e) {
+        EXPECT_EQ(e.code(), ErroLeitura::Binario);
+        EXPECT_EQ(e.code().message(), "not a text file");
+    }
+}
+
 }  // namespace

@@ -231,3 +231,27 @@ TEST_F(CliPrint, TamanhoDePaginaEIdioma) {
 }
 
 }  // namespace
+
+namespace {
+
+// A ChordPro song prints as its song sheet: no braces, no brackets, each chord on a line of
+// its own over its syllable, the comment as its text.
+TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
+    {
+        std::ofstream(pasta_ / "swing.cho", std::ios::binary)
+            << "{title: Swing Low}\n{key: D}\n# slowly\n{start_of_chorus}\nSwing [D]low, sweet [G]chari[D]ot\n"
+               "{end_of_chorus}\n{comment: Verse}\n[A7]Coming for to [D]carry me home\n";
+    }
+    const auto e = Executar("--format json -o - " + Saida("swing.cho"));
+    ASSERT_EQ(e.status, 0) << e.erros;
+    const json d = json::parse(e.saida);
+    std::vector<std::string> linhas;
+    for (const json& op : Textos(d["pages"][0], "Courier New")) linhas.push_back(op["text"]);
+    EXPECT_EQ(linhas, (std::vector<std::string>{"      D          G    D", "Swing low, sweet chariot", "Verse",
+                                                "A7             D", "Coming for to carry me home"}));
+    std::vector<std::string> titulos;
+    for (const json& op : Textos(d["pages"][0], "Times New Roman")) titulos.push_back(op["text"]);
+    EXPECT_EQ(titulos, (std::vector<std::string>{"D", "G", "A7"}));
+}
+
+}  // namespace

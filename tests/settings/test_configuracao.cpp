@@ -250,3 +250,36 @@ TEST(ArquivoConfiguracao, UmByteForaDoUtf8NaoMudaONomeDoIdioma) {
     EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
     EsperarValores(Ler(pasta / "tastavo.ini"), 2, 0, 0, false);
 }
+
+TEST(ArquivoConfiguracao, CancoesRecentesAsOitoUltimasDaMaisNova) {
+    PastaTemporaria pasta;
+    const auto arquivo = pasta / "tastavo.ini";
+    {
+        ArquivoConfiguracao c(arquivo);
+        for (int i = 1; i <= 10; ++i) c.LembrarCancao("/musicas/" + std::to_string(i) + ".cho");
+        c.LembrarCancao("/musicas/5.cho");  // again: it moves to the front, once
+        c.LembrarCancao("/com\nquebra.txt");
+        c.LembrarCancao(" /com espaço na ponta.txt");
+        c.LembrarCancao("/músicas/Canção.txt");
+        ASSERT_TRUE(c.Salvar(1, 0, 0, false, "English"));
+    }
+    const std::vector<std::string> esperadas = {"/músicas/Canção.txt", "/musicas/5.cho",
+                                                "/musicas/10.cho",     "/musicas/9.cho",
+                                                "/musicas/8.cho",      "/musicas/7.cho",
+                                                "/musicas/6.cho",      "/musicas/4.cho"};
+    ArquivoConfiguracao lida(arquivo);
+    EXPECT_EQ(lida.CancoesRecentes(), esperadas);
+    // The six lines of "geral" stay as they were; the songs follow in their own section.
+    const std::string texto = pasta.Ler("tastavo.ini");
+    EXPECT_EQ(texto.find("[geral]\r\nidioma=English\r\nplacaSom=1\r\n"), 0u);
+    EXPECT_NE(texto.find("mouseTocarTeclas=0\r\n[cancoesRecentes]\r\n1=/músicas/Canção.txt\r\n"),
+              std::string::npos);
+
+    lida.EsquecerCancao("/musicas/5.cho");
+    EXPECT_EQ(lida.CancoesRecentes().size(), 7u);
+    EXPECT_EQ(lida.CancoesRecentes()[1], "/musicas/10.cho");
+    // Values that are invalid elsewhere in the file do not lose the songs.
+    pasta.Escrever("c.ini", "[geral]\r\nplacaSom=x\r\n[cancoesRecentes]\r\n2=/b.txt\r\n1=/a.txt\r\n3=/a.txt\r\n");
+    EXPECT_EQ(ArquivoConfiguracao(pasta / "c.ini").CancoesRecentes(),
+              (std::vector<std::string>{"/a.txt", "/b.txt"}));
+}

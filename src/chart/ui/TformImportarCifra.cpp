@@ -1,30 +1,47 @@
 #include "TformImportarCifra.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QUrl>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <system_error>
+#include <unordered_set>
 
 #include "AbrirShell.h"
+#include "ArquivoConfiguracao.h"
 #include "ArrasteJanela.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
+#include "ChordPro.h"
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
+#include "LeituraArquivo.h"
 #include "MinimizarAplicacao.h"
 #include "AnaliseCifra.h"
 #include "CifraEmPartes.h"
 #include "TransposicaoCifra.h"
 #include "TextoIdioma.h"
+#include "TrabalhoLongo.h"
 
 namespace {
 
@@ -55,13 +72,42 @@ QFont FonteMonoespacada(int pixels) {
     return fonte;
 }
 
-// The text box of the chart. Esc stays here instead of closing the window, and pasted text
-// keeps one line per line whatever line ends it came with.
+// A text with every line end (CR LF, CR) as a line feed.
+QString ComAvancosDeLinha(QString texto) {
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
+// The first local file among dropped or pasted addresses; none for anything else.
+std::optional<std::filesystem::path> ArquivoLocal(const QMimeData* origem) {
+    if (origem == nullptr || !origem->hasUrls()) return std::nullopt;
+    for (const QUrl& url : origem->urls())
+        if (url.isLocalFile()) return std::filesystem::path(QFile::encodeName(url.toLocalFile()).toStdString());
+    return std::nullopt;
+}
+
+// The text box of the chart. Esc stays here instead of closing the window; pasted text keeps
+// one line per line whatever line ends it came with, and goes in through the window (a long
+// paste shows its progress); a dropped file is opened, not written in as its address.
 class MemoCifra : public QPlainTextEdit {
   public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<void(QString)> inserir;
+    std::function<void(const std::filesystem::path&)> abrirArquivo;
+    std::function<void(QMenu*)> prepararMenu;
 
   protected:
+    bool canInsertFromMimeData(const QMimeData* origem) const override {
+        return ArquivoLocal(origem).has_value() || QPlainTextEdit::canInsertFromMimeData(origem);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* evento) override {
+        std::unique_ptr<QMenu> menu(createStandardContextMenu(evento->pos()));
+        if (prepararMenu) prepararMenu(menu.get());
+        menu->exec(evento->globalPos());
+    }
+
     void keyPressEvent(QKeyEvent* evento) override {
         if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
             evento->accept();
@@ -71,11 +117,17 @@ class MemoCifra : public QPlainTextEdit {
     }
 
     void insertFromMimeData(const QMimeData* origem) override {
+        if (const auto arquivo = ArquivoLocal(origem); arquivo && abrirArquivo) {
+            // Opening may ask a question: not from inside the drop.
+            QMetaObject::invokeMethod(this, [this, caminho = *arquivo] { abrirArquivo(caminho); },
+                                      Qt::QueuedConnection);
+            return;
+        }
         if (origem == nullptr || !origem->hasText()) return;
-        QString texto = origem->text();
-        texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        insertPlainText(texto);
+        if (inserir)
+            inserir(origem->text());
+        else
+            insertPlainText(ComAvancosDeLinha(origem->text()));
     }
 };
 
@@ -140,6 +192,7 @@ TformImportarCifra::TformImportarCifra(GerenciadorIdiomas& idiomas, CaixasMensag
       abridor_(abridor),
       listaImpressao_(std::move(listaImpressao)) {
     CriarControles();
+    CriarComandosArquivo();
     AplicarIdioma();
 }
 
@@ -256,8 +309,10 @@ void TformImportarCifra::CriarControles() {
 }
 
 void TformImportarCifra::AplicarIdioma() {
-    setWindowTitle(Q(Texto(fc::Secao, fc::titulo)));
-    lblTitulo->setText(windowTitle());
+    acaoAbrir->setText(TextoIdioma(idiomas_, fc::Secao, fc::menuAbrir));
+    acaoSalvar->setText(TextoIdioma(idiomas_, fc::Secao, fc::menuSalvar));
+    acaoSalvarComo->setText(TextoIdioma(idiomas_, fc::Secao, fc::menuSalvarComo));
+    menuRecentes->setTitle(TextoIdioma(idiomas_, fc::Secao, fc::menuRecentes));
     const QString semitom = TextoIdioma(idiomas_, fc::Secao, fc::nomeSemitom);
     for (auto [rotulo, texto] : {std::pair{lblSemitomAcima, QStringLiteral("+1 ") + semitom},
                                  std::pair{lblSemitomAbaixo, QStringLiteral("-1 ") + semitom}}) {
@@ -272,6 +327,9 @@ void TformImportarCifra::AplicarIdioma() {
     btnImportarCifra->setToolTip(TextoIdioma(idiomas_, fc::Secao, fc::hintBtnImportarCifra));
     btnImprimir->setToolTip(TextoIdioma(idiomas_, fc::Secao, fc::hintBtnImprimir));
     memoTextoCifra->setPlainText(TextoIdioma(idiomas_, fc::Secao, fc::textoMemoCifra));
+    // The instructions are no song of the user's: nothing to save yet.
+    memoTextoCifra->document()->setModified(false);
+    AtualizarTitulo();
     memoTextoCifra->setToolTip(TextoIdioma(idiomas_, fc::Secao, fc::hintMemoCifra));
     const QString acima = TextoIdioma(idiomas_, fc::Secao, fc::hintBtnTransporAcima);
     btnTransporAcima->setToolTip(acima);
@@ -311,6 +369,10 @@ std::string TformImportarCifra::ObterTextoCifra() const {
     return texto;
 }
 
+std::string TformImportarCifra::ObterTextoImpressao() const {
+    return chordpro::TextoParaImpressao(ObterTextoCifra(), arquivo_.filename().string());
+}
+
 void TformImportarCifra::Exibir() {
     if (!isVisible())
         if (QWidget* principal = parentWidget())
@@ -324,13 +386,83 @@ void TformImportarCifra::Exibir() {
     activateWindow();
 }
 
+namespace {
+
+// The pieces long work is cut into: small enough that the windows repaint several times a
+// second, large enough that a short song is one piece.
+constexpr std::size_t PedacoBytes = 1 << 18;
+constexpr qsizetype PedacoCaracteres = 1 << 18;
+
+// Where a piece of `texto` from `inicio` of about `tamanho` characters ends: after a line
+// feed when there is one inside it, and never between the two halves of a surrogate pair.
+qsizetype FimDoPedaco(const QString& texto, qsizetype inicio, qsizetype tamanho) {
+    qsizetype fim = inicio + tamanho;
+    if (fim >= texto.size()) return texto.size();
+    const qsizetype avanco = texto.lastIndexOf(QLatin1Char('\n'), fim - 1);
+    if (avanco >= inicio) return avanco + 1;
+    if (texto[fim - 1].isHighSurrogate()) --fim;
+    return fim;
+}
+
+// The same for UTF-8 bytes: after a line feed, else at the start of a character.
+std::size_t FimDoPedaco(std::string_view texto, std::size_t inicio, std::size_t tamanho) {
+    std::size_t fim = inicio + tamanho;
+    if (fim >= texto.size()) return texto.size();
+    const std::size_t avanco = texto.rfind('\n', fim - 1);
+    if (avanco != std::string_view::npos && avanco >= inicio) return avanco + 1;
+    while (fim > inicio + 1 && (static_cast<unsigned char>(texto[fim]) & 0xC0) == 0x80) --fim;
+    return fim;
+}
+
+}  // namespace
+
+std::string TformImportarCifra::TextoBruto() const {
+    // The raw text: the plain-text view would turn no-break spaces of the lyrics into spaces.
+    QString texto = memoTextoCifra->document()->toRawText();
+    texto.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    texto.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return texto.toStdString();
+}
+
+std::optional<std::vector<std::string>> TformImportarCifra::ColetarComProgresso(bool repetir) {
+    const std::string texto = TextoBruto();
+    TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
+                           TextoIdioma(idiomas_, ge::Secao, ge::rotuloBtnCancelar),
+                           static_cast<qint64>(texto.size()));
+    std::vector<std::string> candidatos;
+    std::unordered_set<std::string> vistos;
+    const auto receber = [&](std::string_view candidato) {
+        // Without repeats only a first occurrence goes on; the print list still decides what
+        // else counts as a repeat.
+        if (repetir || vistos.emplace(candidato).second) candidatos.emplace_back(candidato);
+    };
+    ColetaContinua coleta;
+    for (std::size_t inicio = 0; inicio < texto.size();) {
+        const std::size_t fim = FimDoPedaco(texto, inicio, PedacoBytes);
+        coleta.Acrescentar(std::string_view(texto).substr(inicio, fim - inicio), receber);
+        inicio = fim;
+        if (!trabalho.Avancar(static_cast<qint64>(inicio))) return std::nullopt;
+    }
+    coleta.Terminar(receber);
+    return candidatos;
+}
+
 void TformImportarCifra::botaoOkClick() {
-    for (const std::string& cifra : ColetarAcordes(Linhas()))
-        listaImpressao_.adicionar(cifra, true);
+    const auto candidatos = ColetarComProgresso(true);
+    if (!candidatos) return;  // cancelled: nothing sent, the window stays
+    {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        struct Restaurar {
+            ~Restaurar() { QApplication::restoreOverrideCursor(); }
+        } restaurar;
+        for (const std::string& cifra : *candidatos) listaImpressao_.adicionar(cifra, true);
+    }
     close();
 }
 
 void TformImportarCifra::btnImprimirClick() {
+    const auto candidatos = ColetarComProgresso(false);
+    if (!candidatos) return;  // cancelled: the print list stays as it was
     {
         // Busy while the chords are built; the print options below wait for the user.
         QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -338,45 +470,52 @@ void TformImportarCifra::btnImprimirClick() {
             ~Restaurar() { QApplication::restoreOverrideCursor(); }
         } restaurar;
         listaImpressao_.limpar();
-        for (const std::string& cifra : ColetarAcordes(Linhas()))
-            listaImpressao_.adicionar(cifra, false);
+        for (const std::string& cifra : *candidatos) listaImpressao_.adicionar(cifra, false);
     }
     if (abrirImpressao) abrirImpressao();
 }
 
 void TformImportarCifra::transporClick() {
-    const std::vector<std::string> linhas = Linhas();
-    const std::vector<std::string> novas = TransporLinhas(
-        linhas, numSemitons, opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo);
-    if (novas == linhas) return;
+    const std::optional<int> semitons = LerSemitons(numSemitons);
+    if (!semitons || *semitons <= 0) return;
+    const std::string antes = TextoBruto();
+    std::string depois;
+    depois.reserve(antes.size() + antes.size() / 8);
+    {
+        TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
+                               TextoIdioma(idiomas_, ge::Secao, ge::rotuloBtnCancelar),
+                               static_cast<qint64>(antes.size()));
+        TransposicaoContinua transposicao(*semitons,
+                                          opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo);
+        for (std::size_t inicio = 0; inicio < antes.size();) {
+            const std::size_t fim = FimDoPedaco(antes, inicio, PedacoBytes);
+            transposicao.Acrescentar(std::string_view(antes).substr(inicio, fim - inicio), depois);
+            inicio = fim;
+            if (!trabalho.Avancar(static_cast<qint64>(inicio))) return;  // cancelled: the text stays
+        }
+        transposicao.Terminar(depois);
+        if (depois == antes) return;
+        trabalho.ProibirCancelamento();
 
-    // The text changes as one edit (undone at once), with the caret, the selection and the
-    // scrolled place kept: a player transposing a long song stays where they were reading.
-    QTextDocument& documento = *memoTextoCifra->document();
-    QTextCursor cursor = memoTextoCifra->textCursor();
-    const Lugar ancora = LugarDe(documento, cursor.anchor());
-    const Lugar posicao = LugarDe(documento, cursor.position());
-    const int vertical = memoTextoCifra->verticalScrollBar()->value();
-    const int horizontal = memoTextoCifra->horizontalScrollBar()->value();
+        // The text changes as one edit (undone at once), with the caret, the selection and the
+        // scrolled place kept: a player transposing a long song stays where they were reading.
+        QTextDocument& documento = *memoTextoCifra->document();
+        QTextCursor cursor = memoTextoCifra->textCursor();
+        const Lugar ancora = LugarDe(documento, cursor.anchor());
+        const Lugar posicao = LugarDe(documento, cursor.position());
+        const int vertical = memoTextoCifra->verticalScrollBar()->value();
+        const int horizontal = memoTextoCifra->horizontalScrollBar()->value();
 
-    QString texto;
-    for (std::size_t i = 0; i < novas.size(); ++i) {
-        if (i > 0) texto += QLatin1Char('\n');
-        texto += Q(novas[i]);
+        QTextCursor tudo(&documento);
+        tudo.select(QTextCursor::Document);
+        tudo.insertText(QString::fromStdString(depois));
+
+        cursor.setPosition(PosicaoDe(documento, ancora));
+        cursor.setPosition(PosicaoDe(documento, posicao), QTextCursor::KeepAnchor);
+        memoTextoCifra->setTextCursor(cursor);
+        memoTextoCifra->verticalScrollBar()->setValue(vertical);
+        memoTextoCifra->horizontalScrollBar()->setValue(horizontal);
     }
-    // Lines() drops the empty line after a final line end; it stays.
-    const QString antes = documento.toRawText();
-    if (antes.endsWith(QChar::ParagraphSeparator) || antes.endsWith(QLatin1Char('\n')))
-        texto += QLatin1Char('\n');
-    QTextCursor tudo(&documento);
-    tudo.select(QTextCursor::Document);
-    tudo.insertText(texto);
-
-    cursor.setPosition(PosicaoDe(documento, ancora));
-    cursor.setPosition(PosicaoDe(documento, posicao), QTextCursor::KeepAnchor);
-    memoTextoCifra->setTextCursor(cursor);
-    memoTextoCifra->verticalScrollBar()->setValue(vertical);
-    memoTextoCifra->horizontalScrollBar()->setValue(horizontal);
 }
 
 void TformImportarCifra::btnTransporAcimaClick() {
@@ -394,8 +533,246 @@ void TformImportarCifra::btnTransporAbaixoClick() {
 }
 
 void TformImportarCifra::btnColarClick() {
-    memoTextoCifra->clear();
-    memoTextoCifra->paste();
+    // The clipboard's text in place of the whole text, as one edit: Cancel (or an undo)
+    // brings the old text back.
+    const QMimeData* origem = QApplication::clipboard()->mimeData();
+    if (origem == nullptr || !origem->hasText()) {
+        memoTextoCifra->clear();
+        return;
+    }
+    InserirTexto(origem->text(), true);
+}
+
+bool TformImportarCifra::InserirTexto(QString texto, bool substituirTudo) {
+    texto = ComAvancosDeLinha(std::move(texto));
+    QTextCursor cursor = memoTextoCifra->textCursor();
+    if (substituirTudo) cursor.select(QTextCursor::Document);
+    if (texto.size() <= PedacoCaracteres) {
+        cursor.insertText(texto);
+        memoTextoCifra->setTextCursor(cursor);
+        return true;
+    }
+    TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
+                           TextoIdioma(idiomas_, ge::Secao, ge::rotuloBtnCancelar), texto.size());
+    bool completo = true;
+    cursor.beginEditBlock();
+    for (qsizetype inicio = 0; inicio < texto.size();) {
+        const qsizetype fim = FimDoPedaco(texto, inicio, PedacoCaracteres);
+        cursor.insertText(texto.mid(inicio, fim - inicio));
+        inicio = fim;
+        if (!trabalho.Avancar(inicio)) {
+            completo = false;
+            break;
+        }
+    }
+    cursor.endEditBlock();
+    if (!completo) {
+        // The pieces were one edit: undoing it gives back the text as it was.
+        memoTextoCifra->document()->undo();
+        return false;
+    }
+    memoTextoCifra->setTextCursor(cursor);
+    return true;
+}
+
+void TformImportarCifra::DefinirConfiguracao(ArquivoConfiguracao* configuracao) {
+    configuracao_ = configuracao;
+    AtualizarRecentes();
+}
+
+bool TformImportarCifra::AlteracoesPendentes() const { return memoTextoCifra->document()->isModified(); }
+
+std::optional<bool> TformImportarCifra::ConfirmarSaida() {
+    if (!AlteracoesPendentes()) return std::nullopt;
+    return PodeSubstituirTexto();
+}
+
+bool TformImportarCifra::PodeSubstituirTexto() {
+    if (!AlteracoesPendentes()) return true;
+    const std::string salvar = Texto(fc::Secao, fc::rotuloBtnSalvar);
+    const std::string descartar = Texto(fc::Secao, fc::rotuloBtnDescartar);
+    const std::string cancelar = Texto(ge::Secao, ge::rotuloBtnCancelar);
+    switch (mensagens_.PerguntarSalvar(TextoIdiomaUtf8(idiomas_, fc::Secao, fc::msgSalvarAlteracoes),
+                                       Texto(ge::Secao, ge::nomeAplicacao), this, {salvar, descartar, cancelar})) {
+        case caixaMensagem::RespostaSalvar::Salvar:
+            return salvarClick();
+        case caixaMensagem::RespostaSalvar::Descartar:
+            return true;
+        case caixaMensagem::RespostaSalvar::Cancelar:
+            break;
+    }
+    return false;
+}
+
+bool TformImportarCifra::AbrirArquivo(const std::filesystem::path& caminho) {
+    if (!PodeSubstituirTexto()) return false;
+    return CarregarArquivo(caminho);
+}
+
+void TformImportarCifra::abrirClick() {
+    if (!PodeSubstituirTexto()) return;
+    const std::filesystem::path caminho = escolherArquivo(false, arquivo_);
+    if (!caminho.empty()) CarregarArquivo(caminho);
+}
+
+void TformImportarCifra::FalhaArquivo(std::string_view chaveErro, const std::filesystem::path& caminho,
+                                      std::string_view motivo) {
+    mensagens_.Informar(TextoIdiomaUtf8(idiomas_, fc::Secao, chaveErro) + "\n" + caminho.string() + "\n\n" +
+                            std::string(motivo),
+                        Texto(ge::Secao, ge::nomeAplicacao), this);
+}
+
+bool TformImportarCifra::CarregarArquivo(const std::filesystem::path& caminho) {
+    const std::filesystem::path absoluto = std::filesystem::absolute(caminho);
+    TextoArquivo arquivo;
+    try {
+        arquivo = LerTextoArquivo(absoluto);
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::string_view motivo = fc::erroArquivoIlegivel;
+        if (e.code() == std::errc::is_a_directory) motivo = fc::erroArquivoPasta;
+        else if (e.code() == ErroLeitura::GrandeDemais) motivo = fc::erroArquivoGrande;
+        else if (e.code() == ErroLeitura::Binario) motivo = fc::erroArquivoBinario;
+        // A recent song that is gone leaves the list.
+        if (e.code() == std::errc::no_such_file_or_directory && configuracao_) {
+            configuracao_->EsquecerCancao(absoluto.string());
+            AtualizarRecentes();
+        }
+        FalhaArquivo(fc::erroAbrirArquivo, absoluto, TextoIdiomaUtf8(idiomas_, fc::Secao, motivo));
+        return false;
+    }
+    if (!InserirTexto(QString::fromStdString(arquivo.texto), true)) return false;
+    // A song just opened has nothing to undo into (the one before it belongs to no file).
+    memoTextoCifra->document()->clearUndoRedoStacks();
+    memoTextoCifra->moveCursor(QTextCursor::Start);
+    arquivo_ = absoluto;
+    fimLinha_ = arquivo.fimLinha;
+    marcaOrdem_ = arquivo.marcaOrdem;
+    memoTextoCifra->document()->setModified(false);
+    if (configuracao_) configuracao_->LembrarCancao(absoluto.string());
+    AtualizarRecentes();
+    AtualizarTitulo();
+    return true;
+}
+
+bool TformImportarCifra::salvarClick() {
+    if (arquivo_.empty()) return salvarComoClick();
+    return GravarArquivo(arquivo_);
+}
+
+bool TformImportarCifra::salvarComoClick() {
+    const std::filesystem::path caminho = escolherArquivo(true, arquivo_);
+    if (caminho.empty()) return false;
+    return GravarArquivo(std::filesystem::absolute(caminho));
+}
+
+bool TformImportarCifra::GravarArquivo(const std::filesystem::path& caminho) {
+    std::string bytes = marcaOrdem_ ? "\xEF\xBB\xBF" : "";
+    const std::string texto = TextoBruto();
+    bytes.reserve(bytes.size() + texto.size() + texto.size() / 16);
+    for (char c : texto) {
+        if (c == '\n') bytes += fimLinha_;
+        else bytes += c;
+    }
+    // Written beside the file and put in its place only when complete: a full disk or a crash
+    // never leaves half a song. A symbolic link is followed, and stays a link.
+    QSaveFile arquivo(QFile::decodeName(caminho.c_str()));
+    if (!arquivo.open(QIODevice::WriteOnly) ||
+        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !arquivo.commit()) {
+        const std::string motivo = arquivo.errorString().toStdString();
+        arquivo.cancelWriting();
+        FalhaArquivo(fc::erroSalvarArquivo, caminho, motivo);
+        return false;
+    }
+    arquivo_ = caminho;
+    memoTextoCifra->document()->setModified(false);
+    if (configuracao_) configuracao_->LembrarCancao(caminho.string());
+    AtualizarRecentes();
+    AtualizarTitulo();
+    return true;
+}
+
+void TformImportarCifra::CriarComandosArquivo() {
+    auto acao = [this](const char* nome, const QKeySequence& atalho, auto manipulador) {
+        auto* a = new QAction(this);
+        a->setObjectName(QString::fromLatin1(nome));
+        a->setShortcut(atalho);
+        // Anywhere in the window, the text box included.
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, manipulador);
+        addAction(a);
+        return a;
+    };
+    acaoAbrir = acao("acaoAbrir", QKeySequence::Open, [this] { abrirClick(); });
+    acaoSalvar = acao("acaoSalvar", QKeySequence::Save, [this] { salvarClick(); });
+    acaoSalvarComo = acao("acaoSalvarComo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                          [this] { salvarComoClick(); });
+    menuRecentes = new QMenu(this);
+    menuRecentes->setObjectName(QStringLiteral("menuRecentes"));
+
+    auto* memo = static_cast<MemoCifra*>(memoTextoCifra);
+    memo->inserir = [this](const QString& texto) { InserirTexto(texto, false); };
+    memo->abrirArquivo = [this](const std::filesystem::path& caminho) { AbrirArquivo(caminho); };
+    memo->prepararMenu = [this](QMenu* menu) {
+        QAction* primeira = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+        menu->insertActions(primeira, {acaoAbrir, acaoSalvar, acaoSalvarComo});
+        menu->insertMenu(primeira, menuRecentes);
+        menu->insertSeparator(primeira);
+    };
+    setAcceptDrops(true);
+
+    escolherArquivo = [this](bool salvar, const std::filesystem::path& sugestao) {
+        const QString filtro = TextoIdioma(idiomas_, fc::Secao, fc::filtroArquivos);
+        const QString inicio = QFile::decodeName(sugestao.c_str());
+        const QString escolhido =
+            salvar ? QFileDialog::getSaveFileName(this, TextoIdioma(idiomas_, fc::Secao, fc::tituloSalvar), inicio,
+                                                  filtro)
+                   : QFileDialog::getOpenFileName(this, TextoIdioma(idiomas_, fc::Secao, fc::tituloAbrir), inicio,
+                                                  filtro);
+        return std::filesystem::path(QFile::encodeName(escolhido).toStdString());
+    };
+    connect(memoTextoCifra->document(), &QTextDocument::modificationChanged, this, [this] { AtualizarTitulo(); });
+}
+
+void TformImportarCifra::AtualizarRecentes() {
+    menuRecentes->clear();
+    const std::vector<std::string> vazia;
+    const std::vector<std::string>& cancoes = configuracao_ ? configuracao_->CancoesRecentes() : vazia;
+    for (std::size_t i = 0; i < cancoes.size(); ++i) {
+        const std::filesystem::path caminho = cancoes[i];
+        // "&1 song.cho" with the full path as its hint.
+        QAction* a = menuRecentes->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFile::decodeName(caminho.filename().c_str()).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        a->setToolTip(QFile::decodeName(caminho.c_str()));
+        connect(a, &QAction::triggered, this, [this, caminho] { AbrirArquivo(caminho); });
+    }
+    menuRecentes->setEnabled(!cancoes.empty());
+}
+
+void TformImportarCifra::AtualizarTitulo() {
+    QString titulo = TextoIdioma(idiomas_, fc::Secao, fc::titulo);
+    if (!arquivo_.empty()) titulo += QStringLiteral(" - ") + QFile::decodeName(arquivo_.filename().c_str());
+    if (AlteracoesPendentes() && !arquivo_.empty()) titulo += QStringLiteral(" *");
+    setWindowTitle(titulo);
+    lblTitulo->setText(lblTitulo->fontMetrics().elidedText(titulo, Qt::ElideMiddle, lblTitulo->width()));
+}
+
+void TformImportarCifra::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu menu(this);
+    menu.addActions({acaoAbrir, acaoSalvar, acaoSalvarComo});
+    menu.addMenu(menuRecentes);
+    menu.exec(evento->globalPos());
+}
+
+void TformImportarCifra::dragEnterEvent(QDragEnterEvent* evento) {
+    if (ArquivoLocal(evento->mimeData())) evento->acceptProposedAction();
+}
+
+void TformImportarCifra::dropEvent(QDropEvent* evento) {
+    const auto arquivo = ArquivoLocal(evento->mimeData());
+    if (!arquivo) return;
+    evento->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, caminho = *arquivo] { AbrirArquivo(caminho); }, Qt::QueuedConnection);
 }
 
 void TformImportarCifra::btnAjudaClick() {

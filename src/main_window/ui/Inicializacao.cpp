@@ -99,7 +99,7 @@ void CriarJanelasImpressao(JanelasAplicacao& j, CaixasMensagem& mensagens) {
     TformPrincipal* principal = j.principal.get();
     TformImportarCifra* cifra = j.cifra.get();
     FonteDocumento fonte{[principal] { return principal->CopiarListaImpressao(); },
-                         [cifra] { return cifra->ObterTextoCifra(); }};
+                         [cifra] { return cifra->ObterTextoImpressao(); }};
     j.paginasImpressao = std::make_unique<FabricaPaginasQImage>();
     j.impressao = std::make_unique<GerenciadorImpressao>(
         TextosCabecalho{idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
@@ -190,6 +190,8 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         janelas.cifra = std::make_unique<TformImportarCifra>(idiomas, mensagens, abridor, std::move(listaImpressao),
                                                              principal);
         principal->abrirImportarCifra = [cifra = janelas.cifra.get()] { cifra->Exibir(); };
+        janelas.cifra->DefinirConfiguracao(principal->Configuracao());
+        principal->confirmarAlteracoes = [cifra = janelas.cifra.get()] { return cifra->ConfirmarSaida(); };
         janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
             *janelas.player, idiomas, mensagens,
             ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
@@ -205,11 +207,16 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         // 6. The splash closes here.
     }
 
-    // 7. The event loop ends when the main window has closed.
+    // 7. The event loop ends when the main window has closed. A song named on the command
+    // line opens in the chart window over the main window.
+    if (!ambiente.emVezDoLaco) janelas.principal->show();
+    if (!ambiente.cancao.empty()) {
+        janelas.cifra->Exibir();
+        janelas.cifra->AbrirArquivo(ambiente.cancao);
+    }
     if (ambiente.emVezDoLaco) {
         ambiente.emVezDoLaco(janelas);
     } else {
-        janelas.principal->show();
         app.exec();
     }
     app.DefinirIdiomas(nullptr, nullptr);

@@ -76,6 +76,8 @@ struct AmbienteInicializacao {
     std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
     int esperaSplashMs = 1000;
     std::optional<std::chrono::milliseconds> duracaoNotaEscala;  // default: the driver wizard's own
+    // A song to open in the chord chart window at start-up (`tastavo FILE`); empty for none.
+    std::filesystem::path cancao;
     // Called with the windows once created, in place of running the event loop (tests).
     std::function<void(JanelasAplicacao&)> emVezDoLaco;
 };

@@ -556,7 +556,13 @@ void TformPrincipal::LimparListaImpressao() {
 ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-    if (!mensagens_.Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
+    // Unsaved work has its own question (save, discard, cancel), which stands for the plain one.
+    const std::optional<bool> alteracoes = confirmarAlteracoes ? confirmarAlteracoes() : std::nullopt;
+    if (alteracoes.has_value() && !*alteracoes) {
+        evento->ignore();
+        return;
+    }
+    if (!alteracoes.has_value() && !mensagens_.Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
                                   Texto(ge::Secao, ge::rotuloBtnSim), Texto(ge::Secao, ge::rotuloBtnNao))) {
         evento->ignore();
         return;

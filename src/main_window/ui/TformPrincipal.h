@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,9 @@ public:
     // The windows of later steps; an unset one leaves its button without effect.
     std::function<void()> abrirConfiguracoes;
     std::function<void()> abrirImportarCifra;
+    // Asked before leaving: none when no work is unsaved (the leave question follows), else
+    // whether leaving may go on (the user saved or discarded it) or not (cancelled).
+    std::function<std::optional<bool>()> confirmarAlteracoes;
     std::function<void()> abrirImpressao;        // print options in print-list mode, modal
     std::function<int()> executarAssistente;     // the driver wizard: device or -1
 

@@ -1,4 +1,5 @@
 // The desktop application.
+#include <QFile>
 #include <QStyleFactory>
 
 #include <QtGlobal>
@@ -17,5 +18,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvela.Tastavo"));
     // One look on every desktop: the windows are designed pixel by pixel.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    return ExecutarAplicacao(app, {});
+    // `tastavo FILE`: the song opens in the chord chart window (the desktop may hand over
+    // several files; the first is taken). Qt's own options are gone from the arguments here.
+    AmbienteInicializacao ambiente;
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (argumentos.size() > 1) ambiente.cancao = QFile::encodeName(argumentos.at(1)).toStdString();
+    return ExecutarAplicacao(app, ambiente);
 }
