@@ -146,12 +146,12 @@ nlohmann::ordered_json OperacaoEmJson(const OperacaoDesenho& op) {
 }
 
 bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
-                  const std::vector<const PaginaRegistrada*>& paginas) {
+                  const std::vector<PaginaRegistrada>& paginas) {
     nlohmann::ordered_json documento{{"width", tamanho.largura}, {"height", tamanho.altura}};
     nlohmann::ordered_json lista = nlohmann::ordered_json::array();
-    for (const PaginaRegistrada* pagina : paginas) {
+    for (const PaginaRegistrada& pagina : paginas) {
         nlohmann::ordered_json ops = nlohmann::ordered_json::array();
-        for (const OperacaoDesenho& op : *pagina) ops.push_back(OperacaoEmJson(op));
+        for (const OperacaoDesenho& op : pagina) ops.push_back(OperacaoEmJson(op));
         lista.push_back(std::move(ops));
     }
     documento["pages"] = std::move(lista);
@@ -278,6 +278,7 @@ int Executar(const Opcoes& o) {
             if (base.size() > 4 && IguaisSemCaixaAscii(base.substr(base.size() - 4), ".png")) {
                 base.resize(base.size() - 4);
             }
+            // Each page is painted, written and dropped in turn.
             for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
                 const std::string arquivo = base + "-" + std::to_string(i + 1) + ".png";
                 const QImage* imagem = ImagemDaPagina(gerenciador.Pagina(i));
@@ -289,23 +290,25 @@ int Executar(const Opcoes& o) {
         }
         case Formato::Json: {
             MedidorTextoQt medidor;
-            std::vector<const PaginaRegistrada*> paginas;
+            std::vector<PaginaRegistrada> paginas;
             TamanhoPagina tamanho = papel;
-            ImpressoraRegistro impressora(papel, &medidor);
-            FabricaPaginasRegistro fabrica(&medidor);
-            GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
             if (o.zoom) {
+                // The preview's pages: the printer's layout scaled to the zoom's page.
+                FabricaPaginasRegistro fabrica(&medidor);
+                GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
                 gerenciador.DefinirTamanhoImpressora([papel] { return papel; });
                 gerenciador.Visualizar(conteudo, o.rotulos, 1, *o.zoom, musicas);
                 tamanho = gerenciador.TamanhoPaginas();
                 for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
-                    paginas.push_back(
-                        &static_cast<const PaginaRegistro&>(gerenciador.Pagina(i)).Operacoes());
+                    TelaRegistro tela(&medidor);
+                    ReproduzirPagina(gerenciador.DesenhoPagina(i), tela, gerenciador.Escala());
+                    paginas.push_back(std::move(tela.Extrair().front()));
                 }
             } else {
+                ImpressoraRegistro impressora(papel, &medidor);
+                GerenciadorImpressao gerenciador(*textosCabecalho);
                 gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas);
-                for (const PaginaRegistrada& pagina : impressora.Paginas())
-                    paginas.push_back(&pagina);
+                paginas = impressora.Paginas();
             }
             if (!EscreverJson(o.saida, tamanho, paginas)) {
                 return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
