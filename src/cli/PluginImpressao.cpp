@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "AcordesParaImpressao.h"
+#include "ArquivoSaida.h"
 #include "ColecaoAcordeImpressao.h"
 #include "ChavesIdioma.h"
 #include "Comandos.h"
@@ -145,6 +146,12 @@ nlohmann::ordered_json OperacaoEmJson(const OperacaoDesenho& op) {
     return {{"op", nome}, {"x1", op.x1}, {"y1", op.y1}, {"x2", op.x2}, {"y2", op.y2}};
 }
 
+// Tells that `arquivo` could not be written, and why.
+int ErroEscrita(const ArquivoSaida& arquivo, std::string_view motivo = {}) {
+    const std::string porque = arquivo.Falhou() ? arquivo.Motivo() : std::string(motivo);
+    return Erro("cannot write " + arquivo.Caminho() + ": " + porque, SaidaEntradaInvalida);
+}
+
 bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
                   const std::vector<PaginaRegistrada>& paginas) {
     nlohmann::ordered_json documento{{"width", tamanho.largura}, {"height", tamanho.altura}};
@@ -162,10 +169,12 @@ bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
         padrao.Escrever(texto);
         return padrao.Terminar();
     }
-    std::FILE* f = std::fopen(saida.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
-    return std::fclose(f) == 0 && ok;
+    ArquivoSaida arquivo(saida);
+    if (!arquivo.Abrir() || !arquivo.Escrever(texto) || !arquivo.Concluir()) {
+        ErroEscrita(arquivo);
+        return false;
+    }
+    return true;
 }
 
 // The CLI draws pages without a display; Qt's own chatter would only clutter stderr.
@@ -248,7 +257,10 @@ int Executar(const Opcoes& o) {
 
     switch (o.formato) {
         case Formato::Pdf: {
-            QPdfWriter pdf(QString::fromStdString(o.saida));
+            // The PDF goes to a temporary file that takes the target's place when complete.
+            ArquivoSaida arquivo(o.saida);
+            if (!arquivo.Abrir()) return ErroEscrita(arquivo);
+            QPdfWriter pdf(&arquivo);
             pdf.setResolution(ResolucaoPdf);
             pdf.setPageMargins(QMarginsF());
             if (paginaDada) {
@@ -265,8 +277,9 @@ int Executar(const Opcoes& o) {
             GerenciadorImpressao gerenciador(*textosCabecalho);
             if (gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas) !=
                 ResultadoImpressao::Impresso) {
-                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
+                return ErroEscrita(arquivo, "the PDF writer failed");
             }
+            if (!arquivo.Concluir()) return ErroEscrita(arquivo);
             return status;
         }
         case Formato::Png: {
@@ -282,8 +295,10 @@ int Executar(const Opcoes& o) {
             for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
                 const std::string arquivo = base + "-" + std::to_string(i + 1) + ".png";
                 const QImage* imagem = ImagemDaPagina(gerenciador.Pagina(i));
-                if (imagem == nullptr || !imagem->save(QString::fromStdString(arquivo), "PNG")) {
-                    return Erro("cannot write " + arquivo, SaidaEntradaInvalida);
+                ArquivoSaida png(arquivo);
+                if (!png.Abrir()) return ErroEscrita(png);
+                if (imagem == nullptr || !imagem->save(&png, "PNG") || !png.Concluir()) {
+                    return ErroEscrita(png, "the PNG writer failed");
                 }
             }
             return status;
@@ -310,10 +325,8 @@ int Executar(const Opcoes& o) {
                 gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas);
                 paginas = impressora.Paginas();
             }
-            if (!EscreverJson(o.saida, tamanho, paginas)) {
-                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
-            }
-            return status;
+            // Each failure was told where it happened.
+            return EscreverJson(o.saida, tamanho, paginas) ? status : SaidaEntradaInvalida;
         }
     }
     return status;
