@@ -43,7 +43,9 @@ using imprimir::Papel;
 
 // The PDF's resolution: its page in printer pixels is the paper at this many dots per inch.
 constexpr int ResolucaoPdf = 300;
+constexpr int LadoMinimo = 100;
 constexpr int LadoMaximo = 100000;
+constexpr int ProporcaoMaxima = 20;
 
 int Erro(const std::string& mensagem, int status) {
     std::cerr << "tastavo-cli print: " << mensagem << '\n';
@@ -111,12 +113,16 @@ ColecaoAcordeImpressao AcordesDaCifra(const std::string& texto) {
     return lista;
 }
 
+// A page the layout can fill: whole printer pixels from 100 to 100,000 a side, the long side at
+// most 20 times the short one (a strip would make images of gigabytes, or pages of nothing).
 std::optional<TamanhoPagina> LerTamanhoPagina(const std::string& texto) {
     static const std::regex formato("([0-9]{1,6})[xX]([0-9]{1,6})");
     std::smatch partes;
     if (!std::regex_match(texto, partes, formato)) return std::nullopt;
     const TamanhoPagina t{std::stoi(partes[1]), std::stoi(partes[2])};
-    if (t.largura < 1 || t.altura < 1 || t.largura > LadoMaximo || t.altura > LadoMaximo) {
+    const auto dentro = [](int lado) { return lado >= LadoMinimo && lado <= LadoMaximo; };
+    if (!dentro(t.largura) || !dentro(t.altura)) return std::nullopt;
+    if (std::max(t.largura, t.altura) > ProporcaoMaxima * std::min(t.largura, t.altura)) {
         return std::nullopt;
     }
     return t;
@@ -196,7 +202,8 @@ int Executar(const Opcoes& o) {
     if (!o.tamanhoPagina.empty()) {
         paginaDada = LerTamanhoPagina(o.tamanhoPagina);
         if (!paginaDada) {
-            return Erro("--page-size must be WxH, two whole numbers from 1 to 100000, not \"" +
+            return Erro("--page-size must be WxH, two whole numbers from 100 to 100000 with the "
+                        "longer side at most 20 times the shorter, not \"" +
                             o.tamanhoPagina + "\"",
                         SaidaUso);
         }
@@ -214,11 +221,9 @@ int Executar(const Opcoes& o) {
     if (fontes.empty() && comCifra) fontes.push_back("-");
     for (const std::string& arquivo : fontes) {
         std::string decodificado;
-        const bool lido = LerEntradaEmPartes(arquivo, "print", [&](std::string_view parte, bool) {
-            decodificado += parte;
-            return true;
-        });
-        if (!lido) return SaidaArquivoIlegivel;  // the reader said which file and why
+        // The reader said which file and why.
+        if (const int lido = LerEntradaInteira(arquivo, "print", decodificado); lido != SaidaOk)
+            return lido;
         textos.push_back(TextoCifra(decodificado));
     }
     if (textos.empty()) textos.emplace_back();
@@ -332,9 +337,18 @@ int Executar(const Opcoes& o) {
     return status;
 }
 
+// No exception leaves the plugin: memory running out is told like any other failure.
+int ExecutarComando(const Opcoes& o) {
+    try {
+        return Executar(o);
+    } catch (const std::bad_alloc&) {
+        return Erro("out of memory", SaidaEntradaInvalida);
+    }
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) const imprimir::Api* tastavo_plugin_impressao() {
-    static const imprimir::Api api{imprimir::VersaoApi, &Executar};
+    static const imprimir::Api api{imprimir::VersaoApi, &ExecutarComando};
     return &api;
 }
