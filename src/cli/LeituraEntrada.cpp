@@ -7,11 +7,14 @@
 
 #include "AnaliseCifra.h"
 #include "CifraEmPartes.h"
+#include "Comandos.h"
 #include "Utf8.h"
 
 bool LerEntradaEmPartes(
     const std::string& caminho, std::string_view comando,
-    const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber) {
+    const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
+    bool* grandeDemais) {
+    if (grandeDemais != nullptr) *grandeDemais = false;
     const bool entradaPadrao = caminho.empty() || caminho == "-";
     const auto falhar = [&](int erro) {
         std::cerr << "tastavo-cli " << comando << ": cannot read "
@@ -27,8 +30,18 @@ bool LerEntradaEmPartes(
     utf8::Decodificador decodificador;
     std::string texto;
     auto bloco = std::make_unique<char[]>(1 << 16);
+    std::size_t total = 0;
     for (;;) {
         const std::size_t lidos = std::fread(bloco.get(), 1, 1 << 16, arquivo.get());
+        total += lidos;
+        if (total > LimiteEntradaCifra) {
+            if (grandeDemais != nullptr) *grandeDemais = true;
+            std::cerr << "tastavo-cli " << comando << ": "
+                      << (entradaPadrao ? std::string("standard input") : caminho)
+                      << " is larger than " << LimiteEntradaCifraTexto
+                      << ", the most a chart may be\n";
+            return false;
+        }
         texto.clear();
         if (lidos > 0) {
             decodificador.Decodificar({bloco.get(), lidos}, texto);
@@ -42,6 +55,21 @@ bool LerEntradaEmPartes(
             return true;
         if (lidos == 0) return true;
     }
+}
+
+int LerEntradaInteira(const std::string& caminho, std::string_view comando, std::string& texto,
+                      bool* marcaOrdem) {
+    bool grande = false;
+    const bool lido = LerEntradaEmPartes(
+        caminho, comando,
+        [&](std::string_view parte, bool marca) {
+            if (marcaOrdem != nullptr) *marcaOrdem = marca;
+            texto += parte;
+            return true;
+        },
+        &grande);
+    if (lido) return SaidaOk;
+    return grande ? SaidaEntradaInvalida : SaidaArquivoIlegivel;
 }
 
 bool SaidaComando::Escrever(std::string_view texto) {

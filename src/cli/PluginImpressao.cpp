@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "AcordesParaImpressao.h"
+#include "ArquivoSaida.h"
 #include "ChordPro.h"
 #include "ColecaoAcordeImpressao.h"
 #include "ChavesIdioma.h"
@@ -44,7 +45,9 @@ using imprimir::Papel;
 
 // The PDF's resolution: its page in printer pixels is the paper at this many dots per inch.
 constexpr int ResolucaoPdf = 300;
+constexpr int LadoMinimo = 100;
 constexpr int LadoMaximo = 100000;
+constexpr int ProporcaoMaxima = 20;
 
 int Erro(const std::string& mensagem, int status) {
     std::cerr << "tastavo-cli print: " << mensagem << '\n';
@@ -112,12 +115,16 @@ ColecaoAcordeImpressao AcordesDaCifra(const std::string& texto) {
     return lista;
 }
 
+// A page the layout can fill: whole printer pixels from 100 to 100,000 a side, the long side at
+// most 20 times the short one (a strip would make images of gigabytes, or pages of nothing).
 std::optional<TamanhoPagina> LerTamanhoPagina(const std::string& texto) {
     static const std::regex formato("([0-9]{1,6})[xX]([0-9]{1,6})");
     std::smatch partes;
     if (!std::regex_match(texto, partes, formato)) return std::nullopt;
     const TamanhoPagina t{std::stoi(partes[1]), std::stoi(partes[2])};
-    if (t.largura < 1 || t.altura < 1 || t.largura > LadoMaximo || t.altura > LadoMaximo) {
+    const auto dentro = [](int lado) { return lado >= LadoMinimo && lado <= LadoMaximo; };
+    if (!dentro(t.largura) || !dentro(t.altura)) return std::nullopt;
+    if (std::max(t.largura, t.altura) > ProporcaoMaxima * std::min(t.largura, t.altura)) {
         return std::nullopt;
     }
     return t;
@@ -147,13 +154,19 @@ nlohmann::ordered_json OperacaoEmJson(const OperacaoDesenho& op) {
     return {{"op", nome}, {"x1", op.x1}, {"y1", op.y1}, {"x2", op.x2}, {"y2", op.y2}};
 }
 
+// Tells that `arquivo` could not be written, and why.
+int ErroEscrita(const ArquivoSaida& arquivo, std::string_view motivo = {}) {
+    const std::string porque = arquivo.Falhou() ? arquivo.Motivo() : std::string(motivo);
+    return Erro("cannot write " + arquivo.Caminho() + ": " + porque, SaidaEntradaInvalida);
+}
+
 bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
-                  const std::vector<const PaginaRegistrada*>& paginas) {
+                  const std::vector<PaginaRegistrada>& paginas) {
     nlohmann::ordered_json documento{{"width", tamanho.largura}, {"height", tamanho.altura}};
     nlohmann::ordered_json lista = nlohmann::ordered_json::array();
-    for (const PaginaRegistrada* pagina : paginas) {
+    for (const PaginaRegistrada& pagina : paginas) {
         nlohmann::ordered_json ops = nlohmann::ordered_json::array();
-        for (const OperacaoDesenho& op : *pagina) ops.push_back(OperacaoEmJson(op));
+        for (const OperacaoDesenho& op : pagina) ops.push_back(OperacaoEmJson(op));
         lista.push_back(std::move(ops));
     }
     documento["pages"] = std::move(lista);
@@ -164,10 +177,12 @@ bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
         padrao.Escrever(texto);
         return padrao.Terminar();
     }
-    std::FILE* f = std::fopen(saida.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
-    return std::fclose(f) == 0 && ok;
+    ArquivoSaida arquivo(saida);
+    if (!arquivo.Abrir() || !arquivo.Escrever(texto) || !arquivo.Concluir()) {
+        ErroEscrita(arquivo);
+        return false;
+    }
+    return true;
 }
 
 // The CLI draws pages without a display; Qt's own chatter would only clutter stderr.
@@ -189,7 +204,8 @@ int Executar(const Opcoes& o) {
     if (!o.tamanhoPagina.empty()) {
         paginaDada = LerTamanhoPagina(o.tamanhoPagina);
         if (!paginaDada) {
-            return Erro("--page-size must be WxH, two whole numbers from 1 to 100000, not \"" +
+            return Erro("--page-size must be WxH, two whole numbers from 100 to 100000 with the "
+                        "longer side at most 20 times the shorter, not \"" +
                             o.tamanhoPagina + "\"",
                         SaidaUso);
         }
@@ -207,11 +223,9 @@ int Executar(const Opcoes& o) {
     if (fontes.empty() && comCifra) fontes.push_back("-");
     for (const std::string& arquivo : fontes) {
         std::string decodificado;
-        const bool lido = LerEntradaEmPartes(arquivo, "print", [&](std::string_view parte, bool) {
-            decodificado += parte;
-            return true;
-        });
-        if (!lido) return SaidaArquivoIlegivel;  // the reader said which file and why
+        // The reader said which file and why.
+        if (const int lido = LerEntradaInteira(arquivo, "print", decodificado); lido != SaidaOk)
+            return lido;
         // A ChordPro song prints as its song sheet: no directives, chords over their syllables.
         textos.push_back(TextoCifra(chordpro::TextoParaImpressao(decodificado, arquivo)));
     }
@@ -251,7 +265,10 @@ int Executar(const Opcoes& o) {
 
     switch (o.formato) {
         case Formato::Pdf: {
-            QPdfWriter pdf(QString::fromStdString(o.saida));
+            // The PDF goes to a temporary file that takes the target's place when complete.
+            ArquivoSaida arquivo(o.saida);
+            if (!arquivo.Abrir()) return ErroEscrita(arquivo);
+            QPdfWriter pdf(&arquivo);
             pdf.setResolution(ResolucaoPdf);
             pdf.setPageMargins(QMarginsF());
             if (paginaDada) {
@@ -268,8 +285,9 @@ int Executar(const Opcoes& o) {
             GerenciadorImpressao gerenciador(*textosCabecalho);
             if (gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas) !=
                 ResultadoImpressao::Impresso) {
-                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
+                return ErroEscrita(arquivo, "the PDF writer failed");
             }
+            if (!arquivo.Concluir()) return ErroEscrita(arquivo);
             return status;
         }
         case Formato::Png: {
@@ -281,47 +299,59 @@ int Executar(const Opcoes& o) {
             if (base.size() > 4 && IguaisSemCaixaAscii(base.substr(base.size() - 4), ".png")) {
                 base.resize(base.size() - 4);
             }
+            // Each page is painted, written and dropped in turn.
             for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
                 const std::string arquivo = base + "-" + std::to_string(i + 1) + ".png";
                 const QImage* imagem = ImagemDaPagina(gerenciador.Pagina(i));
-                if (imagem == nullptr || !imagem->save(QString::fromStdString(arquivo), "PNG")) {
-                    return Erro("cannot write " + arquivo, SaidaEntradaInvalida);
+                ArquivoSaida png(arquivo);
+                if (!png.Abrir()) return ErroEscrita(png);
+                if (imagem == nullptr || !imagem->save(&png, "PNG") || !png.Concluir()) {
+                    return ErroEscrita(png, "the PNG writer failed");
                 }
             }
             return status;
         }
         case Formato::Json: {
             MedidorTextoQt medidor;
-            std::vector<const PaginaRegistrada*> paginas;
+            std::vector<PaginaRegistrada> paginas;
             TamanhoPagina tamanho = papel;
-            ImpressoraRegistro impressora(papel, &medidor);
-            FabricaPaginasRegistro fabrica(&medidor);
-            GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
             if (o.zoom) {
+                // The preview's pages: the printer's layout scaled to the zoom's page.
+                FabricaPaginasRegistro fabrica(&medidor);
+                GerenciadorImpressao gerenciador(*textosCabecalho, &fabrica);
                 gerenciador.DefinirTamanhoImpressora([papel] { return papel; });
                 gerenciador.Visualizar(conteudo, o.rotulos, 1, *o.zoom, musicas);
                 tamanho = gerenciador.TamanhoPaginas();
                 for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
-                    paginas.push_back(
-                        &static_cast<const PaginaRegistro&>(gerenciador.Pagina(i)).Operacoes());
+                    TelaRegistro tela(&medidor);
+                    ReproduzirPagina(gerenciador.DesenhoPagina(i), tela, gerenciador.Escala());
+                    paginas.push_back(std::move(tela.Extrair().front()));
                 }
             } else {
+                ImpressoraRegistro impressora(papel, &medidor);
+                GerenciadorImpressao gerenciador(*textosCabecalho);
                 gerenciador.Imprimir(impressora, conteudo, o.rotulos, musicas);
-                for (const PaginaRegistrada& pagina : impressora.Paginas())
-                    paginas.push_back(&pagina);
+                paginas = impressora.Paginas();
             }
-            if (!EscreverJson(o.saida, tamanho, paginas)) {
-                return Erro("cannot write " + o.saida, SaidaEntradaInvalida);
-            }
-            return status;
+            // Each failure was told where it happened.
+            return EscreverJson(o.saida, tamanho, paginas) ? status : SaidaEntradaInvalida;
         }
     }
     return status;
 }
 
+// No exception leaves the plugin: memory running out is told like any other failure.
+int ExecutarComando(const Opcoes& o) {
+    try {
+        return Executar(o);
+    } catch (const std::bad_alloc&) {
+        return Erro("out of memory", SaidaEntradaInvalida);
+    }
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) const imprimir::Api* tastavo_plugin_impressao() {
-    static const imprimir::Api api{imprimir::VersaoApi, &Executar};
+    static const imprimir::Api api{imprimir::VersaoApi, &ExecutarComando};
     return &api;
 }

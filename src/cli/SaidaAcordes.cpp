@@ -1,5 +1,7 @@
 #include "SaidaAcordes.h"
 
+#include "Utf8.h"
+
 #include <cstdlib>
 
 #include "GeradorAcordesTeclado.h"
@@ -133,6 +135,21 @@ std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, ModoVisuali
         resultado += linha + '\n';
     }
     return resultado;
+}
+
+std::string TextoLegivel(std::string_view texto) {
+    std::string legivel;
+    legivel.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t n = utf8::TamanhoCaractere(texto, i);
+        if (n == 1 && static_cast<unsigned char>(texto[i]) >= 0x80) {
+            legivel += "\xEF\xBF\xBD";
+        } else {
+            legivel.append(texto, i, n);
+        }
+        i += n;
+    }
+    return legivel;
 }
 
 }  // namespace saida

@@ -28,6 +28,8 @@ nlohmann::json AcordeEmJson(const AcordeTeclado& acorde, ModoVisualizacao rotulo
 // The text of a JSON document. A symbol given in another encoding is not UTF-8: its bad bytes
 // are written as U+FFFD instead of failing the whole output.
 std::string TextoJson(const nlohmann::json& j);
+// `texto` for a terminal: the same rule in plain text, every byte that is not UTF-8 as U+FFFD.
+std::string TextoLegivel(std::string_view texto);
 
 // The label of key `tecla` pressed by finger slot `slot` in a chord named `nome`.
 std::string Rotulo(const std::string& nome, int tecla, int slot, ModoVisualizacao rotulos);

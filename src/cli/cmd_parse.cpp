@@ -21,16 +21,16 @@ int Executar(const std::vector<std::string>& cifras, bool json) {
             if (json) {
                 lista.push_back(saida::CifraEmJson(cifra, c));
             } else {
-                saida.Escrever(cifra + '\t' + std::to_string(c) + '\n');
+                saida.Escrever(saida::TextoLegivel(cifra) + '\t' + std::to_string(c) + '\n');
             }
         } catch (const std::exception& e) {
             status = SaidaEntradaInvalida;
             const saida::Erro erro = saida::DescreverErro(e);
-            std::cerr << "tastavo-cli: " << cifra << ": " << erro.mensagem << '\n';
+            std::cerr << "tastavo-cli: " << saida::TextoLegivel(cifra + ": " + erro.mensagem) << '\n';
             if (json) {
                 lista.push_back(saida::ErroEmJson(cifra, erro));
             } else {
-                saida.Escrever(cifra + "\terror: " + erro.mensagem + '\n');
+                saida.Escrever(saida::TextoLegivel(cifra + "\terror: " + erro.mensagem) + '\n');
             }
         }
     }

@@ -1,6 +1,7 @@
 // tastavo-cli: the chord dictionary's engine for scripts.
 #include <algorithm>
 #include <iostream>
+#include <new>
 
 #include "Comandos.h"
 
@@ -44,7 +45,14 @@ int main(int argc, char** argv) {
         return codigo == 0 ? SaidaOk : SaidaUso;
     }
     for (auto& [sub, acao] : acoes) {
-        if (sub->parsed()) return acao();
+        if (!sub->parsed()) continue;
+        try {
+            return acao();
+        } catch (const std::bad_alloc&) {
+            // An input too large for the memory at hand is a failure to report, not a crash.
+            std::cerr << "tastavo-cli " << sub->get_name() << ": out of memory\n";
+            return SaidaEntradaInvalida;
+        }
     }
     return SaidaUso;
 }

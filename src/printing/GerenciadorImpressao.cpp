@@ -5,7 +5,10 @@
 #include <string>
 
 #include "Fachada.h"
+#include "MusicaCifrada.h"
 #include "Notas.h"
+#include "TelaRegistro.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -37,29 +40,49 @@ class DestinoImpressora : public DestinoPaginas {
     TelaImpressao& tela_;
 };
 
-class DestinoImagens : public DestinoPaginas {
+// The preview's run: the document laid out once as drawing lists, one per page, painted into
+// a page image only when that page is shown.
+class DestinoRegistro : public DestinoPaginas {
   public:
-    DestinoImagens(FabricaPaginasImagem& fabrica, TamanhoPagina tamanho,
-                   std::vector<std::unique_ptr<PaginaImagem>>& paginas)
-        : fabrica_(fabrica), tamanho_(tamanho), paginas_(paginas) {
-        atual_ = fabrica_.CriarPagina(tamanho_);
-    }
-    TelaImpressao& Tela() override { return atual_->Tela(); }
-    void NovaPagina() override {
-        Concluir();
-        atual_ = fabrica_.CriarPagina(tamanho_);
-    }
-    // Appends the page being drawn to the finished ones.
-    void Concluir() {
-        atual_->Concluir();
-        paginas_.push_back(std::move(atual_));
-    }
+    explicit DestinoRegistro(TelaImpressao* medidor) : tela_(medidor) {}
+    TelaImpressao& Tela() override { return tela_; }
+    void NovaPagina() override { tela_.NovaPagina(); }
+    std::vector<PaginaRegistrada> Extrair() { return tela_.Extrair(); }
 
   private:
-    FabricaPaginasImagem& fabrica_;
-    TamanhoPagina tamanho_;
-    std::vector<std::unique_ptr<PaginaImagem>>& paginas_;
-    std::unique_ptr<PaginaImagem> atual_;
+    TelaRegistro tela_;
+};
+
+// Byte offsets of a line's characters, with the line's end as the last entry: lines are
+// broken by characters, never inside one.
+std::vector<std::size_t> InicioCaracteres(std::string_view linha) {
+    std::vector<std::size_t> inicio;
+    inicio.reserve(linha.size() + 1);
+    for (std::size_t i = 0; i < linha.size(); i += utf8::TamanhoCaractere(linha, i)) {
+        inicio.push_back(i);
+    }
+    inicio.push_back(linha.size());
+    return inicio;
+}
+
+// A line being broken: its text, where each character starts, and how many are printed.
+struct LinhaQuebrada {
+    explicit LinhaQuebrada(std::string_view texto) : texto(texto), inicio(InicioCaracteres(texto)) {}
+    std::size_t Restantes() const { return inicio.size() - 1 - feitos; }
+    // Character `i` of what is left is a space (past the end counts as one).
+    bool Espaco(std::size_t i) const {
+        return i >= Restantes() || texto[inicio[feitos + i]] == ' ';
+    }
+    std::string_view Trecho(std::size_t quantidade) const {
+        const std::size_t fim = std::min(feitos + quantidade, inicio.size() - 1);
+        return texto.substr(inicio[feitos], inicio[fim] - inicio[feitos]);
+    }
+    // Whether breaking before character `i` of what is left splits no word.
+    bool Fronteira(std::size_t i) const { return i == 0 || Espaco(i) || Espaco(i - 1); }
+
+    std::string_view texto;
+    std::vector<std::size_t> inicio;
+    std::size_t feitos = 0;
 };
 
 // One run of the layout over a document: the current height y and the page measures.
@@ -127,16 +150,135 @@ class Diagramacao {
         paginaUsada_ = true;
     }
 
+    // The chart text, one printed line per line. Nothing is cut at the right margin: the font
+    // shrinks until the longest line fits, down to 60 % of its height; a line still too long
+    // goes on over the next printed lines, indented by two characters, and a chord line breaks
+    // at the same columns as the lyric line under it, so that chords stay over their syllables.
     void TextoCifra(std::string_view texto) {
-        for (const std::string& linha : LinhasTextoCifra(texto)) {
-            Tela().DefinirFonte(FaceTextoCifra, m_.alturaTextoCifra);
-            GarantirEspaco(Tela().AlturaTexto(linha));
-            // A new page is a fresh canvas for the preview: the font is set on it again.
-            TelaImpressao& tela = Tela();
-            tela.DefinirFonte(FaceTextoCifra, m_.alturaTextoCifra);
-            tela.EscreverTexto(m_.margemEsquerda, Truncar(y_), linha);
-            y_ += tela.AlturaTexto("A") + m_.espacoLinha;
+        const std::vector<std::string> linhas = LinhasTextoCifra(texto);
+        if (linhas.empty()) return;
+        const int largura = std::max(1, m_.largura - m_.margemEsquerda - m_.margemDireita);
+        std::vector<int> larguras;
+        alturaCifra_ = AlturaQueCabe(linhas, largura, larguras);
+        for (std::size_t i = 0; i < linhas.size(); ++i) {
+            if (larguras[i] <= largura) {
+                LinhaCifra(linhas[i]);
+            } else if (i + 1 < linhas.size() && LinhaDeAcordes(linhas[i]) &&
+                       LinhaContemTexto(linhas[i + 1])) {
+                QuebrarPar(linhas[i], linhas[i + 1], largura);
+                ++i;
+            } else {
+                QuebrarPar(linhas[i], {}, largura);
+            }
         }
+    }
+
+    // The chart font height at which the longest line fits `largura`, not below 60 % of the
+    // specified one; `larguras` gets every line's width at it.
+    int AlturaQueCabe(const std::vector<std::string>& linhas, int largura,
+                      std::vector<int>& larguras) {
+        TelaImpressao& tela = Tela();
+        const int especificada = m_.alturaTextoCifra;
+        tela.DefinirFonte(FaceTextoCifra, especificada);
+        larguras.resize(linhas.size());
+        std::size_t maisLarga = 0;
+        for (std::size_t i = 0; i < linhas.size(); ++i) {
+            larguras[i] = tela.LarguraTexto(linhas[i]);
+            if (larguras[i] > larguras[maisLarga]) maisLarga = i;
+        }
+        if (larguras[maisLarga] <= largura) return especificada;
+        const int minima = std::max(1, (especificada * 6 + 9) / 10);  // 60 %, rounded up
+        int altura = std::clamp(static_cast<int>(static_cast<double>(especificada) * largura /
+                                                 larguras[maisLarga]),
+                                minima, especificada);
+        // Fonts come in whole sizes: step down until the longest line really fits.
+        for (; altura > minima; --altura) {
+            tela.DefinirFonte(FaceTextoCifra, altura);
+            if (tela.LarguraTexto(linhas[maisLarga]) <= largura) break;
+        }
+        tela.DefinirFonte(FaceTextoCifra, altura);
+        for (std::size_t i = 0; i < linhas.size(); ++i) larguras[i] = tela.LarguraTexto(linhas[i]);
+        return altura;
+    }
+
+    // A line of chord symbols and nothing else, which the next line's syllables go with.
+    static bool LinhaDeAcordes(std::string_view linha) {
+        return linha.find_first_not_of(' ') != std::string_view::npos && !LinhaContemTexto(linha);
+    }
+
+    // How many of the characters left of `linha` fit `largura` after `recuo`: at least one.
+    std::size_t CaracteresQueCabem(const LinhaQuebrada& linha, std::string_view recuo,
+                                   int largura) {
+        TelaImpressao& tela = Tela();
+        std::size_t cabem = 1;
+        std::size_t acima = linha.Restantes() + 1;  // the first count known not to fit
+        std::string prova;
+        while (acima - cabem > 1) {
+            const std::size_t meio = cabem + (acima - cabem) / 2;
+            prova.assign(recuo);
+            prova += linha.Trecho(meio);
+            (tela.LarguraTexto(prova) <= largura ? cabem : acima) = meio;
+        }
+        return cabem;
+    }
+
+    // Breaks `acordes` and the lyric line under it (or one line alone, `letra` empty with no
+    // characters) at the same columns, preferring a column that splits no chord and no word.
+    void QuebrarPar(std::string_view acordes, std::string_view letra, int largura) {
+        static constexpr std::string_view Recuo = "  ";
+        LinhaQuebrada a(acordes);
+        LinhaQuebrada l(letra);
+        std::string_view recuo;
+        std::string texto;
+        while (a.Restantes() > 0 || l.Restantes() > 0) {
+            const std::size_t resto = std::max(a.Restantes(), l.Restantes());
+            // A line whose rest fits whole sets no limit on the other.
+            const auto limite = [&](const LinhaQuebrada& parte) {
+                if (parte.Restantes() == 0) return resto;
+                const std::size_t cabem = CaracteresQueCabem(parte, recuo, largura);
+                return cabem == parte.Restantes() ? resto : cabem;
+            };
+            std::size_t coluna = std::min(limite(a), limite(l));
+            if (coluna < resto) {
+                std::size_t melhor = 0;
+                for (std::size_t c = coluna; c > coluna / 2 && melhor == 0; --c) {
+                    if (a.Fronteira(c) && l.Fronteira(c)) melhor = c;
+                }
+                for (std::size_t c = coluna; c > coluna / 2 && melhor == 0; --c) {
+                    if (a.Fronteira(c)) melhor = c;
+                }
+                if (melhor > 0) coluna = melhor;
+            }
+            for (LinhaQuebrada* parte : {&a, &l}) {
+                if (parte->Restantes() == 0) continue;
+                const std::string_view trecho = parte->Trecho(coluna);
+                parte->feitos += std::min(coluna, parte->Restantes());
+                if (trecho.find_first_not_of(' ') == std::string_view::npos) continue;
+                texto.assign(recuo);
+                texto += trecho;
+                LinhaCifra(texto);
+            }
+            // The continuation starts at its first character, not at the blank the break left;
+            // both lines skip the same blanks, so that they keep their columns.
+            std::size_t brancos = 0;
+            while ((a.Restantes() > brancos || l.Restantes() > brancos) && a.Espaco(brancos) &&
+                   l.Espaco(brancos)) {
+                ++brancos;
+            }
+            a.feitos += std::min(brancos, a.Restantes());
+            l.feitos += std::min(brancos, l.Restantes());
+            recuo = Recuo;
+        }
+    }
+
+    void LinhaCifra(std::string_view linha) {
+        Tela().DefinirFonte(FaceTextoCifra, alturaCifra_);
+        GarantirEspaco(Tela().AlturaTexto(linha));
+        // A new page is a fresh canvas for the preview: the font is set on it again.
+        TelaImpressao& tela = Tela();
+        tela.DefinirFonte(FaceTextoCifra, alturaCifra_);
+        tela.EscreverTexto(m_.margemEsquerda, Truncar(y_), linha);
+        y_ += tela.AlturaTexto("A") + m_.espacoLinha;
     }
 
     void GradeDiagramas(const ColecaoAcordeImpressao& lista) {
@@ -239,6 +381,7 @@ class Diagramacao {
     const TextosCabecalho& textos_;
     double y_;
     bool paginaUsada_ = false;
+    int alturaCifra_ = 0;  // the chart font height of the song being drawn
 };
 
 }  // namespace
@@ -354,20 +497,44 @@ void GerenciadorImpressao::MostrarPagina(int pagina, int zoom) {
 void GerenciadorImpressao::Renderizar(int zoom) {
     zoom_ = zoom;
     paginas_.clear();
+    imagens_.clear();
     if (fabrica_ == nullptr) return;
     const std::optional<TamanhoPagina> impressora =
         tamanhoImpressora_ ? tamanhoImpressora_() : std::nullopt;
     tamanho_ = TamanhoPaginaVisualizacao(impressora, zoom);
+    escala_ = EscalaVisualizacao(impressora, zoom);
     if (tamanho_.largura <= 0 || tamanho_.altura <= 0) return;
-    const MedidasPagina medidas = CalcularMedidas(tamanho_.largura, tamanho_.altura);
-    DestinoImagens destino(*fabrica_, tamanho_, paginas_);
+    // Laid out in the printer's own measures and drawn scaled: every page breaks where the
+    // printout's does.
+    const TamanhoPagina pagina = PaginaDiagramacaoVisualizacao(impressora);
+    const MedidasPagina medidas = CalcularMedidas(pagina.largura, pagina.altura);
+    DestinoRegistro destino(fabrica_->Medidor());
     Diagramacao(destino, medidas, modo_, textos_).DesenharDocumento(conteudo_, musicas_);
-    destino.Concluir();
+    paginas_ = destino.Extrair();
+}
+
+const PaginaImagem& GerenciadorImpressao::Pagina(int indice) {
+    const std::size_t i = static_cast<std::size_t>(indice);
+    const PaginaRegistrada& desenho = paginas_.at(i);
+    for (auto it = imagens_.begin(); it != imagens_.end(); ++it) {
+        if (it->first == indice) {
+            // The most recently shown page goes to the front.
+            std::rotate(imagens_.begin(), it, it + 1);
+            return *imagens_.front().second;
+        }
+    }
+    // Only the few pages shown last are kept as pictures: memory follows the drawing, not
+    // the document's pixels.
+    if (imagens_.size() >= ImagensGuardadas) imagens_.pop_back();
+    std::unique_ptr<PaginaImagem> imagem = fabrica_->CriarPagina(tamanho_);
+    ReproduzirPagina(desenho, imagem->Tela(), escala_);
+    imagem->Concluir();
+    imagens_.emplace(imagens_.begin(), indice, std::move(imagem));
+    return *imagens_.front().second;
 }
 
 void GerenciadorImpressao::Exibir(int pagina) {
     if (exibicao_ == nullptr || paginas_.empty()) return;
     const int indice = std::clamp(pagina, 1, QuantidadePaginas()) - 1;
-    exibicao_->ExibirPagina(*paginas_[static_cast<std::size_t>(indice)], tamanho_.largura,
-                            tamanho_.altura, QuantidadePaginas());
+    exibicao_->ExibirPagina(Pagina(indice), tamanho_.largura, tamanho_.altura, QuantidadePaginas());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The print manager: lays out the header, the chart text in a fixed-pitch font and a grid of
-// keyboard diagrams, on a printer page after page or on page images kept for the preview.
-// Every measure follows from the page width, so the preview is a scaled copy of the print.
+// keyboard diagrams, on a printer page after page or, for the preview, as a drawing list per
+// page that is painted into a page image when the page is shown. The preview lays the document
+// out in the printer's measures and draws it scaled, so its pages are the printout's.
 
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "MedidasPagina.h"
 #include "RotuloTecla.h"
 #include "SuperficiesImpressao.h"
+#include "TelaRegistro.h"
 
 // The two header lines: the application's name (also the print job's title) and the maker's
 // web address, as the language file gives them.
@@ -78,22 +80,29 @@ class GerenciadorImpressao {
     ResultadoImpressao Imprimir(ImpressoraImpressao& impressora, ConteudoImpressao conteudo,
                                 ModoVisualizacao modo, std::span<const MusicaImpressao> musicas);
 
-    // Draws the whole document as page images at `zoom` percent, keeps them in place of the
-    // previous ones and shows page `pagina` (from 1). Does nothing without a page factory.
+    // Lays the whole document out for the preview at `zoom` percent, keeps its pages' drawing
+    // in place of the previous ones and shows page `pagina` (from 1). Does nothing without a
+    // page factory.
     void Visualizar(ConteudoImpressao conteudo, ModoVisualizacao modo, int pagina, int zoom,
                     const ColecaoAcordeImpressao& lista, std::string_view textoCifra);
     void Visualizar(ConteudoImpressao conteudo, ModoVisualizacao modo, int pagina, int zoom,
                     std::span<const MusicaImpressao> musicas);
-    // Shows page `pagina` of the kept images when `zoom` is that of the last render; otherwise
-    // renders again at `zoom` with the stored content and label kind, then shows it. A page
-    // number outside the document shows the nearest page.
+    // Shows page `pagina` of the kept drawing when `zoom` is that of the last render;
+    // otherwise renders again at `zoom` with the stored content and label kind, then shows it.
+    // A page number outside the document shows the nearest page.
     void MostrarPagina(int pagina, int zoom);
 
-    // The kept page images of the last preview render.
+    // The pages of the last preview render.
     int QuantidadePaginas() const { return static_cast<int>(paginas_.size()); }
-    const PaginaImagem& Pagina(int indice) const {
-        return *paginas_.at(static_cast<std::size_t>(indice));
+    // The image of page `indice` (from 0), painted now unless it is one of the few shown last.
+    // Valid until the next call. Throws std::out_of_range outside the document.
+    const PaginaImagem& Pagina(int indice);
+    // The drawing of page `indice`, in the printer's measures.
+    const PaginaRegistrada& DesenhoPagina(int indice) const {
+        return paginas_.at(static_cast<std::size_t>(indice));
     }
+    // The scale from the printer's measures to the preview's pages.
+    double Escala() const { return escala_; }
     // Zoom of the last render (0 before any), and its page size.
     int Zoom() const { return zoom_; }
     TamanhoPagina TamanhoPaginas() const { return tamanho_; }
@@ -115,5 +124,9 @@ class GerenciadorImpressao {
     std::vector<MusicaImpressao> musicas_;  // what the last render drew
     int zoom_ = 0;
     TamanhoPagina tamanho_;
-    std::vector<std::unique_ptr<PaginaImagem>> paginas_;
+    double escala_ = 1.0;
+    std::vector<PaginaRegistrada> paginas_;
+    // The page images shown last, the latest first, with their page index.
+    static constexpr std::size_t ImagensGuardadas = 4;
+    std::vector<std::pair<int, std::unique_ptr<PaginaImagem>>> imagens_;
 };

@@ -41,15 +41,26 @@ MedidasPagina CalcularMedidas(int largura, int altura) {
     return m;
 }
 
+namespace {
+
+bool Valida(const std::optional<TamanhoPagina>& pagina) {
+    return pagina && pagina->largura > 0 && pagina->altura > 0;
+}
+
+}  // namespace
+
+TamanhoPagina PaginaDiagramacaoVisualizacao(std::optional<TamanhoPagina> impressora) {
+    return Valida(impressora) ? *impressora : PaginaSemImpressora;
+}
+
+double EscalaVisualizacao(std::optional<TamanhoPagina> impressora, int zoom) {
+    if (!Valida(impressora)) return static_cast<float>(EscalaSemImpressora100 * zoom / 100.0);
+    return static_cast<float>((zoom / 100.0) *
+                              (static_cast<double>(LarguraVisualizacao100) / impressora->largura));
+}
+
 TamanhoPagina TamanhoPaginaVisualizacao(std::optional<TamanhoPagina> impressora, int zoom) {
-    // The scale is a single-precision value, as the preview has always computed it.
-    TamanhoPagina pagina = PaginaSemImpressora;
-    float escala = static_cast<float>(EscalaSemImpressora100 * zoom / 100.0);
-    if (impressora && impressora->largura > 0 && impressora->altura > 0) {
-        pagina = *impressora;
-        escala = static_cast<float>((zoom / 100.0) *
-                                    (static_cast<double>(LarguraVisualizacao100) / pagina.largura));
-    }
-    return {Arredondar(pagina.largura * static_cast<double>(escala)),
-            Arredondar(pagina.altura * static_cast<double>(escala))};
+    const TamanhoPagina pagina = PaginaDiagramacaoVisualizacao(impressora);
+    const double escala = EscalaVisualizacao(impressora, zoom);
+    return {Arredondar(pagina.largura * escala), Arredondar(pagina.altura * escala)};
 }

@@ -43,6 +43,11 @@ struct MedidasPagina {
 // are rounded half up). A width below 1 counts as 1.
 MedidasPagina CalcularMedidas(int largura, int altura);
 
-// The page of a preview render at `zoom` percent: the printer's page scaled so that 100 % is
-// 360 units wide, or the 2400 × 3141 page at scale 0.15 per 100 % without a printer.
+// The page a preview lays its document out on: the printer's, or the 2400 × 3141 page without
+// a printer. The preview draws it scaled, so its pages break where the printout's do.
+TamanhoPagina PaginaDiagramacaoVisualizacao(std::optional<TamanhoPagina> impressora);
+// The scale from that page to a preview page at `zoom` percent: 100 % is 360 units wide, or
+// 0.15 per 100 % without a printer (a single-precision value, as the preview has always had).
+double EscalaVisualizacao(std::optional<TamanhoPagina> impressora, int zoom);
+// The page of a preview render at `zoom` percent: that page scaled, each side rounded half up.
 TamanhoPagina TamanhoPaginaVisualizacao(std::optional<TamanhoPagina> impressora, int zoom);

@@ -59,6 +59,9 @@ class FabricaPaginasImagem {
     virtual ~FabricaPaginasImagem() = default;
     // A white page of `tamanho`.
     virtual std::unique_ptr<PaginaImagem> CriarPagina(TamanhoPagina tamanho) = 0;
+    // Measures text as the printer does, drawing nothing: the preview lays its document out
+    // with it before any page is painted. Null: the recording canvas's fixed measures.
+    virtual TelaImpressao* Medidor() { return nullptr; }
 };
 
 // The preview window's side: shows one kept page image.
@@ -66,7 +69,8 @@ class ExibicaoPagina {
   public:
     virtual ~ExibicaoPagina() = default;
     // Shows `pagina` (W × H units) of a document of `quantidadePaginas` pages; the page stays
-    // the print manager's, so the window copies what it keeps.
+    // the print manager's and may be painted over for another page, so the window copies what
+    // it keeps.
     virtual void ExibirPagina(const PaginaImagem& pagina, int largura, int altura,
                               int quantidadePaginas) = 0;
 };

@@ -1,6 +1,48 @@
 #include "TelaRegistro.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Utf8.h"
+
+std::vector<PaginaRegistrada> TelaRegistro::Extrair() {
+    std::vector<PaginaRegistrada> paginas = std::move(paginas_);
+    paginas_.assign(1, {});
+    return paginas;
+}
+
+void ReproduzirPagina(const PaginaRegistrada& pagina, TelaImpressao& tela, double escala) {
+    const auto e = [escala](int v) { return static_cast<int>(std::floor(v * escala + 0.5)); };
+    Pincel pincel = Pincel::Branco;
+    bool pincelDefinido = false;
+    for (const OperacaoDesenho& op : pagina) {
+        if (op.tipo == OperacaoDesenho::Tipo::Texto) {
+            tela.DefinirFonte(op.face, std::max(1, e(op.alturaFonte)));
+            tela.EscreverTexto(e(op.x1), e(op.y1), op.texto);
+            continue;
+        }
+        if (!pincelDefinido || op.pincel != pincel) {
+            tela.DefinirPincel(op.pincel);
+            pincel = op.pincel;
+            pincelDefinido = true;
+        }
+        switch (op.tipo) {
+            case OperacaoDesenho::Tipo::Retangulo:
+                // The outline runs on the last covered unit: scaling that unit keeps the shared
+                // outline of two touching keys one line.
+                tela.Retangulo(e(op.x1), e(op.y1), e(op.x2 - 1) + 1, e(op.y2 - 1) + 1);
+                break;
+            case OperacaoDesenho::Tipo::RetanguloPreenchido:
+                tela.RetanguloPreenchido(e(op.x1), e(op.y1), e(op.x2), e(op.y2));
+                break;
+            case OperacaoDesenho::Tipo::Elipse:
+                tela.Elipse(e(op.x1), e(op.y1), e(op.x2), e(op.y2));
+                break;
+            case OperacaoDesenho::Tipo::Texto:
+                break;
+        }
+    }
+}
 
 void TelaRegistro::DefinirFonte(std::string_view face, int altura) {
     face_ = face;

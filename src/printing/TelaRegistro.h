@@ -54,6 +54,8 @@ class TelaRegistro : public TelaImpressao {
     void NovaPagina() { paginas_.emplace_back(); }
     // The pages in drawing order (at least one).
     const std::vector<PaginaRegistrada>& Paginas() const { return paginas_; }
+    // Hands the pages over, leaving one empty page.
+    std::vector<PaginaRegistrada> Extrair();
 
   private:
     void Forma(OperacaoDesenho::Tipo tipo, int x1, int y1, int x2, int y2);
@@ -64,6 +66,12 @@ class TelaRegistro : public TelaImpressao {
     Pincel pincel_ = Pincel::Branco;
     std::vector<PaginaRegistrada> paginas_{1};
 };
+
+// Draws the recorded `pagina` on `tela` with every coordinate and font height multiplied by
+// `escala` (rounded half up; a font at least one unit high): a page laid out in the printer's
+// measures, painted at the preview's size. Text is written where the layout measured it, so
+// the page breaks and line breaks stay the printer's.
+void ReproduzirPagina(const PaginaRegistrada& pagina, TelaImpressao& tela, double escala = 1.0);
 
 // A printer that records its document.
 class ImpressoraRegistro : public ImpressoraImpressao {
@@ -115,7 +123,8 @@ class FabricaPaginasRegistro : public FabricaPaginasImagem {
   public:
     explicit FabricaPaginasRegistro(TelaImpressao* medidor = nullptr) : medidor_(medidor) {}
     std::unique_ptr<PaginaImagem> CriarPagina(TamanhoPagina tamanho) override;
-    // How many pages were made so far: a new render makes them all again.
+    TelaImpressao* Medidor() override { return medidor_; }
+    // How many page images were made so far: a page is made when it is shown and not kept.
     int PaginasCriadas() const { return criadas_; }
 
   private:

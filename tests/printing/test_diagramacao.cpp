@@ -121,7 +121,7 @@ TEST(LinhasTextoCifra, LinhasVaziasTabulacoesEQuebras) {
 TEST(GerenciadorImpressao, CabecalhoCentralizadoECifraEmFonteFixa) {
     const auto paginas = Imprimir({2892, 4000}, ConteudoImpressao::CifraEAcordes,
                                   ModoVisualizacao::Dedos, ColecaoAcordeImpressao(),
-                                  "\nTom: G\n\n\tAm\n" + std::string(300, 'x') + "\nfim\n");
+                                  "\nTom: G\n\n\tAm\n" + std::string(79, 'x') + "\nfim\n");
     ASSERT_EQ(paginas.size(), 1u);
     const auto cabecalho = Textos_(paginas[0], "");
     ASSERT_EQ(cabecalho.size(), 2u);
@@ -135,8 +135,8 @@ TEST(GerenciadorImpressao, CabecalhoCentralizadoECifraEmFonteFixa) {
     EXPECT_EQ(cabecalho[1].x1, 1446 - 700);
     EXPECT_EQ(cabecalho[1].y1, 200 + 150 + 20);
 
-    // The chart starts a block below, one line every 65 + 20, at the left margin, even for a
-    // line far wider than the page: it is not wrapped.
+    // The chart starts a block below, one line every 65 + 20, at the left margin; a line that
+    // just fits between the margins (79 × 32 of 2592) keeps the full height.
     const auto cifra = Textos_(paginas[0], "Courier New");
     std::vector<std::string> linhas;
     for (const auto& op : cifra) {
@@ -146,9 +146,104 @@ TEST(GerenciadorImpressao, CabecalhoCentralizadoECifraEmFonteFixa) {
         linhas.push_back(op.texto);
     }
     EXPECT_EQ(linhas,
-              (std::vector<std::string>{"Tom: G", " ", "  Am", std::string(300, 'x'), "fim"}));
+              (std::vector<std::string>{"Tom: G", " ", "  Am", std::string(79, 'x'), "fim"}));
     // No diagram for an empty list.
     EXPECT_TRUE(DoTipo(paginas[0], Tipo::Retangulo).empty());
+}
+
+// A chord line over a lyric line, `palavras` words "pNNN" long, with a chord over every third
+// word: what each chord stands over is known by the word under it.
+struct ParLongo {
+    std::string acordes;
+    std::string letra;
+    std::vector<std::pair<std::string, std::string>> acordeSobre;  // chord, the word under it
+};
+
+ParLongo Par(int palavras) {
+    const std::vector<std::string> nomes = {"C", "G7", "Am", "F#m7(b5)", "Bb", "E"};
+    ParLongo par;
+    for (int i = 0; i < palavras; ++i) {
+        const std::string palavra = "p" + std::string(3 - std::to_string(i).size(), '0') + std::to_string(i);
+        if (i % 3 == 0) {
+            const std::string& acorde = nomes[static_cast<std::size_t>(i / 3) % nomes.size()];
+            par.acordes.resize(par.letra.size(), ' ');
+            par.acordes += acorde;
+            par.acordeSobre.emplace_back(acorde, palavra);
+        }
+        par.letra += palavra + " ";
+    }
+    return par;
+}
+
+TEST(GerenciadorImpressao, LinhaLongaEncolheAFonteAte60PorCentoEContinuaRecuada) {
+    struct Caso {
+        int colunas;         // of the lyric line
+        int alturaFonte;     // the chart font used
+        bool quebra;
+    };
+    // 2592 units between the margins; n characters at height h are n × h / 2 wide.
+    const std::vector<Caso> casos = {
+        {75, 65, false},   // 2437 fits
+        {100, 51, false},  // shrinks: 100 × 51 / 2 = 2550
+        {130, 39, false},  // 2535, at the 60 % floor
+        {200, 39, true},   // still too long at 39: broken
+    };
+    for (const Caso& c : casos) {
+        const ParLongo par = Par(c.colunas / 5);
+        const std::string texto = "Intro\n" + par.acordes + "\n" + par.letra + "\nfim\n";
+        const auto paginas = Imprimir({2892, 4000}, ConteudoImpressao::SomenteCifra,
+                                      ModoVisualizacao::Dedos, ColecaoAcordeImpressao(), texto);
+        std::vector<OperacaoDesenho> linhas;
+        for (const auto& pagina : paginas) {
+            for (const auto& op : Textos_(pagina, "Courier New")) linhas.push_back(op);
+        }
+        SCOPED_TRACE(c.colunas);
+        for (const auto& op : linhas) {
+            EXPECT_EQ(op.alturaFonte, c.alturaFonte);
+            EXPECT_LE(op.x1 + op.largura, 2892 - 150) << op.texto;
+        }
+        ASSERT_GE(linhas.size(), 4u);
+        EXPECT_EQ(linhas.front().texto, "Intro");
+        EXPECT_EQ(linhas.back().texto, "fim");
+        EXPECT_EQ(linhas.size() > 4, c.quebra);
+        // Chord pieces and lyric pieces alternate; every chord stands whole over its word,
+        // and the continuations are indented by two characters.
+        std::vector<std::pair<std::string, std::string>> achados;
+        for (std::size_t i = 1; i + 2 < linhas.size(); i += 2) {
+            const std::string& a = linhas[i].texto;
+            const std::string& l = linhas[i + 1].texto;
+            if (i > 1) {
+                EXPECT_EQ(a.substr(0, 2), "  ");
+                EXPECT_EQ(l.substr(0, 2), "  ");
+                EXPECT_NE(l[2], ' ') << "the continuation starts at its first character";
+            }
+            for (std::size_t j = a.find_first_not_of(' '); j != std::string::npos;
+                 j = a.find_first_not_of(' ', a.find(' ', j))) {
+                const std::string acorde = a.substr(j, a.find(' ', j) - j);
+                achados.emplace_back(acorde, l.substr(j, 4));
+                if (a.find(' ', j) == std::string::npos) break;
+            }
+        }
+        EXPECT_EQ(achados, par.acordeSobre);
+    }
+}
+
+TEST(GerenciadorImpressao, LinhaSemPalavrasQuebraNaColunaQueCabe) {
+    // One 300-character word, no chord line: hard breaks, each continuation indented.
+    const auto paginas = Imprimir({2892, 4000}, ConteudoImpressao::SomenteCifra,
+                                  ModoVisualizacao::Dedos, ColecaoAcordeImpressao(),
+                                  std::string(300, 'x') + "\n");
+    const auto linhas = Textos_(paginas.at(0), "Courier New");
+    std::string junto;
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        EXPECT_LE(linhas[i].x1 + linhas[i].largura, 2892 - 150);
+        junto += i == 0 ? linhas[i].texto : linhas[i].texto.substr(2);
+    }
+    EXPECT_EQ(junto, std::string(300, 'x'));
+    // At the 39-unit floor 132 characters fit 2592 (132 × 39 / 2 = 2574), then 130 after the
+    // indent, then the rest.
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_EQ(linhas[0].texto.size(), 132u);
 }
 
 TEST(GerenciadorImpressao, FileirasCentralizadasDeDoisEDeUm) {
@@ -433,7 +528,8 @@ TEST(GerenciadorImpressao, VisualizacaoGuardaAsPaginasDoZoomEDesenhaDeNovoSoEmOu
                            lista, "");
     const int paginas = gerenciador.QuantidadePaginas();
     ASSERT_EQ(paginas, 2);
-    EXPECT_EQ(fabrica.PaginasCriadas(), 2);
+    // Only the page shown is painted.
+    EXPECT_EQ(fabrica.PaginasCriadas(), 1);
     ASSERT_EQ(exibicao.chamadas.size(), 1u);
     EXPECT_EQ(exibicao.chamadas[0].pagina, &gerenciador.Pagina(0));
     EXPECT_EQ(exibicao.chamadas[0].largura, 360);
@@ -441,22 +537,28 @@ TEST(GerenciadorImpressao, VisualizacaoGuardaAsPaginasDoZoomEDesenhaDeNovoSoEmOu
     EXPECT_EQ(exibicao.chamadas[0].quantidade, 2);
     const auto& primeira = static_cast<const PaginaRegistro&>(gerenciador.Pagina(0));
     EXPECT_TRUE(primeira.Concluida());
-    // At 100 % a diagram is 123 wide: its slot and gaps follow from it.
+    // The printer's layout scaled by 360 / 2892: a diagram's 1236-unit slot is 154 wide.
     const auto teclas = DoTipo(primeira.Operacoes(), Tipo::Retangulo);
-    EXPECT_EQ(teclas.at(15).x1 - teclas.at(0).x1, 123 + 2 * 15);
+    EXPECT_EQ(teclas.at(15).x1 - teclas.at(0).x1, 154);
+    EXPECT_EQ(fabrica.PaginasCriadas(), 1);
 
-    // Same zoom: the kept page, nothing drawn again.
+    // Same zoom: no new layout; a page shown before is not painted again.
     gerenciador.MostrarPagina(2, 100);
     EXPECT_EQ(fabrica.PaginasCriadas(), 2);
     EXPECT_EQ(exibicao.chamadas.back().pagina, &gerenciador.Pagina(1));
+    gerenciador.MostrarPagina(1, 100);
+    gerenciador.MostrarPagina(2, 100);
+    EXPECT_EQ(fabrica.PaginasCriadas(), 2);
     // A page past the end shows the last one.
     gerenciador.MostrarPagina(7, 100);
     EXPECT_EQ(exibicao.chamadas.back().pagina, &gerenciador.Pagina(1));
+    EXPECT_EQ(fabrica.PaginasCriadas(), 2);
 
-    // Another zoom draws the whole document again, with the stored content and labels.
+    // Another zoom lays the whole document out again, with the stored content and labels.
     gerenciador.MostrarPagina(2, 200);
-    EXPECT_EQ(fabrica.PaginasCriadas(), 4);
+    EXPECT_EQ(fabrica.PaginasCriadas(), 3);
     EXPECT_EQ(gerenciador.Zoom(), 200);
+    EXPECT_EQ(gerenciador.QuantidadePaginas(), 2);
     EXPECT_EQ(exibicao.chamadas.back().largura, 720);
     EXPECT_EQ(exibicao.chamadas.back().pagina, &gerenciador.Pagina(1));
     const auto rotulos =
@@ -467,7 +569,50 @@ TEST(GerenciadorImpressao, VisualizacaoGuardaAsPaginasDoZoomEDesenhaDeNovoSoEmOu
         (std::set<std::string>{"C", "E", "G"}));
     // Back to 100 % draws again.
     gerenciador.MostrarPagina(1, 100);
-    EXPECT_EQ(fabrica.PaginasCriadas(), 6);
+    EXPECT_EQ(fabrica.PaginasCriadas(), 5);
+}
+
+TEST(GerenciadorImpressao, VisualizacaoGuardaPoucasImagensEQuebraComoAImpressora) {
+    FabricaPaginasRegistro fabrica;
+    ExibicaoGravada exibicao;
+    GerenciadorImpressao gerenciador(Textos, &fabrica);
+    gerenciador.DefinirExibicao(&exibicao);
+    const TamanhoPagina a4{2480, 3508};
+    gerenciador.DefinirTamanhoImpressora([a4] { return a4; });
+    std::string texto;
+    for (int i = 0; i < 400; ++i) texto += "linha " + std::to_string(i) + "\n";
+    const std::vector<std::string> cifras = {"C",   "D",   "E",   "F",  "G",  "A",   "B",
+                                             "Am",  "Dm",  "Em",  "C7", "G7", "D7",  "E7",
+                                             "A7",  "B7",  "Cm",  "Fm", "Gm", "Bb",  "Eb",
+                                             "Ab",  "Db",  "F#",  "Bm", "C#m"};
+    for (const auto conteudo : {ConteudoImpressao::CifraEAcordes, ConteudoImpressao::SomenteAcordes}) {
+        gerenciador.Visualizar(conteudo, ModoVisualizacao::Dedos, 1, 100, Lista(cifras), texto);
+        ImpressoraRegistro impressora(a4);
+        GerenciadorImpressao impressao(Textos);
+        impressao.Imprimir(impressora, conteudo, ModoVisualizacao::Dedos, Lista(cifras), texto);
+        // The same pages as the printout, every page breaking after the same operation.
+        ASSERT_EQ(gerenciador.QuantidadePaginas(), static_cast<int>(impressora.Paginas().size()));
+        for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
+            EXPECT_EQ(gerenciador.DesenhoPagina(i), impressora.Paginas()[static_cast<std::size_t>(i)]);
+        }
+    }
+    // The 26-chord list alone takes three printed pages, so three preview pages.
+    EXPECT_EQ(gerenciador.QuantidadePaginas(), 3);
+
+    gerenciador.Visualizar(ConteudoImpressao::CifraEAcordes, ModoVisualizacao::Dedos, 1, 100,
+                           Lista(cifras), texto);
+    const int n = gerenciador.QuantidadePaginas();
+    ASSERT_GT(n, 6);
+    const int antes = fabrica.PaginasCriadas();
+    for (int i = 1; i <= n; ++i) gerenciador.MostrarPagina(i, 100);
+    EXPECT_EQ(fabrica.PaginasCriadas() - antes, n - 1);
+    // Going back over the last four shown paints nothing; the one before them is painted again.
+    const int depois = fabrica.PaginasCriadas();
+    for (int i = n; i > n - 4; --i) gerenciador.MostrarPagina(i, 100);
+    EXPECT_EQ(fabrica.PaginasCriadas(), depois);
+    gerenciador.MostrarPagina(n - 4, 100);
+    EXPECT_EQ(fabrica.PaginasCriadas(), depois + 1);
+    EXPECT_EQ(exibicao.chamadas.back().quantidade, n);
 }
 
 TEST(GerenciadorImpressao, NovoZoomTomaDadosFrescosSemImpressoraUsaAPaginaPadrao) {

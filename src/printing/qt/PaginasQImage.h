@@ -26,14 +26,6 @@ class PaginaQImage : public PaginaImagem {
     std::unique_ptr<TelaQt> tela_;
 };
 
-class FabricaPaginasQImage : public FabricaPaginasImagem {
-  public:
-    std::unique_ptr<PaginaImagem> CriarPagina(TamanhoPagina tamanho) override;
-
-  private:
-    FontesQt fontes_;
-};
-
 // The picture of a page that a FabricaPaginasQImage made, or null for any other page.
 const QImage* ImagemDaPagina(const PaginaImagem& pagina);
 
@@ -60,4 +52,14 @@ class MedidorTextoQt : public TelaImpressao {
     FontesQt fontes_;
     std::unique_ptr<QPainter> pintor_;
     std::unique_ptr<TelaQt> tela_;
+};
+
+class FabricaPaginasQImage : public FabricaPaginasImagem {
+  public:
+    std::unique_ptr<PaginaImagem> CriarPagina(TamanhoPagina tamanho) override;
+    TelaImpressao* Medidor() override { return &medidor_; }
+
+  private:
+    FontesQt fontes_;
+    MedidorTextoQt medidor_;
 };

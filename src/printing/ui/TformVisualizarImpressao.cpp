@@ -100,7 +100,8 @@ void TformVisualizarImpressao::CriarControles() {
     spinPagina->setValue(1);
     spinPagina->findChild<QLineEdit*>()->setReadOnly(true);
     spinPagina->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    lblDe = rotulo("lblDe", QRect(201, 11, 33, 13), Qt::AlignLeft);
+    // Wide enough for "de 99999": the count of a long document is never cut.
+    lblDe = rotulo("lblDe", QRect(198, 11, 42, 13), Qt::AlignLeft);
     lblDe->setText(QStringLiteral("de 99"));
 
     Separador(this, 240)->setObjectName(QStringLiteral("Bevel2"));
