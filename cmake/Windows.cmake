@@ -43,4 +43,6 @@ if(TASTAVO_BUILD_TESTS)
   # The test binaries cannot run while they are built: ctest (or scripts/test-windows.sh)
   # lists their cases when it runs them under Wine.
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+  # ctest runs them under Wine, in the prefix that scripts/test-windows.sh makes.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine.sh)
 endif()

@@ -22,6 +22,8 @@ PACKAGES=(
   jackd1
   desktop-file-utils appstream dpkg-dev fakeroot man-db
   clang libclang-rt-14-dev
+  libstb-dev
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()

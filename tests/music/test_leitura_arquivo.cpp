@@ -72,6 +72,15 @@ TEST_F(LeituraArquivo, SoArquivosComunsDeTamanhoSensato) {
 #endif
 }
 
+TEST_F(LeituraArquivo, NomesForaDoAscii) {
+    // A song's file name in Portuguese reaches the system as the path it is (wide on Windows).
+    const auto musica = pasta_ / std::filesystem::path(u8"Canção do Mar – 2º.txt");
+    std::ofstream(musica, std::ios::binary) << "Am\nE7";
+    EXPECT_EQ(LerLinhasArquivoTexto(musica), (std::vector<std::string>{"Am", "E7"}));
+    EXPECT_EQ(Motivo(pasta_ / std::filesystem::path(u8"não-existe.txt")),
+              std::errc::no_such_file_or_directory);
+}
+
 TEST_F(LeituraArquivo, OMotivoSeLeComoTexto) {
     try {
         LerBytesArquivo(Dispositivo);
