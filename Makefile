@@ -2,12 +2,13 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+WINDOWS_DIR ?= build-windows
 # How long `make fuzz` runs each fuzz target.
 FUZZ_SECONDS ?= 300
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench build deps configure screenshot package test-sanitize fuzz
+.PHONY: run test bench build deps configure screenshot package test-sanitize fuzz windows test-windows
 
 deps:
 	@bash scripts/install-deps.sh
@@ -41,3 +42,14 @@ test-sanitize: deps
 # Each libFuzzer target of tests/fuzz for FUZZ_SECONDS seconds.
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(JOBS)
+
+# tastavo-cli.exe and the domain libraries' tests for Windows x86-64, cross-built with MinGW-w64.
+windows: deps
+	@if [ ! -f $(WINDOWS_DIR)/build.ninja ]; then cmake -S . -B $(WINDOWS_DIR) -G Ninja $(CMAKE_FLAGS) \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake; fi
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+# The Windows tests under Wine, and tastavo-cli.exe against the Linux build's tastavo-cli.
+test-windows: windows configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tastavo-cli
+	@bash scripts/test-windows.sh $(WINDOWS_DIR) $(BUILD_DIR) $(JOBS)

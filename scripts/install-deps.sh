@@ -23,6 +23,8 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev fakeroot man-db
   clang libclang-rt-14-dev
   clang-format
+  libstb-dev
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()

@@ -2,8 +2,6 @@
 // for every chord, as a PDF, as preview page images or as the drawing itself in JSON. The
 // options are read here; the pages are laid out by the print plugin (OpcoesImpressao.h), loaded
 // only now, so that no other command loads Qt.
-#include <dlfcn.h>
-
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -13,6 +11,7 @@
 #include "Comandos.h"
 #include "Instalacao.h"
 #include "OpcoesImpressao.h"
+#include "Plataforma.h"
 
 namespace {
 
@@ -31,12 +30,11 @@ int Executar(const Opcoes& o) {
     if (!std::filesystem::is_regular_file(arquivo, semArquivo))
         return erro("is missing: print needs it beside the executable");
     // Kept loaded until the process ends: what it printed may still be flushed at exit.
-    void* biblioteca = ::dlopen(arquivo.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!biblioteca) {
-        const char* motivo = ::dlerror();
-        return erro(std::string("cannot be loaded: ") + (motivo ? motivo : "unknown reason"));
-    }
-    const auto entrada = reinterpret_cast<imprimir::FuncaoPlugin>(::dlsym(biblioteca, imprimir::SimboloPlugin));
+    std::string motivo;
+    void* biblioteca = plataforma::CarregarBiblioteca(arquivo, motivo);
+    if (!biblioteca) return erro("cannot be loaded: " + motivo);
+    const auto entrada =
+        reinterpret_cast<imprimir::FuncaoPlugin>(plataforma::ProcurarFuncao(biblioteca, imprimir::SimboloPlugin));
     const imprimir::Api* api = entrada ? entrada() : nullptr;
     if (!api || api->versao != imprimir::VersaoApi) return erro("belongs to another version of Tastavo");
     return api->executar(o);

@@ -1,12 +1,8 @@
 #include "LeituraArquivo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
+#include "Plataforma.h"
 #include "Utf8.h"
 
 namespace {
@@ -31,18 +27,6 @@ class CategoriaLeitura : public std::error_category {
     throw std::filesystem::filesystem_error("cannot read file", caminho, erro);
 }
 
-[[noreturn]] void FalharErrno(const std::filesystem::path& caminho) {
-    Falhar(caminho, std::error_code(errno, std::generic_category()));
-}
-
-// Closes the descriptor on every way out.
-struct Descritor {
-    int fd;
-    ~Descritor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 }  // namespace
 
 const std::error_category& CategoriaErroLeitura() {
@@ -55,33 +39,31 @@ std::error_code make_error_code(ErroLeitura erro) {
 }
 
 std::string LerBytesArquivo(const std::filesystem::path& caminho) {
-    // Without O_NONBLOCK, opening a pipe would wait for a writer before the check below.
-    const Descritor d{::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (d.fd < 0) FalharErrno(caminho);
-    struct stat info {};
-    if (::fstat(d.fd, &info) != 0) FalharErrno(caminho);
-    if (S_ISDIR(info.st_mode)) Falhar(caminho, std::make_error_code(std::errc::is_a_directory));
-    if (!S_ISREG(info.st_mode)) Falhar(caminho, ErroLeitura::NaoRegular);
-    if (static_cast<std::uintmax_t>(info.st_size) > LimiteBytesArquivo)
-        Falhar(caminho, ErroLeitura::GrandeDemais);
+    plataforma::ArquivoLeitura arquivo;
+    if (const auto erro = arquivo.Abrir(caminho)) Falhar(caminho, erro);
+    plataforma::TipoArquivo tipo{};
+    std::uintmax_t tamanho = 0;
+    if (const auto erro = arquivo.Consultar(tipo, tamanho)) Falhar(caminho, erro);
+    if (tipo == plataforma::TipoArquivo::Pasta)
+        Falhar(caminho, std::make_error_code(std::errc::is_a_directory));
+    if (tipo != plataforma::TipoArquivo::Regular) Falhar(caminho, ErroLeitura::NaoRegular);
+    if (tamanho > LimiteBytesArquivo) Falhar(caminho, ErroLeitura::GrandeDemais);
 
     // The size is only a hint: the file may grow while it is read, so the limit is kept here
     // too.
     std::string bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    bytes.resize(static_cast<std::size_t>(tamanho) + 1);
     std::size_t lidos = 0;
     for (;;) {
         if (lidos == bytes.size()) {
             if (bytes.size() > LimiteBytesArquivo) Falhar(caminho, ErroLeitura::GrandeDemais);
             bytes.resize(std::min<std::size_t>(bytes.size() * 2, LimiteBytesArquivo + 1));
         }
-        const ssize_t n = ::read(d.fd, bytes.data() + lidos, bytes.size() - lidos);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            FalharErrno(caminho);
-        }
+        std::size_t n = 0;
+        if (const auto erro = arquivo.Ler(bytes.data() + lidos, bytes.size() - lidos, n))
+            Falhar(caminho, erro);
         if (n == 0) break;
-        lidos += static_cast<std::size_t>(n);
+        lidos += n;
     }
     bytes.resize(lidos);
     return bytes;

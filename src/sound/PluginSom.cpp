@@ -1,9 +1,9 @@
 #include "PluginSom.h"
 
-#include <dlfcn.h>
-
 #include <map>
 #include <system_error>
+
+#include "Plataforma.h"
 
 const ApiPluginSom& CarregarPluginSom(const std::filesystem::path& pasta) {
     // One load per file; the plugin stays loaded, since the objects it made may outlive any
@@ -16,16 +16,15 @@ const ApiPluginSom& CarregarPluginSom(const std::filesystem::path& pasta) {
     if (!std::filesystem::is_regular_file(arquivo, erro))
         throw ErroPluginSom("the sound plugin " + arquivo.string() +
                             " is missing: sound needs it beside the executable");
-    void* biblioteca = ::dlopen(arquivo.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!biblioteca) {
-        const char* motivo = ::dlerror();
-        throw ErroPluginSom("the sound plugin " + arquivo.string() +
-                            " cannot be loaded: " + (motivo ? motivo : "unknown reason"));
-    }
-    const auto entrada = reinterpret_cast<FuncaoPluginSom>(::dlsym(biblioteca, SimboloPluginSom));
+    std::string motivo;
+    void* biblioteca = plataforma::CarregarBiblioteca(arquivo, motivo);
+    if (!biblioteca)
+        throw ErroPluginSom("the sound plugin " + arquivo.string() + " cannot be loaded: " + motivo);
+    const auto entrada = reinterpret_cast<FuncaoPluginSom>(
+        plataforma::ProcurarFuncao(biblioteca, SimboloPluginSom));
     const ApiPluginSom* api = entrada ? entrada() : nullptr;
     if (!api || api->versao != VersaoApiPluginSom) {
-        ::dlclose(biblioteca);
+        plataforma::DescarregarBiblioteca(biblioteca);
         throw ErroPluginSom("the sound plugin " + arquivo.string() +
                             " belongs to another version of Tastavo");
     }

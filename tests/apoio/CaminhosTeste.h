@@ -3,9 +3,14 @@
 // them) rather than compiled in, so a test object is the same in every clone and the compiler
 // cache serves it.
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace tastavo_teste {
@@ -16,11 +21,18 @@ inline const char* PastaBinarios() {
     static const std::string pasta = [] {
         if (const char* definida = std::getenv("TASTAVO_BIN_DIR"); definida != nullptr && *definida != '\0')
             return std::string(definida);
+#if defined(_WIN32)
+        wchar_t exe[32768];
+        const DWORD n = GetModuleFileNameW(nullptr, exe, 32768);
+        if (n == 0 || n >= 32768) return std::string(".");
+        return std::filesystem::path(std::wstring(exe, n)).parent_path().string();
+#else
         std::string exe(4096, '\0');
         const ssize_t n = readlink("/proc/self/exe", exe.data(), exe.size());
         exe.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
         const auto barra = exe.rfind('/');
         return barra == std::string::npos ? std::string(".") : exe.substr(0, barra);
+#endif
     }();
     return pasta.c_str();
 }

@@ -1,20 +1,30 @@
 // The whole-file reader of every data file: what it refuses, and why.
 #include <gtest/gtest.h>
+
+#if !defined(_WIN32)
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "LeituraArquivo.h"
 
 namespace {
 
+// A device that never ends.
+#if defined(_WIN32)
+const char* const Dispositivo = "NUL";
+#else
+const char* const Dispositivo = "/dev/zero";
+#endif
+
 class LeituraArquivo : public ::testing::Test {
   protected:
     LeituraArquivo()
         : pasta_(std::filesystem::path(::testing::TempDir()) /
-                 ("tastavo-leitura-" + std::to_string(getpid()))) {
+                 ("tastavo-leitura-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(pasta_);
     }
     ~LeituraArquivo() override { std::filesystem::remove_all(pasta_); }
@@ -35,10 +45,12 @@ class LeituraArquivo : public ::testing::Test {
 
 TEST_F(LeituraArquivo, SoArquivosComunsDeTamanhoSensato) {
     // A device and a pipe never end (opening the pipe must not wait for a writer either).
-    EXPECT_EQ(Motivo("/dev/zero"), ErroLeitura::NaoRegular);
+    EXPECT_EQ(Motivo(Dispositivo), ErroLeitura::NaoRegular);
+#if !defined(_WIN32)
     const auto fifo = pasta_ / "fifo.txt";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(Motivo(fifo), ErroLeitura::NaoRegular);
+#endif
     EXPECT_EQ(Motivo(pasta_), std::errc::is_a_directory);
     EXPECT_EQ(Motivo(pasta_ / "nao-existe.txt"), std::errc::no_such_file_or_directory);
 
@@ -51,15 +63,27 @@ TEST_F(LeituraArquivo, SoArquivosComunsDeTamanhoSensato) {
     std::filesystem::resize_file(grande, LimiteBytesArquivo);
     EXPECT_EQ(LerBytesArquivo(grande).size(), LimiteBytesArquivo);
 
-    // A symbolic link to a regular file is that file.
     std::ofstream(pasta_ / "alvo.txt", std::ios::binary) << "C\r\nD";
+    EXPECT_EQ(LerLinhasArquivoTexto(pasta_ / "alvo.txt"), (std::vector<std::string>{"C", "D"}));
+#if !defined(_WIN32)
+    // A symbolic link to a regular file is that file (Windows needs a privilege to make one).
     std::filesystem::create_symlink(pasta_ / "alvo.txt", pasta_ / "ligacao.txt");
     EXPECT_EQ(LerLinhasArquivoTexto(pasta_ / "ligacao.txt"), (std::vector<std::string>{"C", "D"}));
+#endif
+}
+
+TEST_F(LeituraArquivo, NomesForaDoAscii) {
+    // A song's file name in Portuguese reaches the system as the path it is (wide on Windows).
+    const auto musica = pasta_ / std::filesystem::path(u8"Canção do Mar – 2º.txt");
+    std::ofstream(musica, std::ios::binary) << "Am\nE7";
+    EXPECT_EQ(LerLinhasArquivoTexto(musica), (std::vector<std::string>{"Am", "E7"}));
+    EXPECT_EQ(Motivo(pasta_ / std::filesystem::path(u8"não-existe.txt")),
+              std::errc::no_such_file_or_directory);
 }
 
 TEST_F(LeituraArquivo, OMotivoSeLeComoTexto) {
     try {
-        LerBytesArquivo("/dev/zero");
+        LerBytesArquivo(Dispositivo);
         FAIL();
     } catch (const std::filesystem::filesystem_error& e) {
         EXPECT_EQ(e.code().message(), "not a regular file");

@@ -1,3 +1,5 @@
+// JPEG decoding with libjpeg-turbo, where the system has it (Debian does): the fastest here
+// (bench_settings, decodificacao_jpeg rows).
 #include "Imagem.h"
 
 #include <turbojpeg.h>

@@ -1,0 +1,45 @@
+// Loading a shared library through the platform layer, as the CLI loads its plugins.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "Plataforma.h"
+
+namespace {
+
+#if defined(_WIN32)
+const char* const BibliotecaDoSistema = "kernel32.dll";
+const char* const FuncaoDoSistema = "GetTickCount";
+const char* const Extensao = ".dll";
+#else
+const char* const BibliotecaDoSistema = "libc.so.6";
+const char* const FuncaoDoSistema = "strlen";
+const char* const Extensao = ".so";
+#endif
+
+TEST(Plataforma, CarregaUmaBibliotecaEAchaSuasFuncoes) {
+    std::string motivo;
+    void* biblioteca = plataforma::CarregarBiblioteca(BibliotecaDoSistema, motivo);
+    ASSERT_NE(biblioteca, nullptr) << motivo;
+    EXPECT_NE(plataforma::ProcurarFuncao(biblioteca, FuncaoDoSistema), nullptr);
+    EXPECT_EQ(plataforma::ProcurarFuncao(biblioteca, "tastavo_funcao_que_nao_existe"), nullptr);
+    plataforma::DescarregarBiblioteca(biblioteca);
+}
+
+TEST(Plataforma, UmaBibliotecaQueNaoCarregaDizPorQue) {
+    const auto pasta = std::filesystem::path(::testing::TempDir()) /
+                       ("tastavo-plataforma-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(pasta);
+    const auto falsa = pasta / (std::string("falsa") + Extensao);
+    std::ofstream(falsa) << "not a library";
+    for (const auto& arquivo : {falsa, pasta / (std::string("ausente") + Extensao)}) {
+        std::string motivo;
+        EXPECT_EQ(plataforma::CarregarBiblioteca(arquivo, motivo), nullptr) << arquivo;
+        EXPECT_FALSE(motivo.empty()) << arquivo;
+    }
+    std::filesystem::remove_all(pasta);
+}
+
+}  // namespace
