@@ -14,6 +14,10 @@ inline constexpr std::string_view placaSom = "placaSom";
 inline constexpr std::string_view instrumentoTeclado = "instrumentoTeclado";
 inline constexpr std::string_view modoVisualizacao = "modoVisualizacao";
 inline constexpr std::string_view mouseTocarTeclas = "mouseTocarTeclas";
+// The MIDI input listened to, by its name (device numbers change as devices come and go), and
+// whether the notes played on it sound through the output. Written only once chosen.
+inline constexpr std::string_view entradaMidi = "entradaMidi";
+inline constexpr std::string_view ecoarEntradaMidi = "ecoarEntradaMidi";
 }  // namespace chavesConfiguracao
 
 class ArquivoConfiguracao {
@@ -51,6 +55,12 @@ class ArquivoConfiguracao {
     int ObterInstrumentoTeclado() const { return instrumentoTeclado_; }
     int ObterModoVisualizacao() const { return modoVisualizacao_; }
     bool ObterMouseTocarTeclas() const { return mouseTocarTeclas_; }
+    // The MIDI input's name, empty for none (the default); whether its notes sound (default no).
+    // Read apart from the four numbers: a bad value here costs only itself.
+    const std::string& ObterEntradaMidi() const { return entradaMidi_; }
+    bool ObterEcoarEntradaMidi() const { return ecoarEntradaMidi_; }
+    // The MIDI input values the next Salvar writes.
+    void DefinirEntradaMidi(std::string_view nome, bool ecoar);
 
     // Stores the values and rewrites the whole file with exactly the six lines of section
     // "geral". The new file replaces the old one only once completely written, so a failure
@@ -61,8 +71,10 @@ class ArquivoConfiguracao {
                 std::string_view idioma);
 
     // The file's contents as Salvar writes them.
+    // The MIDI input's two lines follow only when an input is chosen or echo is on.
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
-                                bool mouseTocarTeclas, std::string_view idioma);
+                                bool mouseTocarTeclas, std::string_view idioma,
+                                std::string_view entradaMidi = {}, bool ecoarEntradaMidi = false);
 
   private:
     std::filesystem::path caminho_;
@@ -71,4 +83,6 @@ class ArquivoConfiguracao {
     int instrumentoTeclado_ = InstrumentoPadrao;
     int modoVisualizacao_ = ModoVisualizacaoPadrao;
     bool mouseTocarTeclas_ = MouseTocarTeclasPadrao;
+    std::string entradaMidi_;
+    bool ecoarEntradaMidi_ = false;
 };
