@@ -6,36 +6,12 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "ChavesIdioma.h"
+#include "CatalogoInstalado.h"
 #include "Comandos.h"
-#include "GerenciadorIdiomas.h"
-#include "Instalacao.h"
-#include "LeituraArquivo.h"
 #include "NomeadorAcordes.h"
 #include "SaidaAcordes.h"
 
 namespace {
-
-// The names of the installed chord names file, in the file's order; none (after saying so)
-// when there is none, since naming works without it, only ranked less well.
-std::vector<std::string> CatalogoInstalado() {
-    try {
-        GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
-        if (!idiomas.NomesIdiomas().empty()) {
-            idiomas.CarregarIdioma(0);
-            if (!idiomas
-                     .ObterTexto(idm::parametros::Secao,
-                                 idm::parametros::caminhoArquivoBaseNomesAcordes)
-                     .empty()) {
-                return LerLinhasArquivoTexto(
-                    idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
-            }
-        }
-    } catch (const std::exception&) {
-    }
-    std::cerr << "tastavo-cli name: no chord names file found; names are ranked without it\n";
-    return {};
-}
 
 // The notes as given: note names, the first one the bass, or MIDI note numbers, the lowest
 // the bass.
@@ -107,7 +83,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
         std::cerr << "tastavo-cli name: " << erro << '\n';
         return SaidaUso;
     }
-    const NomeadorAcordes nomeador(CatalogoInstalado());
+    const NomeadorAcordes nomeador(CatalogoInstalado("name"));
     const std::vector<NomeAcorde> nomes = nomeador.Nomear(notas->classes, notas->baixo);
 
     if (json) {

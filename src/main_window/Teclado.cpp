@@ -1,5 +1,8 @@
 #include "Teclado.h"
 
+#include <bit>
+#include <utility>
+
 #include "ConstantesMidi.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
@@ -23,6 +26,9 @@ void Teclado::MostrarPosicao(const PosicaoHarmonicaTeclado* posicao) {
 }
 
 void Teclado::LimparExibicao() {
+    for (int k = 0; k < QuantidadeTeclas; ++k)
+        if ((teclasAvulsas_ >> k) & 1u) SoltarTecla(k);
+    teclasAvulsas_ = 0;
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k != -1) SoltarTecla(k);
@@ -33,9 +39,25 @@ void Teclado::LimparExibicao() {
     }
 }
 
+void Teclado::MostrarTeclas(std::uint32_t teclas) {
+    LimparExibicao();
+    teclasAvulsas_ = teclas & ((1u << QuantidadeTeclas) - 1);
+    const bool marcar = std::popcount(teclasAvulsas_) <= 5;
+    int s = 0;
+    for (int k = 0; k < QuantidadeTeclas; ++k) {
+        if (((teclasAvulsas_ >> k) & 1u) == 0) continue;
+        PressionarTecla(k);
+        if (!marcar) continue;
+        c_.marcas[s]->Mover(geometria::RotuloX[k], RotuloY(k));
+        c_.marcas[s]->Mostrar();
+        ++s;
+    }
+}
+
 void Teclado::DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo) {
     modo_ = modo;
-    PosicionarMarcas();
+    // Keys shown without a position keep their look; the position comes back in this mode.
+    if (teclasAvulsas_ == 0) PosicionarMarcas();
 }
 
 void Teclado::AtualizarRotulos() {
@@ -85,12 +107,26 @@ void Teclado::SilenciarTecla(int tecla) {
 }
 
 void Teclado::TocarAcorde() {
+    teclasTocadas_ = teclasAvulsas_;
+    if (teclasTocadas_ != 0) {
+        for (int k = 0; k < QuantidadeTeclas; ++k)
+            if ((teclasTocadas_ >> k) & 1u)
+                som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(k),
+                                  static_cast<std::uint8_t>(som_.ObterVelocidade()));
+        return;
+    }
     for (int k : posicaoMostrada_.TeclasEmOrdemDeAtaque())
         som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(k),
                           static_cast<std::uint8_t>(som_.ObterVelocidade()));
 }
 
 void Teclado::PararAcorde() {
+    if (teclasTocadas_ != 0) {
+        const std::uint32_t tocadas = std::exchange(teclasTocadas_, 0);
+        for (int k = 0; k < QuantidadeTeclas; ++k)
+            if ((tocadas >> k) & 1u) som_.DesligarNota(midi::NotaDaTecla(k));
+        return;
+    }
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k != -1) som_.DesligarNota(midi::NotaDaTecla(k));

@@ -3,6 +3,7 @@
 // and a label (finger, note or interval) on every sounding key, and sounds it over MIDI.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -33,12 +34,21 @@ public:
     void MostrarPosicao(const PosicaoHarmonicaTeclado* posicao);
     // Releases the shown keys and hides every mark and label; the position is kept.
     void LimparExibicao();
+    // Shows the keys of `teclas` (bit k for key k) pressed, each with its mark but no label
+    // (marks only for five keys or fewer, which is all there are): keys held on a MIDI keyboard
+    // or marked by the user, no position. MostrarPosicao and LimparExibicao end it; the
+    // position is kept. None shows nothing.
+    void MostrarTeclas(std::uint32_t teclas);
+    // The keys MostrarTeclas shows, 0 while a position (or nothing) is shown.
+    std::uint32_t TeclasAvulsas() const { return teclasAvulsas_; }
     // The label kind; none (a list with nothing chosen) shows the marks only.
     void DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo);
-    // Note on for every key of the shown position, lowest key first. Throws what the sound
-    // output throws (MidiDesabilitadoException); notes sent stay sent.
+    // Note on for every key of the shown position (or of the keys MostrarTeclas shows), lowest
+    // key first. Throws what the sound output throws (MidiDesabilitadoException); notes sent
+    // stay sent.
     void TocarAcorde();
-    // Note off for every key of the shown position. Same failure.
+    // Note off for every key TocarAcorde started (the shown position's when it started none).
+    // Same failure.
     void PararAcorde();
     // The pointer is over key `tecla` (0..24) or off the keys (-1). Same failure.
     void MouseSobreTecla(int tecla);
@@ -63,4 +73,6 @@ private:
     PosicaoHarmonicaTeclado posicaoMostrada_;
     std::optional<ModoVisualizacao> modo_ = ModoVisualizacao::Dedos;
     int teclaSoando_ = -1;
+    std::uint32_t teclasAvulsas_ = 0;
+    std::uint32_t teclasTocadas_ = 0;  // the keys avulsas the last TocarAcorde started
 };

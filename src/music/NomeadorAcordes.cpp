@@ -177,20 +177,17 @@ NomeadorAcordes::NomeadorAcordes(const std::vector<std::string>& catalogo) {
     }
 }
 
-std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseAltura baixo) const {
+template <typename Visitar>
+bool NomeadorAcordes::Percorrer(ConjuntoClasses classes, ClasseAltura baixo, Visitar&& visitar) const {
     classes &= 0xFFF;
     const int quantidade = std::popcount(static_cast<unsigned>(classes));
     if (baixo < 0 || baixo > 11 || ((classes >> baixo) & 1u) == 0 || quantidade < 2 ||
         quantidade > 5) {
-        return {};
+        return false;
     }
-
-    struct Candidato {
-        NomeAcorde nome;
-        std::tuple<int, int, int, int, int, int> ordem;
-    };
-    std::vector<Candidato> candidatos;
-    std::string texto;
+    // Built in place: the longest root, suffix, separator and bass fit, and live naming must not
+    // allocate.
+    std::array<char, NomeAcordeFixo::Capacidade> texto;
     for (ClasseAltura raiz = 0; raiz < 12; ++raiz) {
         if (((classes >> raiz) & 1u) == 0) continue;
         std::uint32_t todos = 0;
@@ -232,29 +229,46 @@ std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseA
                             const char c = Acidente(*nomeBaixo);
                             if (a != 0 && c != 0 && a != c) continue;
                         }
-                        texto = NomesNotas[static_cast<std::size_t>(nomeRaiz)];
-                        texto += sufixo.texto;
+                        const std::string_view textoRaiz = NomesNotas[static_cast<std::size_t>(nomeRaiz)];
+                        const std::string_view textoBaixo =
+                            nomeBaixo ? NomesNotas[static_cast<std::size_t>(*nomeBaixo)] : std::string_view();
+                        const std::size_t tamanho = textoRaiz.size() + sufixo.texto.size() +
+                                                    (nomeBaixo ? 1 + textoBaixo.size() : 0);
+                        if (tamanho > texto.size()) continue;  // no symbol of ours is this long
+                        char* fim = std::copy(textoRaiz.begin(), textoRaiz.end(), texto.data());
+                        fim = std::copy(sufixo.texto.begin(), sufixo.texto.end(), fim);
                         CifraCodificada esperado =
                             (static_cast<CifraCodificada>(nomeRaiz) << 16) | intervalos;
                         if (nomeBaixo) {
-                            texto += '/';
-                            texto += NomesNotas[static_cast<std::size_t>(*nomeBaixo)];
+                            *fim++ = '/';
+                            fim = std::copy(textoBaixo.begin(), textoBaixo.end(), fim);
                             esperado = ComBaixo(esperado, *nomeBaixo);
                         }
+                        const std::string_view nome(texto.data(), tamanho);
                         // Every name must read back as exactly these notes over this bass.
                         CifraCodificada lido;
-                        if (!TentarAnalisarCifra(texto, lido) || lido != esperado) continue;
-                        candidatos.push_back(
-                            {{texto, lido},
-                             {rara ? 1 : 0, raizNoBaixo ? 0 : 1, sufixo.tokens,
-                              sufixo.catalogo ? 0 : 1,
-                              DistanciaGrafiaUsual(nomeRaiz, nomeBaixo, menor), comum}});
+                        if (!TentarAnalisarCifra(nome, lido) || lido != esperado) continue;
+                        visitar(nome, lido,
+                                Ordem{rara ? 1 : 0, raizNoBaixo ? 0 : 1, sufixo.tokens,
+                                      sufixo.catalogo ? 0 : 1,
+                                      DistanciaGrafiaUsual(nomeRaiz, nomeBaixo, menor), comum});
                     }
                 }
             }
         }
     }
+    return true;
+}
 
+std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseAltura baixo) const {
+    struct Candidato {
+        NomeAcorde nome;
+        Ordem ordem;
+    };
+    std::vector<Candidato> candidatos;
+    Percorrer(classes, baixo, [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
+        candidatos.push_back({{std::string(texto), codigo}, ordem});
+    });
     std::sort(candidatos.begin(), candidatos.end(), [](const Candidato& a, const Candidato& b) {
         if (a.ordem != b.ordem) return a.ordem < b.ordem;
         return BaseNomesAcordes::CompararNomes(a.nome.cifra, b.nome.cifra) < 0;
@@ -263,4 +277,19 @@ std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseA
     nomes.reserve(candidatos.size());
     for (Candidato& c : candidatos) nomes.push_back(std::move(c.nome));
     return nomes;
+}
+
+bool NomeadorAcordes::MelhorNome(ConjuntoClasses classes, ClasseAltura baixo, NomeAcordeFixo& nome) const {
+    nome = NomeAcordeFixo{};
+    Ordem melhor{};
+    Percorrer(classes, baixo, [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
+        if (!nome.Vazio() &&
+            (ordem > melhor || (ordem == melhor && BaseNomesAcordes::CompararNomes(texto, nome.Cifra()) >= 0)))
+            return;
+        std::copy(texto.begin(), texto.end(), nome.texto.data());
+        nome.tamanho = static_cast<std::uint8_t>(texto.size());
+        nome.codigo = codigo;
+        melhor = ordem;
+    });
+    return !nome.Vazio();
 }

@@ -28,6 +28,22 @@ struct NomeAcorde {
     bool operator==(const NomeAcorde&) const = default;
 };
 
+// One chord name held in place, without touching the heap: what live naming (a chord played
+// on a MIDI keyboard) hands from note-on to the screen.
+struct NomeAcordeFixo {
+    static constexpr std::size_t Capacidade = 48;
+
+    std::array<char, Capacidade> texto{};
+    std::uint8_t tamanho = 0;
+    CifraCodificada codigo = 0;
+
+    std::string_view Cifra() const { return {texto.data(), tamanho}; }
+    bool Vazio() const { return tamanho == 0; }
+    bool operator==(const NomeAcordeFixo& outro) const {
+        return Cifra() == outro.Cifra() && codigo == outro.codigo;
+    }
+};
+
 class NomeadorAcordes {
   public:
     // `catalogo`: the names of the chord names file in the file's order, which lists the more
@@ -45,8 +61,19 @@ class NomeadorAcordes {
     // for fewer than two or more than five notes (the keyboard plays five keys at most), and
     // when no symbol names them.
     std::vector<NomeAcorde> Nomear(ConjuntoClasses classes, ClasseAltura baixo) const;
+    // The first name Nomear would give, into `nome`, allocating nothing; false (and `nome`
+    // emptied) when Nomear would give none.
+    bool MelhorNome(ConjuntoClasses classes, ClasseAltura baixo, NomeAcordeFixo& nome) const;
 
   private:
+    // The order of two names: the ranking described at Nomear, then the catalogue's order of
+    // names.
+    using Ordem = std::array<int, 6>;
+    // Calls visitar(texto, codigo, ordem) for every name of the notes, unsorted; false when the
+    // notes cannot be named at all (see Nomear).
+    template <typename Visitar>
+    bool Percorrer(ConjuntoClasses classes, ClasseAltura baixo, Visitar&& visitar) const;
+
     struct Sufixo {
         std::string texto;
         int tokens;

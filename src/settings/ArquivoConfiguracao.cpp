@@ -121,6 +121,8 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
                 std::find(cancoesRecentes_.begin(), cancoesRecentes_.end(), *cancao) == cancoesRecentes_.end())
                 cancoesRecentes_.push_back(*cancao);
         }
+        entradaMidi_ = ini.Ler(chavesConfiguracao::Secao, chavesConfiguracao::entradaMidi).value_or("");
+        ecoarEntradaMidi_ = ler(chavesConfiguracao::ecoarEntradaMidi, "0").value_or(0) != 0;
     } catch (const std::exception&) {
         // Unreadable file: the defaults stand.
     }
@@ -143,21 +145,38 @@ std::string ArquivoConfiguracao::ObterIdioma(const std::filesystem::path& caminh
 
 std::string ArquivoConfiguracao::UltimoIdioma() { return IdiomaDoProcesso(); }
 
+namespace {
+// A line break inside a name would split the line and lose the keys after it.
+std::string UmaLinha(std::string_view texto) {
+    std::string linha(texto);
+    for (char& c : linha) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return linha;
+}
+}  // namespace
+
+void ArquivoConfiguracao::DefinirEntradaMidi(std::string_view nome, bool ecoar) {
+    entradaMidi_ = UmaLinha(nome);
+    ecoarEntradaMidi_ = ecoar;
+}
+
 std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
                                           int modoVisualizacao, bool mouseTocarTeclas,
                                           std::string_view idioma,
-                                          const std::vector<std::string>& cancoesRecentes) {
-    // A line break inside the name would split the line and lose the keys after it.
-    std::string nome(idioma);
-    for (char& c : nome) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
+                                          const std::vector<std::string>& cancoesRecentes,
+                                          std::string_view entradaMidi, bool ecoarEntradaMidi) {
+    const std::string nome = UmaLinha(idioma);
     std::string texto = "[geral]\r\n";
     texto += "idioma=" + nome + "\r\n";
     texto += "placaSom=" + std::to_string(placaSom) + "\r\n";
     texto += "instrumentoTeclado=" + std::to_string(instrumentoTeclado) + "\r\n";
     texto += "modoVisualizacao=" + std::to_string(modoVisualizacao) + "\r\n";
     texto += std::string("mouseTocarTeclas=") + (mouseTocarTeclas ? "1" : "0") + "\r\n";
+    if (!entradaMidi.empty() || ecoarEntradaMidi) {
+        texto += "entradaMidi=" + UmaLinha(entradaMidi) + "\r\n";
+        texto += std::string("ecoarEntradaMidi=") + (ecoarEntradaMidi ? "1" : "0") + "\r\n";
+    }
     if (!cancoesRecentes.empty()) {
         texto += "[" + std::string(chavesConfiguracao::SecaoCancoesRecentes) + "]\r\n";
         for (std::size_t i = 0; i < cancoesRecentes.size(); ++i)
@@ -174,7 +193,8 @@ bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoV
     mouseTocarTeclas_ = mouseTocarTeclas;
     IdiomaDoProcesso() = std::string(idioma);
     return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
-                                                mouseTocarTeclas, idioma, cancoesRecentes_));
+                                                mouseTocarTeclas, idioma, cancoesRecentes_,
+                                                entradaMidi_, ecoarEntradaMidi_));
 }
 
 void ArquivoConfiguracao::LembrarCancao(const std::string& caminho) {

@@ -19,6 +19,10 @@ inline constexpr std::string_view mouseTocarTeclas = "mouseTocarTeclas";
 // The songs last opened or saved in the chord chart window, newest first: keys "1" to "8".
 inline constexpr std::string_view SecaoCancoesRecentes = "cancoesRecentes";
 inline constexpr std::size_t MaximoCancoesRecentes = 8;
+// The MIDI input listened to, by its name (device numbers change as devices come and go), and
+// whether the notes played on it sound through the output. Written only once chosen.
+inline constexpr std::string_view entradaMidi = "entradaMidi";
+inline constexpr std::string_view ecoarEntradaMidi = "ecoarEntradaMidi";
 }  // namespace chavesConfiguracao
 
 class ArquivoConfiguracao {
@@ -56,6 +60,12 @@ class ArquivoConfiguracao {
     int ObterInstrumentoTeclado() const { return instrumentoTeclado_; }
     int ObterModoVisualizacao() const { return modoVisualizacao_; }
     bool ObterMouseTocarTeclas() const { return mouseTocarTeclas_; }
+    // The MIDI input's name, empty for none (the default); whether its notes sound (default no).
+    // Read apart from the four numbers: a bad value here costs only itself.
+    const std::string& ObterEntradaMidi() const { return entradaMidi_; }
+    bool ObterEcoarEntradaMidi() const { return ecoarEntradaMidi_; }
+    // The MIDI input values the next Salvar writes.
+    void DefinirEntradaMidi(std::string_view nome, bool ecoar);
 
     // The songs last opened or saved, newest first, at most MaximoCancoesRecentes; read with
     // the other values and written by Salvar.
@@ -75,9 +85,11 @@ class ArquivoConfiguracao {
                 std::string_view idioma);
 
     // The file's contents as Salvar writes them.
+    // The MIDI input's two lines follow only when an input is chosen or echo is on.
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
                                 bool mouseTocarTeclas, std::string_view idioma,
-                                const std::vector<std::string>& cancoesRecentes = {});
+                                const std::vector<std::string>& cancoesRecentes = {},
+                                std::string_view entradaMidi = {}, bool ecoarEntradaMidi = false);
 
   private:
     std::filesystem::path caminho_;
@@ -87,4 +99,6 @@ class ArquivoConfiguracao {
     int modoVisualizacao_ = ModoVisualizacaoPadrao;
     bool mouseTocarTeclas_ = MouseTocarTeclasPadrao;
     std::vector<std::string> cancoesRecentes_;
+    std::string entradaMidi_;
+    bool ecoarEntradaMidi_ = false;
 };

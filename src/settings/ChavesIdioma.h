@@ -107,6 +107,11 @@ inline constexpr std::string_view captionDrivers = "captionDrivers";
 inline constexpr std::string_view captionChkDesabilitarToque = "captionChkDesabilitarToque";
 inline constexpr std::string_view btnAssistenteDriver = "btnAssistenteDriver";
 inline constexpr std::string_view msgErroAbrirArquivo = "msgErroAbrirArquivo";
+// The MIDI input below the output devices.
+inline constexpr std::string_view lblEntradaMidi = "lblEntradaMidi";
+inline constexpr std::string_view itemNenhumaEntrada = "itemNenhumaEntrada";
+inline constexpr std::string_view captionChkEcoarEntrada = "captionChkEcoarEntrada";
+inline constexpr std::string_view hintComboEntradaMidi = "hintComboEntradaMidi";
 }  // namespace fmSetup
 
 // The sound driver wizard.

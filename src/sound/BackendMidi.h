@@ -53,6 +53,44 @@ public:
     virtual std::vector<std::shared_ptr<BackendMidi>> Dispositivos() = 0;
 };
 
+// One MIDI input device: a keyboard played into the system. Its messages arrive on a thread of
+// the device's own.
+class BackendEntradaMidi {
+public:
+    // Called with each complete message (system exclusive, timing and active sensing are
+    // dropped before), on the device's thread; it must return quickly.
+    using Receptor = std::function<void(std::span<const std::uint8_t> mensagem)>;
+
+    virtual ~BackendEntradaMidi() = default;
+    // The device's full name. Never throws.
+    virtual std::string Nome() const = 0;
+    // Opens the device and delivers its messages to `receber` until closed; false when the
+    // device is gone, ErroBackendMidi with the reason when the service refuses. Opening an open
+    // back end changes nothing and returns true.
+    virtual bool Abrir(Receptor receber) = 0;
+    // Closes the device; no message is delivered once it returns. Does nothing when closed.
+    // Throws ErroBackendMidi on failure.
+    virtual void Fechar() = 0;
+};
+
+// Numbers the input devices, as FonteDispositivosMidi numbers the outputs.
+class FonteEntradasMidi {
+public:
+    virtual ~FonteEntradasMidi() = default;
+    // The input devices present now, in device-number order. Never throws.
+    virtual std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() = 0;
+};
+
+class FonteEntradasFixas : public FonteEntradasMidi {
+public:
+    explicit FonteEntradasFixas(std::vector<std::shared_ptr<BackendEntradaMidi>> entradas)
+        : entradas_(std::move(entradas)) {}
+    std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() override { return entradas_; }
+
+private:
+    std::vector<std::shared_ptr<BackendEntradaMidi>> entradas_;
+};
+
 // A fixed list of back ends, numbered in the given order: the injection point for tests and
 // for offline rendering.
 class FonteDispositivosFixos : public FonteDispositivosMidi {

@@ -23,9 +23,11 @@ struct ApiPluginSom {
     // A synthesizer of its own (offline rendering, say), not the process's live one.
     std::shared_ptr<Sintetizador> (*criarSintetizador)(
         const ConfiguracaoSintetizador& configuracao);
+    // The system's MIDI input devices (the ports of the first MIDI service that answers).
+    std::unique_ptr<FonteEntradasMidi> (*criarFonteEntradas)();
 };
 
-inline constexpr int VersaoApiPluginSom = 1;
+inline constexpr int VersaoApiPluginSom = 2;
 // The plugin's file, in the installation folder beside the executables.
 inline constexpr const char* ArquivoPluginSom = "tastavo-som.so";
 // The C function the plugin exports: returns its ApiPluginSom, which lives as long as the process.

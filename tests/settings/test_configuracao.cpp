@@ -283,3 +283,31 @@ TEST(ArquivoConfiguracao, CancoesRecentesAsOitoUltimasDaMaisNova) {
     EXPECT_EQ(ArquivoConfiguracao(pasta / "c.ini").CancoesRecentes(),
               (std::vector<std::string>{"/a.txt", "/b.txt"}));
 }
+
+TEST(ArquivoConfiguracao, EntradaMidiSoEscritaQuandoEscolhidaELidaApartDosNumeros) {
+    PastaTemporaria pasta;
+    ArquivoConfiguracao c(pasta / "t.ini");
+    EXPECT_EQ(c.ObterEntradaMidi(), "");
+    EXPECT_FALSE(c.ObterEcoarEntradaMidi());
+    // A name with a line break cannot add a key of its own.
+    c.DefinirEntradaMidi("Piano:out\r\nplacaSom=9", true);
+    ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
+    EXPECT_EQ(pasta.Ler("t.ini"),
+              "[geral]\r\nidioma=English\r\nplacaSom=2\r\ninstrumentoTeclado=0\r\n"
+              "modoVisualizacao=1\r\nmouseTocarTeclas=0\r\nentradaMidi=Piano:out  placaSom=9\r\n"
+              "ecoarEntradaMidi=1\r\n");
+    const ArquivoConfiguracao lido(pasta / "t.ini");
+    EXPECT_EQ(lido.ObterEntradaMidi(), "Piano:out  placaSom=9");
+    EXPECT_TRUE(lido.ObterEcoarEntradaMidi());
+    EXPECT_EQ(lido.ObterPlacaSom(), 2);
+
+    // Chosen back to none: the six lines again. A bad echo value is only itself lost.
+    c.DefinirEntradaMidi("", false);
+    ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
+    EXPECT_EQ(pasta.Ler("t.ini").find("entradaMidi"), std::string::npos);
+    pasta.Escrever("u.ini", "[geral]\r\nplacaSom=4\r\nentradaMidi=Teclado USB\r\necoarEntradaMidi=sim\r\n");
+    const ArquivoConfiguracao ruim(pasta / "u.ini");
+    EXPECT_EQ(ruim.ObterPlacaSom(), 4);
+    EXPECT_EQ(ruim.ObterEntradaMidi(), "Teclado USB");
+    EXPECT_FALSE(ruim.ObterEcoarEntradaMidi());
+}

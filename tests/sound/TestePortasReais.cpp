@@ -21,9 +21,13 @@
 #include "MidiOutput.h"
 #include "SomSistema.h"
 #include "Soundfont.h"
+#include "TMidiInput.h"
+#include "TecladoVirtual.h"
 
 #if TASTAVO_COM_JACK
 #include <jack/jack.h>
+
+#include "ServidorJack.h"
 #endif
 
 namespace {
@@ -31,73 +35,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using namespace std::chrono_literals;
 
-#if TASTAVO_COM_JACK
-// A JACK server of our own, named after this process so that parallel runs never meet; the
-// clients of this process find it through JACK_DEFAULT_SERVER.
-class ServidorJack {
-  public:
-    ServidorJack() {
-        nome_ = "tastavo-test-" + std::to_string(::getpid());
-        log_ = "/tmp/" + nome_ + ".log";
-        ::setenv("JACK_DEFAULT_SERVER", nome_.c_str(), 1);
-        ::setenv("JACK_NO_START_SERVER", "1", 1);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            const int fd = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd >= 0) {
-                ::dup2(fd, 1);
-                ::dup2(fd, 2);
-            }
-            ::setpgid(0, 0);
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives a test that crashes
-            ::execlp("jackd", "jackd", "--no-realtime", "-n", nome_.c_str(), "-d", "dummy", "-r",
-                     "48000", "-p", "256", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        for (auto fim = std::chrono::steady_clock::now() + 10s;
-             pid_ > 0 && std::chrono::steady_clock::now() < fim;
-             std::this_thread::sleep_for(50ms)) {
-            int estado;
-            if (::waitpid(pid_, &estado, WNOHANG) == pid_) {
-                pid_ = -1;  // it died
-                break;
-            }
-            jack_status_t s;
-            if (jack_client_t* c = jack_client_open("tastavo-wait", JackNoStartServer, &s)) {
-                jack_client_close(c);
-                pronto_ = true;
-                break;
-            }
-        }
-    }
-    ~ServidorJack() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            int estado;
-            for (int i = 0; i < 100 && ::waitpid(pid_, &estado, WNOHANG) == 0; ++i)
-                std::this_thread::sleep_for(20ms);
-            if (::waitpid(pid_, &estado, WNOHANG) == 0) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, &estado, 0);
-            }
-        }
-        std::remove(log_.c_str());
-    }
-    bool Pronto() const { return pronto_; }
-    std::string Log() const {
-        std::ifstream f(log_);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-
-  private:
-    std::string nome_, log_;
-    pid_t pid_ = -1;
-    bool pronto_ = false;
-};
-
-#endif
 
 // What arrives at an RtMidi input port.
 class Receptor {
@@ -244,6 +181,51 @@ TEST(PortasReais, BuiltInSynthesizerPlaysLiveThroughJack) {
 }
 
 #endif
+
+// A keyboard played into Tastavo's input port arrives, message by message, on the owner's
+// thread; closing the port disconnects it.
+void OuvirEConferir(ServicoMidi servico, RtMidi::Api api) {
+    TecladoVirtual teclado(api);
+    TMidiInput entrada(CriarFonteEntradasSistema({servico}));
+    const auto nomes = entrada.ListarDispositivos();
+    int nosso = -1;
+    for (std::size_t i = 0; i < nomes.size(); ++i)
+        if (nomes[i].rfind(teclado.PrefixoPorta(), 0) == 0) nosso = static_cast<int>(i);
+    ASSERT_GE(nosso, 0) << "the keyboard is not among " << nomes.size() << " inputs";
+    std::atomic<int> avisos{0};
+    entrada.AoChegar = [&] { ++avisos; };
+    ASSERT_TRUE(entrada.Abrir(nosso));
+    std::this_thread::sleep_for(100ms);  // the connection settles
+
+    teclado.Acorde({60, 64, 67});
+    teclado.Enviar({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7});  // system exclusive: dropped
+    teclado.Soltar({60, 64, 67});
+    std::vector<Bytes> recebidas;
+    for (auto fim = std::chrono::steady_clock::now() + 5s; recebidas.size() < 6 && std::chrono::steady_clock::now() < fim;)
+        if (entrada.EsperarMensagem(100ms))
+            entrada.ProcessarMensagens([&](std::span<const std::uint8_t> m) { recebidas.emplace_back(m.begin(), m.end()); });
+    EXPECT_EQ(recebidas, (std::vector<Bytes>{{0x90, 60, 90}, {0x90, 64, 90}, {0x90, 67, 90},
+                                             {0x80, 60, 0}, {0x80, 64, 0}, {0x80, 67, 0}}));
+    EXPECT_EQ(avisos.load(), 6);
+
+    entrada.Fechar();
+    teclado.Ligar(72);
+    EXPECT_FALSE(entrada.EsperarMensagem(200ms)) << "a closed port still hears the keyboard";
+}
+
+#if TASTAVO_COM_JACK
+TEST(PortasReais, JackInputHearsAKeyboard) {
+    ServidorJack servidor;
+    if (!servidor.Pronto()) GTEST_SKIP() << "jackd cannot start here: " << servidor.Log();
+    OuvirEConferir(ServicoMidi::Jack, RtMidi::UNIX_JACK);
+}
+#endif
+
+TEST(PortasReais, AlsaSequencerInputHearsAKeyboard) {
+    if (!ServicoMidiDisponivel(ServicoMidi::SequenciadorAlsa))
+        GTEST_SKIP() << "this machine has no ALSA sequencer";
+    OuvirEConferir(ServicoMidi::SequenciadorAlsa, RtMidi::LINUX_ALSA);
+}
 
 TEST(PortasReais, AlsaSequencerCarriesExactlyTheMessagesSent) {
     if (!ServicoMidiDisponivel(ServicoMidi::SequenciadorAlsa))

@@ -18,9 +18,11 @@
 #include "ImpressoraDialogo.h"
 #include "Instalacao.h"
 #include "MidiOutput.h"
+#include "NomeadorAcordes.h"
 #include "PaginasQImage.h"
 #include "RelatorioErro.h"
 #include "SomSistema.h"
+#include "TMidiInput.h"
 #include "TMidiOutput.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
@@ -69,6 +71,17 @@ class InteracaoEmprestada : public InteracaoIdiomas {
     InteracaoIdiomas& alvo_;
 };
 
+// Listening to a MIDI keyboard: the input port (nothing is opened until an input is chosen) and
+// the naming of chords from their notes, ranked by the catalogue.
+void CriarEscuta(JanelasAplicacao& j, const AmbienteInicializacao& ambiente) {
+    j.entrada = ambiente.entrada;
+    if (j.entrada == nullptr) {
+        j.entradaPropria = std::make_unique<TMidiInput>(CriarFonteEntradasSistema());
+        j.entrada = j.entradaPropria.get();
+    }
+    j.nomeador = std::make_unique<NomeadorAcordes>(j.catalogo->Nomes());
+}
+
 // The domain objects, created in the order the windows need them: the catalogue and the chord
 // manager (whose catalogue file the language names), then the MIDI port and the chord player.
 void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, const std::filesystem::path& pasta) {
@@ -88,7 +101,8 @@ void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, co
     }
     j.player = std::make_unique<MidiOutput>(j.porta);
     j.vinculoPlayer.emplace(*j.player);
-    j.som = std::make_unique<ConfiguracaoSom>(*j.player);
+    CriarEscuta(j, ambiente);
+    j.som = std::make_unique<ConfiguracaoSom>(*j.player, j.entrada);
     j.vinculoSom.emplace(*j.som);
 }
 
@@ -179,6 +193,8 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         CriarDominio(janelas, ambiente, pasta);
         TformPrincipal::Dependencias dependencias{idiomas,   *janelas.acordes, *janelas.player, *janelas.som,
                                                   mensagens, abridor,          configuracao};
+        dependencias.entrada = janelas.entrada;
+        dependencias.nomeador = janelas.nomeador.get();
         janelas.principal = std::make_unique<TformPrincipal>(dependencias);
         janelas.setup = std::make_unique<TformSetup>(*janelas.som, idiomas, janelas.principal.get());
         janelas.aviso = std::make_unique<TformAviso>(idiomas, mensagens, abridor, janelas.principal.get());

@@ -24,6 +24,8 @@ class GerenciadorImpressao;
 class GerenciadorIdiomas;
 class InteracaoIdiomas;
 class MidiOutput;
+class NomeadorAcordes;
+class TMidiInput;
 class TMidiOutput;
 class TformAssistenteConfiguracaoDriver;
 class TformAviso;
@@ -41,6 +43,9 @@ struct JanelasAplicacao {
     std::unique_ptr<TMidiOutput> portaPropria;
     TMidiOutput* porta = nullptr;
     std::unique_ptr<MidiOutput> player;
+    std::unique_ptr<TMidiInput> entradaPropria;
+    TMidiInput* entrada = nullptr;
+    std::unique_ptr<NomeadorAcordes> nomeador;
     std::unique_ptr<ConfiguracaoSom> som;
     std::unique_ptr<FabricaPaginasQImage> paginasImpressao;
     std::unique_ptr<GerenciadorImpressao> impressao;
@@ -73,6 +78,7 @@ struct AmbienteInicializacao {
     CaixasMensagem* mensagens = nullptr;            // default: the real message boxes
     AbridorDesktop* abridor = nullptr;              // default: the desktop's handlers
     TMidiOutput* porta = nullptr;                   // default: a port over the system's devices
+    TMidiInput* entrada = nullptr;                  // default: an input port over the system's inputs
     std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
     int esperaSplashMs = 1000;
     std::optional<std::chrono::milliseconds> duracaoNotaEscala;  // default: the driver wizard's own

@@ -1,6 +1,7 @@
 #include "TformPrincipal.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -16,14 +17,17 @@
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ConfiguracaoSom.h"
+#include "EscutaTeclado.h"
 #include "Excecoes.h"
 #include "FigurasIdioma.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
+#include "NomeadorAcordes.h"
 #include "Shell.h"
 #include "SomMidiOutput.h"
+#include "TMidiInput.h"
 #include "TformAviso.h"
 
 namespace {
@@ -99,6 +103,7 @@ TformPrincipal::TformPrincipal(const Dependencias& d)
     teclado_ = std::make_unique<Teclado>(c, *saidaSom_, acordes_);
     listaCombo_ = std::make_unique<ListaCombo>(comboBaseAcordes);
     acordes_.ConectarLista(listaCombo_.get());
+    PrepararEscuta(d);
     // 5.
     AplicarIdioma();
     // 6-8. The MIDI port and the chord player.
@@ -110,6 +115,7 @@ TformPrincipal::TformPrincipal(const Dependencias& d)
 }
 
 TformPrincipal::~TformPrincipal() {
+    EncerrarEscuta();
     acordes_.ConectarLista(nullptr);
 }
 
@@ -164,6 +170,7 @@ void TformPrincipal::CriarControles() {
     imgTeclado->setObjectName(QStringLiteral("imgTeclado"));
     imgTeclado->DefinirFigura(FiguraEmbutida("teclado"));
     imgTeclado->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
+    imgTeclado->aoPressionar = [this](QMouseEvent* e) { TeclaPressionada(-1, e->modifiers()); };
 
     // Hidden picture templates, never shown themselves.
     imgBrancaPressionada = new ImagemQt(panelTeclado, QRect(0, 0, 42, 235));
@@ -190,6 +197,7 @@ void TformPrincipal::CriarControles() {
             imgTecla[k] = new ImagemQt(panelTeclado, lugar, k);
             imgTecla[k]->setObjectName(QStringLiteral("imgTecla%1").arg(k));
             imgTecla[k]->aoMoverMouse = [this](int tecla) { MouseSobreTecla(tecla); };
+            imgTecla[k]->aoPressionar = [this, k](QMouseEvent* e) { TeclaPressionada(k, e->modifiers()); };
         }
     const QPixmap marca = FiguraEmbutida("marca");
     for (int s = 0; s < 5; ++s) {
@@ -389,6 +397,7 @@ void TformPrincipal::AplicarConfiguracaoSalva() {
             if (placa == -1) placa = 0;
         }
         som_.Definir(placa, configuracao_->ObterInstrumentoTeclado(), configuracao_->ObterMouseTocarTeclas());
+        som_.DefinirEntrada(configuracao_->ObterEntradaMidi(), configuracao_->ObterEcoarEntradaMidi());
         const int modo = configuracao_->ObterModoVisualizacao();
         {
             const QSignalBlocker bloqueio(comboModoVisualizacao);
@@ -568,6 +577,7 @@ void TformPrincipal::closeEvent(QCloseEvent* evento) {
         return;
     }
     if (configuracao_) {
+        configuracao_->DefinirEntradaMidi(som_.EntradaMidi(), som_.EcoarEntrada());
         const Idioma* idioma = idiomas_.IdiomaAtual();
         if (!configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(), comboModoVisualizacao->currentIndex(),
                                    som_.MouseTocarTeclas(), idioma ? idioma->ObterNome() : std::string())) {
@@ -586,4 +596,87 @@ bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         QTimer::singleShot(0, editNomeAcorde, [this] { editNomeAcorde->selectAll(); });
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+// The chord field and the chord list as the listener shows a chord in them.
+class TformPrincipal::CampoAcordeJanela : public EscutaTeclado::CampoAcorde {
+public:
+    explicit CampoAcordeJanela(TformPrincipal& janela) : janela_(janela) {}
+    void MostrarCifra(std::string_view cifra) override {
+        janela_.editNomeAcorde->setText(QString::fromUtf8(cifra.data(), static_cast<qsizetype>(cifra.size())));
+    }
+    void MostrarAcordeAtual() override {
+        if (janela_.acordes_.IndiceAcordeAtual() == -1) {
+            janela_.editNomeAcorde->setText(Q(janela_.Texto(fp::Secao, fp::hintEditNomeAcorde)));
+            janela_.comboBaseAcordes->setCurrentIndex(-1);
+            return;
+        }
+        janela_.editNomeAcorde->setText(Q(janela_.acordes_.NomeAcordeAtual()));
+        janela_.comboBaseAcordes->setCurrentIndex(janela_.acordes_.IndiceAcordeAtual());
+    }
+
+private:
+    TformPrincipal& janela_;
+};
+
+void TformPrincipal::PrepararEscuta(const Dependencias& d) {
+    const NomeadorAcordes* nomeador = d.nomeador;
+    if (nomeador == nullptr) {
+        nomeadorProprio_ = std::make_unique<NomeadorAcordes>(std::vector<std::string>{});
+        nomeador = nomeadorProprio_.get();
+    }
+    campoAcorde_ = std::make_unique<CampoAcordeJanela>(*this);
+    escuta_ = std::make_unique<EscutaTeclado>(*teclado_, acordes_, *nomeador, *campoAcorde_);
+    entrada_ = d.entrada;
+    if (entrada_ == nullptr) return;
+    // The device's thread only asks the event loop once for everything that came meanwhile.
+    // EncerrarEscuta silences it before the window goes, and a call queued for a window that
+    // is gone is dropped with it.
+    entrada_->AoChegar = [janela = this, pendente = entradaPendente_] {
+        if (pendente->exchange(true)) return;
+        QMetaObject::invokeMethod(janela, [janela] { janela->ProcessarEntradaMidi(); }, Qt::QueuedConnection);
+    };
+}
+
+void TformPrincipal::EncerrarEscuta() {
+    if (entrada_ == nullptr) return;
+    // Its device thread calls into this window: it must be silent before the window goes.
+    try {
+        entrada_->Fechar();
+    } catch (const std::exception&) {
+        // A port that fails to close is abandoned; start-up destroys it right after.
+    }
+    entrada_->AoChegar = nullptr;
+}
+
+void TformPrincipal::ProcessarEntradaMidi() {
+    if (entrada_ == nullptr) return;
+    entradaPendente_->store(false);
+    entrada_->ProcessarMensagens([this](std::span<const std::uint8_t> mensagem) {
+        escuta_->Receber(mensagem);
+        if (som_.EcoarEntrada() && mensagem.size() == 3 && ((mensagem[0] & 0xE0) == 0x80)) {
+            // Echo on the output's channel, with its instrument.
+            try {
+                saidaSom_->EnviarEvento(static_cast<std::uint8_t>(mensagem[0] & 0xF0), mensagem[1], mensagem[2]);
+            } catch (const MidiDesabilitadoException&) {
+                // Sounding what is played is incidental, as mouse playing is.
+            }
+        }
+    });
+}
+
+void TformPrincipal::TeclaPressionada(int tecla, Qt::KeyboardModifiers modificadores) {
+    if ((modificadores & Qt::ControlModifier) && tecla >= 0) escuta_->AlternarTecla(tecla);
+    else escuta_->LimparMarcas();
+}
+
+void TformPrincipal::EscPressionado() { escuta_->LimparMarcas(); }
+
+void TformPrincipal::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && escuta_->TeclasMarcadas() != 0) {
+        EscPressionado();
+        evento->accept();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -26,8 +27,11 @@ class CaixasMensagem;
 class ConfiguracaoSom;
 class GerenciadorAcordes;
 class GerenciadorIdiomas;
+class EscutaTeclado;
 class MidiOutput;
+class NomeadorAcordes;
 class QComboBox;
+class TMidiInput;
 class QLineEdit;
 class QListWidget;
 class TformAviso;
@@ -43,6 +47,10 @@ public:
         CaixasMensagem& mensagens;
         AbridorDesktop& abridor;
         std::filesystem::path configuracao;  // default: the installation's file
+        // The MIDI input port the window listens to (none: no listening), and the naming of
+        // chords from their notes (none: one without the catalogue's ranking).
+        TMidiInput* entrada = nullptr;
+        const NomeadorAcordes* nomeador = nullptr;
     };
 
     explicit TformPrincipal(const Dependencias& dependencias);
@@ -115,15 +123,28 @@ public:
     void imgLinkCorvelaClick();
     void MouseSobreTecla(int tecla);
     void AplicarConfiguracaoSalva();
+    // Takes what the MIDI input queued and shows the chord played (the input's device thread
+    // asks for this through the event loop; tests and benchmarks call it directly).
+    void ProcessarEntradaMidi();
+    // A press on key `tecla` (-1: the keyboard's background): with Ctrl it marks or unmarks the
+    // key, without it clears the marks.
+    void TeclaPressionada(int tecla, Qt::KeyboardModifiers modificadores);
+    // Esc: clears the marked keys.
+    void EscPressionado();
+    EscutaTeclado& Escuta() { return *escuta_; }
 
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     class ListaCombo;
+    class CampoAcordeJanela;
     void CriarControles();
+    void PrepararEscuta(const Dependencias& dependencias);
+    void EncerrarEscuta();
     void AplicarIdioma();
     void PrepararSom();
     void MostrarAvisoCifraInvalida();
@@ -146,4 +167,10 @@ private:
     TformAviso* aviso_ = nullptr;
     ArrasteJanela* arraste_ = nullptr;
     bool configuracaoAplicada_ = false;
+    // Listening to a MIDI keyboard, and asking with Ctrl+click.
+    TMidiInput* entrada_ = nullptr;
+    std::unique_ptr<NomeadorAcordes> nomeadorProprio_;
+    std::unique_ptr<CampoAcordeJanela> campoAcorde_;
+    std::unique_ptr<EscutaTeclado> escuta_;
+    std::shared_ptr<std::atomic<bool>> entradaPendente_ = std::make_shared<std::atomic<bool>>(false);
 };

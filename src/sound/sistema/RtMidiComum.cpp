@@ -60,4 +60,17 @@ std::unique_ptr<RtMidiOut> CriarSaida(ServicoMidi servico, std::string& erro) {
     }
 }
 
+std::unique_ptr<RtMidiIn> CriarEntrada(ServicoMidi servico, std::string& erro) {
+    SilenciarBibliotecas();
+    erro.clear();
+    try {
+        auto entrada = std::make_unique<RtMidiIn>(Api(servico), "Tastavo");
+        entrada->setErrorCallback(GuardarErro, &erro);
+        entrada->ignoreTypes(true, true, true);
+        return entrada;
+    } catch (const RtMidiError& e) {
+        throw ErroBackendMidi(e.getMessage());
+    }
+}
+
 }  // namespace rtmidi_comum

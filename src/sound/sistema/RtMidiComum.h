@@ -18,5 +18,8 @@ bool ServicoDisponivel(ServicoMidi servico);
 // An output client of the service whose errors land in `erro` (empty while none). Throws
 // ErroBackendMidi when RtMidi refuses.
 std::unique_ptr<RtMidiOut> CriarSaida(ServicoMidi servico, std::string& erro);
+// An input client of the service, the same way; it drops system exclusive, timing and active
+// sensing messages.
+std::unique_ptr<RtMidiIn> CriarEntrada(ServicoMidi servico, std::string& erro);
 
 }  // namespace rtmidi_comum

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "BackendEntradaRtMidi.h"
 #include "BackendPortaRtMidi.h"
 #include "BackendSintetizador.h"
 #include "RtMidiComum.h"
@@ -45,7 +46,44 @@ class FonteDispositivosSistema : public FonteDispositivosMidi {
     OpcoesDispositivosSistema opcoes_;
 };
 
+class FonteEntradasSistema : public FonteEntradasMidi {
+  public:
+    explicit FonteEntradasSistema(std::vector<ServicoMidi> servicos) : servicos_(std::move(servicos)) {}
+
+    std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() override {
+        std::vector<std::shared_ptr<BackendEntradaMidi>> entradas;
+        for (const ServicoMidi servico : servicos_) {
+            if (!rtmidi_comum::ServicoDisponivel(servico)) continue;
+            try {
+                std::string erro;
+                auto entrada = rtmidi_comum::CriarEntrada(servico, erro);
+                const unsigned quantidade = entrada->getPortCount();
+                for (unsigned i = 0; i < quantidade && erro.empty(); ++i) {
+                    std::string nome = entrada->getPortName(i);
+                    if (!erro.empty()) break;
+                    entradas.push_back(std::make_shared<BackendEntradaRtMidi>(servico, std::move(nome)));
+                }
+            } catch (const std::exception&) {
+                // A service that fails while counting has no ports.
+            }
+            break;  // the first service that answers gives the ports
+        }
+        return entradas;
+    }
+
+  private:
+    std::vector<ServicoMidi> servicos_;
+};
+
 }  // namespace
+
+std::unique_ptr<FonteEntradasMidi> CriarFonteEntradasSistema(std::vector<ServicoMidi> servicos) {
+    return std::make_unique<FonteEntradasSistema>(std::move(servicos));
+}
+
+std::unique_ptr<FonteEntradasMidi> CriarFonteEntradasSistema() {
+    return CriarFonteEntradasSistema(OpcoesDispositivosSistema::Padrao({}).servicos);
+}
 
 OpcoesDispositivosSistema OpcoesDispositivosSistema::Padrao(
     const std::filesystem::path& pastaInstalacao) {
@@ -97,6 +135,7 @@ const ApiPluginSom& ApiSomSistema() {
         VersaoApiPluginSom,
         [](const std::filesystem::path& pasta) { return CriarFonteDispositivosSistema(pasta); },
         [](const ConfiguracaoSintetizador& c) { return CriarSintetizador(c); },
+        [] { return CriarFonteEntradasSistema(); },
     };
     return api;
 }

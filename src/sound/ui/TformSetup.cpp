@@ -1,6 +1,8 @@
 #include "TformSetup.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +20,7 @@
 #include "GerenciadorIdiomas.h"
 #include "LeituraArquivo.h"
 #include "MidiOutput.h"
+#include "TMidiInput.h"
 #include "TextoIdioma.h"
 
 namespace chaves = idm::fmSetup;
@@ -85,6 +88,7 @@ void TformSetup::CriarControles() {
     Pasta->addTab(sheetInstrumentos, QStringLiteral("Instrumentos"));
 
     listaDrivers = NovaLista(sheetDrivers, "listaDrivers");
+    CriarControlesEntrada();
     btnAssistenteDriver =
         new QPushButton(QStringLiteral("Assistente de Configuração MIDI"), sheetDrivers);
     btnAssistenteDriver->setObjectName(QStringLiteral("btnAssistenteDriver"));
@@ -116,6 +120,22 @@ void TformSetup::CriarControles() {
             [this] { listaInstrumentosDblClick(); });
 }
 
+// Below the output devices, on their page: the MIDI input to listen to and whether its notes
+// sound. The device list gives up the room they take.
+void TformSetup::CriarControlesEntrada() {
+    listaDrivers->setGeometry(8, 8, 369, 113);
+    lblEntradaMidi = new QLabel(QStringLiteral("Entrada MIDI"), sheetDrivers);
+    lblEntradaMidi->setObjectName(QStringLiteral("lblEntradaMidi"));
+    lblEntradaMidi->setGeometry(8, 131, 90, 17);
+    comboEntradaMidi = new QComboBox(sheetDrivers);
+    comboEntradaMidi->setObjectName(QStringLiteral("comboEntradaMidi"));
+    comboEntradaMidi->setGeometry(100, 128, 277, 22);
+    lblEntradaMidi->setBuddy(comboEntradaMidi);
+    chkEcoarEntrada = new QCheckBox(QStringLiteral("Tocar as notas da entrada MIDI"), sheetDrivers);
+    chkEcoarEntrada->setObjectName(QStringLiteral("chkEcoarEntrada"));
+    chkEcoarEntrada->setGeometry(100, 158, 277, 19);
+}
+
 void TformSetup::AplicarIdioma() {
     setWindowTitle(TextoIdioma(idiomas_, chaves::Secao, chaves::caption));
     btnOk->setText(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::rotuloBtnOk));
@@ -126,6 +146,10 @@ void TformSetup::AplicarIdioma() {
     // A longer caption than the design's keeps all its words: the check box grows to the right.
     chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
     btnAssistenteDriver->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnAssistenteDriver));
+    lblEntradaMidi->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
+    comboEntradaMidi->setToolTip(TextoIdioma(idiomas_, chaves::Secao, chaves::hintComboEntradaMidi));
+    comboEntradaMidi->setAccessibleName(TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
+    chkEcoarEntrada->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkEcoarEntrada));
 }
 
 std::int32_t TformSetup::ObterPlacaSom() { return Fachada<ConfiguracaoSom>::Obter().PlacaSom(); }
@@ -175,6 +199,22 @@ void TformSetup::CarregarDispositivos() {
     }
 }
 
+void TformSetup::CarregarEntradas() {
+    comboEntradaMidi->clear();
+    comboEntradaMidi->addItem(TextoIdioma(idiomas_, chaves::Secao, chaves::itemNenhumaEntrada));
+    std::vector<std::string> nomes;
+    if (const TMidiInput* entrada = configuracao_.Entrada()) nomes = entrada->ListarDispositivos();
+    const std::string& escolhida = configuracao_.EntradaMidi();
+    if (!escolhida.empty() && std::find(nomes.begin(), nomes.end(), escolhida) == nomes.end())
+        nomes.push_back(escolhida);
+    for (const std::string& nome : nomes) comboEntradaMidi->addItem(QString::fromStdString(nome));
+}
+
+std::string TformSetup::EntradaEscolhida() const {
+    // Entry 0 is "None".
+    return comboEntradaMidi->currentIndex() > 0 ? comboEntradaMidi->currentText().toStdString() : std::string();
+}
+
 void TformSetup::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (evento->spontaneous()) return;  // restored from minimised: keep what the user did
@@ -184,6 +224,7 @@ void TformSetup::showEvent(QShowEvent* evento) {
 
 void TformSetup::FormShow() {
     CarregarDispositivos();
+    CarregarEntradas();
     MostrarEstado();
     Pasta->setCurrentIndex(PaginaInstrumentos);
 }
@@ -192,6 +233,12 @@ void TformSetup::MostrarEstado() {
     Destacar(listaDrivers, configuracao_.PlacaSom());
     Destacar(listaInstrumentos, configuracao_.InstrumentoTeclado());
     chkDesabilitarToque->setChecked(!configuracao_.MouseTocarTeclas());
+    const int entrada = configuracao_.EntradaMidi().empty()
+                            ? 0
+                            : comboEntradaMidi->findText(QString::fromStdString(configuracao_.EntradaMidi()),
+                                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
+    comboEntradaMidi->setCurrentIndex(std::max(entrada, 0));
+    chkEcoarEntrada->setChecked(configuracao_.EcoarEntrada());
 }
 
 void TformSetup::btnOkClick() {
@@ -201,6 +248,7 @@ void TformSetup::btnOkClick() {
     configuracao_.Definir(IndiceDestacado(listaDrivers),
                           instrumento != -1 ? instrumento : configuracao_.InstrumentoTeclado(),
                           !chkDesabilitarToque->isChecked());
+    configuracao_.DefinirEntrada(EntradaEscolhida(), chkEcoarEntrada->isChecked());
     accept();
 }
 

@@ -11,6 +11,8 @@
 class ConfiguracaoSom;
 class GerenciadorIdiomas;
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -49,6 +51,9 @@ class TformSetup : public QDialog {
     void CarregarInstrumentos(const std::filesystem::path& caminho, std::string_view relativo);
     // Fills the device list from the chord player (empty when it has no port).
     void CarregarDispositivos();
+    // Fills the MIDI input choice: "None" first, then the input devices present now (and the
+    // chosen one, should it be missing now, so that OK keeps it).
+    void CarregarEntradas();
 
     void btnOkClick();
     void btnCancelarClick();
@@ -63,6 +68,8 @@ class TformSetup : public QDialog {
 
   private:
     void CriarControles();
+    void CriarControlesEntrada();
+    std::string EntradaEscolhida() const;
     void AplicarIdioma();
     void FormShow();
     void MostrarEstado();
@@ -76,6 +83,9 @@ class TformSetup : public QDialog {
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancelar = nullptr;
     QCheckBox* chkDesabilitarToque = nullptr;
+    QLabel* lblEntradaMidi = nullptr;
+    QComboBox* comboEntradaMidi = nullptr;
+    QCheckBox* chkEcoarEntrada = nullptr;
 
     ConfiguracaoSom& configuracao_;
     const GerenciadorIdiomas& idiomas_;

@@ -35,6 +35,12 @@ std::unique_ptr<FonteDispositivosMidi> CriarFonteDispositivosSistema(
 std::unique_ptr<FonteDispositivosMidi> CriarFonteDispositivosSistema(
     const std::filesystem::path& pastaInstalacao);
 
+// The system's MIDI input devices: the ports of the first of `servicos` that answers, in its
+// order. Each look counts afresh and opens nothing. Never throws.
+std::unique_ptr<FonteEntradasMidi> CriarFonteEntradasSistema(std::vector<ServicoMidi> servicos);
+// The same over the platform's MIDI services (those of OpcoesDispositivosSistema::Padrao).
+std::unique_ptr<FonteEntradasMidi> CriarFonteEntradasSistema();
+
 // The process's live synthesizer: made on the first call, over `soundfont`, and kept until the
 // process ends; every later call returns the same one, whatever soundfont it names. Nothing is
 // loaded before its first Abrir. Never throws.
