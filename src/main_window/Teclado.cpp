@@ -5,6 +5,12 @@
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "AcordeTeclado.h"
+
 namespace {
 int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
 }  // namespace
@@ -18,11 +24,13 @@ void Teclado::MostrarPosicao(const PosicaoHarmonicaTeclado* posicao) {
     if (posicao == nullptr) return;
     LimparExibicao();
     posicaoMostrada_ = *posicao;
+    exibindo_ = true;
     AtualizarRotulos();
     PosicionarMarcas();
 }
 
 void Teclado::LimparExibicao() {
+    exibindo_ = false;
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k != -1) SoltarTecla(k);
@@ -31,6 +39,31 @@ void Teclado::LimparExibicao() {
         c_.notas[s]->Ocultar();
         c_.intervalos[s]->Ocultar();
     }
+}
+
+std::string Teclado::Descrever(const PalavrasDescricao& palavras) const {
+    const AcordeTeclado* acorde = gerenciador_.AcordeAtual();
+    if (!exibindo_ || acorde == nullptr) return palavras.semAcorde;
+    const std::string nome = gerenciador_.NomeAcordeAtual();
+    std::vector<std::pair<int, int>> teclas;  // key, finger slot; lowest key first
+    for (int s = 0; s < 5; ++s)
+        if (TeclaDoSlot(s) != -1) teclas.emplace_back(TeclaDoSlot(s), s);
+    std::sort(teclas.begin(), teclas.end());
+    auto rotulos = [&](ModoVisualizacao modo) {
+        std::string texto;
+        for (const auto& [k, s] : teclas) {
+            if (!texto.empty()) texto += ' ';
+            texto += RotuloTecla(nome, k, s, modo);
+        }
+        return texto;
+    };
+    std::string texto = nome + ", " + palavras.posicao + ' ' + std::to_string(gerenciador_.IndicePosicaoAtual() + 1) +
+                        ' ' + palavras.de + ' ' + std::to_string(acorde->QuantidadePosicoes()) + ": " +
+                        rotulos(ModoVisualizacao::Notas);
+    if (modo_ == ModoVisualizacao::Dedos) texto += ", " + palavras.dedos + ' ' + rotulos(ModoVisualizacao::Dedos);
+    if (modo_ == ModoVisualizacao::Intervalos)
+        texto += ", " + palavras.intervalos + ' ' + rotulos(ModoVisualizacao::Intervalos);
+    return texto;
 }
 
 void Teclado::DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo) {

@@ -84,6 +84,9 @@ class TformImportarCifra : public QWidget {
   private:
     void CriarControles();
     void AplicarIdioma();
+    // Tab order and shortcuts, once; accessible names with every language.
+    void ConfigurarTeclado();
+    void NomearControles();
     std::vector<std::string> Linhas() const;
     std::string Texto(std::string_view secao, std::string_view chave) const;
 

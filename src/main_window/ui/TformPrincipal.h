@@ -54,6 +54,8 @@ public:
     ColecaoAcordeImpressao CopiarListaImpressao() const;
 
     void DefinirAviso(TformAviso* aviso) { aviso_ = aviso; }
+    // The notice window when none was given, made on first use.
+    std::function<TformAviso*()> obterAviso;
     // The windows of later steps; an unset one leaves its button without effect.
     std::function<void()> abrirConfiguracoes;
     std::function<void()> abrirImportarCifra;
@@ -121,6 +123,11 @@ private:
     class ListaCombo;
     void CriarControles();
     void AplicarIdioma();
+    // Tab order and shortcuts, once; names for assistive technology, with every language.
+    void ConfigurarTeclado();
+    void NomearControles();
+    // The keys' content as text for screen readers, after every change of what they show.
+    void DescreverTeclado();
     void PrepararSom();
     void MostrarAvisoCifraInvalida();
     void InformarPlacaDesconfigurada();
@@ -142,4 +149,5 @@ private:
     TformAviso* aviso_ = nullptr;
     ArrasteJanela* arraste_ = nullptr;
     bool configuracaoAplicada_ = false;
+    bool avisouSemSaida_ = false;
 };

@@ -126,6 +126,19 @@ void TformSetup::AplicarIdioma() {
     // A longer caption than the design's keeps all its words: the check box grows to the right.
     chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
     btnAssistenteDriver->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnAssistenteDriver));
+    ConfigurarAcessibilidade();
+}
+
+void TformSetup::ConfigurarAcessibilidade() {
+    setAccessibleName(windowTitle());
+    listaDrivers->setAccessibleName(Pasta->tabText(PaginaDrivers));
+    listaInstrumentos->setAccessibleName(Pasta->tabText(PaginaInstrumentos));
+    setTabOrder(Pasta, listaDrivers);
+    setTabOrder(listaDrivers, btnAssistenteDriver);
+    setTabOrder(btnAssistenteDriver, listaInstrumentos);
+    setTabOrder(listaInstrumentos, chkDesabilitarToque);
+    setTabOrder(chkDesabilitarToque, btnOk);
+    setTabOrder(btnOk, btnCancelar);
 }
 
 std::int32_t TformSetup::ObterPlacaSom() { return Fachada<ConfiguracaoSom>::Obter().PlacaSom(); }

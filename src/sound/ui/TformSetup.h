@@ -64,6 +64,8 @@ class TformSetup : public QDialog {
   private:
     void CriarControles();
     void AplicarIdioma();
+    // Tab order and accessible names (each list is named by its page).
+    void ConfigurarAcessibilidade();
     void FormShow();
     void MostrarEstado();
 
