@@ -24,7 +24,6 @@ void Teclado::MostrarPosicao(const PosicaoHarmonicaTeclado* posicao) {
     if (posicao == nullptr) return;
     LimparExibicao();
     posicaoMostrada_ = *posicao;
-    exibindo_ = true;
     AtualizarRotulos();
     PosicionarMarcas();
 }
@@ -83,6 +82,8 @@ void Teclado::AtualizarRotulos() {
 }
 
 void Teclado::PosicionarMarcas() {
+    // What is drawn is what is said: a new label choice draws the kept position again.
+    exibindo_ = posicaoMostrada_.Mascara() != 0;
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k == -1) continue;

@@ -102,7 +102,8 @@ TEST_F(Inicializacao, AMissingLanguageIsChosenFromTheList) {
 
 TEST_F(Inicializacao, LeavingTheLanguageListWithoutAChoiceEndsTheApplication) {
     ResponderListaIdiomas(-1);
-    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\n"));
+    // (No language stored at all is a first start: the system's language, no list.)
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Klingon\n"));
     EXPECT_EQ(Textos(), (std::vector<std::string>{
                             "The language you have selected was not found. Please, select another one.",
                             "The application could not be initialized because no language was selected."}));
