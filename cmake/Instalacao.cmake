@@ -116,7 +116,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.corvela.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation2 | fonts-liberation")
+  "qt6-qpa-plugins, qt6-translations-l10n, timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation2 | fonts-liberation")
 # Help pages and the maker's site open in the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -14,6 +14,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   libbenchmark-dev
   xvfb xdotool
+  dbus-daemon at-spi2-core python3-pyatspi
+  qt6-translations-l10n
   fonts-liberation2
   fonts-ipafont-gothic
   imagemagick

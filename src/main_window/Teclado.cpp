@@ -8,6 +8,12 @@
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "AcordeTeclado.h"
+
 namespace {
 int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
 }  // namespace
@@ -29,6 +35,7 @@ void Teclado::LimparExibicao() {
     for (int k = 0; k < QuantidadeTeclas; ++k)
         if ((teclasAvulsas_ >> k) & 1u) SoltarTecla(k);
     teclasAvulsas_ = 0;
+    exibindo_ = false;
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k != -1) SoltarTecla(k);
@@ -54,6 +61,31 @@ void Teclado::MostrarTeclas(std::uint32_t teclas) {
     }
 }
 
+std::string Teclado::Descrever(const PalavrasDescricao& palavras) const {
+    const AcordeTeclado* acorde = gerenciador_.AcordeAtual();
+    if (!exibindo_ || acorde == nullptr) return palavras.semAcorde;
+    const std::string nome = gerenciador_.NomeAcordeAtual();
+    std::vector<std::pair<int, int>> teclas;  // key, finger slot; lowest key first
+    for (int s = 0; s < 5; ++s)
+        if (TeclaDoSlot(s) != -1) teclas.emplace_back(TeclaDoSlot(s), s);
+    std::sort(teclas.begin(), teclas.end());
+    auto rotulos = [&](ModoVisualizacao modo) {
+        std::string texto;
+        for (const auto& [k, s] : teclas) {
+            if (!texto.empty()) texto += ' ';
+            texto += RotuloTecla(nome, k, s, modo);
+        }
+        return texto;
+    };
+    std::string texto = nome + ", " + palavras.posicao + ' ' + std::to_string(gerenciador_.IndicePosicaoAtual() + 1) +
+                        ' ' + palavras.de + ' ' + std::to_string(acorde->QuantidadePosicoes()) + ": " +
+                        rotulos(ModoVisualizacao::Notas);
+    if (modo_ == ModoVisualizacao::Dedos) texto += ", " + palavras.dedos + ' ' + rotulos(ModoVisualizacao::Dedos);
+    if (modo_ == ModoVisualizacao::Intervalos)
+        texto += ", " + palavras.intervalos + ' ' + rotulos(ModoVisualizacao::Intervalos);
+    return texto;
+}
+
 void Teclado::DefinirModoVisualizacao(std::optional<ModoVisualizacao> modo) {
     modo_ = modo;
     // Keys shown without a position keep their look; the position comes back in this mode.
@@ -72,6 +104,8 @@ void Teclado::AtualizarRotulos() {
 }
 
 void Teclado::PosicionarMarcas() {
+    // What is drawn is what is said: a new label choice draws the kept position again.
+    exibindo_ = posicaoMostrada_.Mascara() != 0;
     for (int s = 0; s < 5; ++s) {
         const int k = TeclaDoSlot(s);
         if (k == -1) continue;

@@ -53,6 +53,18 @@ public:
     // The pointer is over key `tecla` (0..24) or off the keys (-1). Same failure.
     void MouseSobreTecla(int tecla);
 
+    // The words a screen reader needs around the shown chord, in the window's language.
+    struct PalavrasDescricao {
+        std::string posicao;     // "position"
+        std::string de;          // "of"
+        std::string dedos;       // "fingers"
+        std::string intervalos;  // "intervals"
+        std::string semAcorde;   // what the keys say while they show nothing
+    };
+    // What the keys show, as text: "C7, position 1 of 3: C E G Bb, fingers 1 2 3 5" (the
+    // notes lowest first, then the labels of the view mode when they are not the notes).
+    std::string Descrever(const PalavrasDescricao& palavras) const;
+
     const PosicaoHarmonicaTeclado& PosicaoMostrada() const { return posicaoMostrada_; }
     std::optional<ModoVisualizacao> Modo() const { return modo_; }
     int TeclaSoando() const { return teclaSoando_; }
@@ -75,4 +87,5 @@ private:
     int teclaSoando_ = -1;
     std::uint32_t teclasAvulsas_ = 0;
     std::uint32_t teclasTocadas_ = 0;  // the keys avulsas the last TocarAcorde started
+    bool exibindo_ = false;
 };

@@ -96,6 +96,31 @@ inline constexpr std::string_view msgConfirmarSaidaPrograma = "msgConfirmarSaida
 inline constexpr std::string_view msgPlacaDesconfigurada = "msgPlacaDesconfigurada";
 // Leaving could not store the settings; the configuration file's path follows the text.
 inline constexpr std::string_view msgErroGravarConfiguracao = "msgErroGravarConfiguracao";
+// Accessible names and the words of the keyboard's spoken description.
+inline constexpr std::string_view nomeBtnConfiguracoes = "nomeBtnConfiguracoes";
+inline constexpr std::string_view nomeBtnMinimizar = "nomeBtnMinimizar";
+inline constexpr std::string_view nomeBtnHelp = "nomeBtnHelp";
+inline constexpr std::string_view nomeBtnClose = "nomeBtnClose";
+inline constexpr std::string_view nomeImgLinkCorvela = "nomeImgLinkCorvela";
+inline constexpr std::string_view nomeEditNomeAcorde = "nomeEditNomeAcorde";
+inline constexpr std::string_view nomeComboBaseAcordes = "nomeComboBaseAcordes";
+inline constexpr std::string_view nomeListaImpressao = "nomeListaImpressao";
+inline constexpr std::string_view hintListaImpressao = "hintListaImpressao";
+inline constexpr std::string_view nomeComboModoVisualizacao = "nomeComboModoVisualizacao";
+inline constexpr std::string_view nomeBtnAnterior = "nomeBtnAnterior";
+inline constexpr std::string_view nomeBtnProximo = "nomeBtnProximo";
+inline constexpr std::string_view nomeBtnAdicionar = "nomeBtnAdicionar";
+inline constexpr std::string_view nomeBtnRemover = "nomeBtnRemover";
+inline constexpr std::string_view nomeBtnImprimir = "nomeBtnImprimir";
+inline constexpr std::string_view nomeBtnOuvirAcorde = "nomeBtnOuvirAcorde";
+inline constexpr std::string_view nomeBtnImportarCifra = "nomeBtnImportarCifra";
+inline constexpr std::string_view nomeTeclado = "nomeTeclado";
+inline constexpr std::string_view lblPosicao = "lblPosicao";
+inline constexpr std::string_view lblDe = "lblDe";
+inline constexpr std::string_view lblDedos = "lblDedos";
+inline constexpr std::string_view lblIntervalos = "lblIntervalos";
+inline constexpr std::string_view lblSemAcorde = "lblSemAcorde";
+inline constexpr std::string_view msgSemSaidaAudio = "msgSemSaidaAudio";
 }  // namespace fmPrincipal
 
 // The sound settings window.
@@ -136,6 +161,7 @@ inline constexpr std::string_view lblExplicacao2_C = "lblExplicacao2-C";
 inline constexpr std::string_view lblTitulo2_D = "lblTitulo2-D";
 inline constexpr std::string_view lblExplicacao2_D = "lblExplicacao2-D";
 inline constexpr std::string_view erroAbrirVolumeWindows = "erroAbrirVolumeWindows";
+inline constexpr std::string_view msgSemSaidaAudio = "msgSemSaidaAudio";
 }  // namespace fmAssistenteConfiguracaoDriver
 
 // The chord chart window.
@@ -171,6 +197,10 @@ inline constexpr std::string_view erroArquivoPasta = "erroArquivoPasta";
 inline constexpr std::string_view erroArquivoBinario = "erroArquivoBinario";
 inline constexpr std::string_view erroArquivoIlegivel = "erroArquivoIlegivel";
 inline constexpr std::string_view msgTrabalhando = "msgTrabalhando";
+inline constexpr std::string_view nomeMemoCifra = "nomeMemoCifra";
+inline constexpr std::string_view nomeBtnColar = "nomeBtnColar";
+inline constexpr std::string_view nomeBtnImportarCifra = "nomeBtnImportarCifra";
+inline constexpr std::string_view nomeBtnImprimir = "nomeBtnImprimir";
 }  // namespace fmImportarCifra
 
 // The print options window and the printer error message.
@@ -196,6 +226,8 @@ inline constexpr std::string_view Secao = "fmVisualizarImpressao";
 inline constexpr std::string_view lblPagina = "lblPagina";
 inline constexpr std::string_view lblDe = "lblDe";
 inline constexpr std::string_view btnImprimir = "btnImprimir";
+inline constexpr std::string_view nomeComboZoom = "nomeComboZoom";
+inline constexpr std::string_view nomePagina = "nomePagina";
 }  // namespace fmVisualizarImpressao
 
 }  // namespace idm

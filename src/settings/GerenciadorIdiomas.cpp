@@ -1,5 +1,6 @@
 #include "GerenciadorIdiomas.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <system_error>
 
@@ -7,6 +8,7 @@
 #include "Fachada.h"
 #include "Instalacao.h"
 #include "LeitorIni.h"
+#include "Texto.h"
 #include "Utf8.h"
 
 namespace {
@@ -79,6 +81,31 @@ GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path pasta,
 
 GerenciadorIdiomas::~GerenciadorIdiomas() = default;
 
+std::string LocalidadeDoSistema() {
+    for (const char* variavel : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* valor = std::getenv(variavel);
+        if (valor != nullptr && *valor != '\0') return valor;
+    }
+    return {};
+}
+
+namespace {
+bool ComecaSemCaixa(std::string_view texto, std::string_view prefixo) {
+    return texto.size() >= prefixo.size() && IguaisSemCaixaAscii(texto.substr(0, prefixo.size()), prefixo);
+}
+}  // namespace
+
+// Display names are the languages' own: "Português", "English" (any letter case).
+bool IdiomaPortugues(std::string_view nome) { return ComecaSemCaixa(nome, "portugu"); }
+
+int IndiceIdiomaDaLocalidade(const std::vector<std::string>& nomes, std::string_view localidade) {
+    if (nomes.empty()) return -1;
+    const bool portugues = ComecaSemCaixa(localidade, "pt");
+    for (std::size_t i = 0; i < nomes.size(); ++i)
+        if (portugues ? IdiomaPortugues(nomes[i]) : ComecaSemCaixa(nomes[i], "english")) return static_cast<int>(i);
+    return 0;
+}
+
 Idioma* GerenciadorIdiomas::SelecionarIdioma(std::string_view nome) {
     // With nothing installed the user was already told and the application is ending.
     if (nomesIdiomas_.empty()) return nullptr;
@@ -92,8 +119,14 @@ Idioma* GerenciadorIdiomas::SelecionarIdioma(std::string_view nome) {
     return nullptr;
 }
 
+Idioma* GerenciadorIdiomas::SelecionarIdiomaInicial(std::string_view nome, std::string_view localidade) {
+    if (!nome.empty() || nomesIdiomas_.empty()) return SelecionarIdioma(nome);
+    return CarregarIdioma(IndiceIdiomaDaLocalidade(nomesIdiomas_, localidade));
+}
+
 bool GerenciadorIdiomas::EscolherIdioma() {
-    const int indice = interacao_->EscolherIndice(nomesIdiomas_, indiceIdiomaAtual_);
+    // A line is always selected, so Enter or OK choose at once.
+    const int indice = interacao_->EscolherIndice(nomesIdiomas_, indiceIdiomaAtual_ >= 0 ? indiceIdiomaAtual_ : 0);
     if (indice < 0) return false;
     return CarregarIdioma(indice) != nullptr;
 }

@@ -13,6 +13,18 @@
 #include "Imagem.h"
 #include "InteracaoIdiomas.h"
 
+// The locale the user's messages follow: the first of LC_ALL, LC_MESSAGES and LANG that is set
+// and not empty, or empty text.
+std::string LocalidadeDoSistema();
+
+// Of the installed `nomes` (display names), the one for `localidade`: Portuguese for a locale
+// beginning with "pt", English for any other; the first installed when that one is missing;
+// -1 when nothing is installed.
+// Whether the language named `nome` (its display name) is Portuguese; the others are English.
+bool IdiomaPortugues(std::string_view nome);
+
+int IndiceIdiomaDaLocalidade(const std::vector<std::string>& nomes, std::string_view localidade);
+
 class GerenciadorIdiomas {
   public:
     // The application code a language file must carry to be offered.
@@ -33,6 +45,11 @@ class GerenciadorIdiomas {
     // or null when none could be selected (the user was told and asked to end). Throws what
     // CarregarIdioma throws.
     Idioma* SelecionarIdioma(std::string_view nome);
+
+    // Start-up's choice: with a configured `nome`, SelecionarIdioma; with none (a first start)
+    // the installed language of the system's `localidade` (see LocalidadeDoSistema), asking
+    // nothing. Same result and failures as SelecionarIdioma.
+    Idioma* SelecionarIdiomaInicial(std::string_view nome, std::string_view localidade);
 
     // Shows the language list; true when the user chose a language, which is then loaded.
     // Throws what CarregarIdioma throws.

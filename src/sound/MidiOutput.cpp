@@ -104,3 +104,29 @@ void MidiOutput::SelecionarPrimeiroDispositivo() {
     }
     throw MidiDesabilitadoException();
 }
+
+bool MidiOutput::AlgumaSaidaAbre() {
+    if (porta_ == nullptr) return false;
+    TMidiOutput& porta = *porta_;
+    if (porta.Estado() == midioutputState::mosOpen) return true;
+    const std::int32_t anterior = porta.DeviceID();
+    bool abriu = false;
+    try {
+        const int quantidade = porta.QuantidadeDispositivos();
+        for (int numero = 0; numero < quantidade && !abriu; ++numero) {
+            try {
+                porta.Close();
+                porta.SetDeviceID(numero);
+                abriu = porta.Open();
+            } catch (const std::exception&) {
+                // A device that vanished while tried: the next one.
+            }
+        }
+        porta.Close();
+        porta.SetDeviceID(anterior);
+        if (abriu) porta.Open();
+    } catch (const std::exception&) {
+        // The port stays as the attempts left it; the answer stands.
+    }
+    return abriu;
+}

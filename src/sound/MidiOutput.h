@@ -47,6 +47,12 @@ public:
     // MidiDesabilitadoException when none does, when closing fails, or without a port.
     void SelecionarPrimeiroDispositivo();
 
+    // Whether this computer can sound at all: the port is open, or one of its devices opens
+    // when tried (a built-in synthesizer with an audio output, or a MIDI port). The port is left
+    // on its device, opened again when it was open or when another device proved sound exists.
+    // False without a port. Never throws.
+    bool AlgumaSaidaAbre();
+
     TMidiOutput* Porta() const { return porta_; }
 
 private:

@@ -4,11 +4,14 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "BotaoTeclado.h"
+
 BotaoFiguraQt::BotaoFiguraQt(QWidget* pai, const QRect& lugar, int tag, const std::vector<QPixmap>* figuras)
     : QLabel(pai), tag_(tag), figuras_(figuras) {
     setGeometry(lugar);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setCursor(Qt::PointingHandCursor);
+    TornarBotaoTeclado(this);
 }
 
 void BotaoFiguraQt::MostrarNormal() { setPixmap((*figuras_)[static_cast<std::size_t>(tag_)]); }

@@ -455,9 +455,8 @@ TEST(InicializacaoCifra, TheChartButtonShowsTheWindowWithoutBlockingAndItsChords
     a.esperaSplashMs = 0;
     bool percorrido = false;
     a.emVezDoLaco = [&](JanelasAplicacao& j) {
-        ASSERT_TRUE(j.cifra);
         TformPrincipal& principal = *j.principal;
-        TformImportarCifra& cifra = *j.cifra;
+        TformImportarCifra& cifra = j.Cifra();
         EXPECT_EQ(cifra.parentWidget(), &principal);
         principal.show();
         EXPECT_FALSE(cifra.isVisible());

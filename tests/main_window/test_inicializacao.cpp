@@ -48,9 +48,12 @@ protected:
         a.esperaSplashMs = 0;
         bool criadas = false;
         a.emVezDoLaco = [&](JanelasAplicacao& j) {
-            criadas = j.principal && j.aviso && j.setup;
+            criadas = j.principal != nullptr;
+            // Only what the first paint shows exists; the rest comes on first use.
+            soPrincipal = !j.setup && !j.aviso && !j.cifra && !j.assistente && !j.opcoesImpressao &&
+                          !j.visualizarImpressao && !j.impressao;
             titulo = j.principal->comboModoVisualizacao->itemText(0).toStdString();
-            avisoPai = j.aviso->parentWidget() == j.principal.get();
+            avisoPai = j.Aviso().parentWidget() == j.principal.get();
         };
         status = ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a);
         return criadas;
@@ -67,6 +70,7 @@ protected:
     std::unique_ptr<GerenciadorIdiomas> idiomas;
     std::string titulo;
     bool avisoPai = false;
+    bool soPrincipal = false;
     int status = -1;  // the entry point's result
 };
 
@@ -76,6 +80,7 @@ TEST_F(Inicializacao, TheConfiguredLanguageOpensTheWindowsWithoutAQuestion) {
     EXPECT_TRUE(caixas.Pedidos().empty());
     EXPECT_EQ(titulo, "Fingers");
     EXPECT_TRUE(avisoPai);  // the notice centres on the main window
+    EXPECT_TRUE(soPrincipal);
 }
 
 TEST_F(Inicializacao, WithoutLanguageFilesTheApplicationEndsAfterOneMessage) {
@@ -97,7 +102,8 @@ TEST_F(Inicializacao, AMissingLanguageIsChosenFromTheList) {
 
 TEST_F(Inicializacao, LeavingTheLanguageListWithoutAChoiceEndsTheApplication) {
     ResponderListaIdiomas(-1);
-    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\n"));
+    // (No language stored at all is a first start: the system's language, no list.)
+    EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Klingon\n"));
     EXPECT_EQ(Textos(), (std::vector<std::string>{
                             "The language you have selected was not found. Please, select another one.",
                             "The application could not be initialized because no language was selected."}));

@@ -95,9 +95,9 @@ class JanelasImpressao : public ::testing::Test {
 
     // The chart window holds `texto`; its print button fills the list and opens the options.
     static void ImprimirDaCifra(JanelasAplicacao& j, const QString& texto) {
-        j.cifra->Exibir();
-        j.cifra->memoTextoCifra->setPlainText(texto);
-        Clicar(j.cifra->btnImprimir);
+        j.Cifra().Exibir();
+        j.Cifra().memoTextoCifra->setPlainText(texto);
+        Clicar(j.Cifra().btnImprimir);
     }
 
     // Answers the print dialog that comes up next: printing to `pdf`, or cancel when empty.
@@ -127,7 +127,7 @@ TEST_F(JanelasImpressao, MainWindowOpensTheOptionsForTheDiagramsOnly) {
         j.principal->AdicionarAcordeImpressao("C7", true);
         bool aberta = false;
         QuandoModal([&](QWidget* w) {
-            TformImpressao* o = j.opcoesImpressao.get();
+            TformImpressao* o = &j.OpcoesImpressao();
             aberta = w == o;
             EXPECT_EQ(o->comboOpcoesImpressao->currentIndex(), 1);
             EXPECT_FALSE(o->comboOpcoesImpressao->isEnabled());
@@ -144,13 +144,13 @@ TEST_F(JanelasImpressao, MainWindowOpensTheOptionsForTheDiagramsOnly) {
         });
         Clicar(j.principal->btnImprimir);
         EXPECT_TRUE(aberta);
-        EXPECT_FALSE(j.opcoesImpressao->isVisible());
+        EXPECT_FALSE(j.OpcoesImpressao().isVisible());
     });
 }
 
 TEST_F(JanelasImpressao, ChartWindowFillsTheListAndOffersEveryContentKeepingTheLabelChoice) {
     Com([](JanelasAplicacao& j) {
-        TformImpressao* o = j.opcoesImpressao.get();
+        TformImpressao* o = &j.OpcoesImpressao();
         o->comboRotulo->setCurrentIndex(2);
         QuandoModal([&](QWidget* w) {
             EXPECT_EQ(w, o);
@@ -170,8 +170,8 @@ TEST_F(JanelasImpressao, ChartWindowFillsTheListAndOffersEveryContentKeepingTheL
 
 TEST_F(JanelasImpressao, PreviewPagesZoomAndReopening) {
     Com([](JanelasAplicacao& j) {
-        TformImpressao* o = j.opcoesImpressao.get();
-        TformVisualizarImpressao* v = j.visualizarImpressao.get();
+        TformImpressao* o = &j.OpcoesImpressao();
+        TformVisualizarImpressao* v = &j.VisualizarImpressao();
         ExibicaoObservada observada(*v);
         j.impressao->DefinirExibicao(&observada);
         std::vector<std::function<void()>> passos;
@@ -235,8 +235,8 @@ TEST_F(JanelasImpressao, PreviewPagesZoomAndReopening) {
 
 TEST_F(JanelasImpressao, PrintingToAPdfFromBothWindowsAndCancelPrintsNothing) {
     Com([&](JanelasAplicacao& j) {
-        TformImpressao* o = j.opcoesImpressao.get();
-        TformVisualizarImpressao* v = j.visualizarImpressao.get();
+        TformImpressao* o = &j.OpcoesImpressao();
+        TformVisualizarImpressao* v = &j.VisualizarImpressao();
         const QString cancelado = saida.filePath(QStringLiteral("cancelado.pdf"));
         const QString opcoes = saida.filePath(QStringLiteral("opcoes.pdf"));
         const QString previa = saida.filePath(QStringLiteral("previa.pdf"));
@@ -280,7 +280,7 @@ TEST_F(JanelasImpressao, PrintingToAPdfFromBothWindowsAndCancelPrintsNothing) {
 
 TEST_F(JanelasImpressao, APrinterThatCannotStartShowsThePrinterErrorAndTheNextRunWorks) {
     Com([&](JanelasAplicacao& j) {
-        TformImpressao* o = j.opcoesImpressao.get();
+        TformImpressao* o = &j.OpcoesImpressao();
         CaixasRegistradas caixas;
         j.principal->AdicionarAcordeImpressao("Dm7", true);
         QuandoModal([&](QWidget*) {

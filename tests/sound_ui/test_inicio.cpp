@@ -49,8 +49,7 @@ TEST(PrimeiraExecucao, WizardChoosesTheDeviceThatIsStoredOnLeaving) {
     ambiente.duracaoNotaEscala = std::chrono::milliseconds(0);
     std::string passos;
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {
-        ASSERT_TRUE(janelas.setup && janelas.assistente);
-        TformAssistenteConfiguracaoDriver& assistente = *janelas.assistente;
+        TformAssistenteConfiguracaoDriver& assistente = janelas.Assistente();
         // The user answers: not the first device, the second one.
         std::vector<const char*> botoes = {"btnProsseguir", "btnNaoEscutando", "btnProsseguir",
                                            "btnEscutando", "btnFinalizar"};

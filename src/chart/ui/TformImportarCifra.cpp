@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -30,6 +31,7 @@
 #include "AbrirShell.h"
 #include "ArquivoConfiguracao.h"
 #include "ArrasteJanela.h"
+#include "BotaoTeclado.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ChordPro.h"
@@ -194,6 +196,7 @@ TformImportarCifra::TformImportarCifra(GerenciadorIdiomas& idiomas, CaixasMensag
     CriarControles();
     CriarComandosArquivo();
     AplicarIdioma();
+    ConfigurarTeclado();
 }
 
 TformImportarCifra::~TformImportarCifra() = default;
@@ -348,6 +351,39 @@ void TformImportarCifra::AplicarIdioma() {
     imgMudarTom->setPixmap(FiguraIdioma(idiomas_, fc::Secao, fc::imgMudarTom));
     btnTransporAcima->MostrarNormal();
     btnTransporAbaixo->MostrarNormal();
+    NomearControles();
+}
+
+void TformImportarCifra::ConfigurarTeclado() {
+    // Tab leaves the text box instead of typing a tab, so the buttons can be reached.
+    memoTextoCifra->setTabChangesFocus(true);
+    const std::vector<QWidget*> ordem{memoTextoCifra,   btnColar,    btnTransporAcima, btnTransporAbaixo,
+                                      btnImportarCifra, btnImprimir, btnAjuda,         btnMinimizar,
+                                      btnFechar};
+    for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
+    auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
+        auto* a = new QShortcut(teclas, this);
+        a->setContext(Qt::WindowShortcut);
+        connect(a, &QShortcut::activated, this, std::move(acao));
+    };
+    atalho(QKeySequence(Qt::Key_F1), [this] { btnAjudaClick(); });
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { btnImprimirClick(); });
+    // Leaving is the main window's: it asks first.
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
+        if (QWidget* principal = parentWidget()) principal->close();
+    });
+}
+
+void TformImportarCifra::NomearControles() {
+    auto texto = [this](std::string_view secao, std::string_view chave) { return TextoIdioma(idiomas_, secao, chave); };
+    setAccessibleName(windowTitle());
+    NomearAcessivel(memoTextoCifra, texto(fc::Secao, fc::nomeMemoCifra), memoTextoCifra->toolTip());
+    NomearAcessivel(btnColar, texto(fc::Secao, fc::nomeBtnColar), btnColar->toolTip());
+    NomearAcessivel(btnTransporAcima, lblSemitomAcima->text(), btnTransporAcima->toolTip());
+    NomearAcessivel(btnTransporAbaixo, lblSemitomAbaixo->text(), btnTransporAbaixo->toolTip());
+    NomearAcessivel(btnImportarCifra, texto(fc::Secao, fc::nomeBtnImportarCifra), btnImportarCifra->toolTip());
+    NomearAcessivel(btnImprimir, texto(fc::Secao, fc::nomeBtnImprimir), btnImprimir->toolTip());
+    for (BotaoFiguraQt* b : {btnAjuda, btnMinimizar, btnFechar}) NomearAcessivel(b, b->toolTip());
 }
 
 std::vector<std::string> TformImportarCifra::Linhas() const {

@@ -128,6 +128,9 @@ class TformImportarCifra : public QWidget {
     void AplicarIdioma();
     void AtualizarTitulo();
     void AtualizarRecentes();
+    // Tab order and shortcuts, once; accessible names with every language.
+    void ConfigurarTeclado();
+    void NomearControles();
     std::vector<std::string> Linhas() const;
     // The text with plain line feeds, as UTF-8.
     std::string TextoBruto() const;

@@ -1,8 +1,10 @@
 #include "Inicializacao.h"
 
 #include <QEventLoop>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "AbrirShell.h"
 #include "AplicacaoTastavo.h"
@@ -46,6 +48,72 @@ JanelasAplicacao::~JanelasAplicacao() {
     aviso.reset();
     setup.reset();
     principal.reset();
+}
+
+TformSetup& JanelasAplicacao::Setup() {
+    if (!setup) {
+        setup = std::make_unique<TformSetup>(*som, *idiomas, principal.get());
+        setup->executarAssistente = [this] { return Assistente().Executar(setup.get()); };
+    }
+    return *setup;
+}
+
+TformAviso& JanelasAplicacao::Aviso() {
+    if (!aviso) aviso = std::make_unique<TformAviso>(*idiomas, *mensagens, *abridor, principal.get());
+    return *aviso;
+}
+
+TformImportarCifra& JanelasAplicacao::Cifra() {
+    if (!cifra) {
+        TformPrincipal* p = principal.get();
+        AcoesListaImpressao listaImpressao{
+            [p](const std::string& texto, bool repetir) { p->AdicionarAcordeImpressao(texto, repetir); },
+            [p] { p->LimparListaImpressao(); }};
+        cifra = std::make_unique<TformImportarCifra>(*idiomas, *mensagens, *abridor, std::move(listaImpressao), p);
+        cifra->DefinirConfiguracao(p->Configuracao());
+        cifra->abrirImpressao = [this] {
+            TformImpressao& opcoes = OpcoesImpressao();
+            opcoes.DefinirModo(0);
+            opcoes.exec();
+        };
+    }
+    return *cifra;
+}
+
+TformAssistenteConfiguracaoDriver& JanelasAplicacao::Assistente() {
+    if (!assistente)
+        assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(*player, *idiomas, *mensagens,
+                                                                         duracaoNotaEscala, principal.get());
+    return *assistente;
+}
+
+// The print options and preview windows over the print manager, made together: every run
+// takes a copy of the main window's print list and the chart window's text at the moment of
+// the click (no chart window yet: no text).
+TformImpressao& JanelasAplicacao::OpcoesImpressao() {
+    if (opcoesImpressao) return *opcoesImpressao;
+    TformPrincipal* p = principal.get();
+    FonteDocumento fonte{[p] { return p->CopiarListaImpressao(); },
+                         [this] { return cifra ? cifra->ObterTextoImpressao() : std::string(); }};
+    paginasImpressao = std::make_unique<FabricaPaginasQImage>();
+    impressao = std::make_unique<GerenciadorImpressao>(
+        TextosCabecalho{idiomas->ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
+                        idiomas->ObterTexto(idm::parametros::Secao, idm::parametros::urlCorvela)},
+        paginasImpressao.get());
+    vinculoImpressao.emplace(*impressao);
+    impressao->DefinirTamanhoImpressora(TamanhoPaginaVisualizacaoPadrao);
+    impressao->DefinirFonteDocumento(fonte.lista, fonte.textoCifra);
+    opcoesImpressao = std::make_unique<TformImpressao>(*idiomas, *mensagens, *impressao, fonte, p);
+    visualizarImpressao = std::make_unique<TformVisualizarImpressao>(*idiomas, *mensagens, *impressao,
+                                                                     *opcoesImpressao, p);
+    opcoesImpressao->DefinirVisualizacao(visualizarImpressao.get());
+    impressao->DefinirExibicao(visualizarImpressao.get());
+    return *opcoesImpressao;
+}
+
+TformVisualizarImpressao& JanelasAplicacao::VisualizarImpressao() {
+    OpcoesImpressao();
+    return *visualizarImpressao;
 }
 
 namespace {
@@ -106,36 +174,19 @@ void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, co
     j.vinculoSom.emplace(*j.som);
 }
 
-// The print options and preview windows over the print manager: every run takes a copy of
-// the main window's print list and the chart window's text at the moment of the click.
-void CriarJanelasImpressao(JanelasAplicacao& j, CaixasMensagem& mensagens) {
-    GerenciadorIdiomas& idiomas = *j.idiomas;
-    TformPrincipal* principal = j.principal.get();
-    TformImportarCifra* cifra = j.cifra.get();
-    FonteDocumento fonte{[principal] { return principal->CopiarListaImpressao(); },
-                         [cifra] { return cifra->ObterTextoImpressao(); }};
-    j.paginasImpressao = std::make_unique<FabricaPaginasQImage>();
-    j.impressao = std::make_unique<GerenciadorImpressao>(
-        TextosCabecalho{idiomas.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
-                        idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::urlCorvela)},
-        j.paginasImpressao.get());
-    j.vinculoImpressao.emplace(*j.impressao);
-    j.impressao->DefinirTamanhoImpressora(TamanhoPaginaVisualizacaoPadrao);
-    j.impressao->DefinirFonteDocumento(fonte.lista, fonte.textoCifra);
-
-    j.opcoesImpressao = std::make_unique<TformImpressao>(idiomas, mensagens, *j.impressao, fonte, principal);
-    j.visualizarImpressao =
-        std::make_unique<TformVisualizarImpressao>(idiomas, mensagens, *j.impressao, *j.opcoesImpressao, principal);
-    j.opcoesImpressao->DefinirVisualizacao(j.visualizarImpressao.get());
-    j.impressao->DefinirExibicao(j.visualizarImpressao.get());
-
-    principal->abrirImpressao = [opcoes = j.opcoesImpressao.get()] {
-        opcoes->DefinirModo(1);
-        opcoes->exec();
-    };
-    cifra->abrirImpressao = [opcoes = j.opcoesImpressao.get()] {
-        opcoes->DefinirModo(0);
-        opcoes->exec();
+// The main window's ways to the other windows, each made when first asked for.
+void LigarJanelaPrincipal(JanelasAplicacao& j) {
+    TformPrincipal& principal = *j.principal;
+    principal.obterAviso = [&j] { return &j.Aviso(); };
+    principal.abrirImportarCifra = [&j] { j.Cifra().Exibir(); };
+    // A chart window never opened has nothing unsaved.
+    principal.confirmarAlteracoes = [&j] { return !j.cifra || j.cifra->ConfirmarSaida(); };
+    principal.executarAssistente = [&j] { return j.Assistente().Executar(); };
+    principal.abrirConfiguracoes = [&j] { j.Setup().exec(); };
+    principal.abrirImpressao = [&j] {
+        TformImpressao& opcoes = j.OpcoesImpressao();
+        opcoes.DefinirModo(1);
+        opcoes.exec();
     };
 }
 
@@ -162,8 +213,15 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
     GerenciadorIdiomas& idiomas = ambiente.idiomas ? *ambiente.idiomas : *idiomasProprios;
     const Fachada<GerenciadorIdiomas>::Vinculo vinculoIdiomas(idiomas);
     if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;  // the manager told the user
-    if (idiomas.SelecionarIdioma(nomeIdioma) == nullptr) return SaidaFalhaInicializacao;
+    // A first start (no language stored) takes the system's language and asks nothing.
+    if (idiomas.SelecionarIdiomaInicial(nomeIdioma, LocalidadeDoSistema()) == nullptr) return SaidaFalhaInicializacao;
     app.DefinirIdiomas(&idiomas, &mensagens);
+    // Qt's own dialogs (printing, files) speak the chosen language too.
+    const Idioma* escolhido = idiomas.IdiomaAtual();
+    QTranslator traducaoQt;
+    if (escolhido != nullptr && IdiomaPortugues(escolhido->ObterNome()) &&
+        traducaoQt.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traducaoQt);
     auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
 
     // 2. Only at 96 pixels per inch do the fixed layouts fit.
@@ -195,31 +253,12 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
                                                   mensagens, abridor,          configuracao};
         dependencias.entrada = janelas.entrada;
         dependencias.nomeador = janelas.nomeador.get();
+        janelas.mensagens = &mensagens;
+        janelas.abridor = &abridor;
+        janelas.duracaoNotaEscala =
+            ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala);
         janelas.principal = std::make_unique<TformPrincipal>(dependencias);
-        janelas.setup = std::make_unique<TformSetup>(*janelas.som, idiomas, janelas.principal.get());
-        janelas.aviso = std::make_unique<TformAviso>(idiomas, mensagens, abridor, janelas.principal.get());
-        janelas.principal->DefinirAviso(janelas.aviso.get());
-        TformPrincipal* principal = janelas.principal.get();
-        AcoesListaImpressao listaImpressao{
-            [principal](const std::string& cifra, bool repetir) { principal->AdicionarAcordeImpressao(cifra, repetir); },
-            [principal] { principal->LimparListaImpressao(); }};
-        janelas.cifra = std::make_unique<TformImportarCifra>(idiomas, mensagens, abridor, std::move(listaImpressao),
-                                                             principal);
-        principal->abrirImportarCifra = [cifra = janelas.cifra.get()] { cifra->Exibir(); };
-        janelas.cifra->DefinirConfiguracao(principal->Configuracao());
-        principal->confirmarAlteracoes = [cifra = janelas.cifra.get()] { return cifra->ConfirmarSaida(); };
-        janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
-            *janelas.player, idiomas, mensagens,
-            ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
-            janelas.principal.get());
-        janelas.principal->executarAssistente = [assistente = janelas.assistente.get()] {
-            return assistente->Executar();
-        };
-        janelas.setup->executarAssistente = [assistente = janelas.assistente.get(), setup = janelas.setup.get()] {
-            return assistente->Executar(setup);
-        };
-        janelas.principal->abrirConfiguracoes = [setup = janelas.setup.get()] { setup->exec(); };
-        CriarJanelasImpressao(janelas, mensagens);
+        LigarJanelaPrincipal(janelas);
         // 6. The splash closes here.
     }
 
@@ -227,8 +266,8 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
     // line opens in the chart window over the main window.
     if (!ambiente.emVezDoLaco) janelas.principal->show();
     if (!ambiente.cancao.empty()) {
-        janelas.cifra->Exibir();
-        janelas.cifra->AbrirArquivo(ambiente.cancao);
+        janelas.Cifra().Exibir();
+        janelas.Cifra().AbrirArquivo(ambiente.cancao);
     }
     if (ambiente.emVezDoLaco) {
         ambiente.emVezDoLaco(janelas);

@@ -35,7 +35,9 @@ class TformPrincipal;
 class TformSetup;
 class TformVisualizarImpressao;
 
-// What start-up built, created once and destroyed together, windows first.
+// What start-up built, created once and destroyed together, windows first. Only the main
+// window exists from the start; every other window is made the first time it is used,
+// through its accessor, and then lives until the end.
 struct JanelasAplicacao {
     GerenciadorIdiomas* idiomas = nullptr;
     std::unique_ptr<BaseNomesAcordes> catalogo;
@@ -63,6 +65,19 @@ struct JanelasAplicacao {
     std::unique_ptr<TformAssistenteConfiguracaoDriver> assistente;
     std::unique_ptr<TformImpressao> opcoesImpressao;
     std::unique_ptr<TformVisualizarImpressao> visualizarImpressao;
+
+    // What the later windows are made with (set by start-up; not owned).
+    CaixasMensagem* mensagens = nullptr;
+    AbridorDesktop* abridor = nullptr;
+    std::chrono::milliseconds duracaoNotaEscala{0};
+
+    // Each window, made on first use.
+    TformSetup& Setup();
+    TformAviso& Aviso();
+    TformImportarCifra& Cifra();
+    TformAssistenteConfiguracaoDriver& Assistente();
+    TformImpressao& OpcoesImpressao();
+    TformVisualizarImpressao& VisualizarImpressao();
 
     JanelasAplicacao();
     ~JanelasAplicacao();

@@ -8,12 +8,14 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
 #include "AbrirShell.h"
 #include "ArquivoConfiguracao.h"
 #include "ArrasteJanela.h"
+#include "BotaoTeclado.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ConfiguracaoSom.h"
@@ -25,6 +27,7 @@
 #include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
 #include "NomeadorAcordes.h"
+#include "MinimizarAplicacao.h"
 #include "Shell.h"
 #include "SomMidiOutput.h"
 #include "TMidiInput.h"
@@ -106,6 +109,7 @@ TformPrincipal::TformPrincipal(const Dependencias& d)
     PrepararEscuta(d);
     // 5.
     AplicarIdioma();
+    ConfigurarTeclado();
     // 6-8. The MIDI port and the chord player.
     comboModoVisualizacao->setCurrentIndex(0);
     PrepararSom();
@@ -291,7 +295,8 @@ void TformPrincipal::CriarControles() {
         if (abrirConfiguracoes) abrirConfiguracoes();
     };
     btnHelp->aoClicar = [this] { btnHelpClick(); };
-    btnMinimizar->aoClicar = [this] { showMinimized(); };
+    // The whole application goes to the task bar, the chart window with it.
+    btnMinimizar->aoClicar = [] { MinimizarAplicacao(); };
     btnClose->aoClicar = [this] { close(); };
     // The listen button changes its picture only while a chord is current.
     btnOuvirAcorde->DefinirAutomatico(false);
@@ -352,6 +357,69 @@ void TformPrincipal::AplicarIdioma() {
         if (imagensBotoes[t + 1].isNull()) imagensBotoes[t + 1] = FiguraLegendada(b->size(), b->toolTip(), true);
         b->MostrarNormal();
     }
+    NomearControles();
+}
+
+void TformPrincipal::ConfigurarTeclado() {
+    // Reading order: the chord and its positions, the print list, the other windows, then
+    // the top bar; Tab wraps from the last back to the chord field.
+    const std::vector<QWidget*> ordem{editNomeAcorde, btnAnterior,    btnProximo,       btnOuvirAcorde,
+                                      comboBaseAcordes, btnAdicionar, btnRemover,       btnImprimir,
+                                      listaImpressao, btnImportarCifra, comboModoVisualizacao, btnConfiguracoes,
+                                      imgLinkCorvela, btnMinimizar,   btnHelp,          btnClose};
+    TornarBotaoTeclado(imgLinkCorvela);
+    for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
+
+    auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
+        auto* a = new QShortcut(teclas, this);
+        a->setContext(Qt::WindowShortcut);
+        connect(a, &QShortcut::activated, this, std::move(acao));
+    };
+    atalho(QKeySequence(Qt::Key_F1), [this] { btnHelpClick(); });
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { btnImprimirClick(); });
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_I), [this] {
+        if (abrirImportarCifra) abrirImportarCifra();
+    });
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        editNomeAcorde->setFocus(Qt::ShortcutFocusReason);
+        editNomeAcorde->selectAll();
+    });
+    atalho(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { btnAnteriorClick(); });
+    atalho(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { btnProximoClick(); });
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+}
+
+void TformPrincipal::NomearControles() {
+    auto nome = [this](std::string_view chave) { return Q(Texto(fp::Secao, chave)); };
+    auto nomear = [&](QWidget* controle, std::string_view chave) {
+        NomearAcessivel(controle, nome(chave), controle->toolTip());
+    };
+    nomear(btnConfiguracoes, fp::nomeBtnConfiguracoes);
+    nomear(btnMinimizar, fp::nomeBtnMinimizar);
+    nomear(btnHelp, fp::nomeBtnHelp);
+    nomear(btnClose, fp::nomeBtnClose);
+    nomear(imgLinkCorvela, fp::nomeImgLinkCorvela);
+    nomear(editNomeAcorde, fp::nomeEditNomeAcorde);
+    nomear(comboBaseAcordes, fp::nomeComboBaseAcordes);
+    NomearAcessivel(listaImpressao, nome(fp::nomeListaImpressao), nome(fp::hintListaImpressao));
+    nomear(comboModoVisualizacao, fp::nomeComboModoVisualizacao);
+    nomear(btnAnterior, fp::nomeBtnAnterior);
+    nomear(btnProximo, fp::nomeBtnProximo);
+    nomear(btnAdicionar, fp::nomeBtnAdicionar);
+    nomear(btnRemover, fp::nomeBtnRemover);
+    nomear(btnImprimir, fp::nomeBtnImprimir);
+    nomear(btnOuvirAcorde, fp::nomeBtnOuvirAcorde);
+    nomear(btnImportarCifra, fp::nomeBtnImportarCifra);
+    NomearAcessivel(imgTeclado, nome(fp::nomeTeclado));
+    setAccessibleName(windowTitle());
+    DescreverTeclado();
+}
+
+void TformPrincipal::DescreverTeclado() {
+    const Teclado::PalavrasDescricao palavras{Texto(fp::Secao, fp::lblPosicao), Texto(fp::Secao, fp::lblDe),
+                                              Texto(fp::Secao, fp::lblDedos), Texto(fp::Secao, fp::lblIntervalos),
+                                              Texto(fp::Secao, fp::lblSemAcorde)};
+    imgTeclado->setAccessibleDescription(Q(teclado_ ? teclado_->Descrever(palavras) : palavras.semAcorde));
 }
 
 void TformPrincipal::PrepararSom() {
@@ -363,10 +431,19 @@ void TformPrincipal::PrepararSom() {
 }
 
 void TformPrincipal::InformarPlacaDesconfigurada() {
+    // With no sound at all on this computer, choosing another device is no advice: the
+    // chords are shown anyway, and that is said once per run.
+    if (!player_.AlgumaSaidaAbre()) {
+        if (!avisouSemSaida_)
+            mensagens_.Informar(Texto(fp::Secao, fp::msgSemSaidaAudio), Texto(ge::Secao, ge::nomeAplicacao), this);
+        avisouSemSaida_ = true;
+        return;
+    }
     mensagens_.Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada), Texto(ge::Secao, ge::nomeAplicacao), this);
 }
 
 void TformPrincipal::MostrarAvisoCifraInvalida() {
+    if (aviso_ == nullptr && obterAviso) aviso_ = obterAviso();
     if (aviso_ != nullptr) {
         aviso_->DefinirMensagem(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo));
         aviso_->exec();
@@ -418,6 +495,7 @@ void TformPrincipal::editNomeAcordeEnter() {
         comboBaseAcordes->setCurrentIndex(-1);
         teclado_->LimparExibicao();
     }
+    DescreverTeclado();
 }
 
 void TformPrincipal::comboBaseAcordesClick(int indice) {
@@ -430,22 +508,26 @@ void TformPrincipal::comboBaseAcordesClick(int indice) {
         MostrarAvisoCifraInvalida();
         teclado_->LimparExibicao();
     }
+    DescreverTeclado();
 }
 
 void TformPrincipal::btnAnteriorClick() {
     if (acordes_.IndiceAcordeAtual() == -1) return;
     teclado_->MostrarPosicao(acordes_.PosicaoAnterior());
+    DescreverTeclado();
 }
 
 void TformPrincipal::btnProximoClick() {
     if (acordes_.IndiceAcordeAtual() == -1) return;
     teclado_->MostrarPosicao(acordes_.ProximaPosicao());
+    DescreverTeclado();
 }
 
 void TformPrincipal::comboModoVisualizacaoChange() {
     const int modo = comboModoVisualizacao->currentIndex();
     teclado_->DefinirModoVisualizacao(modo >= 0 && modo <= 2 ? std::optional(static_cast<ModoVisualizacao>(modo))
                                                              : std::nullopt);
+    DescreverTeclado();
 }
 
 void TformPrincipal::btnOuvirAcordeMouseDown() {
@@ -520,6 +602,7 @@ void TformPrincipal::listaImpressaoClick() {
     }
     editNomeAcorde->setText(Q(cifra));
     comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());
+    DescreverTeclado();
 }
 
 void TformPrincipal::btnImprimirClick() {
@@ -531,10 +614,15 @@ void TformPrincipal::btnImprimirClick() {
 }
 
 void TformPrincipal::btnHelpClick() {
+    const std::filesystem::path ajuda = idiomas_.CaminhoParametro(idm::parametros::caminhoAjuda);
     try {
-        AbrirDocumento(abridor_, idiomas_.CaminhoParametro(idm::parametros::caminhoAjuda).string());
+        AbrirDocumento(abridor_, ajuda.string());
     } catch (const EFOpenError&) {
-        mensagens_.Informar(Texto(ge::Secao, ge::erroEncontrarAjuda), Texto(ge::Secao, ge::nomeAplicacao), this);
+        // The page is there but nothing could show it (no browser): say that, not "not found".
+        std::error_code erro;
+        const bool existe = std::filesystem::is_regular_file(ajuda, erro);
+        mensagens_.Informar(Texto(ge::Secao, existe ? ge::erroAbrirNavegador : ge::erroEncontrarAjuda),
+                            Texto(ge::Secao, ge::nomeAplicacao), this);
     }
 }
 

@@ -63,6 +63,8 @@ public:
     ColecaoAcordeImpressao CopiarListaImpressao() const;
 
     void DefinirAviso(TformAviso* aviso) { aviso_ = aviso; }
+    // The notice window when none was given, made on first use.
+    std::function<TformAviso*()> obterAviso;
     // The windows of later steps; an unset one leaves its button without effect.
     std::function<void()> abrirConfiguracoes;
     std::function<void()> abrirImportarCifra;
@@ -146,6 +148,11 @@ private:
     void PrepararEscuta(const Dependencias& dependencias);
     void EncerrarEscuta();
     void AplicarIdioma();
+    // Tab order and shortcuts, once; names for assistive technology, with every language.
+    void ConfigurarTeclado();
+    void NomearControles();
+    // The keys' content as text for screen readers, after every change of what they show.
+    void DescreverTeclado();
     void PrepararSom();
     void MostrarAvisoCifraInvalida();
     void InformarPlacaDesconfigurada();
@@ -173,4 +180,5 @@ private:
     std::unique_ptr<CampoAcordeJanela> campoAcorde_;
     std::unique_ptr<EscutaTeclado> escuta_;
     std::shared_ptr<std::atomic<bool>> entradaPendente_ = std::make_shared<std::atomic<bool>>(false);
+    bool avisouSemSaida_ = false;
 };

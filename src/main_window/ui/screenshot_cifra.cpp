@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         saida, [&](JanelasAplicacao& janelas) {
             janelas.principal->show();
             QTest::mouseClick(janelas.principal->btnImportarCifra, Qt::LeftButton, {}, QPoint(5, 5));
-            TformImportarCifra& cifra = *janelas.cifra;
+            TformImportarCifra& cifra = janelas.Cifra();
             QApplication::clipboard()->setText(QString::fromUtf8(Cancao));
             QTest::mouseClick(cifra.btnColar, Qt::LeftButton, {}, QPoint(5, 5));
             // A double click: the toolkit delivers press, release, double click, release.

@@ -61,10 +61,10 @@ int main(int argc, char** argv) {
     };
     const auto capturar = [&](JanelasAplicacao& janelas) {
         janelas.principal->show();
-        janelas.cifra->Exibir();
-        janelas.cifra->memoTextoCifra->setPlainText(QString::fromUtf8(Cancao));
-        TformImpressao& opcoes = *janelas.opcoesImpressao;
-        TformVisualizarImpressao& previa = *janelas.visualizarImpressao;
+        janelas.Cifra().Exibir();
+        janelas.Cifra().memoTextoCifra->setPlainText(QString::fromUtf8(Cancao));
+        TformImpressao& opcoes = janelas.OpcoesImpressao();
+        TformVisualizarImpressao& previa = janelas.VisualizarImpressao();
         QuandoModal([&] {
             opcoes.comboRotulo->setCurrentIndex(1);
             gravar(&opcoes, "print-options.png");
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
             QTest::mouseClick(opcoes.btnVisualizarImpressao, Qt::LeftButton, {}, QPoint(5, 5));
             opcoes.close();
         });
-        QTest::mouseClick(janelas.cifra->btnImprimir, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(janelas.Cifra().btnImprimir, Qt::LeftButton, {}, QPoint(5, 5));
         return falhas == 0;
     };
     return captura.Executar(

@@ -5,12 +5,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "BotaoTeclado.h"
+
 TCorvelaButton3D::TCorvelaButton3D(QWidget* pai) : QLabel(pai) {
     textFont_.fonte = QApplication::font();
     textShadedFont_.fonte = QApplication::font();
     textShadedFont_.cor = Qt::white;
     setCursor(Qt::PointingHandCursor);
     resize(100, 27);
+    TornarBotaoTeclado(this);
 }
 
 TCorvelaButton3D::~TCorvelaButton3D() = default;
@@ -37,6 +40,8 @@ void TCorvelaButton3D::SetPressed(bool pressionado) {
 
 void TCorvelaButton3D::SetText(const QString& texto) {
     text_ = texto;
+    // The caption is drawn into the picture; a screen reader hears it as the button's name.
+    if (!texto.isEmpty()) setAccessibleName(QString(texto).remove(QLatin1Char('&')));
     if (textCenteredX_ || textCenteredY_) CentralizarCoordenadasTexto();
     if (pressed_)
         PressionarBotao();

@@ -1,5 +1,7 @@
 #include "TformImpressao.h"
 
+#include "BotaoTeclado.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -71,6 +73,8 @@ void TformImpressao::CriarControles() {
         l->setText(QString::fromLatin1(nome));  // placeholder until the language's text
         QPalette cores = l->palette();
         cores.setColor(QPalette::WindowText, Qt::white);
+        // A disabled explanation (print-list mode has no chart to choose) is seen to be so.
+        cores.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x8C, 0xA6, 0xCF));
         l->setPalette(cores);
         l->setFont(FonteJanela());
         return l;
@@ -151,6 +155,18 @@ void TformImpressao::AplicarIdioma() {
         comboOpcoesImpressao->addItem(texto(fi::Secao, chave));
     comboRotulo->setCurrentIndex(0);
     comboOpcoesImpressao->setCurrentIndex(0);
+    ConfigurarTeclado();
+}
+
+void TformImpressao::ConfigurarTeclado() {
+    setTabOrder(comboOpcoesImpressao, comboRotulo);
+    setTabOrder(comboRotulo, btnVisualizarImpressao);
+    setTabOrder(btnVisualizarImpressao, btnImprimir);
+    setTabOrder(btnImprimir, btnFechar);
+    setAccessibleName(windowTitle());
+    NomearAcessivel(comboOpcoesImpressao, lblExplicacaoConteudo->text());
+    NomearAcessivel(comboRotulo, lblExplicacaoRotulo->text());
+    NomearAcessivel(btnFechar, btnFechar->toolTip());
 }
 
 void TformImpressao::DefinirModo(int modo) {
@@ -189,4 +205,6 @@ void TformImpressao::btnVisualizarImpressaoClick() {
 void TformImpressao::showEvent(QShowEvent* evento) {
     if (QWidget* principal = parentWidget()) move(principal->geometry().center() - rect().center());
     QDialog::showEvent(evento);
+    // The keyboard starts at the first list it may change.
+    (comboOpcoesImpressao->isEnabled() ? comboOpcoesImpressao : comboRotulo)->setFocus(Qt::OtherFocusReason);
 }

@@ -69,6 +69,8 @@ class TformImpressao : public QDialog {
   private:
     void CriarControles();
     void AplicarIdioma();
+    // Tab order and accessible names (the explanations name their lists).
+    void ConfigurarTeclado();
 
     GerenciadorIdiomas& idiomas_;
     CaixasMensagem& mensagens_;

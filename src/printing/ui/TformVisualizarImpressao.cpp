@@ -1,8 +1,12 @@
 #include "TformVisualizarImpressao.h"
 
+#include "BotaoTeclado.h"
+
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -151,6 +155,15 @@ void TformVisualizarImpressao::AplicarIdioma() {
     btnImprimir->SetText(TextoIdioma(idiomas_, fv::Secao, fv::btnImprimir));
     btnFechar->setToolTip(TextoIdioma(idiomas_, ge::Secao, ge::hintBtnFechar));
     setWindowTitle(TextoIdioma(idiomas_, idm::fmImpressao::Secao, idm::fmImpressao::titulo));
+    setAccessibleName(windowTitle());
+    NomearAcessivel(spinPagina, lblPagina->text());
+    NomearAcessivel(comboZoom, TextoIdioma(idiomas_, fv::Secao, fv::nomeComboZoom));
+    NomearAcessivel(scrollVisualiza, TextoIdioma(idiomas_, fv::Secao, fv::nomePagina));
+    NomearAcessivel(btnFechar, btnFechar->toolTip());
+    setTabOrder(btnImprimir, spinPagina);
+    setTabOrder(spinPagina, comboZoom);
+    setTabOrder(comboZoom, btnFechar);
+    setTabOrder(btnFechar, scrollVisualiza);
 }
 
 void TformVisualizarImpressao::ExibirPagina(const PaginaImagem& pagina, int largura, int altura,
@@ -199,9 +212,31 @@ bool TformVisualizarImpressao::eventFilter(QObject* objeto, QEvent* evento) {
             close();
             return true;
         }
-        if (objeto == spinPagina || objeto == spinPagina->findChild<QLineEdit*>()) return true;
+        // The page number changes by its arrows only: typed digits are dropped, the arrow and
+        // page keys step as the arrows do, and Tab still moves on.
+        if (objeto == spinPagina || objeto == spinPagina->findChild<QLineEdit*>()) {
+            switch (tecla->key()) {
+                case Qt::Key_Tab:
+                case Qt::Key_Backtab:
+                case Qt::Key_Up:
+                case Qt::Key_Down:
+                case Qt::Key_PageUp:
+                case Qt::Key_PageDown:
+                    return QDialog::eventFilter(objeto, evento);
+                default:
+                    return true;
+            }
+        }
     }
     return QDialog::eventFilter(objeto, evento);
+}
+
+void TformVisualizarImpressao::showEvent(QShowEvent* evento) {
+    // Centred on the screen the main window is on, not where the window system puts it.
+    const QScreen* tela = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (tela != nullptr) move(tela->availableGeometry().center() - rect().center());
+    QDialog::showEvent(evento);
+    btnImprimir->setFocus(Qt::OtherFocusReason);
 }
 
 void TformVisualizarImpressao::keyPressEvent(QKeyEvent* evento) {

@@ -56,6 +56,7 @@ class TformVisualizarImpressao : public QDialog, public ExibicaoPagina {
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void done(int resultado) override;
 
   private:

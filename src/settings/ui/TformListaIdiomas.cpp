@@ -38,6 +38,11 @@ TformListaIdiomas::TformListaIdiomas(CaixasMensagem& mensagens, QWidget* pai)
     btnCancelar = BotaoFigura(this, "cancelar", QRect(175, 214, 48, 25));
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
     btnCancelar->setToolTip(QStringLiteral("Cancel"));
+    // Picture buttons: their names for screen readers are the manager's own fixed English.
+    btnOk->setAccessibleName(QStringLiteral("OK"));
+    btnCancelar->setAccessibleName(QStringLiteral("Cancel"));
+    listaIdiomas->setAccessibleName(QStringLiteral("Language"));
+    setAccessibleName(QStringLiteral("Language"));
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(listaIdiomas, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

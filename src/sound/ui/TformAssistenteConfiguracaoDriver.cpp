@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "ArteEmbutida.h"
+#include "BotaoTeclado.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ControleVolume.h"
@@ -134,6 +135,8 @@ void TformAssistenteConfiguracaoDriver::CriarControles() {
     lblLinkVolumeWindows->setPalette(azul);
     lblLinkVolumeWindows->setCursor(Qt::PointingHandCursor);
     lblLinkVolumeWindows->installEventFilter(this);
+    // The link is reached by Tab and opened by Space or Enter as by a click.
+    TornarBotaoTeclado(lblLinkVolumeWindows);
 
     lblTitulo2 = NovoRotulo(Panel2, "lblTitulo2", QRect(155, 132, 478, 17));
     QFont negrito = FonteJanela();
@@ -181,9 +184,17 @@ void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
     btnFinalizar->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnFinalizar));
     lblLinkVolumeWindows->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblLinkVolumeWindows));
     lblLinkVolumeWindows->adjustSize();
+    lblLinkVolumeWindows->setAccessibleName(lblLinkVolumeWindows->text());
 }
 
 int TformAssistenteConfiguracaoDriver::Executar() {
+    // Nothing can sound: say so once instead of playing a scale into nothing. Device 0 is
+    // the answer, so the wizard does not come back at the next start.
+    if (!jogador_.AlgumaSaidaAbre()) {
+        mensagens_.Informar(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgSemSaidaAudio),
+                            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo), parentWidget());
+        return 0;
+    }
     assistente_.Iniciar();
     exec();
     return assistente_.DispositivoEscolhido();
@@ -239,6 +250,7 @@ void TformAssistenteConfiguracaoDriver::MostrarPasso() {
             btnNaoEscutando->show();
             btnProsseguir->hide();
             btnCancelar->hide();
+            btnEscutando->setFocus();  // the hidden Continue had it
             break;
         case PassoAssistente::Cancelado:
             reject();

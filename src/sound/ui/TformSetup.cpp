@@ -150,6 +150,21 @@ void TformSetup::AplicarIdioma() {
     comboEntradaMidi->setToolTip(TextoIdioma(idiomas_, chaves::Secao, chaves::hintComboEntradaMidi));
     comboEntradaMidi->setAccessibleName(TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
     chkEcoarEntrada->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkEcoarEntrada));
+    ConfigurarAcessibilidade();
+}
+
+void TformSetup::ConfigurarAcessibilidade() {
+    setAccessibleName(windowTitle());
+    listaDrivers->setAccessibleName(Pasta->tabText(PaginaDrivers));
+    listaInstrumentos->setAccessibleName(Pasta->tabText(PaginaInstrumentos));
+    setTabOrder(Pasta, listaDrivers);
+    setTabOrder(listaDrivers, comboEntradaMidi);
+    setTabOrder(comboEntradaMidi, chkEcoarEntrada);
+    setTabOrder(chkEcoarEntrada, btnAssistenteDriver);
+    setTabOrder(btnAssistenteDriver, listaInstrumentos);
+    setTabOrder(listaInstrumentos, chkDesabilitarToque);
+    setTabOrder(chkDesabilitarToque, btnOk);
+    setTabOrder(btnOk, btnCancelar);
 }
 
 std::int32_t TformSetup::ObterPlacaSom() { return Fachada<ConfiguracaoSom>::Obter().PlacaSom(); }

@@ -71,6 +71,8 @@ class TformSetup : public QDialog {
     void CriarControlesEntrada();
     std::string EntradaEscolhida() const;
     void AplicarIdioma();
+    // Tab order and accessible names (each list is named by its page).
+    void ConfigurarAcessibilidade();
     void FormShow();
     void MostrarEstado();
 
