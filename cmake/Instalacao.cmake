@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation on a desktop. `cmake --install build --prefix P` lays out:
 #   P/lib/tastavo/        the installation folder: executables and every file they read at run
 #                         time, found beside the executable's real path as in build/bin

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks every #include "..." of src/ against the allowed arrows between the libraries:
 #   cmake -DRAIZ=<source dir> -P cmake/VerificarDependencias.cmake
 # A header is placed by the folder that holds it; a file may include headers of its own

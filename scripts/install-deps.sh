@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the product, its tests and benchmarks need.
 # Idempotent: does nothing when all packages are present.
 set -euo pipefail

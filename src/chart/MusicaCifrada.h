@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chord charts ("músicas cifradas"): finding the chords of a song written with chord lines
 // over its lyrics or with chords in square brackets inside them, and transposing them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print plugin: what `tastavo-cli print` does once its options are read. Songbooks and set
 // lists on paper: the chart text with a keyboard diagram for every chord, as a PDF, as preview
 // page images or as the drawing itself in JSON.

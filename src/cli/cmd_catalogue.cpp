@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli catalogue: the names of a chord names file in catalogue order.
 #include <iostream>
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli name: the chord symbols that name a set of notes, best first.
 #include <algorithm>
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli play: sounds one position of a chord as the listen button does, on a MIDI output
 // device or rendered offline into a WAV file by the built-in synthesizer.
 #include <charconv>

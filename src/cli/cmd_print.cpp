@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli print: songbooks and set lists on paper: the chart text with a keyboard diagram
 // for every chord, as a PDF, as preview page images or as the drawing itself in JSON. The
 // options are read here; the pages are laid out by the print plugin (OpcoesImpressao.h), loaded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli: the chord dictionary's engine for scripts.
 #include <algorithm>
 #include <iostream>

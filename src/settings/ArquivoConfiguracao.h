@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's settings, kept from one run to the next in an INI file beside the executable
 // (its name plus ".ini"), section "geral". When the installation folder cannot be written (an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli transpose and collect, run as a user runs them, on real files.
 #include "CaminhosTeste.h"
 #include <fcntl.h>

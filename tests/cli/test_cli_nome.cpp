@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli name, run as a user runs it.
 #include <gtest/gtest.h>
 #include <unistd.h>

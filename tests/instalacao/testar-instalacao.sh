@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix with `cmake --install` and checks it as a user and a
 # packager would: the layout, every file the application opens at run time, the installed
 # programs run from another folder, the desktop entry, icons, metainfo and manual pages, and,

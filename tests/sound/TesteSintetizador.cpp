@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in synthesizer, real FluidSynth rendering the real General MIDI soundfont offline:
 // what the player sends is what sounds.
 #include <gtest/gtest.h>

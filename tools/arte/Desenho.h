@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the application, drawn with QPainter. Every picture that sits on a bar is
 // drawn over the same bar background at its own place, so the pieces join without seams.

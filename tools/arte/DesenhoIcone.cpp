@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's icon: a few keys of the keyboard with a chord pressed, on the blue of the
 // top bar and the splash, so the menu entry looks like the window it opens. Drawn on a 256-unit
 // grid and scaled, so every size comes from the same design.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artwork generator, run by the build.
 //   tastavo-arte fixas <folder>                      language-independent pictures (PNG) and arte.qrc
 //   tastavo-arte idioma <in.idm> <legendas.json> <out.idm> <out.dat>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound back ends of this machine: the built-in synthesizer over FluidSynth and the MIDI
 // ports of the ALSA sequencer or JACK, through RtMidi. The desktop application and the tests
