@@ -138,7 +138,9 @@ int TocarAoVivo(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>
 
 int RenderizarWav(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
                   const std::string& descricao) {
-    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()));
+    std::vector<std::string> avisos;
+    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()), &avisos);
+    for (const auto& aviso : avisos) std::cerr << "tastavo-cli: play: " << aviso << '\n';
     if (!soundfont) return Falhar("no General MIDI soundfont found for the built-in synthesizer");
     ConfiguracaoSintetizador c;
     c.soundfont = *soundfont;
