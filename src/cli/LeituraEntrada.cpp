@@ -13,7 +13,7 @@ bool LerEntradaEmPartes(
     const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber) {
     const bool entradaPadrao = caminho.empty() || caminho == "-";
     const auto falhar = [&](int erro) {
-        std::cerr << "tastavo-cli " << comando << ": cannot read "
+        std::cerr << "tastavo-cli: " << comando << ": cannot read "
                   << (entradaPadrao ? "standard input" : caminho) << ": " << std::strerror(erro)
                   << "\n";
         return false;
@@ -55,7 +55,7 @@ bool SaidaComando::Escrever(std::string_view texto) {
 bool SaidaComando::Terminar() {
     if (erro_ == 0 && std::fflush(stdout) != 0) erro_ = errno != 0 ? errno : EIO;
     if (erro_ == 0) return true;
-    std::cerr << "tastavo-cli " << comando_ << ": cannot write the output: " << std::strerror(erro_)
+    std::cerr << "tastavo-cli: " << comando_ << ": cannot write the output: " << std::strerror(erro_)
               << "\n";
     return false;
 }

@@ -46,7 +46,7 @@ constexpr int ResolucaoPdf = 300;
 constexpr int LadoMaximo = 100000;
 
 int Erro(const std::string& mensagem, int status) {
-    std::cerr << "tastavo-cli print: " << mensagem << '\n';
+    std::cerr << "tastavo-cli: print: " << mensagem << '\n';
     return status;
 }
 
@@ -172,7 +172,7 @@ bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
 // The CLI draws pages without a display; Qt's own chatter would only clutter stderr.
 void SilenciarQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
     if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
-        std::cerr << "tastavo-cli print: " << mensagem.toStdString() << '\n';
+        std::cerr << "tastavo-cli: print: " << mensagem.toStdString() << '\n';
     }
 }
 
@@ -225,7 +225,7 @@ int Executar(const Opcoes& o) {
                 dadas->Adicionar(*item);
             } else {
                 status = SaidaEntradaInvalida;
-                std::cerr << "tastavo-cli print: " << cifra << ": " << erro << " (skipped)\n";
+                std::cerr << "tastavo-cli: print: " << cifra << ": " << erro << " (skipped)\n";
             }
         }
     }

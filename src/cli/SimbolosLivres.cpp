@@ -4,6 +4,8 @@
 #include <iostream>
 #include <memory>
 
+#include "Maneiras.h"
+
 namespace {
 
 // The help of a command with free symbols: they are listed as a required positional, as CLI11
@@ -45,17 +47,14 @@ std::optional<std::vector<std::string>> SimbolosLivres::Ler() const {
     for (const std::string& argumento : sub_.remaining()) {
         // No chord symbol starts with "-": the root comes first.
         if (argumento.size() > 1 && argumento.front() == '-') {
-            std::cerr << "tastavo-cli " << sub_.get_name() << ": unknown option \"" << argumento
-                      << "\"\n"
-                      << "Run with --help for more information.\n";
+            OpcaoDesconhecida(sub_, argumento, true);
             return std::nullopt;
         } else {
             simbolos.push_back(argumento);
         }
     }
     if (simbolos.empty()) {
-        std::cerr << "tastavo-cli " << sub_.get_name() << ": " << nome_ << " is required\n"
-                  << "Run with --help for more information.\n";
+        ErroDeUso(&sub_, nome_ + " is required");
         return std::nullopt;
     }
     return simbolos;

@@ -34,7 +34,7 @@ std::vector<std::string> CatalogoInstalado() {
         }
     } catch (const std::exception&) {
     }
-    std::cerr << "tastavo-cli name: no chord names file found; names are ranked without it\n";
+    std::cerr << "tastavo-cli: name: no chord names file found; names are ranked without it\n";
     return {};
 }
 
@@ -105,7 +105,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
     std::string erro;
     const std::optional<Notas> notas = LerNotas(textos, erro);
     if (!notas) {
-        std::cerr << "tastavo-cli name: " << erro << '\n';
+        std::cerr << "tastavo-cli: name: " << erro << '\n';
         return SaidaUso;
     }
     const NomeadorAcordes nomeador(CatalogoInstalado());
@@ -132,7 +132,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
 
     if (nomes.empty()) {
         const int quantidade = std::popcount(static_cast<unsigned>(notas->classes));
-        std::cerr << "tastavo-cli name: "
+        std::cerr << "tastavo-cli: name: "
                   << (quantidade < 2   ? "a chord needs at least two different notes"
                       : quantidade > 5 ? "the keyboard plays at most five different notes"
                                        : "no chord symbol names exactly these notes")
@@ -141,7 +141,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
     }
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "tastavo-cli name: cannot write the output\n";
+        std::cerr << "tastavo-cli: name: cannot write the output\n";
         return SaidaEntradaInvalida;
     }
     return SaidaOk;
@@ -166,7 +166,7 @@ const RegistrarComando registro{Comando{
         return [&sub, json, todos] {
             const std::vector<std::string> notas = sub.remaining();
             if (notas.empty()) {
-                std::cerr << "tastavo-cli name: NOTE is required\n";
+                std::cerr << "tastavo-cli: name: NOTE is required\n";
                 return SaidaUso;
             }
             return Executar(notas, *json, *todos);

@@ -25,7 +25,7 @@ using imprimir::Papel;
 int Executar(const Opcoes& o) {
     const std::filesystem::path arquivo = PastaInstalacao() / imprimir::ArquivoPlugin;
     const auto erro = [&arquivo](const std::string& motivo) {
-        std::cerr << "tastavo-cli print: the print plugin " << arquivo.string() << ' ' << motivo << '\n';
+        std::cerr << "tastavo-cli: print: the print plugin " << arquivo.string() << ' ' << motivo << '\n';
         return SaidaEntradaInvalida;
     };
     std::error_code semArquivo;

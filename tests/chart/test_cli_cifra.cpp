@@ -96,7 +96,7 @@ TEST(CliTranspose, ArquivoIlegivelNomeiaOArquivoEOMotivo) {
     // A folder opens but cannot be read.
     const auto pasta = Executar("collect '" + Dados + "'");
     EXPECT_EQ(pasta.r.status, 2);
-    EXPECT_EQ(pasta.erros, "tastavo-cli collect: cannot read " + Dados + ": Is a directory\n");
+    EXPECT_EQ(pasta.erros, "tastavo-cli: collect: cannot read " + Dados + ": Is a directory\n");
 }
 
 TEST(CliTranspose, UmByteForaDoUtf8NaoEstragaAsOutrasLetras) {
