@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   librtmidi-dev libasound2-dev libjack-dev
   libfluidsynth-dev timgm6mb-soundfont
   libturbojpeg0-dev
@@ -21,7 +21,7 @@ PACKAGES=(
   poppler-utils
   cups printer-driver-cups-pdf
   jackd1
-  desktop-file-utils appstream dpkg-dev fakeroot man-db
+  desktop-file-utils appstream dpkg-dev fakeroot man-db lintian
   clang libclang-rt-14-dev
 )
 

@@ -42,5 +42,7 @@ QImage AssistenteDriver();  // 139 x 208
 
 // The application's icon for the desktop's menus, `tamanho` pixels square, transparent corners.
 QImage IconeAplicativo(int tamanho);
+// The same icon as a scalable SVG file on its 256-unit grid; false when it cannot be written.
+bool IconeAplicativoSvg(const QString& arquivo);
 
 }  // namespace arte
