@@ -2,6 +2,7 @@
 #include "Maneiras.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -99,9 +100,22 @@ std::size_t Distancia(std::string_view a, std::string_view b) {
     return d[n][m];
 }
 
+// Where `palavra` first stands as a whole word in `texto` ("chart" not inside "chart+chords").
+std::size_t PosicaoDaPalavra(std::string_view texto, std::string_view palavra) {
+    auto parteDePalavra = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-'; };
+    for (std::size_t i = texto.find(palavra); i != std::string_view::npos; i = texto.find(palavra, i + 1)) {
+        const std::size_t fim = i + palavra.size();
+        if ((i == 0 || !parteDePalavra(texto[i - 1])) && (fim == texto.size() || !parteDePalavra(texto[fim])))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 // The words of a validator's description of a fixed set: "{a,b}" (a set), "{a->0,b->1}" or
-// "value in {a->0,b->1} OR {0,1}" (a mapping), ordered by their values when those are numbers.
-std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& descricao) {
+// "value in {a->0,b->1} OR {0,1}" (a mapping). A mapping to numbers is ordered by them (an
+// enumeration's order); otherwise the words keep the order the option's own help names them in
+// (`ajuda`), as a map would list them alphabetically.
+std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& descricao, std::string_view ajuda) {
     std::string_view d = descricao;
     if (d.rfind("value in ", 0) == 0) d.remove_prefix(9);
     if (d.empty() || d.front() != '{') return std::nullopt;
@@ -127,8 +141,13 @@ std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& de
         lista.remove_prefix(virgula + 1);
     }
     if (pares.empty()) return std::nullopt;
-    if (std::all_of(pares.begin(), pares.end(), [](const auto& p) { return p.second.has_value(); }))
+    if (std::all_of(pares.begin(), pares.end(), [](const auto& p) { return p.second.has_value(); })) {
         std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return *a.second < *b.second; });
+    } else {
+        std::stable_sort(pares.begin(), pares.end(), [&](const auto& a, const auto& b) {
+            return PosicaoDaPalavra(ajuda, a.first) < PosicaoDaPalavra(ajuda, b.first);
+        });
+    }
     std::vector<std::string> palavras;
     for (auto& p : pares) palavras.push_back(std::move(p.first));
     return palavras;
@@ -149,7 +168,7 @@ void NomearEscolhasDe(CLI::App& app) {
             } catch (const CLI::OptionNotFound&) {
                 break;
             }
-            const auto palavras = PalavrasDoConjunto(validador->get_description());
+            const auto palavras = PalavrasDoConjunto(validador->get_description(), opcao->get_description());
             if (!palavras) continue;
             const std::string lista = Juntar(*palavras);
             const CLI::Validator original = *validador;
