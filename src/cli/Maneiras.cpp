@@ -241,6 +241,21 @@ std::string ListarComOu(const std::vector<std::string>& nomes) {
 
 void NomearEscolhas(CLI::App& app) { NomearEscolhasDe(app); }
 
+namespace {
+
+// The names of a command's options, with those in its option groups ("--up" or "--down").
+void NomesDeOpcoes(const CLI::App& comando, std::vector<std::string>& nomes) {
+    for (const CLI::Option* opcao : comando.get_options()) {
+        for (const auto& n : opcao->get_lnames()) nomes.push_back("--" + n);
+        for (const auto& n : opcao->get_snames()) nomes.push_back("-" + n);
+    }
+    for (const CLI::App* grupo : comando.get_subcommands(std::function<bool(const CLI::App*)>{})) {
+        if (dynamic_cast<const CLI::Option_group*>(grupo) != nullptr) NomesDeOpcoes(*grupo, nomes);
+    }
+}
+
+}  // namespace
+
 int ErroDeUso(const CLI::App* comando, const std::string& mensagem) {
     const std::string nome = comando != nullptr ? comando->get_name() : std::string();
     std::cerr << "tastavo-cli: " << (nome.empty() ? "" : nome + ": ") << mensagem << '\n'
@@ -255,10 +270,7 @@ bool PareceOpcao(const std::string& argumento) {
 int OpcaoDesconhecida(const CLI::App& comando, const std::string& argumento, bool ehSubcomando) {
     const std::string nome = argumento.substr(0, argumento.find('='));
     std::vector<std::string> opcoes;
-    for (const CLI::Option* opcao : comando.get_options()) {
-        for (const auto& n : opcao->get_lnames()) opcoes.push_back("--" + n);
-        for (const auto& n : opcao->get_snames()) opcoes.push_back("-" + n);
-    }
+    NomesDeOpcoes(comando, opcoes);
     const auto proximas = MaisProximos(nome, opcoes);
     std::string mensagem = "unknown option '" + nome + "'";
     if (!proximas.empty()) mensagem += "; did you mean " + ListarComOu(proximas) + "?";

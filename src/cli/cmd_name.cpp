@@ -12,6 +12,7 @@
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
 #include "LeituraArquivo.h"
+#include "Maneiras.h"
 #include "NomeadorAcordes.h"
 #include "SaidaAcordes.h"
 
@@ -165,6 +166,10 @@ const RegistrarComando registro{Comando{
             "MIDI note numbers 0-127 (the lowest is the bass), not both");
         return [&sub, json, todos] {
             const std::vector<std::string> notas = sub.remaining();
+            for (const std::string& nota : notas) {
+                // No note starts with "-" (MIDI numbers are 0 to 127): a mistyped option.
+                if (PareceOpcao(nota)) return OpcaoDesconhecida(sub, nota, true);
+            }
             if (notas.empty()) {
                 std::cerr << "tastavo-cli: name: NOTE is required\n";
                 return SaidaUso;

@@ -66,6 +66,9 @@ TEST(CliManeiras, ASlipIsAnsweredWithTheNearestName) {
         {"chord --jsno=1 C", "tastavo-cli: chord: unknown option '--jsno'; did you mean '--json'?"},
         {"play --secnds 1 C", "tastavo-cli: play: unknown option '--secnds'; did you mean '--seconds'?"},
         {"play --zzz C", "tastavo-cli: play: unknown option '--zzz'"},
+        // Options in a group (one of --up and --down), and a command that takes its words freely.
+        {"transpose --upp 1", "tastavo-cli: transpose: unknown option '--upp'; did you mean '--up'?"},
+        {"name --jsno C E G", "tastavo-cli: name: unknown option '--jsno'; did you mean '--json'?"},
     };
     for (const auto& caso : casos) {
         const auto e = ExecutarCliComErros(caso.argumentos);

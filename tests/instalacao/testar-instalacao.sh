@@ -168,6 +168,14 @@ completar() {
 [ "$(completar tastavo-cli chord --lab)" = --labels ] || falhar "bash does not complete chord --lab"
 [ "$(completar tastavo-cli print --labels n)" = notes ] || falhar "bash does not complete the labels"
 touch cifra-de-teste.txt
+if command -v fish > /dev/null; then
+    completar_fish() { fish --no-config -c "source '$fish_completion'; complete -C '$1'" | cut -f1; }
+    [ "$(completar_fish 'tastavo-cli ch')" = chord ] || falhar "fish completes 'tastavo-cli ch' as: $(completar_fish 'tastavo-cli ch')"
+    completar_fish 'tastavo-cli print --labels ' | grep -qx intervals || falhar "fish does not complete the labels"
+fi
+if command -v zsh > /dev/null; then
+    zsh -n "$zsh_completion" || falhar "_tastavo-cli is no valid zsh"
+fi
 [ "$(completar tastavo-cli transpose cifra-de-t)" = cifra-de-teste.txt ] || falhar "bash does not complete file names"
 # Every command and option of the tool is in each completion (a command added to the tool
 # needs its line in each file).
