@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord names catalogue and the chord manager over the shipped catalogue and 100,000
 // common symbols.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chord chart analysis and transposition over a chart of 21,253 lines with Portuguese lyrics.
 #include <benchmark/benchmark.h>
 

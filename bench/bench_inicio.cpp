@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop application's start as a user meets it: a fresh process runs the real start-up
 // (Inicializar, no splash wait) up to the main window shown and painted, then quits. The time
 // runs from the spawn to the window; the peak memory is the whole process's (its maximum

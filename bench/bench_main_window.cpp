@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a player uses it, offscreen: building the window (start-up cost) and the
 // whole road of a typed chord, from Enter to the pressed keys and labels, over 100,000 common
 // symbols. Sound goes to a recording device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming chords from their notes with the shipped catalogue.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page layout: the preview's render at 300 % of a ten-page document, a page switch from
 // the kept images, and the whole `tastavo-cli print` run of a long chart into a PDF.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: parsing the shipped language, looking texts up, reading a picture.
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>

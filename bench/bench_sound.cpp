@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in synthesizer's reaction: samples from a note-on to the first audible sample
 // (offline, so the count is the synthesizer's own, free of any audio device), the live output
 // buffer, and the time to open the port (the soundfont load). Goals: first sample within 6 ms,

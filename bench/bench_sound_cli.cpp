@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli's start as a whole process: the commands that make no sound start without the
 // audio and MIDI libraries; `devices` loads them from the sound plugin. Each run is spawned
 // directly (no shell) with its output thrown away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the chord symbol parser and the chord generator over 100,000 common symbols.
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,10 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation on a desktop. `cmake --install build --prefix P` lays out:
 #   P/lib/tastavo/        the installation folder: executables and every file they read at run
 #                         time, found beside the executable's real path as in build/bin
 #   P/bin/                launchers: symbolic links into the installation folder
-#   P/share/...           desktop entry, icons, AppStream metainfo, manual pages
+#   P/share/...           desktop entry, icons, AppStream metainfo, manual pages, shell
+#                         completions, and the licence and changelogs in share/doc/tastavo/
 # and `cpack -G DEB` (the `package` target) packs the same layout into a Debian package for /usr.
 # The data files come from data/ as the build prepares them in build/bin, so a file added there
 # is installed without touching this file.
@@ -14,8 +16,9 @@ if(WIN32)
 else()
   set(TASTAVO_PASTA_INSTALACAO lib/tastavo)
 endif()
-set(TASTAVO_LANCADORES tastavo tastavo-cli tastavo-screenshot)
-set(TASTAVO_TAMANHOS_ICONE 48 64 128 256)
+# The programs a user runs; the screenshot programs are development tools and stay in the build.
+set(TASTAVO_LANCADORES tastavo tastavo-cli)
+set(TASTAVO_TAMANHOS_ICONE 16 22 24 32 48 64 128 256)
 set(TASTAVO_DIST ${PROJECT_SOURCE_DIR}/dist/linux)
 set(TASTAVO_GERADOS ${CMAKE_BINARY_DIR}/instalacao)
 
@@ -71,6 +74,20 @@ foreach(tamanho IN LISTS TASTAVO_TAMANHOS_ICONE)
   list(APPEND TASTAVO_ICONES ${icone})
   install(FILES ${icone} DESTINATION share/icons/hicolor/${tamanho}x${tamanho}/apps)
 endforeach()
+set(icone ${TASTAVO_GERADOS}/icones/scalable/${TASTAVO_ID_APLICATIVO}.svg)
+add_custom_command(OUTPUT ${icone}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:tastavo-arte> icone svg ${icone}
+  DEPENDS tastavo-arte
+  COMMENT "Drawing the scalable icon" VERBATIM)
+list(APPEND TASTAVO_ICONES ${icone})
+install(FILES ${icone} DESTINATION share/icons/hicolor/scalable/apps)
+
+# Completions of tastavo-cli where bash-completion, zsh and fish look for them.
+set(completacoes ${TASTAVO_DIST}/completions)
+install(FILES ${completacoes}/tastavo-cli.bash DESTINATION share/bash-completion/completions
+  RENAME tastavo-cli)
+install(FILES ${completacoes}/_tastavo-cli DESTINATION share/zsh/vendor-completions)
+install(FILES ${completacoes}/tastavo-cli.fish DESTINATION share/fish/vendor_completions.d)
 
 # Software centres' entry and the manual pages, with the project's version filled in; manual
 # pages compressed as the distributions keep them.
@@ -87,10 +104,22 @@ foreach(manual tastavo tastavo-cli)
     COMMENT "Compressing the manual page ${manual}(1)")
   list(APPEND TASTAVO_MANUAIS ${gz})
 endforeach()
-file(CREATE_LINK tastavo.1.gz ${TASTAVO_GERADOS}/man1/tastavo-screenshot.1.gz SYMBOLIC)
-install(FILES ${TASTAVO_MANUAIS} ${TASTAVO_GERADOS}/man1/tastavo-screenshot.1.gz
-  DESTINATION share/man/man1)
-add_custom_target(tastavo_instalacao ALL DEPENDS ${TASTAVO_ICONES} ${TASTAVO_MANUAIS})
+install(FILES ${TASTAVO_MANUAIS} DESTINATION share/man/man1)
+
+# The licence (machine-readable, naming the licences of the artwork and data too) and the
+# changelogs: the project's NEWS, and the package's own entry for its Debian revision.
+set(TASTAVO_REVISAO_DEBIAN 1)
+set(TASTAVO_VERSAO_DEBIAN ${PROJECT_VERSION}-${TASTAVO_REVISAO_DEBIAN})
+configure_file(${TASTAVO_DIST}/changelog.Debian.in ${TASTAVO_GERADOS}/changelog.Debian @ONLY)
+set(TASTAVO_DOCUMENTOS ${TASTAVO_GERADOS}/doc/changelog.gz ${TASTAVO_GERADOS}/doc/changelog.Debian.gz)
+add_custom_command(OUTPUT ${TASTAVO_DOCUMENTOS}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TASTAVO_GERADOS}/doc
+  COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/NEWS > ${TASTAVO_GERADOS}/doc/changelog.gz
+  COMMAND gzip -9 -n -c ${TASTAVO_GERADOS}/changelog.Debian > ${TASTAVO_GERADOS}/doc/changelog.Debian.gz
+  DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${TASTAVO_GERADOS}/changelog.Debian
+  COMMENT "Compressing the changelogs")
+install(FILES ${TASTAVO_DIST}/copyright ${TASTAVO_DOCUMENTOS} DESTINATION share/doc/tastavo)
+add_custom_target(tastavo_instalacao ALL DEPENDS ${TASTAVO_ICONES} ${TASTAVO_MANUAIS} ${TASTAVO_DOCUMENTOS})
 
 # The Debian package. dpkg-shlibdeps finds the shared libraries; the rest of what the
 # application opens at run time (the windowing plugins, a General MIDI soundfont, the fonts of
@@ -112,9 +141,15 @@ The command-line tool tastavo-cli gives the same engine to scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${TASTAVO_REVISAO_DEBIAN})
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.corvela.example/)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack's own dpkg-shlibdeps run would also add postinst and postrm scripts calling ldconfig
+# for the plugins in /usr/lib/tastavo, which are private and need no ldconfig (and the postrm
+# leaves a removed package behind in state "rc"). The same dependencies come from
+# DependenciasDebian.cmake instead, run on the staged files before the package is made.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DependenciasDebian.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, qt6-translations-l10n, timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation2 | fonts-liberation")
 # Help pages and the maker's site open in the desktop's browser.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark executable of the build.
 set -euo pipefail
 build_dir=${1:-build}

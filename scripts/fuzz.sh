@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of tests/fuzz with clang in their own folder and runs each for a
 # bounded time (seconds, default 300), starting from its seed corpus. New inputs are kept in
 # <build>/corpus; an input that fails a target is written to <build>/falhas and stops the run:

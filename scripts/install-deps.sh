@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the product, its tests and benchmarks need.
 # Idempotent: does nothing when all packages are present.
 set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   librtmidi-dev libasound2-dev libjack-dev
   libfluidsynth-dev timgm6mb-soundfont
   libturbojpeg0-dev
@@ -22,7 +23,7 @@ PACKAGES=(
   poppler-utils
   cups printer-driver-cups-pdf
   jackd1
-  desktop-file-utils appstream dpkg-dev fakeroot man-db
+  desktop-file-utils appstream dpkg-dev fakeroot man-db lintian
   clang libclang-rt-14-dev
   clang-format
   libstb-dev

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the desktop application from the build folder. Without a display it says so and
 # renders the main window into docs/screenshot.png instead.
 set -euo pipefail

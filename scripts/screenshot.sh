@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the main window showing C7M(9)/E with note names into docs/screenshot.png, and the
 # chord chart window with a transposed song into docs/chart-window.png.
 set -euo pipefail

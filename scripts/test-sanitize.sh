@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole project with AddressSanitizer and UndefinedBehaviorSanitizer in its own
 # folder and runs the whole test suite there, the windows offscreen. Any memory error, leak or
 # undefined behaviour fails the test that met it.

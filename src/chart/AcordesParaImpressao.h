@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chords a chart sends to the print list, as the chord chart window hands them over.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each sub-command of tastavo-cli lives in its own cmd_*.cpp file and registers itself here,
 // so adding a command never touches the others.

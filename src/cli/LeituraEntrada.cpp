@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LeituraEntrada.h"
 
 #include <cerrno>
@@ -17,7 +18,7 @@ bool LerEntradaEmPartes(
     if (grandeDemais != nullptr) *grandeDemais = false;
     const bool entradaPadrao = caminho.empty() || caminho == "-";
     const auto falhar = [&](int erro) {
-        std::cerr << "tastavo-cli " << comando << ": cannot read "
+        std::cerr << "tastavo-cli: " << comando << ": cannot read "
                   << (entradaPadrao ? "standard input" : caminho) << ": " << std::strerror(erro)
                   << "\n";
         return false;
@@ -84,7 +85,7 @@ bool SaidaComando::Escrever(std::string_view texto) {
 bool SaidaComando::Terminar() {
     if (erro_ == 0 && std::fflush(stdout) != 0) erro_ = errno != 0 ? errno : EIO;
     if (erro_ == 0) return true;
-    std::cerr << "tastavo-cli " << comando_ << ": cannot write the output: " << std::strerror(erro_)
+    std::cerr << "tastavo-cli: " << comando_ << ": cannot write the output: " << std::strerror(erro_)
               << "\n";
     return false;
 }

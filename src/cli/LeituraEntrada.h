@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a command's input file or standard input, and writing its output, with every
 // failure told in one line that names the file and gives the system's reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options of `tastavo-cli print` and the print plugin that carries them out. Laying out
 // pages needs Qt (its PDF writer, its fonts): the plugin, a small shared library of ours beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print plugin: what `tastavo-cli print` does once its options are read. Songbooks and set
 // lists on paper: the chart text with a keyboard diagram for every chord, as a PDF, as preview
 // page images or as the drawing itself in JSON.
@@ -50,7 +51,7 @@ constexpr int LadoMaximo = 100000;
 constexpr int ProporcaoMaxima = 20;
 
 int Erro(const std::string& mensagem, int status) {
-    std::cerr << "tastavo-cli print: " << mensagem << '\n';
+    std::cerr << "tastavo-cli: print: " << mensagem << '\n';
     return status;
 }
 
@@ -188,7 +189,7 @@ bool EscreverJson(const std::string& saida, TamanhoPagina tamanho,
 // The CLI draws pages without a display; Qt's own chatter would only clutter stderr.
 void SilenciarQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem) {
     if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
-        std::cerr << "tastavo-cli print: " << mensagem.toStdString() << '\n';
+        std::cerr << "tastavo-cli: print: " << mensagem.toStdString() << '\n';
     }
 }
 
@@ -241,7 +242,7 @@ int Executar(const Opcoes& o) {
                 dadas->Adicionar(*item);
             } else {
                 status = SaidaEntradaInvalida;
-                std::cerr << "tastavo-cli print: " << cifra << ": " << erro << " (skipped)\n";
+                std::cerr << "tastavo-cli: print: " << cifra << ": " << erro << " (skipped)\n";
             }
         }
     }

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimbolosLivres.h"
 
 #include <iostream>
 #include <memory>
+
+#include "Maneiras.h"
 
 namespace {
 
@@ -44,17 +47,14 @@ std::optional<std::vector<std::string>> SimbolosLivres::Ler() const {
     for (const std::string& argumento : sub_.remaining()) {
         // No chord symbol starts with "-": the root comes first.
         if (argumento.size() > 1 && argumento.front() == '-') {
-            std::cerr << "tastavo-cli " << sub_.get_name() << ": unknown option \"" << argumento
-                      << "\"\n"
-                      << "Run with --help for more information.\n";
+            OpcaoDesconhecida(sub_, argumento, true);
             return std::nullopt;
         } else {
             simbolos.push_back(argumento);
         }
     }
     if (simbolos.empty()) {
-        std::cerr << "tastavo-cli " << sub_.get_name() << ": " << nome_ << " is required\n"
-                  << "Run with --help for more information.\n";
+        ErroDeUso(&sub_, nome_ + " is required");
         return std::nullopt;
     }
     return simbolos;

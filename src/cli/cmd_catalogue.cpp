@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli catalogue: the names of a chord names file in catalogue order.
 #include <iostream>
 #include <memory>
@@ -16,14 +17,14 @@ namespace {
 std::filesystem::path CatalogoInstalado() {
     GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
     if (idiomas.NomesIdiomas().empty()) {
-        std::cerr << "tastavo-cli catalogue: no language is installed in "
+        std::cerr << "tastavo-cli: catalogue: no language is installed in "
                   << PastaInstalacao().string() << " to name the chord names file\n";
         return {};
     }
     idiomas.CarregarIdioma(0);
     if (idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes)
             .empty()) {
-        std::cerr << "tastavo-cli catalogue: language \"" << idiomas.NomesIdiomas().front()
+        std::cerr << "tastavo-cli: catalogue: language \"" << idiomas.NomesIdiomas().front()
                   << "\" names no chord names file\n";
         return {};
     }
@@ -38,7 +39,7 @@ int Executar(const std::string& arquivoDado) {
         if (arquivo.empty()) return SaidaArquivoIlegivel;
         lido = LerArquivoNomesAcordes(arquivo);
     } catch (const std::filesystem::filesystem_error& e) {
-        std::cerr << "tastavo-cli catalogue: cannot read " << e.path1().string() << ": "
+        std::cerr << "tastavo-cli: catalogue: cannot read " << e.path1().string() << ": "
                   << e.code().message() << '\n';
         return SaidaArquivoIlegivel;
     }

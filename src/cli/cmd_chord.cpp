@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli chord: the fingered keyboard positions of chord symbols.
 #include <iostream>
 #include <map>

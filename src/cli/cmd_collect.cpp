@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli collect: the chords of a chord chart that go to the print list, one a line.
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli name: the chord symbols that name a set of notes, best first.
 #include <algorithm>
 #include <bit>
@@ -80,7 +81,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
     std::string erro;
     const std::optional<Notas> notas = LerNotas(textos, erro);
     if (!notas) {
-        std::cerr << "tastavo-cli name: " << erro << '\n';
+        std::cerr << "tastavo-cli: name: " << erro << '\n';
         return SaidaUso;
     }
     const NomeadorAcordes nomeador(CatalogoInstalado("name"));
@@ -107,7 +108,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
 
     if (nomes.empty()) {
         const int quantidade = std::popcount(static_cast<unsigned>(notas->classes));
-        std::cerr << "tastavo-cli name: "
+        std::cerr << "tastavo-cli: name: "
                   << (quantidade < 2   ? "a chord needs at least two different notes"
                       : quantidade > 5 ? "the keyboard plays at most five different notes"
                                        : "no chord symbol names exactly these notes")
@@ -116,7 +117,7 @@ int Executar(const std::vector<std::string>& textos, bool json, bool todos) {
     }
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "tastavo-cli name: cannot write the output\n";
+        std::cerr << "tastavo-cli: name: cannot write the output\n";
         return SaidaEntradaInvalida;
     }
     return SaidaOk;
@@ -140,8 +141,12 @@ const RegistrarComando registro{Comando{
             "MIDI note numbers 0-127 (the lowest is the bass), not both");
         return [&sub, json, todos] {
             const std::vector<std::string> notas = sub.remaining();
+            for (const std::string& nota : notas) {
+                // No note starts with "-" (MIDI numbers are 0 to 127): a mistyped option.
+                if (PareceOpcao(nota)) return OpcaoDesconhecida(sub, nota, true);
+            }
             if (notas.empty()) {
-                std::cerr << "tastavo-cli name: NOTE is required\n";
+                std::cerr << "tastavo-cli: name: NOTE is required\n";
                 return SaidaUso;
             }
             return Executar(notas, *json, *todos);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli parse: the packed value of chord symbols.
 #include <iostream>
 

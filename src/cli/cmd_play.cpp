@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli play: sounds one position of a chord as the listen button does, on a MIDI output
 // device or rendered offline into a WAV file by the built-in synthesizer.
 #include <charconv>
@@ -137,7 +138,9 @@ int TocarAoVivo(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>
 
 int RenderizarWav(const ApiPluginSom& som, const Opcoes& o, const std::vector<int>& teclas,
                   const std::string& descricao) {
-    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()));
+    std::vector<std::string> avisos;
+    const auto soundfont = LocalizarSoundfont(CandidatosSoundfont(PastaInstalacao()), &avisos);
+    for (const auto& aviso : avisos) std::cerr << "tastavo-cli: play: " << aviso << '\n';
     if (!soundfont) return Falhar("no General MIDI soundfont found for the built-in synthesizer");
     ConfiguracaoSintetizador c;
     c.soundfont = *soundfont;

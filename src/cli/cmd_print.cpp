@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli print: songbooks and set lists on paper: the chart text with a keyboard diagram
 // for every chord, as a PDF, as preview page images or as the drawing itself in JSON. The
 // options are read here; the pages are laid out by the print plugin (OpcoesImpressao.h), loaded
@@ -23,7 +24,7 @@ using imprimir::Papel;
 int Executar(const Opcoes& o) {
     const std::filesystem::path arquivo = PastaInstalacao() / imprimir::ArquivoPlugin;
     const auto erro = [&arquivo](const std::string& motivo) {
-        std::cerr << "tastavo-cli print: the print plugin " << arquivo.string() << ' ' << motivo << '\n';
+        std::cerr << "tastavo-cli: print: the print plugin " << arquivo.string() << ' ' << motivo << '\n';
         return SaidaEntradaInvalida;
     };
     std::error_code semArquivo;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli transpose: a chord chart with every chord moved up or down by semitones.
 #include <iostream>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the main window as the keyboard display drives them. The window implements
 // them over its widgets; the display only swaps pictures, moves, shows and hides.

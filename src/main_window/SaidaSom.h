@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the keyboard display needs of the chord player. The application's implementation
 // (SomMidiOutput) forwards to MidiOutput, whose failures pass through unchanged.

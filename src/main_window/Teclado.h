@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on-screen keyboard: shows one position on the 25 keys of the main window, with a mark
 // and a label (finger, note or interval) on every sounding key, and sounds it over MIDI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of chord names: every name of the chord names file with the value of its
 // symbol, kept in a musician's order (by root letter, naturals before sharps before flats),

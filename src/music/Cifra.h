@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chord symbols ("cifras"): the parser, the packed value and transposition.
 

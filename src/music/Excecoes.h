@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chord symbol failures. Each holds one text; throw by value, catch by const reference.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class-level Instancia() operations are façades: start-up owns the one object of each
 // kind and binds it here for as long as it lives; nothing below start-up creates or keeps a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Naming a chord from its notes: every chord symbol whose notes are exactly a set of pitch
 // classes over a given bass, ranked as a musician reads chords.

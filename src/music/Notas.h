@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pitch classes, written note names, interval labels and the keys of the 25-key keyboard.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one rule that labels a pressed key, shared by the on-screen keyboard, the printed
 // diagrams and the command-line tool.

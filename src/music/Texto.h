@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text primitives the readers and rules of the system share. ASCII only where the files'
 // rules are ASCII; the language file's own reader keeps its quirks (see Idioma.cpp).

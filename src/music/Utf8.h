@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 text helpers. Inside the system every text is UTF-8; lengths and positions that a
 // user would count are counted in Unicode characters, never bytes, so no character is split.

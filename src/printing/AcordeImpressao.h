@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One print item: a chord symbol with the one keyboard position its diagram shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print list: the chords the user wants on paper, in insertion order, repeats allowed.
 // Copies are independent of the list they were made from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print manager: lays out the header, the chart text in a fixed-pitch font and a grid of
 // keyboard diagrams, on a printer page after page or, for the preview, as a drawing list per

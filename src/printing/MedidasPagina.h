@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every measure of a printed page, derived from the page width alone, so that the preview at
 // any zoom is a scaled copy of the print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the page layout's pages go: a printer for a print run, page images for the preview,
 // and the preview window that shows one page.

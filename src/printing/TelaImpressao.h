@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface the page layout works on: a printer page, a preview page image or a
 // recording. Coordinates and font heights are integers in the surface's own units. The pen

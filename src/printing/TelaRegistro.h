@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas that keeps what is drawn on it, page by page, instead of drawing: the page layout
 // as data, for tests and for the command-line tool's drawing list. With the printer and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArquivoConfiguracao.h"
 
 #include <charconv>
@@ -110,9 +111,14 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
         const auto mouse = ler(chavesConfiguracao::mouseTocarTeclas, "0");
         // One bad value discards them all: a half-read file is no better than none.
         if (placa && instrumento && modo && mouse) {
-            placaSom_ = *placa;
-            instrumentoTeclado_ = *instrumento;
-            modoVisualizacao_ = *modo;
+            // A number no setting can hold is a hand edit gone wrong: that setting alone takes
+            // its default, so the windows never see it and it is not written back.
+            auto dentro = [](int valor, int minimo, int maximo, int padrao) {
+                return valor >= minimo && valor <= maximo ? valor : padrao;
+            };
+            placaSom_ = dentro(*placa, -1, INT32_MAX, PlacaSomPadrao);
+            instrumentoTeclado_ = dentro(*instrumento, 0, InstrumentoMaximo, InstrumentoPadrao);
+            modoVisualizacao_ = dentro(*modo, 0, ModoVisualizacaoMaximo, ModoVisualizacaoPadrao);
             mouseTocarTeclas_ = *mouse != 0;
         }
         for (std::size_t i = 1; i <= chavesConfiguracao::MaximoCancoesRecentes; ++i) {

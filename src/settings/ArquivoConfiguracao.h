@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's settings, kept from one run to the next in an INI file beside the executable
 // (its name plus ".ini"), section "geral". When the installation folder cannot be written (an
@@ -31,9 +32,14 @@ class ArquivoConfiguracao {
     static constexpr int InstrumentoPadrao = 0;
     static constexpr int ModoVisualizacaoPadrao = 0;
     static constexpr bool MouseTocarTeclasPadrao = false;
+    // The values a setting can take; one outside its range is read as its default.
+    static constexpr int InstrumentoMaximo = 127;      // MIDI programs 0-127
+    static constexpr int ModoVisualizacaoMaximo = 2;   // fingers, note names, intervals
 
     // Reads the file at CaminhoPadrao. Never throws: a missing or unreadable file,
-    // or any value that is not a decimal integer, gives all four defaults together.
+    // or any value that is not a decimal integer, gives all four defaults together; a number
+    // out of its setting's range (a device below -1, an instrument past 127, a view mode past
+    // 2) gives that setting alone its default.
     ArquivoConfiguracao();
     // The same for the file at `caminho` (tests and tools).
     explicit ArquivoConfiguracao(std::filesystem::path caminho);

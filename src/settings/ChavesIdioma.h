@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every section and key of the language files, defined once so that windows never repeat the
 // literals. One namespace per section: `Secao` is the section's name, the other names are its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide language manager: finds the installed languages, selects one (asking the
 // user when the configured one is missing) and answers every text and picture lookup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One language: the texts of its ".idm" file, looked up by section and key, and the JPEG
 // pictures of its ".dat" file.

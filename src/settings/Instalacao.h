@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the application lives: the installation folder is the folder of the running
 // executable, and every shipped file (configuration, languages, catalogue) is found from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the language manager shows to the user goes through this interface: the windows
 // implement it (the language list window `TformListaIdiomas` and message boxes), tests answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // INI text read with the usual profile rules: section and key names compared without regard to
 // (ASCII) case, values trimmed of surrounding blanks, the first occurrence of a section or key

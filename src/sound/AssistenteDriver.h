@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps of the sound driver wizard, without its window: the devices are tried one by one,
 // each with a short test scale, until the user says one was heard. The window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one small interface every MIDI output back end implements (the built-in synthesizer, the
 // system's MIDI ports, the recording back end of the tests), and the providers that number them.

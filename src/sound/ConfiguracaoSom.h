@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's current sound settings: the MIDI output device, the instrument the keyboard
 // sounds with and whether keys sound under the pointer, applied to the chord player. Start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MIDI messages the system sends, all on channel 1, and how on-screen keys map to notes.
 // The keyboard, the chord player, the driver wizard and tastavo-cli take them from here.

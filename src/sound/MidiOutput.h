@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chord player through which all sound goes. It holds a port (without owning it) and turns
 // every failure of the port, and every use without a port, into MidiDesabilitadoException.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound plugin: a small shared library of ours that holds the sound back ends (the built-in
 // synthesizer and the system's MIDI ports, with their audio and MIDI libraries). tastavo-cli

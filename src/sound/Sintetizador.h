@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in synthesizer as the rest of the system sees it: a MIDI output device that plays
 // live through the desktop's audio output, or renders offline (into samples or a WAV file) with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One MIDI output port: selects a device by number, names it, opens and closes it and sends MIDI
 // messages to it. The devices come from a FonteDispositivosMidi: the system's (the built-in

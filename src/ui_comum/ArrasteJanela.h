@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving a frameless window by pressing on its surface and dragging, as a title bar would.
 

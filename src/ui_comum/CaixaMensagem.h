@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the application goes through this interface, handed to each window by
 // start-up, so tests answer the boxes with a double of their own.

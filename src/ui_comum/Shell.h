@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening documents and addresses through the desktop shell: the pure parts. The windows hand
 // the prepared request to the desktop (AbrirDocumento / AbrirEndereco in the ui target).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AcordeTeclado.h"
 
 AcordeTeclado::AcordeTeclado(std::string_view nome, const ColecaoPosicaoHarmonicaTeclado& posicoes)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One chord as the user sees it: its symbol, its packed value and its ordered positions.
 

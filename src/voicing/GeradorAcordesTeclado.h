@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds and fingers the keyboard positions of a chord, nearest the keyboard's centre first.
 

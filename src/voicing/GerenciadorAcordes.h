@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chord manager: makes a typed or picked symbol the current chord, keeps the catalogue and
 // the main window's chord list in step with it, steps through the chord's positions and hands

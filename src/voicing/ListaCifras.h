@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's chord list as the chord manager sees it: an ordered list of texts that it
 // keeps showing the catalogue's names in catalogue order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list that keeps its first N elements inside itself: a chord has at most four positions, so
 // generating one allocates nothing for them. Past N it moves everything to the heap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a test finds its fixtures and the built programs. The paths come at run time (ctest sets
 // them) rather than compiled in, so a test object is the same in every clone and the compiler

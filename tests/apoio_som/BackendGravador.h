@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A back end that records every message it is sent, for tests of everything that sounds: hand
 // it to a TMidiOutput (with others, as a list of devices) and read back what went out.

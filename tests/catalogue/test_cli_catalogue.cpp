@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -69,7 +70,7 @@ TEST(CliCatalogue, ArquivoIlegivelEhSaida2ComNomeEMotivo) {
         EXPECT_EQ(r.status, 2) << caso.arquivo;
         EXPECT_EQ(r.saida, "");
         EXPECT_EQ(LerTudo(erros),
-                  "tastavo-cli catalogue: cannot read " + caso.arquivo + ": " + caso.motivo + "\n");
+                  "tastavo-cli: catalogue: cannot read " + caso.arquivo + ": " + caso.motivo + "\n");
     }
     EXPECT_EQ(ExecutarCli("catalogue a.txt b.txt").status, 2);
 }

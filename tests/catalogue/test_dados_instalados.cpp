@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data shipped in the installation folder (build/bin): both languages, the chord names
 // catalogue and the instrument lists.
 #include "CaminhosTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli transpose and collect, run as a user runs them, on real files.
 #include "CaminhosTeste.h"
 #include <fcntl.h>
@@ -101,7 +102,7 @@ TEST(CliTranspose, ArquivoIlegivelNomeiaOArquivoEOMotivo) {
     // A folder opens but cannot be read.
     const auto pasta = Executar("collect '" + Dados + "'");
     EXPECT_EQ(pasta.r.status, 2);
-    EXPECT_EQ(pasta.erros, "tastavo-cli collect: cannot read " + Dados + ": Is a directory\n");
+    EXPECT_EQ(pasta.erros, "tastavo-cli: collect: cannot read " + Dados + ": Is a directory\n");
 }
 
 TEST(CliTranspose, UmByteForaDoUtf8NaoEstragaAsOutrasLetras) {

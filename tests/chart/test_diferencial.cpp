@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast transposition path against the plain one: for every line, TransporLinhas must give
 // exactly what the line's candidates transposed one by one with TransporTrecho give, each at
 // its place moved by what the earlier ones grew or shrank.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spelling of transposed charts: sharps, flats, or as the transposed key is written. Only the
 // names change: every chord keeps the pitch classes that the semitone tables give, and every
 // other byte stays as it was.

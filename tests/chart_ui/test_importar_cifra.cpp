@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord chart window as a player drives it, offscreen: real language files and pictures,
 // the real clipboard, the real main window's print list behind it, real mouse and key events.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli name, run as a user runs it.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -70,7 +71,7 @@ TEST(CliName, NadaNomeiaAsNotas) {
         const auto e = Executar(c.argumentos);
         EXPECT_EQ(e.r.status, 1) << c.argumentos;
         EXPECT_EQ(e.r.saida, "");
-        EXPECT_EQ(e.erros, std::string("tastavo-cli name: ") + c.mensagem + "\n");
+        EXPECT_EQ(e.erros, std::string("tastavo-cli: name: ") + c.mensagem + "\n");
     }
     // JSON still says what was asked, with no names.
     const auto e = Executar("name --json C");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuzz targets: each takes one input of any bytes and aborts, after saying why, when what
 // must hold does not. libFuzzer drives each on its own (EntradaLibFuzzer.cpp); the tests replay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libFuzzer entry point of one target, chosen when it is built (TASTAVO_ALVO_FUZZ).
 #include "Alvos.h"
 

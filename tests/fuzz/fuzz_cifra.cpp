@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord symbol parser and transposition: any text either parses or gives one of the two
 // parser failures, and a transposed symbol parses to the same chord moved by the step.
 #include <string>

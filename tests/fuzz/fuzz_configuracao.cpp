@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration file. What must hold: reading any file never fails, and what is written
 // back from the values read reads back as the same values.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A language: its text file and its picture file. The first two bytes of an input give the
 // length of the text file, the rest after it is the picture file. Every picture entry is asked
 // for, so damaged entries and hostile JPEG data reach the decoder. What must hold: no crash, and

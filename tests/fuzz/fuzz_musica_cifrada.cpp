@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chord chart analysis and transposition. The first byte of an input chooses the step, the
 // direction, the spelling and the size of the pieces a stream would bring; the rest is the
 // chart, as a file holds it. What must hold: a transposed chart keeps every byte that is not a chord, the chords

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord names file and the catalogue made of it. What must hold: every line is a name or a
 // rejected line, the names make a catalogue, its order is consistent, and every name finds an
 // entry that means the same chord.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input of the seed corpora, and every one that once made a target fail, through the fuzz
 // targets in the ordinary build: the fuzz runs find new inputs, these keep the old ones passing.
 #include "CaminhosTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real application parts the window tests drive: the shipped language files and chord
 // names copied into a scratch installation folder, a recording MIDI device, and answers for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the window tests: an offscreen application object that refuses any
 // message box a test did not expect.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help pages, the web link and the notice window, through the desktop opener (the one part of
 // the desktop this machine lacks: it is answered here).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a user meets it: the language choice, the 96 pixels-per-inch rule, the windows,
 // and the report of a failure that escapes.
 #include <gtest/gtest.h>

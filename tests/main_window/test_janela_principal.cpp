@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a player drives it, offscreen: real language files, the real chord
 // manager and generator, the real chord player over a recording MIDI device.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure parts behind the desktop application: address quoting, the start-up error reports,
 // and the artwork generator's rewriting of language files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard display without widgets: fake controls that remember what they were told and a
 // sound output that records its events, driven through a real chord manager.
 #include <gtest/gtest.h>

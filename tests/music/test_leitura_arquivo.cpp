@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-file reader of every data file: what it refuses, and why.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming chords from their notes: every name reads back as exactly the notes played, and the
 // best name is the one a musician writes.
 #include "CaminhosTeste.h"

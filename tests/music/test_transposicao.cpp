@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transposing a symbol keeps its chord: the result always parses to the original's pitch
 // classes moved by the step, whatever root, suffix token, step and spelling.
 #include <gtest/gtest.h>

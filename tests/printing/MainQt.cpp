@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the Qt printing tests: an offscreen application object for the fonts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli print, run as a user runs it: PDF, PNG pages and the JSON drawing of real
 // chart files, set lists, the chords given on the command line and the ones that fail.
 #include "CaminhosTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page layout drawn on the recording canvas: measures, header, chart text, the grid of
 // diagrams with their marks and labels, page breaks, the print run and the preview's pages.
 #include <gtest/gtest.h>

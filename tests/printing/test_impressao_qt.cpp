@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page layout on Qt: fonts by cell height, real print runs into PDF files through
 // QPdfWriter and QPrinter (checked with pdfinfo and pdftoppm), and preview page images.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture push button as a user presses it: real mouse events, the pictures it shows and
 // where its caption lands.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real print queue: a CUPS daemon started for this process in a private configuration and
 // spool folder, with a PDF queue (cups-pdf); a two-page document printed to it through QPrinter
 // and the print manager, and its PDF found where cups-pdf writes it. Skipped, with the reason,

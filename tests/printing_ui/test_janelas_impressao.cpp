@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print windows as a player meets them, through the real start-up: the main window's and
 // the chart window's print buttons, the options, the preview with its pages and zoom, and
 // printing to a PDF file through Qt's print dialog answered here.

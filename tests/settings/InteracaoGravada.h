@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for the language list window and the message boxes: records what would be shown
 // and answers the list with a scripted index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
@@ -82,6 +83,41 @@ TEST(ArquivoConfiguracao, UmValorInvalidoDerrubaOsQuatro) {
         const auto& e = caso.esperado;
         EsperarValores(Ler(pasta / "c.ini"), e.placa, e.instrumento, e.modo, e.mouse);
     }
+}
+
+// A number out of its setting's range is read as that setting's default, the others as they
+// stand, and the defaults are what a later Salvar writes.
+TEST(ArquivoConfiguracao, UmValorForaDaFaixaLeOPadraoSoDele) {
+    const struct {
+        const char* texto;
+        Valores esperado;
+    } casos[] = {
+        {"[geral]\nplacaSom=-5\ninstrumentoTeclado=5\nmodoVisualizacao=1\nmouseTocarTeclas=1\n",
+         {-1, 5, 1, true}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=99999\nmodoVisualizacao=1\n", {2, 0, 1, false}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=-1\nmodoVisualizacao=2\n", {2, 0, 2, false}},
+        {"[geral]\nplacaSom=2\ninstrumentoTeclado=128\nmodoVisualizacao=99\n", {2, 0, 0, false}},
+        {"[geral]\nplacaSom=-2147483648\nmodoVisualizacao=-1\n", {-1, 0, 0, false}},
+        // The edges of each range are values like any other.
+        {"[geral]\nplacaSom=-1\ninstrumentoTeclado=127\nmodoVisualizacao=0\n", {-1, 127, 0, false}},
+        {"[geral]\nplacaSom=2147483647\ninstrumentoTeclado=0\nmodoVisualizacao=2\n",
+         {2147483647, 0, 2, false}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.texto);
+        PastaTemporaria pasta;
+        pasta.Escrever("c.ini", caso.texto);
+        const auto& e = caso.esperado;
+        EsperarValores(Ler(pasta / "c.ini"), e.placa, e.instrumento, e.modo, e.mouse);
+    }
+    PastaTemporaria pasta;
+    pasta.Escrever("c.ini", "[geral]\nidioma=English\nplacaSom=-5\ninstrumentoTeclado=99999\nmodoVisualizacao=99\n");
+    ArquivoConfiguracao c(pasta / "c.ini");
+    ASSERT_TRUE(c.Salvar(c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(),
+                         c.ObterMouseTocarTeclas(), "English"));
+    EXPECT_EQ(pasta.Ler("c.ini"),
+              "[geral]\r\nidioma=English\r\nplacaSom=-1\r\ninstrumentoTeclado=0\r\n"
+              "modoVisualizacao=0\r\nmouseTocarTeclas=0\r\n");
 }
 
 TEST(ArquivoConfiguracao, IdiomaLidoSemDiferencaDeCaixaNasChaves) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language list window, driven offscreen.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measuring rendered sound: the power at one pitch, levels, and the pitches a chord sounds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver wizard's steps without its window, over recording devices: every run a user can
 // make, what the devices hear, and what the wizard ignores.
 #include <gtest/gtest.h>

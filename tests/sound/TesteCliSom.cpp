@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli devices and play, run as a user runs them; the WAV that play writes is measured.
 #include "CaminhosTeste.h"
 #include <gtest/gtest.h>

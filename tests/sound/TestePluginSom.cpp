@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound plugin loaded as tastavo-cli loads it, into a process that links only the sound
 // library's core: the audio and MIDI libraries arrive with the plugin, and its devices and
 // synthesizer work (their failures included) across the boundary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI output port over recording back ends: numbering, states, the bytes on the wire,
 // failures and the delivery of long-message completions on the owner's thread.
 #include <gtest/gtest.h>

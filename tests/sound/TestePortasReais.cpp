@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real MIDI ports: a JACK server on its dummy back end started by the test (and an ALSA
 // sequencer where the machine has one). The chord player sends through our RtMidi output, an
 // RtMidi input connected to it reads the bytes back off the wire.

@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in synthesizer, real FluidSynth rendering the real General MIDI soundfont offline:
 // what the player sends is what sounds.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "ConstantesMidi.h"
 #include "Espectro.h"
@@ -46,11 +51,25 @@ class Sintetizador : public ::testing::Test {
     }
 };
 
+// The smallest whole soundfont structure: the sfbk form with its three lists, empty.
+std::string SoundfontMinima() {
+    auto u32 = [](std::uint32_t v) {
+        return std::string{char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff), char(v >> 24)};
+    };
+    std::string listas;
+    for (const char* tipo : {"INFO", "sdta", "pdta"}) listas += "LIST" + u32(4) + tipo;
+    return "RIFF" + u32(static_cast<std::uint32_t>(4 + listas.size())) + "sfbk" + listas;
+}
+
+void Escrever(const fs::path& arquivo, const std::string& bytes) {
+    std::ofstream(arquivo, std::ios::binary) << bytes;
+}
+
 TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
     const fs::path pasta = fs::temp_directory_path() / ("tastavo-sf-" + std::to_string(::getpid()));
     fs::create_directories(pasta / "soundfonts");
-    std::ofstream(pasta / "soundfonts" / "b.sf2") << "x";
-    std::ofstream(pasta / "soundfonts" / "a.SF2") << "x";
+    Escrever(pasta / "soundfonts" / "b.sf2", SoundfontMinima());
+    Escrever(pasta / "soundfonts" / "a.SF2", SoundfontMinima());
     std::ofstream(pasta / "soundfonts" / "notes.txt") << "x";
     const auto candidatos = CandidatosSoundfont(pasta);
     ASSERT_GE(candidatos.size(), 3u);
@@ -59,11 +78,56 @@ TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
     EXPECT_EQ(candidatos[2], fs::path("/usr/share/sounds/sf2/default-GM.sf2"));
     EXPECT_EQ(LocalizarSoundfont(candidatos), pasta / "soundfonts" / "a.SF2");
 
-    // Missing files and folders are passed over.
+    // Missing files and folders are passed over without a word.
+    std::vector<std::string> avisos;
     EXPECT_EQ(LocalizarSoundfont(
-                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}),
+                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}, &avisos),
               pasta / "soundfonts" / "b.sf2");
     EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
+    EXPECT_TRUE(avisos.empty());
+    fs::remove_all(pasta);
+}
+
+// A damaged soundfont in the installation folder gives way to the next candidate, which the
+// synthesizer then loads, and the message names the damaged file and what is wrong with it.
+TEST(SoundfontBusca, DamagedSoundfontIsSkippedWithAMessageNamingIt) {
+    const fs::path sistema = SoundfontDoSistema();
+    if (sistema.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    const fs::path pasta = fs::temp_directory_path() / ("tastavo-sf-ruim-" + std::to_string(::getpid()));
+    fs::create_directories(pasta);
+    std::ifstream in(sistema, std::ios::binary);
+    const std::string inteira{std::istreambuf_iterator<char>(in), {}};
+    std::string semPdta = SoundfontMinima();
+    semPdta.replace(semPdta.rfind("pdta"), 4, "xxxx");
+    const struct {
+        const char* nome;
+        std::string bytes;
+        const char* defeito;
+    } casos[] = {
+        {"texto.sf2", "not a soundfont at all", "damaged: not a SoundFont 2 file"},
+        {"vazia.sf2", "", "damaged: not a SoundFont 2 file"},
+        {"cortada.sf2", inteira.substr(0, inteira.size() / 2), "damaged: cut short"},
+        {"cabecalho.sf2", inteira.substr(0, 12), "damaged: cut short"},
+        {"sem-predefinicoes.sf2", semPdta, "damaged: a part of the SoundFont is missing"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const fs::path ruim = pasta / caso.nome;
+        Escrever(ruim, caso.bytes);
+        EXPECT_EQ(DefeitoSoundfont(ruim), caso.defeito);
+        std::vector<std::string> avisos;
+        EXPECT_EQ(LocalizarSoundfont({ruim, sistema}, &avisos), sistema);
+        ASSERT_EQ(avisos.size(), 1u);
+        EXPECT_EQ(avisos[0], "skipping the soundfont \"" + ruim.string() + "\", " + caso.defeito);
+    }
+    EXPECT_EQ(DefeitoSoundfont(sistema), "");
+
+    // The soundfont chosen past the damaged one really sounds.
+    ConfiguracaoSintetizador c = Offline();
+    c.soundfont = *LocalizarSoundfont({pasta / "cortada.sf2", sistema});
+    TMidiOutput porta{{CriarSintetizador(c)}};
+    porta.SetDeviceID(0);
+    EXPECT_TRUE(porta.Open());
     fs::remove_all(pasta);
 }
 

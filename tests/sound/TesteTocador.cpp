@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord player over recording back ends: its messages, device selection and listing, and
 // every failure turned into MidiDesabilitadoException.
 #include <gtest/gtest.h>

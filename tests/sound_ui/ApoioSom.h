@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sound windows' tests hand the windows in place of start-up's objects: the installed
 // languages in Portuguese, and message boxes that are recorded instead of shown.

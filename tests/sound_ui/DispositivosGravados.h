@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A chord player over recorded devices, as the sound windows' tests hand it to the windows.
 

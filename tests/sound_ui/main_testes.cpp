@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound windows' tests run offscreen, under the application object, in the Portuguese
 // language installed in build/bin.
 #include "CaminhosTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound driver wizard driven as a user drives it: modally, by clicking its buttons, over
 // recorded devices.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first run without a chosen device: start-up creates the sound windows, the main window runs
 // the driver wizard when it is shown, and the device heard is stored when the user leaves.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound settings window, shown offscreen over recorded devices and real instrument files.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties every generated position must have, checked over a broad set of generated
 // symbols, with the fingering compared against a brute-force search written here.
 #include <gtest/gtest.h>

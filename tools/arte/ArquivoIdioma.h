@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes picture entries ("offset,length") into the text of a language file, keeping every
 // other byte of the file as it was.

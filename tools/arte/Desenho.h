@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the application, drawn with QPainter. Every picture that sits on a bar is
 // drawn over the same bar background at its own place, so the pieces join without seams.
@@ -41,5 +42,7 @@ QImage AssistenteDriver();  // 139 x 208
 
 // The application's icon for the desktop's menus, `tamanho` pixels square, transparent corners.
 QImage IconeAplicativo(int tamanho);
+// The same icon as a scalable SVG file on its 256-unit grid; false when it cannot be written.
+bool IconeAplicativoSvg(const QString& arquivo);
 
 }  // namespace arte

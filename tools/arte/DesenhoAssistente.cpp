@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture at the left of the sound driver wizard: a few keys under a loudspeaker that sends
 // out sound waves, the wizard's question in one glance.
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord chart window's pictures: the main window's colours around a white page for the
 // song, a blue panel for the transposition controls, and the buttons drawn over their places.
 #include <QLinearGradient>

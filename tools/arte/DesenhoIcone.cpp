@@ -1,20 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's icon: a few keys of the keyboard with a chord pressed, on the blue of the
 // top bar and the splash, so the menu entry looks like the window it opens. Drawn on a 256-unit
-// grid and scaled, so every size comes from the same design.
+// grid and scaled, so every size comes from the same design, the scalable one included.
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include "Desenho.h"
 
 namespace arte {
 
-QImage IconeAplicativo(int tamanho) {
-    QImage img(tamanho, tamanho, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+void DesenharIcone(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(tamanho / 256.0, tamanho / 256.0);
 
     // The tile: a rounded square with the splash's gradient and a soft light at the top.
     const QRectF placa(10, 10, 236, 236);
@@ -61,7 +59,28 @@ QImage IconeAplicativo(int tamanho) {
         p.drawRect(QRectF(preta.left() + 5, preta.bottom() - 10, preta.width() - 10, 5));
         p.setBrush(QColor(18, 18, 24));
     }
+}
+
+QImage IconeAplicativo(int tamanho) {
+    QImage img(tamanho, tamanho, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.scale(tamanho / 256.0, tamanho / 256.0);
+    DesenharIcone(p);
     return img;
+}
+
+bool IconeAplicativoSvg(const QString& arquivo) {
+    QSvgGenerator svg;
+    svg.setFileName(arquivo);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Tastavo"));
+    svg.setDescription(QStringLiteral("The Tastavo application icon"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    DesenharIcone(p);
+    return p.end();
 }
 
 }  // namespace arte

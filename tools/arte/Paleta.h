@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours every window's artwork shares, so the secondary windows wear the main window's.
 

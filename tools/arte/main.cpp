@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artwork generator, run by the build.
 //   tastavo-arte fixas <folder>                      language-independent pictures (PNG) and arte.qrc
 //   tastavo-arte idioma <in.idm> <legendas.json> <out.idm> <out.dat>
 //                                                    the localised pictures of one language (JPEG)
 //   tastavo-arte icone <size> <out.png>              the application's icon, size pixels square
+//   tastavo-arte icone svg <out.svg>                 the same icon, scalable
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -201,6 +203,12 @@ int GerarIdioma(const char* entrada, const char* arquivoLegendas, const char* sa
 }
 
 int GerarIcone(const QString& tamanho, const QString& saida) {
+    if (tamanho == QLatin1String("svg")) {
+        QDir().mkpath(QFileInfo(saida).absolutePath());
+        if (arte::IconeAplicativoSvg(saida)) return 0;
+        std::fprintf(stderr, "tastavo-arte: cannot write %s\n", qPrintable(saida));
+        return 1;
+    }
     bool ok = false;
     const int pixels = tamanho.toInt(&ok);
     if (!ok || pixels < 16 || pixels > 1024) {
@@ -227,6 +235,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: tastavo-arte fixas <folder>\n"
                  "       tastavo-arte idioma <in.idm> <captions.json> <out.idm> <out.dat>\n"
-                 "       tastavo-arte icone <size> <out.png>\n");
+                 "       tastavo-arte icone <size> <out.png>\n"
+                 "       tastavo-arte icone svg <out.svg>\n");
     return 2;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chord chart window: the user pastes or types a song with its chords, transposes it a
 // semitone at a time, and sends its chords to the print list or on to printing. The analysis

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the 25 on-screen keys, their marks and labels lie, in the keyboard panel's coordinates.
 // Shared by the keyboard display, the main window and the artwork generator.

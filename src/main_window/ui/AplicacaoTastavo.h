@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object. No exception may cross Qt's event loop: whatever escapes a handler
 // is shown in the event loop's error box and the application goes on.

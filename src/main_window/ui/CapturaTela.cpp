@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CapturaTela.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
 
 #include "AplicacaoTastavo.h"
+#include "ArquivoConfiguracao.h"
 #include "BibliotecasSilenciosas.h"
 #include "CaixaMensagem.h"
 #include "Inicializacao.h"
+#include "InteracaoIdiomas.h"
 
 void CaixasNoTerminal::Informar(std::string_view texto, std::string_view, QWidget*) {
     std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
@@ -20,6 +25,33 @@ bool CaixasNoTerminal::Perguntar(std::string_view texto, std::string_view titulo
     Informar(texto, titulo, pai);
     return false;
 }
+
+namespace {
+
+// The language list for a run nobody watches: a configured language that is not installed
+// ends the run with a message naming it, instead of a list waiting for a choice.
+class IdiomasNoTerminal : public InteracaoIdiomas {
+  public:
+    explicit IdiomasNoTerminal(std::string pedido) : pedido_(std::move(pedido)) {}
+
+    void MostrarMensagem(std::string_view texto, std::string_view) override {
+        std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
+    }
+    int EscolherIndice(const std::vector<std::string>& nomes, int) override {
+        std::string instalados;
+        for (const auto& nome : nomes) instalados += (instalados.empty() ? "" : ", ") + nome;
+        const QString programa = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        std::fprintf(stderr, "%s: the language \"%s\" is not installed (installed: %s)\n", qPrintable(programa),
+                     pedido_.c_str(), instalados.c_str());
+        return -1;
+    }
+    void EncerrarAplicacao() override {}
+
+  private:
+    std::string pedido_;
+};
+
+}  // namespace
 
 CapturaTela::CapturaTela(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -40,6 +72,8 @@ int CapturaTela::Executar(const std::string& configuracao, const QString& saida,
     std::ofstream(ambiente.configuracao) << configuracao;
     CaixasNoTerminal caixas;
     ambiente.mensagens = &caixas;
+    IdiomasNoTerminal idiomas(ArquivoConfiguracao::ObterIdioma(ambiente.configuracao));
+    ambiente.interacaoIdiomas = &idiomas;
     ambiente.esperaSplashMs = 0;
     int status = 1;
     ambiente.emVezDoLaco = [&](JanelasAplicacao& janelas) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the screenshot programs share: an offscreen application object, and the real start-up
 // over the build's installation folder with a configuration file of its own and message boxes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's picture, mark and label widgets, as the keyboard display drives them.
 

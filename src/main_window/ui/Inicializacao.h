@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up, the one composition root: it owns the language manager, the catalogue, the chord
 // manager, the MIDI port and player, the sound settings and the print manager, hands each window what it uses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notice shown when a chord symbol is not valid, with a help button to the syntax page.
 

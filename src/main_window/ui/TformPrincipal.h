@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: chord entry and list, the on-screen keyboard, the listen button, the print
 // list, and the buttons to the other windows. Handlers read the widgets and call the domain.

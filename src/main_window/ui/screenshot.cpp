@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window as a player sees it after typing C7M(9)/E in note-name mode, and
 // writes it to the PNG file named on the command line. Runs the real start-up offscreen, over
 // the installation folder of the build, with a configuration file of its own.

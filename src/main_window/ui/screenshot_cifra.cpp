@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the chord chart window as a player sees it after pasting a song and raising it two
 // semitones with a double click, and writes it to the PNG file named on the command line. Runs
 // the real start-up offscreen, over the installation folder of the build, and opens the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the print options window and the print preview as a player sees them after pasting
 // a song into the chord chart window and pressing its print button, and writes them as
 // print-options.png and print-preview.png into the folder named on the command line. Runs the

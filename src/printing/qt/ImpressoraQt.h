@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print run's printer over a Qt paged device: a QPrinter (the system's printers) or a
 // QPdfWriter (a PDF file).

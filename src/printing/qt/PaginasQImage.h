@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview's page images as QImages, and the canvas that measures text without drawing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page layout's canvas over a QPainter: printer pages, PDF pages and preview images.
 

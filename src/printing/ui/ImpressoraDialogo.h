@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer of a print window: Qt's print dialog over the system's printers and "Print to
 // File (PDF)", the chosen printer as the layout's printer, and one print run with the printer

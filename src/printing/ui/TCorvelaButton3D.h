@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button drawn entirely from two pictures, released and pressed, with an optional
 // caption written over the picture. Pressed, the caption moves right and down by a few pixels,

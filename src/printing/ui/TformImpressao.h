@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print options window: what the document holds and how the diagram keys are labelled,
 // then print or preview. Created once at start-up and shown modally, centred on the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview: the document one page at a time at 100, 200 or 300 %, printed from here
 // too with the options window's choices. Created once at start-up and shown modally; it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language list: the user picks the language when the configured one is not installed.
 // It is also how the language manager shows its messages and ends the application.

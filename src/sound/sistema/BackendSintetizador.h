@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in synthesizer over FluidSynth with a General MIDI soundfont.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of FluidSynth's audio outputs the built-in synthesizer plays on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the RtMidi back end and the device count share: the service's RtMidi API, whether the
 // service is there at all (asked without RtMidi, which would print to the console), and

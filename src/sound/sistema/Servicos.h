@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the system's sound services answer, asked cheaply and without printing to the console.
 

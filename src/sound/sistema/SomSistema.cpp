@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SomSistema.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <mutex>
+#include <set>
 
 #include "BackendEntradaRtMidi.h"
 #include "BackendPortaRtMidi.h"
@@ -18,8 +22,12 @@ class FonteDispositivosSistema : public FonteDispositivosMidi {
     std::vector<std::shared_ptr<BackendMidi>> Dispositivos() override {
         std::vector<std::shared_ptr<BackendMidi>> dispositivos;
         if (opcoes_.sintetizador) {
-            if (auto soundfont = LocalizarSoundfont(opcoes_.soundfonts))
+            std::vector<std::string> avisos;
+            if (auto soundfont = LocalizarSoundfont(opcoes_.soundfonts, &avisos))
                 dispositivos.push_back(SintetizadorDoProcesso(*soundfont));
+            if (opcoes_.avisar) {
+                for (const auto& aviso : avisos) opcoes_.avisar(aviso);
+            }
         }
         for (const ServicoMidi servico : opcoes_.servicos) {
             if (!rtmidi_comum::ServicoDisponivel(servico)) continue;
@@ -74,6 +82,22 @@ class FonteEntradasSistema : public FonteEntradasMidi {
   private:
     std::vector<ServicoMidi> servicos_;
 };
+// The program's name for its messages (tastavo, tastavo-cli).
+const char* NomePrograma() {
+#if defined(__GLIBC__)
+    return program_invocation_short_name;
+#else
+    return "tastavo";
+#endif
+}
+
+// Each message once per process: the devices are counted again at every look.
+void AvisarUmaVez(const std::string& aviso) {
+    static std::mutex trava;
+    static std::set<std::string> ditos;
+    std::lock_guard guarda(trava);
+    if (ditos.insert(aviso).second) std::fprintf(stderr, "%s: %s\n", NomePrograma(), aviso.c_str());
+}
 
 }  // namespace
 
@@ -89,6 +113,7 @@ OpcoesDispositivosSistema OpcoesDispositivosSistema::Padrao(
     const std::filesystem::path& pastaInstalacao) {
     OpcoesDispositivosSistema opcoes;
     opcoes.soundfonts = CandidatosSoundfont(pastaInstalacao);
+    opcoes.avisar = AvisarUmaVez;
 #if defined(__linux__)
 #if TASTAVO_COM_ALSA
     opcoes.servicos.push_back(ServicoMidi::SequenciadorAlsa);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound driver wizard's window: tries the MIDI output devices one by one, plays a short
 // test scale on each and asks whether it was heard; the first device heard is the answer. The

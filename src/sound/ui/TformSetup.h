@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound settings window: the MIDI output device, the instrument the keyboard sounds with
 // and whether keys sound under the mouse, edited on the system's ConfiguracaoSom.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound back ends of this machine: the built-in synthesizer over FluidSynth and the MIDI
 // ports of the ALSA sequencer or JACK, through RtMidi. The desktop application and the tests
@@ -5,7 +6,9 @@
 // other commands start without the audio and MIDI libraries.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "BackendMidi.h"
@@ -19,6 +22,9 @@ struct OpcoesDispositivosSistema {
     std::vector<std::filesystem::path> soundfonts;
     // The first service here that answers gives the ports; the others are not asked.
     std::vector<ServicoMidi> servicos;
+    // Told of each soundfont passed over as damaged or unreadable, once per file and process;
+    // by default a line on standard error under the program's name.
+    std::function<void(const std::string&)> avisar;
 
     // The soundfonts of `pastaInstalacao`/soundfonts and the system's, and the platform's MIDI
     // services (on Linux the ALSA sequencer, then JACK, as far as the build has them).
