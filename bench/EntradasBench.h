@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a benchmark finds its inputs: at run time, beside the build's bin folder (bench-inputs/,
 // written by bench/entradas), or in the folder TASTAVO_BENCH_INPUTS names. Nothing is compiled

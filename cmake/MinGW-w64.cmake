@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for Windows x86-64 with Debian's MinGW-w64 (posix threads, for std::thread and
 # std::mutex):  cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake
 set(CMAKE_SYSTEM_NAME Windows)

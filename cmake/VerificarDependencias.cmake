@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the arrows between the libraries of src/ against the one table that states them, the
 # table "Targets and what each owns" of docs/ARCHITECTURE.md:
 #   cmake -DRAIZ=<source dir> -P cmake/VerificarDependencias.cmake

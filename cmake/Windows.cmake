@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the Windows build takes from the build machine: the header-only libraries that Debian
 # packages for the host (CLI11, nlohmann-json, stb), seen through a folder of their own so that
 # the host's /usr/include (glibc's headers) never reaches the MinGW compiler; and GoogleTest

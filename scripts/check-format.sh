@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a tracked C++ file differs from what clang-format (with .clang-format) makes of it,
 # and names each such file. Fix with: git ls-files -z '*.cpp' '*.h' '*.hpp' | xargs -0 clang-format -i
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A print server with a default queue, as on a desktop with a printer, for CI to prove that no
 # test prints to the machine's printers: the tests run with CUPS_SERVER naming it, a test that
 # reached it would leave a job, and `verificar` fails on any job. Nothing outside its folder is

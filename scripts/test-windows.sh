@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make test-windows: under Wine, each test binary of the Windows build run whole (shuffled and
 # repeated, as ctest's *.inteiro tests do on Linux), then tastavo-cli.exe compared byte for byte
 # with the Linux build's tastavo-cli. Everything runs in a Wine prefix made for this run in a

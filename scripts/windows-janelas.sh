@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How far the desktop application's sources are from Windows: each window source, the Qt canvas,
 # the artwork generator and the sound back ends compiled (syntax only) by MinGW-w64 for Windows
 # against Debian's Qt 6, RtMidi and FluidSynth headers, which are the same for every platform but

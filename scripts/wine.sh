@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program of the Windows build under Wine, in the Wine prefix that scripts/test-windows.sh
 # made for its run, never in the user's own (~/.wine). The Windows build's ctest uses it as the
 # emulator of its test binaries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmark inputs into a folder, the same bytes on every machine and every run:
 //   chart_20k.txt            a chord chart of 21,253 lines: a key line and an intro, then 1,250
 //                            stanzas of eight chord lines over lyric lines, some lyric lines with

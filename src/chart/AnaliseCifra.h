@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chord charts ("músicas cifradas"): telling the chord lines of a song from its lyrics and
 // finding its chords, on chord lines over the lyrics or in square brackets inside them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's own view of a line, shared by its four parts and by nobody else: words and
 // bracket contents found in bytes without allocating, what each word is, and a memory of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ChordPro, the song format songbook programs exchange: directive lines in braces
 // ("{title: Swing Low}", "{start_of_chorus}"), chords in brackets inside the lyrics, "#"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chord charts as whole texts with their line ends (a file, a pipe, the clipboard): split into
 // lines, transposed whole or as they arrive in pieces of any size, and their chords collected

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transposing the chords of a chord chart given as lines (the chart window's way). Only the
 // chords change: every other character of a line stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows only: the standard streams carry bytes, as on POSIX. In the C runtime's text mode,
 // every "\n" written would become "\r\n" and a chart read from standard input would lose its
 // "\r" and stop at the first Ctrl-Z; the output must be the same bytes on every platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli convert: a chord chart between chords over lyrics and ChordPro.
 #include <memory>
 #include <string>

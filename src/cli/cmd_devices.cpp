@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli devices: the MIDI output devices (or with --input the input devices), numbered
 // as the application numbers them.
 #include <iostream>

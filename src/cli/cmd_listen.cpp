@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli listen: names the chords played on a MIDI keyboard, one line per chord, until
 // interrupted.
 #include <csignal>

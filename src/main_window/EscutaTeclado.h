@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asking the keyboard for a chord's name: the chord held on a MIDI keyboard, or the keys marked
 // on the on-screen keyboard with Ctrl+click, shown and named live. When the MIDI keys are all

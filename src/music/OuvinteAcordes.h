@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chord a player holds on a MIDI keyboard, followed message by message: which notes are
 // down, the best name of what they sound, and the chord that stays once every key is up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the operating system does for the domain libraries, behind a few small functions with
 // one body per platform (PlataformaPosix.cpp, PlataformaWindows.cpp): reading a file through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows body of Plataforma.h: wide paths go straight to the -W functions; the system's
 // texts come back as UTF-8.
 #include "Plataforma.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding with stb_image, where libjpeg-turbo is missing (the Windows build): one header,
 // nothing to link. It decodes a stream cut short as if the rest were zeros, so completeness is
 // checked here first, the way libjpeg-turbo refuses such a stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One MIDI input port: lists the input devices, opens one by its number and queues what is
 // played on it. The device's thread only queues (a fixed ring, no allocation) and calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture controls that act as buttons for the keyboard and for screen readers: they take
 // focus on Tab, show a focus ring, and Space or Enter press and release them exactly as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application as the screen-reader test meets it: the real start-up and event loop on the
 // display it is given, over the build's installation folder, with a configuration file of its
 // own (English, a device chosen), a recording MIDI device instead of the machine's sound, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader gets from the main window, through the real accessibility bus.
 
 Run by leitor_tela.sh inside its own X server and session bus. Starts the application

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs leitor_tela.py with its own X server on a free display and its own session bus, so the
 # test needs neither a desktop nor a session: only Xvfb, dbus-run-session and at-spi2-core.
 # Usage: leitor_tela.sh <application> <leitor_tela.py>

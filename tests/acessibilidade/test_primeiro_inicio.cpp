@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first start asks nothing it can fail on: no configuration means the system's language,
 // straight to the main window; a configured language that is gone opens the list with a line
 // chosen. And the program answers --help and --version without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows driven by keys alone, offscreen: Tab reaches every control in reading order,
 // Space and Enter press the picture buttons as a click does, the shortcuts act, and every
 // control carries a name for screen readers in both languages.

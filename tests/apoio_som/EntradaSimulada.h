@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A MIDI input back end that the test plays on: what Tocar is given arrives as a device's
 // message would, on whatever thread calls it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A JACK server of our own on the dummy driver, for tests of real MIDI ports: named after this
 // process so that parallel runs never meet; the clients of this process find it through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A MIDI keyboard for tests of real input ports: an RtMidi output with a virtual port of its
 // own that Tastavo lists among its inputs and that the test plays chords on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ChordPro in the chart engine: directive lines, comments and tab sections are left alone,
 // "{key: X}" moves with the song, and conversion both ways keeps every chord over its syllable.
 #include "CaminhosTeste.h"

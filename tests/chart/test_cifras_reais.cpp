@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts as musicians write them: marker words of every language, chords in groups, the extra
 // chord spellings, the lines left as lyrics, and chords kept in their columns.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli with ChordPro songs, run as a user runs it: transpose moves {key} with the song,
 // convert goes both ways and keeps the song's line ends.
 #include <gtest/gtest.h>

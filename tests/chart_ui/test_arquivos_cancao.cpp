@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Songs as files in the chord chart window, offscreen over real files in a scratch folder: open
 // and save round trips, refusals, the recent songs, drops, the unsaved-changes question, the
 // start-up song, and long work with its progress dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live naming of the chord held on a MIDI keyboard: the best name without the heap, the held
 // keys on the two-octave keyboard, and the chord that stays once every key is up.
 #include "CaminhosTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a shared library through the platform layer, as the CLI loads its plugins.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli listen and devices --input through a JACK server of the test's own: a virtual
 // keyboard plays chords into the tool, which names each one on a line of its own.
 #include "CaminhosTeste.h"

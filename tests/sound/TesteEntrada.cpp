@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI input port over simulated devices: numbering, opening by number and by name, the
 // queue between the device's thread and the owner's.
 #include <gtest/gtest.h>

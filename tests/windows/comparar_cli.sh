@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tastavo-cli.exe under Wine writes the same bytes, and ends with the same status, as the Linux
 # build's tastavo-cli: transposing, collecting, naming and the JSON outputs, over the chart
 # fixtures (files and standard input). Run by scripts/test-windows.sh, which makes the Wine prefix.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long work of a window done on its own thread in pieces: a busy cursor at once and, once
 // the work has taken half a second, a progress dialog with Cancel. Events are processed

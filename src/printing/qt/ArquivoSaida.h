@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An output file that is either written whole or not at all: the bytes go to a temporary file
 // beside the target, which replaces the target only once everything was written, flushed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One MIDI input port of the system (an ALSA sequencer or JACK port), reached through RtMidi.
 
