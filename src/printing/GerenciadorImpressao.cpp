@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Fachada.h"
-#include "MusicaCifrada.h"
+#include "AnaliseCifra.h"
 #include "Notas.h"
 #include "TelaRegistro.h"
 #include "Utf8.h"
