@@ -9,6 +9,7 @@
 
 #include "CatalogoInstalado.h"
 #include "Comandos.h"
+#include "Maneiras.h"
 #include "NomeadorAcordes.h"
 #include "SaidaAcordes.h"
 
