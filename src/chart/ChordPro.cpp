@@ -224,7 +224,8 @@ std::string ParaChordPro(std::string_view texto, std::string_view fimLinha) {
     for (std::size_t i = 0; i < linhas.size(); ++i) {
         const std::string_view linha = linhas[i];
         // What is ChordPro already (directives, comments, tabs) stays as it is.
-        if (LerDiretiva(linha) || secoes.Ignorar(linha)) {
+        const bool ignorada = secoes.Ignorar(linha);
+        if (ignorada || LerDiretiva(linha)) {
             escrever(linha);
             continue;
         }
@@ -236,6 +237,11 @@ std::string ParaChordPro(std::string_view texto, std::string_view fimLinha) {
         }
         if (const auto rotulo = RotuloSecao(linha)) {
             escrever("{comment: " + std::string(*rotulo) + "}");
+            continue;
+        }
+        // Chords in brackets are ChordPro already.
+        if (linha.find('[') != std::string_view::npos) {
+            escrever(linha);
             continue;
         }
         if (!SoAcordes(linha, acordes)) {
@@ -293,7 +299,8 @@ std::string ParaTexto(std::string_view texto, std::string_view fimLinha) {
     if (!titulo.empty()) escrever(titulo);
     if (!subtitulo.empty()) escrever(subtitulo);
     else if (!artista.empty()) escrever(artista);
-    if (!tom.empty()) escrever("Key: " + tom);
+    // "Tom:" is a marker word: the key line transposes with the song.
+    if (!tom.empty()) escrever("Tom: " + tom);
 
     Secoes secoes;
     for (const std::string_view linha : linhas) {

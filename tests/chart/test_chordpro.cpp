@@ -129,7 +129,7 @@ TEST(ChordPro, ChordsOverLyricsBecomeInlineChordsAndBack) {
               "\n"
               "Intro: [C] | [G]\n");
     EXPECT_EQ(chordpro::ParaTexto(cho),
-              "Key: G\n"
+              "Tom: G\n"
               "Refrão\n"
               "C        Am\n"
               "Hoje eu vou\n"
@@ -145,7 +145,7 @@ TEST(ChordPro, LiftedChordsStartOverTheirSyllablesAndTheHeaderComesFirst) {
     EXPECT_EQ(chordpro::ParaTexto(Cancao, "\r\n"),
               "Swing Low\r\n"
               "Spiritual\r\n"
-              "Key: D\r\n"
+              "Tom: D\r\n"
               "      D          G    D\r\n"
               "Swing low, sweet chariot\r\n"
               "Em C\r\n"
@@ -191,7 +191,14 @@ std::vector<std::string> ParesAcordesLetra(const std::string& texto) {
     const std::vector<std::string> linhas = DividirLinhas(texto);
     std::vector<std::string> pares;
     for (std::size_t i = 0; i + 1 < linhas.size(); ++i) {
+        // Chord lines of chords alone (marks such as "(2x)" keep a line to itself).
         if (LinhaContemTexto(linhas[i]) || CandidatosDaLinha(linhas[i]).empty()) continue;
+        bool soAcordes = true;
+        for (const Candidato& c : CandidatosDaLinha(linhas[i])) {
+            CifraCodificada cifra;
+            soAcordes = soAcordes && TentarAnalisarCifra(c.texto, cifra);
+        }
+        if (!soAcordes) continue;
         if (!LinhaContemTexto(linhas[i + 1]) || linhas[i + 1].find('[') != std::string::npos) continue;
         auto aparar = [](std::string s) {
             while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();

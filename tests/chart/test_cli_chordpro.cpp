@@ -49,10 +49,10 @@ TEST_F(CliChordPro, ConvertBothWaysKeepingTheLineEnds) {
     EXPECT_EQ(cho.r.saida, "{key: D}\r\n[D]Swing low[G], sweet\r\n");
     const auto volta = ExecutarCliComErros("convert --to text < " + Arquivo("song.cho", cho.r.saida));
     EXPECT_EQ(volta.r.status, 0) << volta.erros;
-    EXPECT_EQ(volta.r.saida, "Key: D\r\nD        G\r\nSwing low, sweet\r\n");
+    EXPECT_EQ(volta.r.saida, "Tom: D\r\nD        G\r\nSwing low, sweet\r\n");
 
     EXPECT_EQ(ExecutarCli("convert --to text " + Arquivo("swing.cho", SwingLow)).saida,
-              "Swing Low\nKey: D\n      D          G    D\nSwing low, sweet chariot\n");
+              "Swing Low\nTom: D\n      D          G    D\nSwing low, sweet chariot\n");
     // Usage errors and unreadable files say so.
     EXPECT_EQ(ExecutarCli("convert " + Arquivo("song.txt", texto)).status, 2);
     EXPECT_EQ(ExecutarCli("convert --to pdf " + Arquivo("song.txt", texto)).status, 2);

@@ -249,7 +249,7 @@ TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
     std::vector<std::string> linhas;
     for (const json& op : Textos(d["pages"][0], "Courier New")) linhas.push_back(op["text"]);
     EXPECT_EQ(linhas, (std::vector<std::string>{"      D          G    D", "Swing low, sweet chariot", "Verse",
-                                                "A7             D", "Coming for to carry me home"}));
+                                                "A7            D", "Coming for to carry me home"}));
     std::vector<std::string> titulos;
     for (const json& op : Textos(d["pages"][0], "Times New Roman")) titulos.push_back(op["text"]);
     EXPECT_EQ(titulos, (std::vector<std::string>{"D", "G", "A7"}));

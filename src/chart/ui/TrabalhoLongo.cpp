@@ -33,6 +33,9 @@ bool TrabalhoLongo::Avancar(qint64 feitos) {
     // is blocked by its modality).
     dialogo_->setValue(static_cast<int>(std::min(feitos, total_) / escala_));
     if (!dialogo_->isVisible() && relogio_.elapsed() >= EsperaDialogoMs) dialogo_->show();
+    // Short work (the usual song) runs straight through: events wait until the work has
+    // taken a noticeable time, so nothing queued for after it runs in its middle.
+    if (relogio_.elapsed() < EsperaEventosMs) return !dialogo_->wasCanceled();
     QCoreApplication::processEvents(dialogo_->isVisible() ? QEventLoop::AllEvents
                                                           : QEventLoop::ExcludeUserInputEvents);
     return !dialogo_->wasCanceled();

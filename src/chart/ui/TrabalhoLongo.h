@@ -29,6 +29,8 @@ class TrabalhoLongo {
 
     // How long the work runs before the dialog appears.
     static constexpr int EsperaDialogoMs = 500;
+    // How long the work runs before the windows get to repaint.
+    static constexpr int EsperaEventosMs = 100;
 
   private:
     std::unique_ptr<QProgressDialog> dialogo_;
