@@ -7,7 +7,7 @@
 set(PERMITIDO_music "")
 set(PERMITIDO_voicing "music")
 set(PERMITIDO_chart "music")
-set(PERMITIDO_printing "voicing;music")
+set(PERMITIDO_printing "voicing;chart;music")
 set(PERMITIDO_settings "music")
 set(PERMITIDO_sound "music")
 set(PERMITIDO_sound/sistema "sound;sound/sistema/include;music")
