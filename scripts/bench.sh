@@ -6,7 +6,9 @@ build_dir=${1:-build}
 status=0
 for b in "$build_dir"/bin/bench_*; do
   [ -x "$b" ] || continue
-  echo "== $(basename "$b")"
+  # Other work on the machine slows every figure: the load is printed beside each one.
+  echo "== $(basename "$b") on $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg) before"
   "$b" --benchmark_min_time=0.5 || status=1
+  echo "== $(basename "$b") done, load $(cut -d' ' -f1-3 /proc/loadavg)"
 done
 exit $status

@@ -14,7 +14,7 @@
 bool LerEntradaEmPartes(
     const std::string& caminho, std::string_view comando,
     const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
-    bool* grandeDemais) {
+    bool* grandeDemais, std::size_t limite) {
     if (grandeDemais != nullptr) *grandeDemais = false;
     const bool entradaPadrao = caminho.empty() || caminho == "-";
     const auto falhar = [&](int erro) {
@@ -35,11 +35,11 @@ bool LerEntradaEmPartes(
     for (;;) {
         const std::size_t lidos = std::fread(bloco.get(), 1, 1 << 16, arquivo.get());
         total += lidos;
-        if (total > LimiteEntradaCifra) {
+        if (total > limite) {
             if (grandeDemais != nullptr) *grandeDemais = true;
             std::cerr << "tastavo-cli " << comando << ": "
                       << (entradaPadrao ? std::string("standard input") : caminho)
-                      << " is larger than " << LimiteEntradaCifraTexto
+                      << " is larger than " << (limite >> 20) << " MiB"
                       << ", the most a chart may be\n";
             return false;
         }
@@ -68,7 +68,7 @@ int LerEntradaInteira(const std::string& caminho, std::string_view comando, std:
             texto += parte;
             return true;
         },
-        &grande);
+        &grande, LimiteEntradaCifra);
     if (lido) return SaidaOk;
     return grande ? SaidaEntradaInvalida : SaidaArquivoIlegivel;
 }

@@ -74,7 +74,8 @@ const RegistrarComando registro{Comando{
         sub.add_option("--paper", o->papel, "a4 (default) or letter")
             ->transform(CLI::CheckedTransformer(papeis, CLI::ignore_case));
         sub.add_option("--page-size", o->tamanhoPagina,
-                       "A page of W x H printer pixels instead of the paper")
+                       "A page of W x H printer pixels instead of the paper (100 to 100000 a "
+                       "side, at most 1:20)")
             ->type_name("WxH");
         sub.add_option("--language", o->idioma,
                        "Language of the header texts (default: the first installed)")

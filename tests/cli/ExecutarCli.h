@@ -19,9 +19,8 @@ struct ResultadoCli {
     std::string saida;  // standard output
 };
 
-// `argumentos` is appended to the binary's path as shell text; stderr goes to `erros` if given.
-inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string& erros = "/dev/null") {
-    const std::string comando = std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli " + argumentos + " 2>" + erros;
+// Runs the shell command line `comando` and captures its standard output.
+inline ResultadoCli ExecutarShell(const std::string& comando) {
     ResultadoCli r;
     FILE* p = popen(comando.c_str(), "r");
     if (p == nullptr) return r;
@@ -31,6 +30,12 @@ inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string
     const int estado = pclose(p);
     r.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
     return r;
+}
+
+// `argumentos` is appended to the binary's path as shell text; stderr goes to `erros` if given.
+inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string& erros = "/dev/null") {
+    return ExecutarShell(std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli " + argumentos +
+                         " 2>" + erros);
 }
 
 // A run with what the tool wrote to standard error too.

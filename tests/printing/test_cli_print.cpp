@@ -231,6 +231,144 @@ TEST_F(CliPrint, TamanhoDePaginaEIdioma) {
     ASSERT_EQ(pdf.status, 0) << pdf.erros;
 }
 
+// A run of the tool through the shell with `preparo` first (limits, ignored signals): the
+// status is -1 when the tool was killed by a signal.
+struct ExecucaoShell {
+    int status;
+    std::string saida;
+    std::string erros;
+};
+
+ExecucaoShell ExecutarCom(const std::string& preparo, const std::string& argumentos,
+                          const fs::path& erros) {
+    const std::string comando = preparo + "; exec '" + tastavo_teste::PastaBinarios() +
+                                "/tastavo-cli' " + argumentos + " 2>'" + erros.string() + "'";
+    const ResultadoCli r = ExecutarShell(comando);
+    return {r.status, r.saida, Ler(erros)};
+}
+
+// Memory and time go with the drawing: a 1 MB chart (about 1,200 pages) is written as PNG
+// pages, one at a time, within 300 MB of address space.
+TEST_F(CliPrint, PngDeUmaCifraDeUmMegaEmMemoriaLimitada) {
+    std::string bloco;
+    for (int i = 0; i < 40; ++i) {
+        bloco += "Am7      D7(9)     G7M    C#m7(b5)\nUma linha de letra que se repete " +
+                 std::to_string(i) + "\n";
+    }
+    {
+        std::ofstream f(pasta_ / "grande.txt");
+        for (std::size_t escritos = 0; escritos < (1u << 20); escritos += bloco.size()) f << bloco;
+    }
+    const auto e = ExecutarCom("ulimit -v 307200",
+                               "print --format png --content chart -o " + Saida("g.png") + " " +
+                                   Saida("grande.txt"),
+                               pasta_ / "erros.txt");
+    ASSERT_EQ(e.status, 0) << e.erros;
+    int paginas = 0;
+    while (fs::exists(pasta_ / ("g-" + std::to_string(paginas + 1) + ".png"))) ++paginas;
+    EXPECT_GT(paginas, 500);
+    EXPECT_EQ(QImage(QString::fromStdString((pasta_ / ("g-" + std::to_string(paginas) + ".png")).string()))
+                  .size(),
+              QSize(360, 509));
+}
+
+TEST_F(CliPrint, FalhaDeEscritaSaiCom1ENaoDeixaArquivo) {
+    // A device that is always full: written into (never replaced), and every write checked.
+    for (const std::string formato : {"pdf", "json"}) {
+        const auto e = Executar("--format " + formato + " --chord C -o /dev/full");
+        EXPECT_EQ(e.status, 1) << formato;
+        EXPECT_NE(e.erros.find("cannot write /dev/full: No space left on device"),
+                  std::string::npos)
+            << e.erros;
+    }
+    fs::remove(pasta_ / "erros.txt");
+    // A file system that fills up after 8 KiB (the file size limit, its signal ignored as a
+    // shell does): the PDF fails part way, and neither it nor its temporary is left.
+    for (const std::string formato : {"pdf", "png", "json"}) {
+        const auto e = ExecutarCom("trap '' XFSZ; ulimit -f 16",
+                                   "print --format " + formato + " -o " + Saida("cheio." + formato) +
+                                       " '" + Dados + "/musica.txt' --chord C --chord D --chord E "
+                                       "--chord F --chord G --chord A",
+                                   fs::temp_directory_path() / ("erros_cheio_" + std::to_string(getpid())));
+        fs::remove(fs::temp_directory_path() / ("erros_cheio_" + std::to_string(getpid())));
+        EXPECT_EQ(e.status, 1) << formato << e.erros;
+        EXPECT_NE(e.erros.find("File too large"), std::string::npos) << e.erros;
+        std::vector<std::string> deixados;
+        for (const auto& entrada : fs::directory_iterator(pasta_))
+            deixados.push_back(entrada.path().filename().string());
+        EXPECT_TRUE(deixados.empty()) << formato << ": " << deixados.front();
+    }
+    // A file that was there stays as it was when the new one cannot be written.
+    std::ofstream(pasta_ / "antigo.pdf") << "antigo";
+    const auto e = ExecutarCom("trap '' XFSZ; ulimit -f 16",
+                               "print -o " + Saida("antigo.pdf") + " '" + Dados + "/musica.txt'",
+                               fs::temp_directory_path() / ("erros_antigo_" + std::to_string(getpid())));
+    fs::remove(fs::temp_directory_path() / ("erros_antigo_" + std::to_string(getpid())));
+    EXPECT_EQ(e.status, 1);
+    EXPECT_EQ(Ler(pasta_ / "antigo.pdf"), "antigo");
+    EXPECT_EQ(std::distance(fs::directory_iterator(pasta_), fs::directory_iterator()), 1);
+}
+
+TEST_F(CliPrint, EntradaSemFimOuGrandeDemaisSaiCom1SemAbortar) {
+    // Under a memory limit the input runs out of memory before the cap; without one the
+    // 256 MiB cap stops it. Either way: a message and status 1, no abort.
+    const auto limitada = ExecutarCom("ulimit -v 400000", "print -o " + Saida("z.pdf") + " /dev/zero",
+                                      pasta_ / "erros.txt");
+    EXPECT_EQ(limitada.status, 1) << limitada.erros;
+    EXPECT_NE(limitada.erros.find("out of memory"), std::string::npos) << limitada.erros;
+    const auto inteira = ExecutarCom("true", "print -o " + Saida("z.pdf") + " /dev/zero",
+                                     pasta_ / "erros.txt");
+    EXPECT_EQ(inteira.status, 1);
+    EXPECT_NE(inteira.erros.find("larger than 256 MiB"), std::string::npos) << inteira.erros;
+    EXPECT_FALSE(fs::exists(pasta_ / "z.pdf"));
+}
+
+TEST_F(CliPrint, TamanhosDePaginaAceitosERecusados) {
+    struct Caso {
+        std::string tamanho;
+        int status;
+    };
+    const std::vector<Caso> casos = {
+        {"100x100", 0},     {"100x2000", 0},   {"2000x100", 0},   {"100000x100000", 0},
+        {"99x200", 2},      {"200x99", 2},     {"100001x100000", 2},
+        {"100x2001", 2},    {"100000x1", 2},   {"1x100000", 2},   {"0x0", 2}};
+    for (const Caso& c : casos) {
+        const auto e = Executar("--format json --page-size " + c.tamanho + " --chord C -o /dev/null");
+        EXPECT_EQ(e.status, c.status) << c.tamanho << e.erros;
+        if (c.status != 0) EXPECT_NE(e.erros.find("--page-size"), std::string::npos);
+    }
+}
+
+// A 200-column chart: the font shrinks to its floor and the rest goes on the next lines, so
+// no text passes the right margin on paper, and the chords stay over their words.
+TEST_F(CliPrint, CifraDe200ColunasNadaPassaDaMargem) {
+    std::string acordes, letra;
+    for (int i = 0; i < 40; ++i) {
+        const std::string palavra = "w" + std::to_string(100 + i);
+        if (i % 4 == 0) {
+            acordes.resize(letra.size(), ' ');
+            acordes += "C#m7(b5)";
+        }
+        letra += palavra + " ";
+    }
+    std::ofstream(pasta_ / "larga.txt") << "Tom: C\n" << acordes << "\n" << letra << "\n";
+    for (const std::string zoom : {"", "--zoom 100 ", "--zoom 300 "}) {
+        const auto e = Executar("--format json " + zoom + "--content chart -o - " + Saida("larga.txt"));
+        ASSERT_EQ(e.status, 0) << e.erros;
+        const json d = json::parse(e.saida);
+        const int largura = d["width"];
+        const int margem = largura * 150 / 2892;
+        const auto linhas = Textos(d["pages"][0], "Courier New");
+        ASSERT_GT(linhas.size(), 3u) << zoom;
+        for (const json& op : linhas) {
+            // The preview is the print scaled: a unit of rounding either way.
+            EXPECT_LE(op["x"].get<int>() + op["width"].get<int>(), largura - margem + (zoom.empty() ? 0 : 2))
+                << zoom << op["text"];
+        }
+        EXPECT_EQ(linhas[1]["size"].get<int>(), linhas[0]["size"].get<int>());
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -17,8 +17,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QDir>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "AplicacaoTastavo.h"
 #include "Apoio.h"
@@ -296,6 +303,93 @@ TEST_F(JanelasImpressao, APrinterThatCannotStartShowsThePrinterErrorAndTheNextRu
         EXPECT_EQ(caixas.Pedidos()[0].titulo, "");
         EXPECT_NE(caixas.Pedidos()[0].texto.find("imprimir"), std::string::npos);
         EXPECT_TRUE(QFile::exists(saida.filePath(QStringLiteral("depois.pdf"))));
+    });
+}
+
+TEST_F(JanelasImpressao, PrintToFileThatCannotBeWrittenSaysWhichFileAndWhyAndLeavesNothing) {
+    Com([&](JanelasAplicacao& j) {
+        TformImpressao* o = j.opcoesImpressao.get();
+        CaixasRegistradas caixas;
+        const QString cheio = saida.filePath(QStringLiteral("cheio.pdf"));
+        QuandoModal([&](QWidget*) {
+            // A device that is always full.
+            ResponderDialogo(o->Impressao(), QStringLiteral("/dev/full"));
+            Clicar(o->btnImprimir);
+            // A file system that fills up after 4 KiB: the file size limit, its signal ignored.
+            const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit antes{};
+            getrlimit(RLIMIT_FSIZE, &antes);
+            rlimit limite = antes;
+            limite.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limite);
+            ResponderDialogo(o->Impressao(), cheio);
+            Clicar(o->btnImprimir);
+            setrlimit(RLIMIT_FSIZE, &antes);
+            std::signal(SIGXFSZ, sinal);
+            o->close();
+        });
+        ImprimirDaCifra(j, Cifra(300));
+        ASSERT_EQ(caixas.Pedidos().size(), 2u);
+        EXPECT_NE(caixas.Pedidos()[0].texto.find("imprimir"), std::string::npos);
+        EXPECT_NE(caixas.Pedidos()[0].texto.find("/dev/full: No space left on device"),
+                  std::string::npos)
+            << caixas.Pedidos()[0].texto;
+        EXPECT_NE(caixas.Pedidos()[1].texto.find(cheio.toStdString() + ": File too large"),
+                  std::string::npos)
+            << caixas.Pedidos()[1].texto;
+        EXPECT_TRUE(QDir(saida.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    });
+}
+
+// The preview of a 1 MB chart (about 1,200 pages) within 300 MB of address space: every page
+// can be shown, and the count says them all. The limit needs a process of its own: the test
+// runs this same test binary again, alone, under the limit (a fork of a running Qt
+// application could deadlock on another thread's lock).
+TEST_F(JanelasImpressao, PreviewOfAOneMegabyteChartStaysWithinMemory) {
+    const char* filhoAqui = std::getenv("TASTAVO_TESTE_FILHO_MEMORIA");
+    if (filhoAqui == nullptr) {
+        const pid_t filho = fork();
+        ASSERT_GE(filho, 0);
+        if (filho == 0) {
+            // Only async-signal-safe calls between the fork and the exec.
+            rlimit limite{300u << 20, 300u << 20};
+            setrlimit(RLIMIT_AS, &limite);
+            static char filtro[] =
+                "--gtest_filter=JanelasImpressao.PreviewOfAOneMegabyteChartStaysWithinMemory";
+            static char variavel[] = "TASTAVO_TESTE_FILHO_MEMORIA=1";
+            putenv(variavel);
+            char* argv[] = {const_cast<char*>("/proc/self/exe"), filtro, nullptr};
+            execv("/proc/self/exe", argv);
+            _exit(127);
+        }
+        int estado = 0;
+        ASSERT_EQ(waitpid(filho, &estado, 0), filho);
+        ASSERT_TRUE(WIFEXITED(estado)) << "killed by signal " << WTERMSIG(estado);
+        EXPECT_EQ(WEXITSTATUS(estado), 0);
+        return;
+    }
+    QString texto;
+    while (texto.size() < (1 << 20)) texto += Cifra(40);
+    Com([&](JanelasAplicacao& j) {
+        TformImpressao* o = j.opcoesImpressao.get();
+        TformVisualizarImpressao* v = j.visualizarImpressao.get();
+        QuandoModal([&](QWidget*) {
+            QuandoModal([&](QWidget*) {
+                const int n = j.impressao->QuantidadePaginas();
+                EXPECT_GT(n, 1000);
+                EXPECT_EQ(v->lblDe->text(), QStringLiteral("de %1").arg(n));
+                // The whole count shows: the label is wide enough for it.
+                EXPECT_LE(v->lblDe->fontMetrics().horizontalAdvance(v->lblDe->text()),
+                          v->lblDe->width());
+                for (int i = 2; i <= n; i += 7) v->spinPagina->setValue(i);
+                v->spinPagina->setValue(n);
+                EXPECT_EQ(v->imageVisualizar->pixmap().width(), 360);
+                v->close();
+            });
+            Clicar(o->btnVisualizarImpressao);
+            o->close();
+        });
+        ImprimirDaCifra(j, texto);
     });
 }
 

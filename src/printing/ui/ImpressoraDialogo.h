@@ -19,18 +19,39 @@ class CaixasMensagem;
 class GerenciadorIdiomas;
 class QWidget;
 
-// The layout's printer over a QPrinter whose choice is the print dialog.
+class ArquivoSaida;
+class QPdfWriter;
+
+// The layout's printer over a QPrinter whose choice is the print dialog. "Print to File" goes
+// through a temporary file beside the chosen one, which takes its place only when complete.
 class ImpressoraDialogo : public ImpressoraQt {
   public:
     // Neither is owned; `dialogo` chooses for `impressora`.
     ImpressoraDialogo(QPrinter& impressora, QPrintDialog& dialogo);
+    ~ImpressoraDialogo() override;
     // Shows the dialog; false when the user cancelled. Throws FalhaImpressoraException when the
     // chosen printer cannot be used.
     bool EscolherImpressora() override;
+    TelaImpressao& IniciarDocumento(std::string_view titulo) override;
+    void NovaPagina() override;
+    void EncerrarDocumento() override;
+    void AbortarDocumento() noexcept override;
+
+    // The file a print to file could not write, with the system's reason; empty otherwise.
+    const std::string& ArquivoFalho() const { return arquivoFalho_; }
+    const std::string& MotivoFalha() const { return motivoFalha_; }
 
   private:
+    void FalhaArquivo(const std::string& motivo);
+
     QPrinter& impressora_;
     QPrintDialog& dialogo_;
+    // A print to file: the file, its PDF writer and the printer over it.
+    std::unique_ptr<ArquivoSaida> arquivo_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<ImpressoraQt> impressoraArquivo_;
+    std::string arquivoFalho_;
+    std::string motivoFalha_;
 };
 
 // A window's print dialog with its printer, both made on first use (a printer asks the print
