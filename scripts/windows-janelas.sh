@@ -14,7 +14,7 @@ inc=$(mktemp -d)
 trap 'rm -rf "$inc"' EXIT
 # The host's headers only through links to the libraries' own folders, never /usr/include.
 for h in rtmidi fluidsynth fluidsynth.h nlohmann CLI stb; do ln -s "/usr/include/$h" "$inc/$h"; done
-flags=(-std=c++20 -fsyntax-only -DTASTAVO_COM_ALSA=0 -DTASTAVO_COM_JACK=0 -DTASTAVO_VERSAO=\"0\"
+flags=(-std=c++20 -fsyntax-only -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DTASTAVO_COM_ALSA=0 -DTASTAVO_COM_JACK=0 -DTASTAVO_VERSAO=\"0\"
        -isystem "$inc" -isystem "$inc/rtmidi" -isystem "$qt")
 for m in QtCore QtGui QtWidgets QtPrintSupport QtTest; do flags+=(-isystem "$qt/$m"); done
 for d in src/*/ src/*/ui/ src/printing/qt/ src/main_window/geometria/ src/sound/sistema/ \
