@@ -3,6 +3,9 @@
 # packages for the host (CLI11, nlohmann-json, stb), seen through a folder of their own so that
 # the host's /usr/include (glibc's headers) never reaches the MinGW compiler; and GoogleTest
 # built for the target from Debian's googletest source package.
+# Resources (tastavo-cli's manifest) are compiled by MinGW's windres.
+enable_language(RC)
+
 set(TASTAVO_TERCEIROS ${CMAKE_BINARY_DIR}/terceiros)
 file(MAKE_DIRECTORY ${TASTAVO_TERCEIROS}/include)
 foreach(cabecalhos CLI nlohmann stb)

@@ -12,6 +12,12 @@ pasta_windows=${1:-build-windows}
 pasta_linux=${2:-build}
 jobs=${3:-2}
 inicio=$(date +%s)
+# Build folders relative to the source folder, or absolute.
+case "$pasta_linux" in /*) ;; *) pasta_linux="$raiz/$pasta_linux" ;; esac
+case "$pasta_windows" in /*) ;; *) pasta_windows="$raiz/$pasta_windows" ;; esac
+for programa in "$pasta_linux/bin/tastavo-cli" "$pasta_windows/bin/tastavo-cli.exe"; do
+  [ -x "$programa" ] || { echo "test-windows: $programa is missing: run 'make test-windows'" >&2; exit 1; }
+done
 
 wine=${TASTAVO_WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
@@ -36,6 +42,6 @@ touch "$WINEPREFIX/.tastavo-teste"
 echo "test-windows: Wine prefix ready in $(( $(date +%s) - inicio )) s"
 
 ctest --test-dir "$pasta_windows" -R '\.inteiro$' --output-on-failure -j "$jobs"
-bash tests/windows/comparar_cli.sh "$raiz/$pasta_linux/bin/tastavo-cli" "$raiz/$pasta_windows/bin/tastavo-cli.exe" \
+bash tests/windows/comparar_cli.sh "$pasta_linux/bin/tastavo-cli" "$pasta_windows/bin/tastavo-cli.exe" \
   "$raiz/tests/chart/data"
 echo "test-windows: passed in $(( $(date +%s) - inicio )) s"

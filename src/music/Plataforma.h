@@ -36,6 +36,10 @@ class ArquivoLeitura {
     std::intptr_t handle_ = -1;
 };
 
+// Creates `caminho` as a new empty file, failing (std::errc::file_exists) when anything is
+// already there under that name: never touches an existing file.
+std::error_code CriarArquivoNovo(const std::filesystem::path& caminho);
+
 // A shared library of ours loaded for the rest of the process (what it made may outlive any
 // caller). Null on failure, with the system's reason in `motivo`.
 void* CarregarBiblioteca(const std::filesystem::path& arquivo, std::string& motivo);

@@ -50,6 +50,13 @@ std::error_code ArquivoLeitura::Ler(char* destino, std::size_t n, std::size_t& l
     }
 }
 
+std::error_code CriarArquivoNovo(const std::filesystem::path& caminho) {
+    const int fd = ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return ErroSistema();
+    ::close(fd);
+    return {};
+}
+
 void* CarregarBiblioteca(const std::filesystem::path& arquivo, std::string& motivo) {
     void* biblioteca = ::dlopen(arquivo.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (biblioteca == nullptr) {

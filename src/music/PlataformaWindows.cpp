@@ -28,6 +28,9 @@ std::error_code ErroSistema(DWORD erro = ::GetLastError()) {
         case ERROR_BAD_NETPATH:
         case ERROR_INVALID_DRIVE:
             return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return std::make_error_code(std::errc::file_exists);
         case ERROR_ACCESS_DENIED:
             return std::make_error_code(std::errc::permission_denied);
         case ERROR_SHARING_VIOLATION:
@@ -113,6 +116,14 @@ std::error_code ArquivoLeitura::Ler(char* destino, std::size_t n, std::size_t& l
         return ErroSistema(erro);
     }
     lidos = r;
+    return {};
+}
+
+std::error_code CriarArquivoNovo(const std::filesystem::path& caminho) {
+    const HANDLE h = ::CreateFileW(caminho.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return ErroSistema();
+    ::CloseHandle(h);
     return {};
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Instalacao.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <system_error>
+
+#include "Plataforma.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -107,10 +108,8 @@ bool PastaGravavel(const std::filesystem::path& pasta) {
     if (!std::filesystem::is_directory(pasta, erro)) return false;
     std::random_device aleatorio;
     const auto sonda = pasta / (".tastavo-gravavel-" + std::to_string(aleatorio()));
-    // "x": never touch a file that happens to exist under that name.
-    std::FILE* f = std::fopen(sonda.string().c_str(), "wbx");
-    if (f == nullptr) return false;
-    std::fclose(f);
+    // Never touch a file that happens to exist under that name.
+    if (plataforma::CriarArquivoNovo(sonda)) return false;
     std::filesystem::remove(sonda, erro);
     return true;
 }

@@ -43,4 +43,19 @@ TEST(Plataforma, UmaBibliotecaQueNaoCarregaDizPorQue) {
     std::filesystem::remove_all(pasta);
 }
 
+TEST(Plataforma, CriarArquivoNovoNuncaTocaUmQueExiste) {
+    const auto pasta = std::filesystem::path(::testing::TempDir()) /
+                       ("tastavo-plataforma-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(pasta);
+    const auto novo = pasta / "novo.txt";
+    EXPECT_FALSE(plataforma::CriarArquivoNovo(novo));
+    EXPECT_EQ(std::filesystem::file_size(novo), 0u);
+    std::ofstream(novo) << "conteúdo";
+    EXPECT_EQ(plataforma::CriarArquivoNovo(novo), std::errc::file_exists);
+    EXPECT_EQ(std::filesystem::file_size(novo), std::string("conteúdo").size());
+    EXPECT_EQ(plataforma::CriarArquivoNovo(pasta / "nao-existe" / "novo.txt"),
+              std::errc::no_such_file_or_directory);
+    std::filesystem::remove_all(pasta);
+}
+
 }  // namespace
