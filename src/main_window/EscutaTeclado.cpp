@@ -1,5 +1,6 @@
 #include "EscutaTeclado.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <string>
@@ -64,14 +65,19 @@ bool EscutaTeclado::LimparMarcas() {
 }
 
 int EscutaTeclado::PosicaoMaisProxima(std::span<const std::int32_t> mascaras, std::uint32_t teclas) {
+    // Keys as a wide mask, so that a shape moved by octaves can be laid over another.
+    auto deslocar = [](std::uint64_t m, int semitons) { return semitons >= 0 ? m << semitons : m >> -semitons; };
     int melhor = -1;
     int melhorComuns = -1;
     int melhorDistancia = 0;
     const int grave = teclas != 0 ? std::countr_zero(teclas) : 0;
     for (std::size_t i = 0; i < mascaras.size(); ++i) {
         const auto mascara = static_cast<std::uint32_t>(mascaras[i]);
-        const int comuns = std::popcount(mascara & teclas);
-        const int distancia = mascara != 0 ? std::abs(std::countr_zero(mascara) - grave) : 99;
+        const int graveP = mascara != 0 ? std::countr_zero(mascara) : 0;
+        int comuns = 0;
+        for (int oitavas = -3; oitavas <= 3; ++oitavas)
+            comuns = std::max(comuns, std::popcount(deslocar(mascara, 12 * oitavas) & std::uint64_t{teclas}));
+        const int distancia = std::abs(graveP - grave);
         if (comuns > melhorComuns || (comuns == melhorComuns && distancia < melhorDistancia)) {
             melhor = static_cast<int>(i);
             melhorComuns = comuns;

@@ -48,7 +48,8 @@ public:
     std::uint32_t TeclasMarcadas() const { return marcadas_; }
 
     // Of the positions given, the index of the one nearest to the keys `teclas` (bit k for key
-    // k): the most keys in common, then the lowest keys closest together, then the first.
+    // k): the same shape first (the most keys in common once moved by whole octaves, so the
+    // same inversion and spacing), then the lowest keys closest together, then the first.
     // -1 for none.
     static int PosicaoMaisProxima(std::span<const std::int32_t> mascaras, std::uint32_t teclas);
 

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "AbrirShell.h"
 #include "ArquivoConfiguracao.h"
@@ -449,7 +450,9 @@ void TformPrincipal::comboModoVisualizacaoChange() {
 }
 
 void TformPrincipal::btnOuvirAcordeMouseDown() {
-    if (acordes_.IndiceAcordeAtual() == -1) return;
+    // Keys marked or held without a current chord sound too: listen sounds what is shown.
+    if (acordes_.IndiceAcordeAtual() == -1 && teclado_->TeclasAvulsas() == 0) return;
+    ouvindo_ = true;
     btnOuvirAcorde->MostrarPressionado();
     try {
         teclado_->TocarAcorde();
@@ -459,7 +462,7 @@ void TformPrincipal::btnOuvirAcordeMouseDown() {
 }
 
 void TformPrincipal::btnOuvirAcordeMouseUp() {
-    if (acordes_.IndiceAcordeAtual() == -1) return;
+    if (!std::exchange(ouvindo_, false)) return;
     btnOuvirAcorde->MostrarNormal();
     try {
         teclado_->PararAcorde();
