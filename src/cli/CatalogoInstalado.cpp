@@ -12,13 +12,17 @@ std::vector<std::string> CatalogoInstalado(std::string_view comando) {
         GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
         if (!idiomas.NomesIdiomas().empty()) {
             idiomas.CarregarIdioma(0);
-            if (!idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes).empty()) {
+            if (!idiomas
+                     .ObterTexto(idm::parametros::Secao,
+                                 idm::parametros::caminhoArquivoBaseNomesAcordes)
+                     .empty()) {
                 return LerLinhasArquivoTexto(
                     idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
             }
         }
     } catch (const std::exception&) {
     }
-    std::cerr << "tastavo-cli " << comando << ": no chord names file found; names are ranked without it\n";
+    std::cerr << "tastavo-cli " << comando
+              << ": no chord names file found; names are ranked without it\n";
     return {};
 }

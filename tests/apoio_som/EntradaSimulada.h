@@ -10,7 +10,7 @@
 #include "BackendMidi.h"
 
 class EntradaSimulada : public BackendEntradaMidi {
-public:
+  public:
     explicit EntradaSimulada(std::string nome = "Simulated keyboard") : nome_(std::move(nome)) {}
 
     std::string Nome() const override { return nome_; }
@@ -39,7 +39,7 @@ public:
     }
     int VezesAberta() const { return vezesAberta_; }
 
-private:
+  private:
     std::string nome_;
     mutable std::mutex trava_;
     Receptor receber_;

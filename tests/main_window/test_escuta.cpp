@@ -3,8 +3,8 @@
 // server's (dummy driver) or ALSA sequencer's port where the machine has one, else simulated.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <chrono>
 #include <thread>
@@ -33,7 +33,8 @@ class Escuta : public ::testing::Test {
   public:
     // Runs the event loop until `condicao` holds (the input's thread posts to it).
     static bool EsperarAte(const std::function<bool()>& condicao) {
-        for (auto fim = std::chrono::steady_clock::now() + 5s; std::chrono::steady_clock::now() < fim;) {
+        for (auto fim = std::chrono::steady_clock::now() + 5s;
+             std::chrono::steady_clock::now() < fim;) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             if (condicao()) return true;
             std::this_thread::sleep_for(5ms);
@@ -44,7 +45,8 @@ class Escuta : public ::testing::Test {
   protected:
     void Abrir(TMidiInput* entrada = nullptr) {
         instalacao.EscreverConfiguracao(
-            "[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n");
+            "[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao="
+            "1\nmouseTocarTeclas=0\n");
         dominio = std::make_unique<Dominio>(instalacao);
         nomeador = std::make_unique<NomeadorAcordes>(dominio->base->Nomes());
         entrada_ = entrada != nullptr ? entrada : &simulada;
@@ -70,8 +72,9 @@ class Escuta : public ::testing::Test {
         return teclas;
     }
     int MarcasVisiveis() const {
-        return static_cast<int>(std::count_if(janela->imgSolo.begin(), janela->imgSolo.end(),
-                                              [](MarcaQt* m) { return m->isVisibleTo(m->parentWidget()); }));
+        return static_cast<int>(
+            std::count_if(janela->imgSolo.begin(), janela->imgSolo.end(),
+                          [](MarcaQt* m) { return m->isVisibleTo(m->parentWidget()); }));
     }
     std::string Campo() const { return janela->editNomeAcorde->text().toStdString(); }
     bool EsperarCampo(const std::string& esperado) {
@@ -85,13 +88,15 @@ class Escuta : public ::testing::Test {
         }
     }
     void CtrlClique(int k) {
-        QTest::mouseClick(janela->imgTecla[k], Qt::LeftButton, Qt::ControlModifier, QPoint(10, 100));
+        QTest::mouseClick(janela->imgTecla[k], Qt::LeftButton, Qt::ControlModifier,
+                          QPoint(10, 100));
     }
 
     Instalacao instalacao;
     std::unique_ptr<Dominio> dominio;
     std::unique_ptr<NomeadorAcordes> nomeador;
-    std::shared_ptr<EntradaSimulada> teclado = std::make_shared<EntradaSimulada>("Simulated keyboard");
+    std::shared_ptr<EntradaSimulada> teclado =
+        std::make_shared<EntradaSimulada>("Simulated keyboard");
     TMidiInput simulada{std::vector<std::shared_ptr<BackendEntradaMidi>>{teclado}};
     TMidiInput* entrada_ = nullptr;
     std::unique_ptr<TformPrincipal> janela;
@@ -99,7 +104,8 @@ class Escuta : public ::testing::Test {
 
 // Plays chords on `teclado` into the window as a player does and checks what it shows.
 template <typename Teclado>
-void TocarEConferir(Escuta& t, Teclado& teclado, TformPrincipal& janela, GerenciadorAcordes& acordes,
+void TocarEConferir(Escuta& t, Teclado& teclado, TformPrincipal& janela,
+                    GerenciadorAcordes& acordes,
                     const std::function<bool(const std::string&)>& esperarCampo,
                     const std::function<std::vector<int>()>& pressionadas) {
     // C E G from C4: the keyboard shows them from its first C, the field names them live.
@@ -124,7 +130,8 @@ void TocarEConferir(Escuta& t, Teclado& teclado, TformPrincipal& janela, Gerenci
     for (int k : posicao) classes.push_back(k % 12);
     EXPECT_EQ(classes, (std::vector<int>{0, 4, 7, 11}));
     // The position shown is the chord manager's, so the arrows and Add go on from there.
-    EXPECT_EQ(acordes.PosicaoAtual()->Mascara(), janela.TecladoPrincipal().PosicaoMostrada().Mascara());
+    EXPECT_EQ(acordes.PosicaoAtual()->Mascara(),
+              janela.TecladoPrincipal().PosicaoMostrada().Mascara());
 
     // One key alone, or the same note in two octaves: nothing changes.
     teclado.Ligar(62);
@@ -140,11 +147,17 @@ TEST_F(Escuta, SimulatedKeyboardNamesHeldKeysLiveAndKeepsTheChordPlayed) {
         EntradaSimulada& e;
         void Ligar(int n) { e.Tocar({0x90, static_cast<std::uint8_t>(n), 90}); }
         void Desligar(int n) { e.Tocar({0x80, static_cast<std::uint8_t>(n), 0}); }
-        void Acorde(const std::vector<int>& ns) { for (int n : ns) Ligar(n); }
-        void Soltar(const std::vector<int>& ns) { for (int n : ns) Desligar(n); }
+        void Acorde(const std::vector<int>& ns) {
+            for (int n : ns) Ligar(n);
+        }
+        void Soltar(const std::vector<int>& ns) {
+            for (int n : ns) Desligar(n);
+        }
     } dedos{*teclado};
-    TocarEConferir(*this, dedos, *janela, *dominio->acordes, [this](const std::string& c) { return EsperarCampo(c); },
-                   [this] { return TeclasPressionadas(); });
+    TocarEConferir(
+        *this, dedos, *janela, *dominio->acordes,
+        [this](const std::string& c) { return EsperarCampo(c); },
+        [this] { return TeclasPressionadas(); });
     const std::vector<int> antes = TeclasPressionadas();
     Assentar();
     EXPECT_EQ(Campo(), "C7M");
@@ -173,14 +186,17 @@ TEST_F(Escuta, JackKeyboardIntoTastavosInputPort) {
     TMidiInput entrada(CriarFonteEntradasSistema({ServicoMidi::Jack}));
     Abrir(&entrada);
     const auto nomes = entrada.ListarDispositivos();
-    auto achado = std::find_if(nomes.begin(), nomes.end(),
-                               [&](const std::string& n) { return n.rfind(virtual_.PrefixoPorta(), 0) == 0; });
+    auto achado = std::find_if(nomes.begin(), nomes.end(), [&](const std::string& n) {
+        return n.rfind(virtual_.PrefixoPorta(), 0) == 0;
+    });
     ASSERT_NE(achado, nomes.end());
     // By name, as the sound settings open it.
     ASSERT_TRUE(entrada.AbrirPorNome(*achado));
     std::this_thread::sleep_for(100ms);
-    TocarEConferir(*this, virtual_, *janela, *dominio->acordes, [this](const std::string& c) { return EsperarCampo(c); },
-                   [this] { return TeclasPressionadas(); });
+    TocarEConferir(
+        *this, virtual_, *janela, *dominio->acordes,
+        [this](const std::string& c) { return EsperarCampo(c); },
+        [this] { return TeclasPressionadas(); });
     const std::vector<int> antes = TeclasPressionadas();
     Assentar();
     EXPECT_EQ(Campo(), "C7M");
@@ -196,12 +212,15 @@ TEST_F(Escuta, AlsaSequencerKeyboardIntoTastavosInputPort) {
     TMidiInput entrada(CriarFonteEntradasSistema({ServicoMidi::SequenciadorAlsa}));
     Abrir(&entrada);
     const auto nomes = entrada.ListarDispositivos();
-    auto achado = std::find_if(nomes.begin(), nomes.end(),
-                               [&](const std::string& n) { return n.rfind(virtual_.PrefixoPorta(), 0) == 0; });
+    auto achado = std::find_if(nomes.begin(), nomes.end(), [&](const std::string& n) {
+        return n.rfind(virtual_.PrefixoPorta(), 0) == 0;
+    });
     ASSERT_NE(achado, nomes.end());
     ASSERT_TRUE(entrada.AbrirPorNome(*achado));
-    TocarEConferir(*this, virtual_, *janela, *dominio->acordes, [this](const std::string& c) { return EsperarCampo(c); },
-                   [this] { return TeclasPressionadas(); });
+    TocarEConferir(
+        *this, virtual_, *janela, *dominio->acordes,
+        [this](const std::string& c) { return EsperarCampo(c); },
+        [this] { return TeclasPressionadas(); });
     janela.reset();
 }
 
@@ -218,8 +237,12 @@ TEST_F(Escuta, CtrlClickMarksKeysIntoAChordAndEscOrAPlainClickClearsIt) {
     Gravador().LimparMensagens();
     QTest::mousePress(janela->btnOuvirAcorde, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(janela->btnOuvirAcorde, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(Gravador().Mensagens(), (std::vector<Mensagem>{{0x90, 52, 100}, {0x90, 55, 100}, {0x90, 60, 100},
-                                                             {0x80, 52, 0}, {0x80, 55, 0}, {0x80, 60, 0}}));
+    EXPECT_EQ(Gravador().Mensagens(), (std::vector<Mensagem>{{0x90, 52, 100},
+                                                             {0x90, 55, 100},
+                                                             {0x90, 60, 100},
+                                                             {0x80, 52, 0},
+                                                             {0x80, 55, 0},
+                                                             {0x80, 60, 0}}));
 
     // Ctrl+click again unmarks.
     CtrlClique(12);
@@ -237,6 +260,15 @@ TEST_F(Escuta, CtrlClickMarksKeysIntoAChordAndEscOrAPlainClickClearsIt) {
     QTest::keyClick(janela->editNomeAcorde, Qt::Key_Escape);
     EXPECT_TRUE(TeclasPressionadas().empty());
     EXPECT_EQ(Campo(), prompt);
+    EXPECT_EQ(MarcasVisiveis(), 0);
+
+    // Enter on the name of marked keys: that chord, in the position nearest to them.
+    for (int k : {4, 7, 12}) CtrlClique(k);
+    QTest::keyClick(janela->editNomeAcorde, Qt::Key_Return);
+    EXPECT_EQ(dominio->acordes->NomeAcordeAtual(), "C/E");
+    EXPECT_EQ(TeclasPressionadas(), (std::vector<int>{4, 7, 12}));
+    EXPECT_EQ(janela->Escuta().TeclasMarcadas(), 0u);
+    EXPECT_EQ(janela->comboBaseAcordes->currentIndex(), dominio->acordes->IndiceAcordeAtual());
 
     // With a chord current, a plain click brings it back.
     janela->editNomeAcorde->setText(QStringLiteral("Dm7"));
@@ -251,6 +283,19 @@ TEST_F(Escuta, CtrlClickMarksKeysIntoAChordAndEscOrAPlainClickClearsIt) {
     EXPECT_EQ(janela->Escuta().TeclasMarcadas(), 0u);
 }
 
+TEST_F(Escuta, LeavingStoresTheMidiInputByName) {
+    Abrir();
+    dominio->som.DefinirEntrada("Simulated keyboard", true);
+    {
+        CaixasRegistradas sim(true);
+        janela->close();
+    }
+    EXPECT_NE(instalacao.LerConfiguracao().find(
+                  "entradaMidi=Simulated keyboard\r\necoarEntradaMidi=1\r\n"),
+              std::string::npos)
+        << instalacao.LerConfiguracao();
+}
+
 TEST(PosicaoMaisProxima, SameShapeFirstThenTheClosestBass) {
     auto m = [](std::initializer_list<int> ks) {
         std::int32_t r = 0;
@@ -259,10 +304,15 @@ TEST(PosicaoMaisProxima, SameShapeFirstThenTheClosestBass) {
     };
     // C7M played as C E G B from key 0: the root position an octave up beats an inversion
     // near by.
-    const std::vector<std::int32_t> posicoes = {m({16, 19, 23, 24}), m({12, 16, 19, 23}), m({7, 11, 12, 16})};
-    EXPECT_EQ(EscutaTeclado::PosicaoMaisProxima(posicoes, static_cast<std::uint32_t>(m({0, 4, 7, 11}))), 1);
+    const std::vector<std::int32_t> posicoes = {m({16, 19, 23, 24}), m({12, 16, 19, 23}),
+                                                m({7, 11, 12, 16})};
+    EXPECT_EQ(
+        EscutaTeclado::PosicaoMaisProxima(posicoes, static_cast<std::uint32_t>(m({0, 4, 7, 11}))),
+        1);
     // Played as the second inversion: that one.
-    EXPECT_EQ(EscutaTeclado::PosicaoMaisProxima(posicoes, static_cast<std::uint32_t>(m({7, 11, 12, 16}))), 2);
+    EXPECT_EQ(
+        EscutaTeclado::PosicaoMaisProxima(posicoes, static_cast<std::uint32_t>(m({7, 11, 12, 16}))),
+        2);
     EXPECT_EQ(EscutaTeclado::PosicaoMaisProxima({}, 1), -1);
 }
 

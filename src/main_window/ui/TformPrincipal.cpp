@@ -411,6 +411,8 @@ void TformPrincipal::AplicarConfiguracaoSalva() {
 }
 
 void TformPrincipal::editNomeAcordeEnter() {
+    // The name of marked keys: their chord, in the position nearest to the marks.
+    if (escuta_->EscolherMarcadas(editNomeAcorde->text().toStdString())) return;
     try {
         teclado_->MostrarPosicao(&acordes_.ProcurarAcorde(editNomeAcorde->text().toStdString()));
         comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());

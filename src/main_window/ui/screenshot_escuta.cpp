@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     const QDir pasta(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
     const std::string idioma = argc >= 3 ? argv[2] : "Português";
     return captura.Executar(
-        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n",
+        "[geral]\nidioma=" + idioma +
+            "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n",
         QString(), [&](JanelasAplicacao& janelas) {
             TformPrincipal& janela = *janelas.principal;
             janela.show();
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
             if (auto* abas = setup.findChild<QTabWidget*>(QStringLiteral("Pasta")))
                 abas->setCurrentIndex(TformSetup::PaginaDrivers);
             QApplication::processEvents();
-            const QString configuracoes = pasta.absoluteFilePath(QStringLiteral("midi-input-settings.png"));
+            const QString configuracoes =
+                pasta.absoluteFilePath(QStringLiteral("midi-input-settings.png"));
             ok = setup.grab().save(configuracoes, "PNG") && ok;
             setup.hide();
             std::printf("%s\n%s\n", qPrintable(principal), qPrintable(configuracoes));
