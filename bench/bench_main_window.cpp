@@ -22,6 +22,9 @@
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
+#include "EntradaSimulada.h"
+#include "NomeadorAcordes.h"
+#include "TMidiInput.h"
 #include "TMidiOutput.h"
 #include "TformListaIdiomas.h"
 #include "TformPrincipal.h"
@@ -113,6 +116,42 @@ void BM_OuvirAcorde(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OuvirAcorde)->Unit(benchmark::kMicrosecond);
+
+// Goal: from a note-on arriving on the MIDI input to the chord's name shown in the window, at
+// most 5 ms. The whole road: the device's thread queues the message and posts to the event
+// loop, which names the keys held (without the heap) and shows them with their name. Each
+// iteration is one key going down that completes a chord, then that key going up; the chords
+// change every time.
+void BM_NotaLigadaAteNomeNaJanela(benchmark::State& state) {
+    Ambiente& a = Compartilhado();
+    a.porta.Close();
+    auto teclado = std::make_shared<EntradaSimulada>();
+    TMidiInput entrada(std::vector<std::shared_ptr<BackendEntradaMidi>>{teclado});
+    const NomeadorAcordes nomeador(a.base.Nomes());
+    auto dependencias = a.Dependencias();
+    dependencias.entrada = &entrada;
+    dependencias.nomeador = &nomeador;
+    TformPrincipal janela(dependencias);
+    entrada.Abrir(0);
+    // Held throughout: C and G; the third key makes C, Cm, Csus4, C7(omitt3)... over C.
+    teclado->Tocar({0x90, 48, 90});
+    teclado->Tocar({0x90, 55, 90});
+    QCoreApplication::processEvents();
+    int terceira = 0;
+    std::int64_t nomeados = 0;
+    for (auto _ : state) {
+        const auto nota = static_cast<std::uint8_t>(60 + (terceira++ % 12));
+        teclado->Tocar({0x90, nota, 90});
+        QCoreApplication::processEvents();
+        nomeados += janela.editNomeAcorde->text().isEmpty() ? 0 : 1;
+        teclado->Tocar({0x80, nota, 0});
+        QCoreApplication::processEvents();
+    }
+    benchmark::DoNotOptimize(nomeados);
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel("one note-on named and shown, one note-off");
+}
+BENCHMARK(BM_NotaLigadaAteNomeNaJanela)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -13,7 +13,10 @@ std::vector<std::string> CatalogoInstalado(std::string_view comando) {
         GerenciadorIdiomas idiomas(PastaInstalacao(), nullptr);
         if (!idiomas.NomesIdiomas().empty()) {
             idiomas.CarregarIdioma(0);
-            if (!idiomas.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoBaseNomesAcordes).empty()) {
+            if (!idiomas
+                     .ObterTexto(idm::parametros::Secao,
+                                 idm::parametros::caminhoArquivoBaseNomesAcordes)
+                     .empty()) {
                 return LerLinhasArquivoTexto(
                     idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
             }

@@ -25,7 +25,8 @@ void Interromper(int) { g_interrompido = 1; }
 // The note as a player reads it, spelled as the chord's root is (sharps unless the root is
 // written with a flat), with its octave (60 is C4).
 std::string NomeNota(std::string_view cifra, int nota) {
-    return std::string(RotuloTecla(cifra, nota % 12, 0, ModoVisualizacao::Notas)) + std::to_string(nota / 12 - 1);
+    return std::string(RotuloTecla(cifra, nota % 12, 0, ModoVisualizacao::Notas)) +
+           std::to_string(nota / 12 - 1);
 }
 
 std::string Linha(const AcordeTocado& acorde, bool json) {
@@ -39,7 +40,8 @@ std::string Linha(const AcordeTocado& acorde, bool json) {
             nomes.push_back(NomeNota(cifra, n));
         }
         // One line per chord (JSON Lines), so a reader can act on each as it comes.
-        const nlohmann::json objeto = {{"symbol", std::string(cifra)}, {"notes", notas}, {"note_names", nomes}};
+        const nlohmann::json objeto = {
+            {"symbol", std::string(cifra)}, {"notes", notas}, {"note_names", nomes}};
         return objeto.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + '\n';
     }
     std::string linha(cifra);
@@ -75,8 +77,8 @@ int Executar(int dispositivo, bool json) {
     }
     try {
         if (!entrada.Abrir(dispositivo)) {
-            std::cerr << "tastavo-cli listen: the MIDI input \"" << nomes[static_cast<std::size_t>(dispositivo)]
-                      << "\" cannot be opened\n";
+            std::cerr << "tastavo-cli listen: the MIDI input \""
+                      << nomes[static_cast<std::size_t>(dispositivo)] << "\" cannot be opened\n";
             return SaidaEntradaInvalida;
         }
     } catch (const EmidiinputError& e) {
@@ -91,7 +93,8 @@ int Executar(int dispositivo, bool json) {
     sigemptyset(&acao.sa_mask);
     ::sigaction(SIGINT, &acao, nullptr);
     ::sigaction(SIGTERM, &acao, nullptr);
-    std::cerr << "tastavo-cli listen: listening to \"" << entrada.NomeAberto() << "\"; Ctrl+C ends\n";
+    std::cerr << "tastavo-cli listen: listening to \"" << entrada.NomeAberto()
+              << "\"; Ctrl+C ends\n";
 
     SaidaComando saida("listen");
     AcordeTocado impresso;
@@ -115,9 +118,11 @@ const RegistrarComando registro{Comando{
     [](CLI::App& sub) -> std::function<int()> {
         auto dispositivo = std::make_shared<int>(0);
         auto json = std::make_shared<bool>(false);
-        sub.add_option("--device", *dispositivo, "The MIDI input to listen to, by its number in devices --input")
+        sub.add_option("--device", *dispositivo,
+                       "The MIDI input to listen to, by its number in devices --input")
             ->capture_default_str();
-        sub.add_flag("--json", *json, "One JSON object per chord: the symbol, the MIDI notes and their names");
+        sub.add_flag("--json", *json,
+                     "One JSON object per chord: the symbol, the MIDI notes and their names");
         sub.footer("Each line: the chord's symbol, a tab, the notes held (C4 is MIDI note 60).");
         return [dispositivo, json] { return Executar(*dispositivo, *json); };
     }}};

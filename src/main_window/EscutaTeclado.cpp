@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EscutaTeclado.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Excecoes.h"
@@ -11,9 +13,13 @@
 #include "NomeadorAcordes.h"
 #include "Teclado.h"
 
-EscutaTeclado::EscutaTeclado(Teclado& teclado, GerenciadorAcordes& acordes, const NomeadorAcordes& nomeador,
-                             CampoAcorde& campo)
-    : teclado_(teclado), acordes_(acordes), nomeador_(nomeador), campo_(campo), ouvinte_(nomeador) {}
+EscutaTeclado::EscutaTeclado(Teclado& teclado, GerenciadorAcordes& acordes,
+                             const NomeadorAcordes& nomeador, CampoAcorde& campo)
+    : teclado_(teclado),
+      acordes_(acordes),
+      nomeador_(nomeador),
+      campo_(campo),
+      ouvinte_(nomeador) {}
 
 OuvinteAcordes::Mudanca EscutaTeclado::Receber(std::span<const std::uint8_t> mensagem) {
     using Mudanca = OuvinteAcordes::Mudanca;
@@ -45,18 +51,31 @@ void EscutaTeclado::AlternarTecla(int tecla) {
         return;
     }
     teclado_.MostrarTeclas(marcadas_);
+    NomeAcordeFixo nome;
+    NomearMarcadas(nome);
+    campo_.MostrarCifra(nome.Cifra());
+}
+
+bool EscutaTeclado::NomearMarcadas(NomeAcordeFixo& nome) const {
     ConjuntoClasses classes = 0;
     for (int k = 0; k < QuantidadeTeclas; ++k)
         if ((marcadas_ >> k) & 1u) classes |= static_cast<ConjuntoClasses>(1u << (k % 12));
+    return marcadas_ != 0 && nomeador_.MelhorNome(classes, std::countr_zero(marcadas_) % 12, nome);
+}
+
+bool EscutaTeclado::EscolherMarcadas(std::string_view cifra) {
     NomeAcordeFixo nome;
-    nomeador_.MelhorNome(classes, std::countr_zero(marcadas_) % 12, nome);
-    campo_.MostrarCifra(nome.Cifra());
+    if (!NomearMarcadas(nome) || nome.Cifra() != cifra) return false;
+    const std::uint32_t teclas = std::exchange(marcadas_, 0);
+    Escolher(cifra, teclas);
+    return true;
 }
 
 bool EscutaTeclado::LimparMarcas() {
     if (marcadas_ == 0) return false;
     marcadas_ = 0;
-    if (const PosicaoHarmonicaTeclado* posicao = acordes_.IndiceAcordeAtual() != -1 ? acordes_.PosicaoAtual() : nullptr)
+    if (const PosicaoHarmonicaTeclado* posicao =
+            acordes_.IndiceAcordeAtual() != -1 ? acordes_.PosicaoAtual() : nullptr)
         teclado_.MostrarPosicao(posicao);
     else
         teclado_.LimparExibicao();
@@ -64,15 +83,24 @@ bool EscutaTeclado::LimparMarcas() {
     return true;
 }
 
-int EscutaTeclado::PosicaoMaisProxima(std::span<const std::int32_t> mascaras, std::uint32_t teclas) {
+int EscutaTeclado::PosicaoMaisProxima(std::span<const std::int32_t> mascaras,
+                                      std::uint32_t teclas) {
+    // Keys as a wide mask, so that a shape moved by octaves can be laid over another.
+    auto deslocar = [](std::uint64_t m, int semitons) {
+        return semitons >= 0 ? m << semitons : m >> -semitons;
+    };
     int melhor = -1;
     int melhorComuns = -1;
     int melhorDistancia = 0;
     const int grave = teclas != 0 ? std::countr_zero(teclas) : 0;
     for (std::size_t i = 0; i < mascaras.size(); ++i) {
         const auto mascara = static_cast<std::uint32_t>(mascaras[i]);
-        const int comuns = std::popcount(mascara & teclas);
-        const int distancia = mascara != 0 ? std::abs(std::countr_zero(mascara) - grave) : 99;
+        const int graveP = mascara != 0 ? std::countr_zero(mascara) : 0;
+        int comuns = 0;
+        for (int oitavas = -3; oitavas <= 3; ++oitavas)
+            comuns = std::max(
+                comuns, std::popcount(deslocar(mascara, 12 * oitavas) & std::uint64_t{teclas}));
+        const int distancia = std::abs(graveP - grave);
         if (comuns > melhorComuns || (comuns == melhorComuns && distancia < melhorDistancia)) {
             melhor = static_cast<int>(i);
             melhorComuns = comuns;

@@ -17,10 +17,10 @@ class PosicaoHarmonicaTeclado;
 class Teclado;
 
 class EscutaTeclado {
-public:
+  public:
     // The chord field and chord list of the window.
     class CampoAcorde {
-    public:
+      public:
         virtual ~CampoAcorde() = default;
         // Shows `cifra`, the live name of the keys held or marked (empty: no name).
         virtual void MostrarCifra(std::string_view cifra) = 0;
@@ -47,13 +47,19 @@ public:
     // when nothing was marked (nothing changes then).
     bool LimparMarcas();
     std::uint32_t TeclasMarcadas() const { return marcadas_; }
+    // Enter in the chord field on the name of the marked keys: that chord becomes current in
+    // its position nearest to the marks, and the marks go. False (nothing done) when nothing is
+    // marked or `cifra` is not their name: the field then looks it up as typed.
+    bool EscolherMarcadas(std::string_view cifra);
 
     // Of the positions given, the index of the one nearest to the keys `teclas` (bit k for key
-    // k): the most keys in common, then the lowest keys closest together, then the first.
+    // k): the same shape first (the most keys in common once moved by whole octaves, so the
+    // same inversion and spacing), then the lowest keys closest together, then the first.
     // -1 for none.
     static int PosicaoMaisProxima(std::span<const std::int32_t> mascaras, std::uint32_t teclas);
 
-private:
+  private:
+    bool NomearMarcadas(NomeAcordeFixo& nome) const;
     void Escolher(std::string_view cifra, std::uint32_t teclas);
 
     Teclado& teclado_;

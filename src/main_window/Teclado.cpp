@@ -137,6 +137,12 @@ void Teclado::SoltarTecla(int tecla) {
     else c_.teclas[tecla]->LimparFigura();
 }
 
+void Teclado::SoltarTeclaDoPonteiro(int tecla) {
+    // A key held on the MIDI keyboard or marked stays drawn when the pointer leaves it.
+    if (tecla >= 0 && ((teclasAvulsas_ >> tecla) & 1u)) return;
+    SoltarTecla(tecla);
+}
+
 void Teclado::SilenciarTecla(int tecla) {
     som_.EnviarEvento(midi::StatusNotaLigada, midi::NotaDaTecla(tecla), 0);
 }
@@ -176,14 +182,14 @@ void Teclado::MouseSobreTecla(int tecla) {
         teclaSoando_ = -1;
         if (anterior == -1) return;
         if (!AcordeAtual()) {
-            SoltarTecla(anterior);
+            SoltarTeclaDoPonteiro(anterior);
             SilenciarTecla(anterior);
             return;
         }
         // Over a chord, a note started by the pointer is stopped too: with a sustaining
         // instrument it would otherwise sound until the listen button is used. A key pressed
         // by free playing before the chord came is released.
-        if (!NaPosicao(anterior)) SoltarTecla(anterior);
+        if (!NaPosicao(anterior)) SoltarTeclaDoPonteiro(anterior);
         SilenciarTecla(anterior);
         return;
     }
@@ -191,14 +197,14 @@ void Teclado::MouseSobreTecla(int tecla) {
     if (teclaSoando_ != -1) SilenciarTecla(teclaSoando_);
     bool soar;
     if (!AcordeAtual()) {
-        SoltarTecla(teclaSoando_);
+        SoltarTeclaDoPonteiro(teclaSoando_);
         teclaSoando_ = tecla;
         PressionarTecla(tecla);
         soar = true;
     } else {
         // The chord's keys are already drawn pressed; only a key left pressed by free playing
         // before the chord came changes back.
-        if (teclaSoando_ != -1 && !NaPosicao(teclaSoando_)) SoltarTecla(teclaSoando_);
+        if (teclaSoando_ != -1 && !NaPosicao(teclaSoando_)) SoltarTeclaDoPonteiro(teclaSoando_);
         soar = NaPosicao(tecla);
         teclaSoando_ = soar ? tecla : -1;
     }

@@ -77,6 +77,7 @@ private:
     void PosicionarMarcas();
     void PressionarTecla(int tecla);
     void SoltarTecla(int tecla);
+    void SoltarTeclaDoPonteiro(int tecla);
     void SilenciarTecla(int tecla);
     int TeclaDoSlot(int slot) const { return posicaoMostrada_.TeclaDoDedo(slot); }
 

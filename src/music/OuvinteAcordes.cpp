@@ -26,7 +26,8 @@ std::uint32_t AcordeTocado::Teclas() const {
     for (int n = grave; n < 128; ++n) {
         if (!Contem(n)) continue;
         int tecla = n - doC;
-        if (tecla >= QuantidadeTeclas) tecla = QuantidadeTeclas - 13 + (tecla - (QuantidadeTeclas - 13)) % 12;
+        if (tecla >= QuantidadeTeclas)
+            tecla = QuantidadeTeclas - 13 + (tecla - (QuantidadeTeclas - 13)) % 12;
         teclas |= 1u << tecla;
     }
     return teclas;
@@ -78,7 +79,8 @@ OuvinteAcordes::Mudanca OuvinteAcordes::Nomear(bool ligou) {
         ultimoDeTeclaDescendo_ = false;
     }
     const int grave = segurado_.MaisGrave();
-    if (segurado_.Quantidade() < 2 || !nomeador_.MelhorNome(segurado_.Classes(), grave % 12, segurado_.nome)) {
+    if (segurado_.Quantidade() < 2 ||
+        !nomeador_.MelhorNome(segurado_.Classes(), grave % 12, segurado_.nome)) {
         segurado_.nome = NomeAcordeFixo{};
         return Mudanca::Nenhuma;
     }

@@ -15,7 +15,9 @@ struct AcordeTocado {
     std::array<std::uint64_t, 2> notas{};
     NomeAcordeFixo nome;
 
-    bool Contem(int nota) const { return nota >= 0 && nota < 128 && ((notas[nota / 64] >> (nota % 64)) & 1u) != 0; }
+    bool Contem(int nota) const {
+        return nota >= 0 && nota < 128 && ((notas[nota / 64] >> (nota % 64)) & 1u) != 0;
+    }
     int Quantidade() const;
     // The lowest note, or -1 for none.
     int MaisGrave() const;

@@ -24,14 +24,16 @@ std::vector<std::string> TMidiInput::ListarDispositivos() const {
 }
 
 bool TMidiInput::Abrir(int numero) {
-    const auto entradas = fonte_ ? fonte_->Entradas() : std::vector<std::shared_ptr<BackendEntradaMidi>>{};
+    const auto entradas =
+        fonte_ ? fonte_->Entradas() : std::vector<std::shared_ptr<BackendEntradaMidi>>{};
     if (numero < 0 || static_cast<std::size_t>(numero) >= entradas.size())
         throw EmidiinputError("Invalid device ID");
     return AbrirBackend(entradas[static_cast<std::size_t>(numero)], numero);
 }
 
 bool TMidiInput::AbrirPorNome(const std::string& nome) {
-    const auto entradas = fonte_ ? fonte_->Entradas() : std::vector<std::shared_ptr<BackendEntradaMidi>>{};
+    const auto entradas =
+        fonte_ ? fonte_->Entradas() : std::vector<std::shared_ptr<BackendEntradaMidi>>{};
     for (std::size_t i = 0; i < entradas.size(); ++i)
         if (entradas[i]->Nome() == nome) return AbrirBackend(entradas[i], static_cast<int>(i));
     Fechar();
@@ -55,7 +57,8 @@ bool TMidiInput::AbrirBackend(const std::shared_ptr<BackendEntradaMidi>& entrada
                 --fila->quantidade;
                 ++fila->descartadas;
             }
-            MensagemMidiEntrada& m = fila->mensagens[(fila->inicio + fila->quantidade) % CapacidadeFila];
+            MensagemMidiEntrada& m =
+                fila->mensagens[(fila->inicio + fila->quantidade) % CapacidadeFila];
             std::copy(mensagem.begin(), mensagem.end(), m.bytes.begin());
             m.tamanho = static_cast<std::uint8_t>(mensagem.size());
             ++fila->quantidade;

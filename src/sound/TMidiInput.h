@@ -20,7 +20,7 @@
 
 // A failure of the MIDI service on the input side, with its readable text.
 class EmidiinputError : public std::runtime_error {
-public:
+  public:
     explicit EmidiinputError(const std::string& texto) : std::runtime_error(texto) {}
 };
 
@@ -32,7 +32,7 @@ struct MensagemMidiEntrada {
 };
 
 class TMidiInput {
-public:
+  public:
     // Messages the queue holds before the oldest are dropped (an owner that stopped taking them).
     static constexpr std::size_t CapacidadeFila = 1024;
 
@@ -85,7 +85,7 @@ public:
     // Messages dropped because the queue was full, since the port was created.
     std::uint64_t Descartadas() const;
 
-private:
+  private:
     struct Fila {
         std::mutex trava;
         std::condition_variable chegou;

@@ -11,7 +11,7 @@
 #include "BackendMidi.h"
 
 class EntradaSimulada : public BackendEntradaMidi {
-public:
+  public:
     explicit EntradaSimulada(std::string nome = "Simulated keyboard") : nome_(std::move(nome)) {}
 
     std::string Nome() const override { return nome_; }
@@ -40,7 +40,7 @@ public:
     }
     int VezesAberta() const { return vezesAberta_; }
 
-private:
+  private:
     std::string nome_;
     mutable std::mutex trava_;
     Receptor receber_;

@@ -4,8 +4,9 @@
 // process so that parallel runs never meet; the clients of this process find it through
 // JACK_DEFAULT_SERVER. It ends with the object (and with the process, should that crash).
 
-#include <string>
 #include <sys/types.h>
+
+#include <string>
 
 class ServidorJack {
   public:

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Live naming of the chord held on a MIDI keyboard: the best name without the heap, the held
 // keys on the two-octave keyboard, and the chord that stays once every key is up.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "CaminhosTeste.h"
 #include "LeituraArquivo.h"
 #include "NomeadorAcordes.h"
 #include "OuvinteAcordes.h"
@@ -34,8 +34,8 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 const NomeadorAcordes& Nomeador() {
-    static const NomeadorAcordes nomeador(
-        LerLinhasArquivoTexto(std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt"));
+    static const NomeadorAcordes nomeador(LerLinhasArquivoTexto(
+        std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt"));
     return nomeador;
 }
 
@@ -53,13 +53,15 @@ TEST(MelhorNome, IsTheFirstNameOfEveryNameableSetAndAllocatesNothing) {
             NomeAcordeFixo melhor;
             const long antes = g_alocacoes.load();
             const bool achou = nomeador.MelhorNome(c, baixo, melhor);
-            ASSERT_EQ(g_alocacoes.load(), antes) << "allocated naming set " << classes << " over " << baixo;
+            ASSERT_EQ(g_alocacoes.load(), antes)
+                << "allocated naming set " << classes << " over " << baixo;
             ASSERT_EQ(achou, !todos.empty());
             if (!achou) {
                 EXPECT_TRUE(melhor.Vazio());
                 continue;
             }
-            ASSERT_EQ(std::string(melhor.Cifra()), todos.front().cifra) << classes << " over " << baixo;
+            ASSERT_EQ(std::string(melhor.Cifra()), todos.front().cifra)
+                << classes << " over " << baixo;
             ASSERT_EQ(melhor.codigo, todos.front().codigo);
             ++conferidos;
         }
@@ -155,10 +157,10 @@ TEST(AcordeTocado, KeysStartAtTheLowestNotesCAndFoldHighNotesIntoTheTopOctave) {
     const std::vector<Caso> casos = {
         {{}, {}},
         {{60, 64, 67}, {0, 4, 7}},
-        {{62, 65, 69}, {2, 5, 9}},               // from the C below D
-        {{47, 62, 66}, {11, 14, 18}},            // B2: the keyboard starts at C2
-        {{48, 84, 97}, {0, 12, 13}},             // C5 and C#6 fold into the top octave
-        {{48, 72}, {0, 24}},                     // the top C stays on the last key
+        {{62, 65, 69}, {2, 5, 9}},                    // from the C below D
+        {{47, 62, 66}, {11, 14, 18}},                 // B2: the keyboard starts at C2
+        {{48, 84, 97}, {0, 12, 13}},                  // C5 and C#6 fold into the top octave
+        {{48, 72}, {0, 24}},                          // the top C stays on the last key
         {{36, 60, 64, 67, 71}, {0, 24, 16, 19, 23}},  // two octaves up is the top C,
     };
     for (const Caso& caso : casos) {

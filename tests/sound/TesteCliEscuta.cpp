@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli listen and devices --input through a JACK server of the test's own: a virtual
 // keyboard plays chords into the tool, which names each one on a line of its own.
-#include "CaminhosTeste.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -15,6 +14,7 @@
 #include <thread>
 
 #include "../cli/ExecutarCli.h"
+#include "CaminhosTeste.h"
 #include "TecladoVirtual.h"
 
 #if TASTAVO_COM_JACK
@@ -39,7 +39,8 @@ class CliRodando {
             ::dup2(canos[1], 1);
             ::dup2(canos[1], 2);
             ::close(canos[0]);
-            const std::string programa = std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli";
+            const std::string programa =
+                std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli";
             std::vector<char*> argv{const_cast<char*>(programa.c_str())};
             for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
             argv.push_back(nullptr);
@@ -65,7 +66,8 @@ class CliRodando {
                 lido_.erase(0, p + 1);
                 return linha;
             }
-            const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(fim - std::chrono::steady_clock::now());
+            const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(
+                fim - std::chrono::steady_clock::now());
             if (resta.count() <= 0) return "";
             pollfd p{leitura_, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(resta.count())) <= 0) return "";
@@ -102,7 +104,8 @@ int NumeroDoTeclado(const TecladoVirtual& teclado) {
     std::istringstream linhas(r.saida);
     for (std::string linha; std::getline(linhas, linha);) {
         const auto tab = linha.find('\t');
-        if (tab != std::string::npos && linha.compare(tab + 1, teclado.PrefixoPorta().size(), teclado.PrefixoPorta()) == 0)
+        if (tab != std::string::npos &&
+            linha.compare(tab + 1, teclado.PrefixoPorta().size(), teclado.PrefixoPorta()) == 0)
             return std::stoi(linha.substr(0, tab));
     }
     ADD_FAILURE() << "the keyboard is not listed:\n" << r.saida;
@@ -118,7 +121,8 @@ TEST(CliEscuta, ListenJsonNamesEachChordPlayedThroughJack) {
 
     CliRodando cli({"listen", "--device", std::to_string(numero), "--json"});
     const std::string anuncio = cli.Linha();
-    ASSERT_NE(anuncio.find("listening to \"" + teclado.PrefixoPorta()), std::string::npos) << anuncio;
+    ASSERT_NE(anuncio.find("listening to \"" + teclado.PrefixoPorta()), std::string::npos)
+        << anuncio;
 
     // Keys go down one after another: a line for each step that names a chord, each with
     // exactly the keys held then, the last one the whole chord.

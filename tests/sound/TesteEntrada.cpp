@@ -17,7 +17,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 std::vector<Bytes> Retirar(TMidiInput& porta) {
     std::vector<Bytes> recebidas;
-    porta.ProcessarMensagens([&](std::span<const std::uint8_t> m) { recebidas.emplace_back(m.begin(), m.end()); });
+    porta.ProcessarMensagens(
+        [&](std::span<const std::uint8_t> m) { recebidas.emplace_back(m.begin(), m.end()); });
     return recebidas;
 }
 
@@ -37,7 +38,8 @@ TEST(TMidiInput, OpensByNumberOrNameAndQueuesWhatIsPlayedInOrder) {
     EXPECT_EQ(p.porta.NomeAberto(), "Keyboard B");
     EXPECT_FALSE(p.a->Tocar({0x90, 1, 1}));
     // Short messages only: longer data (a stray system exclusive) is not queued.
-    for (const Bytes& m : {Bytes{0x90, 60, 100}, Bytes{0xF0, 1, 2, 3, 0xF7}, Bytes{0x80, 60, 0}, Bytes{0xFE}})
+    for (const Bytes& m :
+         {Bytes{0x90, 60, 100}, Bytes{0xF0, 1, 2, 3, 0xF7}, Bytes{0x80, 60, 0}, Bytes{0xFE}})
         EXPECT_TRUE(p.b->Tocar(m));
     EXPECT_EQ(avisos, 3);
     EXPECT_EQ(Retirar(p.porta), (std::vector<Bytes>{{0x90, 60, 100}, {0x80, 60, 0}, {0xFE}}));
@@ -64,7 +66,9 @@ TEST(TMidiInput, BadNumbersMissingNamesAndDevicesThatWillNotOpen) {
     p.b->DefinirAbrirFunciona(false);
     EXPECT_FALSE(p.porta.Abrir(1));
     EXPECT_FALSE(p.porta.Aberta());
-    EXPECT_TRUE(TMidiInput(std::vector<std::shared_ptr<BackendEntradaMidi>>{}).ListarDispositivos().empty());
+    EXPECT_TRUE(TMidiInput(std::vector<std::shared_ptr<BackendEntradaMidi>>{})
+                    .ListarDispositivos()
+                    .empty());
 }
 
 TEST(TMidiInput, AFullQueueDropsTheOldestAndAnotherThreadMayPlay) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,7 +18,9 @@
 #include "ConfiguracaoSom.h"
 #include "Fachada.h"
 #include "DispositivosGravados.h"
+#include "EntradaSimulada.h"
 #include "GerenciadorIdiomas.h"
+#include "TMidiInput.h"
 #include "TformSetup.h"
 
 namespace {
@@ -244,6 +247,74 @@ TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
 TEST_F(ArquivoInstrumentos, ShippedListHasOneNameForEachProgram) {
     // Created with the language's own file, as the application does.
     EXPECT_EQ(Instrumentos()->count(), 128);
+}
+
+}  // namespace
+
+namespace {
+
+// The same window over a MIDI input port with two simulated keyboards.
+class JanelaSetupEntrada : public JanelaSetup {
+  protected:
+    void SetUp() override {
+        janela = std::make_unique<TformSetup>(somComEntrada, IdiomasDeTeste());
+    }
+    QComboBox* Entrada() { return Controle<QComboBox>("comboEntradaMidi"); }
+    QCheckBox* Eco() { return Controle<QCheckBox>("chkEcoarEntrada"); }
+    std::vector<std::string> Itens() {
+        std::vector<std::string> itens;
+        for (int i = 0; i < Entrada()->count(); ++i) itens.push_back(Entrada()->itemText(i).toStdString());
+        return itens;
+    }
+
+    std::shared_ptr<EntradaSimulada> a = std::make_shared<EntradaSimulada>("Keyboard A");
+    std::shared_ptr<EntradaSimulada> b = std::make_shared<EntradaSimulada>("Keyboard B");
+    TMidiInput entrada{std::vector<std::shared_ptr<BackendEntradaMidi>>{a, b}};
+    ConfiguracaoSom somComEntrada{*sistema.jogador, &entrada};
+    Fachada<ConfiguracaoSom>::Vinculo vinculoEntrada{somComEntrada};
+};
+
+TEST_F(JanelaSetupEntrada, OkOpensTheChosenInputAndCancelUndoesTheChoice) {
+    janela->show();
+    EXPECT_EQ(Itens(), (std::vector<std::string>{"Nenhuma", "Keyboard A", "Keyboard B"}));
+    EXPECT_EQ(Entrada()->currentIndex(), 0) << "none by default";
+    EXPECT_FALSE(Eco()->isChecked());
+    EXPECT_FALSE(entrada.Aberta());
+
+    Entrada()->setCurrentIndex(2);
+    Eco()->setChecked(true);
+    Clicar("btnOk");
+    EXPECT_EQ(somComEntrada.EntradaMidi(), "Keyboard B");
+    EXPECT_TRUE(somComEntrada.EcoarEntrada());
+    EXPECT_TRUE(b->Aberta());
+
+    // Cancel after changing both: nothing changes, and the window shows the state again.
+    janela->show();
+    EXPECT_EQ(Entrada()->currentIndex(), 2);
+    EXPECT_TRUE(Eco()->isChecked());
+    Entrada()->setCurrentIndex(0);
+    Eco()->setChecked(false);
+    Clicar("btnCancelar");
+    EXPECT_EQ(somComEntrada.EntradaMidi(), "Keyboard B");
+    EXPECT_TRUE(somComEntrada.EcoarEntrada());
+    EXPECT_TRUE(b->Aberta());
+    EXPECT_EQ(Entrada()->currentIndex(), 2);
+    EXPECT_TRUE(Eco()->isChecked());
+
+    // A chosen keyboard unplugged meanwhile stays listed, so OK does not forget it.
+    somComEntrada.DefinirEntrada("Keyboard C", false);
+    janela->show();
+    EXPECT_EQ(Itens().back(), "Keyboard C");
+    EXPECT_EQ(Entrada()->currentText(), QStringLiteral("Keyboard C"));
+    Clicar("btnOk");
+    EXPECT_EQ(somComEntrada.EntradaMidi(), "Keyboard C");
+
+    // None closes it.
+    janela->show();
+    Entrada()->setCurrentIndex(0);
+    Clicar("btnOk");
+    EXPECT_EQ(somComEntrada.EntradaMidi(), "");
+    EXPECT_FALSE(entrada.Aberta());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "AbrirShell.h"
 #include "ArquivoConfiguracao.h"
@@ -488,6 +489,8 @@ void TformPrincipal::AplicarConfiguracaoSalva() {
 }
 
 void TformPrincipal::editNomeAcordeEnter() {
+    // The name of marked keys: their chord, in the position nearest to the marks.
+    if (escuta_->EscolherMarcadas(editNomeAcorde->text().toStdString())) return;
     try {
         teclado_->MostrarPosicao(&acordes_.ProcurarAcorde(editNomeAcorde->text().toStdString()));
         comboBaseAcordes->setCurrentIndex(acordes_.IndiceAcordeAtual());
@@ -532,7 +535,9 @@ void TformPrincipal::comboModoVisualizacaoChange() {
 }
 
 void TformPrincipal::btnOuvirAcordeMouseDown() {
-    if (acordes_.IndiceAcordeAtual() == -1) return;
+    // Keys marked or held without a current chord sound too: listen sounds what is shown.
+    if (acordes_.IndiceAcordeAtual() == -1 && teclado_->TeclasAvulsas() == 0) return;
+    ouvindo_ = true;
     btnOuvirAcorde->MostrarPressionado();
     try {
         teclado_->TocarAcorde();
@@ -542,7 +547,7 @@ void TformPrincipal::btnOuvirAcordeMouseDown() {
 }
 
 void TformPrincipal::btnOuvirAcordeMouseUp() {
-    if (acordes_.IndiceAcordeAtual() == -1) return;
+    if (!std::exchange(ouvindo_, false)) return;
     btnOuvirAcorde->MostrarNormal();
     try {
         teclado_->PararAcorde();

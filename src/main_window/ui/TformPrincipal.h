@@ -175,6 +175,7 @@ private:
     TformAviso* aviso_ = nullptr;
     ArrasteJanela* arraste_ = nullptr;
     bool configuracaoAplicada_ = false;
+    bool ouvindo_ = false;  // the listen button's press started a chord
     // Listening to a MIDI keyboard, and asking with Ctrl+click.
     TMidiInput* entrada_ = nullptr;
     std::unique_ptr<NomeadorAcordes> nomeadorProprio_;

@@ -16,7 +16,8 @@ BackendEntradaRtMidi::~BackendEntradaRtMidi() {
 
 void BackendEntradaRtMidi::Chegou(double, std::vector<unsigned char>* mensagem, void* eu) {
     auto* backend = static_cast<BackendEntradaRtMidi*>(eu);
-    if (mensagem != nullptr && backend->receber_) backend->receber_({mensagem->data(), mensagem->size()});
+    if (mensagem != nullptr && backend->receber_)
+        backend->receber_({mensagem->data(), mensagem->size()});
 }
 
 bool BackendEntradaRtMidi::Abrir(Receptor receber) {

@@ -12,7 +12,7 @@
 class RtMidiIn;
 
 class BackendEntradaRtMidi : public BackendEntradaMidi {
-public:
+  public:
     // The port of `servico` named `nome` (as RtMidi names it). Never throws.
     BackendEntradaRtMidi(ServicoMidi servico, std::string nome);
     ~BackendEntradaRtMidi() override;
@@ -24,7 +24,7 @@ public:
     // Disconnects. Throws ErroBackendMidi when the service refuses.
     void Fechar() override;
 
-private:
+  private:
     static void Chegou(double, std::vector<unsigned char>* mensagem, void* eu);
 
     ServicoMidi servico_;
