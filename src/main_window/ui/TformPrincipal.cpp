@@ -250,6 +250,7 @@ void TformPrincipal::CriarControles() {
     imgLinkCorvela = new ImagemQt(cliente, QRect(607, 63, 182, 14));
     imgLinkCorvela->setObjectName(QStringLiteral("imgLinkCorvela"));
     imgLinkCorvela->setCursor(Qt::PointingHandCursor);
+    TornarBotaoTeclado(imgLinkCorvela);  // before anything asks how to present it
     imgLinkCorvela->aoPressionar = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton) imgLinkCorvelaClick();
     };
@@ -359,7 +360,6 @@ void TformPrincipal::ConfigurarTeclado() {
                                       comboBaseAcordes, btnAdicionar, btnRemover,       btnImprimir,
                                       listaImpressao, btnImportarCifra, comboModoVisualizacao, btnConfiguracoes,
                                       imgLinkCorvela, btnMinimizar,   btnHelp,          btnClose};
-    TornarBotaoTeclado(imgLinkCorvela);
     for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
