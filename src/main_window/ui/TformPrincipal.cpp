@@ -450,9 +450,11 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
     if (!configuracaoAplicada_) {
         configuracaoAplicada_ = true;
         if (QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
-        // Ready for typing: the prompt is selected, so the first key replaces it.
+        // Ready for typing: the prompt is selected, so the first key replaces it; the window
+        // takes the keyboard even where no window manager hands it over.
         editNomeAcorde->setFocus();
         editNomeAcorde->selectAll();
+        activateWindow();
     }
     AplicarConfiguracaoSalva();
 }
