@@ -38,7 +38,6 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(QString());
         hide();
     }
 
