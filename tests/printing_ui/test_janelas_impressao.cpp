@@ -84,6 +84,7 @@ class JanelasImpressao : public ::testing::Test {
         a.esperaSplashMs = 0;
         bool rodou = false;
         a.emVezDoLaco = [&](JanelasAplicacao& j) {
+            j.OpcoesImpressao();  // the print windows and their manager are made on first use
             j.impressao->DefinirTamanhoImpressora([] { return std::optional<TamanhoPagina>(); });
             j.principal->show();
             corpo(j);
