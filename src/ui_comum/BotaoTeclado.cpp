@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,7 +39,6 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(QString());
         hide();
     }
 
@@ -158,4 +159,18 @@ void TornarBotaoTeclado(QWidget* controle) {
 void NomearAcessivel(QWidget* controle, const QString& nome, const QString& descricao) {
     if (!nome.isEmpty()) controle->setAccessibleName(nome);
     if (!descricao.isEmpty()) controle->setAccessibleDescription(descricao);
+    // On Linux a drop-down list's name is its current text; screen readers find what it is
+    // for in the label that names it. Its caption is drawn into the window's pictures, so a
+    // label that is never shown carries it.
+    auto* lista = qobject_cast<QComboBox*>(controle);
+    if (lista == nullptr || nome.isEmpty() || lista->parentWidget() == nullptr) return;
+    const QString nomeRotulo = QStringLiteral("rotuloAcessivel_") + lista->objectName();
+    auto* rotulo = lista->parentWidget()->findChild<QLabel*>(nomeRotulo, Qt::FindDirectChildrenOnly);
+    if (rotulo == nullptr) {
+        rotulo = new QLabel(lista->parentWidget());
+        rotulo->setObjectName(nomeRotulo);
+        rotulo->hide();
+        rotulo->setBuddy(lista);
+    }
+    rotulo->setText(nome);
 }

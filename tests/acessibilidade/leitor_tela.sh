@@ -6,10 +6,13 @@
 set -eu
 aplicacao=$1
 leitor=$2
-for programa in Xvfb dbus-run-session xdotool python3; do
+for programa in Xvfb dbus-run-session xdotool; do
   command -v "$programa" >/dev/null || { echo "missing: $programa" >&2; exit 1; }
 done
-python3 -c 'import pyatspi' || { echo "missing: python3-pyatspi" >&2; exit 1; }
+# The system's Python, where Debian's python3-pyatspi lives (not one a user put first in PATH).
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+"$python" -c 'import pyatspi' || { echo "missing: python3-pyatspi" >&2; exit 1; }
 
 # A display number nobody holds (no lock file, no socket).
 numero=90
@@ -31,4 +34,4 @@ export NO_AT_BRIDGE=0
 export XDG_RUNTIME_DIR="$pasta"
 export HOME="$pasta"
 export JACK_NO_START_SERVER=1
-dbus-run-session -- python3 "$leitor" "$aplicacao"
+dbus-run-session -- "$python" "$leitor" "$aplicacao"

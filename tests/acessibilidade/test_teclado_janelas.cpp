@@ -168,6 +168,7 @@ TEST_F(TecladoJanelaPrincipal, HoldingSpaceOnListenSoundsUntilItIsReleased) {
     QTest::keyPress(janela->btnOuvirAcorde, Qt::Key_Space);
     const std::size_t notas = Gravador().Mensagens().size();
     EXPECT_EQ(notas, 3u);  // C E G on
+    EXPECT_EQ(Foco(), janela->btnOuvirAcorde);  // the button keeps the keyboard while it sounds
     // The keyboard's repeat while held adds nothing.
     QKeyEvent repeticao(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
     QApplication::sendEvent(janela->btnOuvirAcorde, &repeticao);

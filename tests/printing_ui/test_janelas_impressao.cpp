@@ -92,6 +92,7 @@ class JanelasImpressao : public ::testing::Test {
         a.esperaSplashMs = 0;
         bool rodou = false;
         a.emVezDoLaco = [&](JanelasAplicacao& j) {
+            j.OpcoesImpressao();  // the print windows and their manager are made on first use
             j.impressao->DefinirTamanhoImpressora([] { return std::optional<TamanhoPagina>(); });
             j.principal->show();
             corpo(j);
@@ -210,9 +211,9 @@ TEST_F(JanelasImpressao, PreviewPagesZoomAndReopening) {
                 EXPECT_EQ(v->spinPagina->minimum(), 1);
                 EXPECT_EQ(v->spinPagina->maximum(), n);
                 EXPECT_EQ(v->lblDe->text(), QStringLiteral("de %1").arg(n));
-                QTest::keyClick(v->spinPagina, Qt::Key_Up);  // typing is discarded
+                QTest::keyClick(v->spinPagina, Qt::Key_3);  // typing is discarded
                 EXPECT_EQ(v->spinPagina->value(), 1);
-                v->spinPagina->stepUp();
+                QTest::keyClick(v->spinPagina, Qt::Key_Up);  // the arrow key steps as the arrow does
                 EXPECT_EQ(j.impressao->Zoom(), 100);
                 v->comboZoom->setCurrentIndex(1);
                 EXPECT_EQ(v->spinPagina->value(), 2);

@@ -97,8 +97,9 @@ TEST_F(Gerenciador, IdiomaNaoEncontradoMostraALista) {
               (std::vector<std::string>(2, std::string(mensagensIdioma::IdiomaNaoEncontrado))));
     ASSERT_EQ(registro.listasMostradas.size(), 2u);
     EXPECT_EQ(registro.listasMostradas[0], g->NomesIdiomas());
-    // The list highlights the language already loaded, none at first.
-    EXPECT_EQ(registro.destaques, (std::vector<int>{-1, 1}));
+    // The list highlights the language already loaded, the first line at first, so Enter
+    // chooses at once.
+    EXPECT_EQ(registro.destaques, (std::vector<int>{0, 1}));
     EXPECT_EQ(registro.encerramentos, 0);
 }
 

@@ -421,6 +421,8 @@ void TformImportarCifra::Exibir() {
     else
         show();
     activateWindow();
+    // Opened by keys, the keyboard goes straight to the song.
+    if (focusWidget() == nullptr) memoTextoCifra->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 namespace {

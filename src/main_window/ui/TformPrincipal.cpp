@@ -260,6 +260,7 @@ void TformPrincipal::CriarControles() {
     imgLinkCorvela = new ImagemQt(cliente, QRect(607, 63, 182, 14));
     imgLinkCorvela->setObjectName(QStringLiteral("imgLinkCorvela"));
     imgLinkCorvela->setCursor(Qt::PointingHandCursor);
+    TornarBotaoTeclado(imgLinkCorvela);  // before anything asks how to present it
     imgLinkCorvela->aoPressionar = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton) imgLinkCorvelaClick();
     };
@@ -369,7 +370,6 @@ void TformPrincipal::ConfigurarTeclado() {
                                       comboBaseAcordes, btnAdicionar, btnRemover,       btnImprimir,
                                       listaImpressao, btnImportarCifra, comboModoVisualizacao, btnConfiguracoes,
                                       imgLinkCorvela, btnMinimizar,   btnHelp,          btnClose};
-    TornarBotaoTeclado(imgLinkCorvela);
     for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
@@ -460,9 +460,11 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
     if (!configuracaoAplicada_) {
         configuracaoAplicada_ = true;
         if (QScreen* tela = screen()) move(tela->availableGeometry().center() - rect().center());
-        // Ready for typing: the prompt is selected, so the first key replaces it.
+        // Ready for typing: the prompt is selected, so the first key replaces it; the window
+        // takes the keyboard even where no window manager hands it over.
         editNomeAcorde->setFocus();
         editNomeAcorde->selectAll();
+        activateWindow();
     }
     AplicarConfiguracaoSalva();
 }
