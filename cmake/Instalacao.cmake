@@ -119,6 +119,8 @@ add_custom_command(OUTPUT ${TASTAVO_DOCUMENTOS}
   DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${TASTAVO_GERADOS}/changelog.Debian
   COMMENT "Compressing the changelogs")
 install(FILES ${TASTAVO_DIST}/copyright ${TASTAVO_DOCUMENTOS} DESTINATION share/doc/tastavo)
+# What lintian is told to accept, each with its reason written in the file.
+install(FILES ${TASTAVO_DIST}/lintian-overrides DESTINATION share/lintian/overrides RENAME tastavo)
 add_custom_target(tastavo_instalacao ALL DEPENDS ${TASTAVO_ICONES} ${TASTAVO_MANUAIS} ${TASTAVO_DOCUMENTOS})
 
 # The Debian package. dpkg-shlibdeps finds the shared libraries; the rest of what the

@@ -96,8 +96,8 @@ TEST(CliTranspose, ArquivoIlegivelNomeiaOArquivoEOMotivo) {
     for (const std::string comando : {"transpose --up 1", "collect", "collect --unique"}) {
         const auto e = Executar(comando + " /nao/existe/musica.txt");
         EXPECT_EQ(e.r.status, 2) << comando;
-        EXPECT_EQ(e.erros.substr(e.erros.find(':')),
-                  ": cannot read /nao/existe/musica.txt: No such file or directory\n");
+        EXPECT_EQ(e.erros, "tastavo-cli: " + comando.substr(0, comando.find(' ')) +
+                               ": cannot read /nao/existe/musica.txt: No such file or directory\n");
     }
     // A folder opens but cannot be read.
     const auto pasta = Executar("collect '" + Dados + "'");

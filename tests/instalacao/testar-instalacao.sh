@@ -215,7 +215,7 @@ if command -v dpkg-deb > /dev/null && command -v dpkg-shlibdeps > /dev/null; the
         [ -z "$scripts" ] || falhar "the package has maintainer scripts: $scripts"
         if command -v lintian > /dev/null; then
             # Errors and warnings fail; an override needs its reason written beside it.
-            lintian --fail-on error,warning --no-tag-display-limit "$deb" > "$tmp/lintian.log" 2>&1 || {
+            lintian --fail-on error,warning --tag-display-limit 0 "$deb" > "$tmp/lintian.log" 2>&1 || {
                 cat "$tmp/lintian.log" >&2
                 falhar "lintian $(basename "$deb")"
             }

@@ -5,7 +5,7 @@
 # list (the timeout would stop it).
 #   testar-screenshot-sem-idioma.sh BIN_DIR
 set -uo pipefail
-bin=$1
+bin=$(realpath "$1")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1
