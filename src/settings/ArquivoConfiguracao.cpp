@@ -114,6 +114,13 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
             modoVisualizacao_ = *modo;
             mouseTocarTeclas_ = *mouse != 0;
         }
+        // The chart window's choices stand apart: a file from before them has neither.
+        const auto colunas = ler(chavesConfiguracao::manterColunasCifra, "0");
+        const auto grafia = ler(chavesConfiguracao::grafiaCifra, "0");
+        if (colunas && grafia && (*colunas == 0 || *colunas == 1) &&
+            *grafia >= EscolhasCifra::GrafiaTabelas && *grafia <= EscolhasCifra::GrafiaTom) {
+            escolhasCifra_ = {*colunas == 1, *grafia};
+        }
     } catch (const std::exception&) {
         // Unreadable file: the defaults stand.
     }
@@ -138,7 +145,8 @@ std::string ArquivoConfiguracao::UltimoIdioma() { return IdiomaDoProcesso(); }
 
 std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
                                           int modoVisualizacao, bool mouseTocarTeclas,
-                                          std::string_view idioma) {
+                                          std::string_view idioma,
+                                          const EscolhasCifra& escolhasCifra) {
     // A line break inside the name would split the line and lose the keys after it.
     std::string nome(idioma);
     for (char& c : nome) {
@@ -150,6 +158,8 @@ std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
     texto += "instrumentoTeclado=" + std::to_string(instrumentoTeclado) + "\r\n";
     texto += "modoVisualizacao=" + std::to_string(modoVisualizacao) + "\r\n";
     texto += std::string("mouseTocarTeclas=") + (mouseTocarTeclas ? "1" : "0") + "\r\n";
+    texto += std::string("manterColunasCifra=") + (escolhasCifra.manterColunas ? "1" : "0") + "\r\n";
+    texto += "grafiaCifra=" + std::to_string(escolhasCifra.grafia) + "\r\n";
     return texto;
 }
 
@@ -161,5 +171,5 @@ bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoV
     mouseTocarTeclas_ = mouseTocarTeclas;
     IdiomaDoProcesso() = std::string(idioma);
     return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
-                                                mouseTocarTeclas, idioma));
+                                                mouseTocarTeclas, idioma, escolhasCifra_));
 }

@@ -14,7 +14,22 @@ inline constexpr std::string_view placaSom = "placaSom";
 inline constexpr std::string_view instrumentoTeclado = "instrumentoTeclado";
 inline constexpr std::string_view modoVisualizacao = "modoVisualizacao";
 inline constexpr std::string_view mouseTocarTeclas = "mouseTocarTeclas";
+// The chord chart window's choices: chords kept in their columns (0 or 1), and the spelling of
+// transposed chords (0 the semitone tables, 1 sharps, 2 flats, 3 as the key is written).
+inline constexpr std::string_view manterColunasCifra = "manterColunasCifra";
+inline constexpr std::string_view grafiaCifra = "grafiaCifra";
 }  // namespace chavesConfiguracao
+
+// The chord chart window's remembered choices; the defaults are the plain transposition.
+struct EscolhasCifra {
+    static constexpr int GrafiaTabelas = 0;
+    static constexpr int GrafiaTom = 3;
+
+    bool manterColunas = false;
+    int grafia = GrafiaTabelas;  // 0..3, as the key grafiaCifra says
+
+    bool operator==(const EscolhasCifra&) const = default;
+};
 
 class ArquivoConfiguracao {
   public:
@@ -51,9 +66,14 @@ class ArquivoConfiguracao {
     int ObterInstrumentoTeclado() const { return instrumentoTeclado_; }
     int ObterModoVisualizacao() const { return modoVisualizacao_; }
     bool ObterMouseTocarTeclas() const { return mouseTocarTeclas_; }
+    // The chart window's choices. A value out of range gives their defaults, without touching
+    // the other settings.
+    EscolhasCifra ObterEscolhasCifra() const { return escolhasCifra_; }
+    // Keeps the chart window's choices for the next Salvar.
+    void DefinirEscolhasCifra(const EscolhasCifra& escolhas) { escolhasCifra_ = escolhas; }
 
-    // Stores the values and rewrites the whole file with exactly the six lines of section
-    // "geral". The new file replaces the old one only once completely written, so a failure
+    // Stores the values and rewrites the whole file with exactly the eight lines of section
+    // "geral" (the chart window's choices as DefinirEscolhasCifra last set them). The new file replaces the old one only once completely written, so a failure
     // leaves the old file as it was. A missing folder is created; a symbolic link is written
     // through to its target. Returns false when writing failed, for the caller to tell the
     // user (the next run sees the old file). Never throws except std::bad_alloc.
@@ -62,7 +82,8 @@ class ArquivoConfiguracao {
 
     // The file's contents as Salvar writes them.
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
-                                bool mouseTocarTeclas, std::string_view idioma);
+                                bool mouseTocarTeclas, std::string_view idioma,
+                                const EscolhasCifra& escolhasCifra = {});
 
   private:
     std::filesystem::path caminho_;
@@ -71,4 +92,5 @@ class ArquivoConfiguracao {
     int instrumentoTeclado_ = InstrumentoPadrao;
     int modoVisualizacao_ = ModoVisualizacaoPadrao;
     bool mouseTocarTeclas_ = MouseTocarTeclasPadrao;
+    EscolhasCifra escolhasCifra_;
 };

@@ -148,6 +148,13 @@ inline constexpr std::string_view hintBtnTransporAbaixo = "hintBtnTransporAbaixo
 inline constexpr std::string_view imgBtnImportarCifra = "imgBtnImportarCifra";
 inline constexpr std::string_view imgBtnImportarCifraI = "imgBtnImportarCifraI";
 inline constexpr std::string_view imgMudarTom = "imgMudarTom";
+// The text box's context menu: the transposition choices.
+inline constexpr std::string_view menuManterColunas = "menuManterColunas";
+inline constexpr std::string_view menuGrafia = "menuGrafia";
+inline constexpr std::string_view menuGrafiaTabelas = "menuGrafiaTabelas";
+inline constexpr std::string_view menuGrafiaSustenidos = "menuGrafiaSustenidos";
+inline constexpr std::string_view menuGrafiaBemois = "menuGrafiaBemois";
+inline constexpr std::string_view menuGrafiaTom = "menuGrafiaTom";
 }  // namespace fmImportarCifra
 
 // The print options window and the printer error message.

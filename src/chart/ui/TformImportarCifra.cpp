@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolTip>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -18,6 +20,7 @@
 #include "ArrasteJanela.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
+#include "EscolhasTextoCifra.h"
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "MinimizarAplicacao.h"
@@ -76,6 +79,20 @@ class MemoCifra : public QPlainTextEdit {
         texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         insertPlainText(texto);
+        MarcarLinhasRetidas(*this);
+    }
+
+    // Over a line marked as left among the lyrics, the tooltip tells why.
+    bool viewportEvent(QEvent* evento) override {
+        if (evento->type() == QEvent::ToolTip) {
+            const auto* ajuda = static_cast<QHelpEvent*>(evento);
+            const QString aviso = AvisoDaLinhaMarcada(*this, cursorForPosition(ajuda->pos()).block());
+            if (!aviso.isEmpty()) {
+                QToolTip::showText(ajuda->globalPos(), aviso, viewport());
+                return true;
+            }
+        }
+        return QPlainTextEdit::viewportEvent(evento);
     }
 };
 
@@ -206,6 +223,12 @@ void TformImportarCifra::CriarControles() {
     papel.setColor(QPalette::Base, Qt::white);
     papel.setColor(QPalette::Text, Qt::black);
     memoTextoCifra->setPalette(papel);
+    // The usual edit menu, and under it the transposition choices.
+    memoTextoCifra->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(memoTextoCifra, &QWidget::customContextMenuRequested, this, [this](const QPoint& lugar) {
+        std::unique_ptr<QMenu> menu = CriarMenuTexto();
+        menu->exec(memoTextoCifra->viewport()->mapToGlobal(lugar));
+    });
 
     btnColar = botao("btnColar", QRect(17, 21, 24, 24), TagColar);
     btnAjuda = botao("btnAjuda", QRect(376, 10, 24, 24), TagAjuda);
@@ -344,10 +367,20 @@ void TformImportarCifra::btnImprimirClick() {
     if (abrirImpressao) abrirImpressao();
 }
 
+std::unique_ptr<QMenu> TformImportarCifra::CriarMenuTexto() {
+    std::unique_ptr<QMenu> menu(memoTextoCifra->createStandardContextMenu());
+    AcrescentarEscolhasTransposicao(*menu, idiomas_, opcoesTransposicao, [this] {
+        if (aoMudarOpcoes) aoMudarOpcoes(opcoesTransposicao);
+    });
+    return menu;
+}
+
 void TformImportarCifra::transporClick() {
     const std::vector<std::string> linhas = Linhas();
     const std::vector<std::string> novas = TransporLinhas(
-        linhas, numSemitons, opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo);
+        linhas, numSemitons, opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo,
+        opcoesTransposicao);
+    MarcarLinhasRetidas(*memoTextoCifra);
     if (novas == linhas) return;
 
     // The text changes as one edit (undone at once), with the caret, the selection and the
@@ -377,6 +410,7 @@ void TformImportarCifra::transporClick() {
     memoTextoCifra->setTextCursor(cursor);
     memoTextoCifra->verticalScrollBar()->setValue(vertical);
     memoTextoCifra->horizontalScrollBar()->setValue(horizontal);
+    MarcarLinhasRetidas(*memoTextoCifra);
 }
 
 void TformImportarCifra::btnTransporAcimaClick() {

@@ -190,6 +190,15 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
         janelas.cifra = std::make_unique<TformImportarCifra>(idiomas, mensagens, abridor, std::move(listaImpressao),
                                                              principal);
         principal->abrirImportarCifra = [cifra = janelas.cifra.get()] { cifra->Exibir(); };
+        // The chart window's choices live in the configuration, written when the user leaves.
+        if (ArquivoConfiguracao* arquivo = principal->Configuracao()) {
+            const EscolhasCifra escolhas = arquivo->ObterEscolhasCifra();
+            janelas.cifra->opcoesTransposicao = {static_cast<GrafiaTransposicao>(escolhas.grafia),
+                                                 escolhas.manterColunas};
+            janelas.cifra->aoMudarOpcoes = [arquivo](const OpcoesTransposicao& opcoes) {
+                arquivo->DefinirEscolhasCifra({opcoes.manterColunas, static_cast<int>(opcoes.grafia)});
+            };
+        }
         janelas.assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
             *janelas.player, idiomas, mensagens,
             ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala),
