@@ -223,6 +223,11 @@ void TformImportarCifra::CriarControles() {
     papel.setColor(QPalette::Base, Qt::white);
     papel.setColor(QPalette::Text, Qt::black);
     memoTextoCifra->setPalette(papel);
+    // Marks of lines left as lyrics hold for the text they were made for: an edit takes them
+    // away, and the next paste or transposition marks again.
+    connect(memoTextoCifra, &QPlainTextEdit::textChanged, memoTextoCifra, [this] {
+        if (!memoTextoCifra->extraSelections().isEmpty()) memoTextoCifra->setExtraSelections({});
+    });
     // The usual edit menu, and under it the transposition choices.
     memoTextoCifra->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(memoTextoCifra, &QWidget::customContextMenuRequested, this, [this](const QPoint& lugar) {
