@@ -129,6 +129,13 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
         }
         entradaMidi_ = ini.Ler(chavesConfiguracao::Secao, chavesConfiguracao::entradaMidi).value_or("");
         ecoarEntradaMidi_ = ler(chavesConfiguracao::ecoarEntradaMidi, "0").value_or(0) != 0;
+        // The chart window's choices stand apart: a file from before them has neither.
+        const auto colunas = ler(chavesConfiguracao::manterColunasCifra, "0");
+        const auto grafia = ler(chavesConfiguracao::grafiaCifra, "0");
+        if (colunas && grafia && (*colunas == 0 || *colunas == 1) &&
+            *grafia >= EscolhasCifra::GrafiaTabelas && *grafia <= EscolhasCifra::GrafiaTom) {
+            escolhasCifra_ = {*colunas == 1, *grafia};
+        }
     } catch (const std::exception&) {
         // Unreadable file: the defaults stand.
     }
@@ -171,7 +178,8 @@ std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
                                           int modoVisualizacao, bool mouseTocarTeclas,
                                           std::string_view idioma,
                                           const std::vector<std::string>& cancoesRecentes,
-                                          std::string_view entradaMidi, bool ecoarEntradaMidi) {
+                                          std::string_view entradaMidi, bool ecoarEntradaMidi,
+                                          const EscolhasCifra& escolhasCifra) {
     const std::string nome = UmaLinha(idioma);
     std::string texto = "[geral]\r\n";
     texto += "idioma=" + nome + "\r\n";
@@ -182,6 +190,12 @@ std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
     if (!entradaMidi.empty() || ecoarEntradaMidi) {
         texto += "entradaMidi=" + UmaLinha(entradaMidi) + "\r\n";
         texto += std::string("ecoarEntradaMidi=") + (ecoarEntradaMidi ? "1" : "0") + "\r\n";
+    }
+    // The chart window's choices only once they differ from the plain transposition: the file
+    // of a user who never chose keeps its six lines.
+    if (escolhasCifra != EscolhasCifra{}) {
+        texto += std::string("manterColunasCifra=") + (escolhasCifra.manterColunas ? "1" : "0") + "\r\n";
+        texto += "grafiaCifra=" + std::to_string(escolhasCifra.grafia) + "\r\n";
     }
     if (!cancoesRecentes.empty()) {
         texto += "[" + std::string(chavesConfiguracao::SecaoCancoesRecentes) + "]\r\n";
@@ -200,7 +214,7 @@ bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoV
     IdiomaDoProcesso() = std::string(idioma);
     return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
                                                 mouseTocarTeclas, idioma, cancoesRecentes_,
-                                                entradaMidi_, ecoarEntradaMidi_));
+                                                entradaMidi_, ecoarEntradaMidi_, escolhasCifra_));
 }
 
 void ArquivoConfiguracao::LembrarCancao(const std::string& caminho) {

@@ -24,7 +24,22 @@ inline constexpr std::size_t MaximoCancoesRecentes = 8;
 // whether the notes played on it sound through the output. Written only once chosen.
 inline constexpr std::string_view entradaMidi = "entradaMidi";
 inline constexpr std::string_view ecoarEntradaMidi = "ecoarEntradaMidi";
+// The chord chart window's choices: chords kept in their columns (0 or 1), and the spelling of
+// transposed chords (0 the semitone tables, 1 sharps, 2 flats, 3 as the key is written).
+inline constexpr std::string_view manterColunasCifra = "manterColunasCifra";
+inline constexpr std::string_view grafiaCifra = "grafiaCifra";
 }  // namespace chavesConfiguracao
+
+// The chord chart window's remembered choices; the defaults are the plain transposition.
+struct EscolhasCifra {
+    static constexpr int GrafiaTabelas = 0;
+    static constexpr int GrafiaTom = 3;
+
+    bool manterColunas = false;
+    int grafia = GrafiaTabelas;  // 0..3, as the key grafiaCifra says
+
+    bool operator==(const EscolhasCifra&) const = default;
+};
 
 class ArquivoConfiguracao {
   public:
@@ -83,7 +98,14 @@ class ArquivoConfiguracao {
     void EsquecerCancao(const std::string& caminho);
 
     // Stores the values and rewrites the whole file with exactly the six lines of section
-    // "geral", then the recent songs in their own section. The new file replaces the old one only once completely written, so a failure
+    // "geral" (then the MIDI input and the chart window's choices where they differ from the
+    // defaults), then the recent songs in their own section. The new file replaces the old one only once completely written, so a failure
+    // The chart window's choices. A value out of range gives their defaults, without touching
+    // the other settings.
+    EscolhasCifra ObterEscolhasCifra() const { return escolhasCifra_; }
+    // Keeps the chart window's choices for the next Salvar.
+    void DefinirEscolhasCifra(const EscolhasCifra& escolhas) { escolhasCifra_ = escolhas; }
+
     // leaves the old file as it was. A missing folder is created; a symbolic link is written
     // through to its target. Returns false when writing failed, for the caller to tell the
     // user (the next run sees the old file). Never throws except std::bad_alloc.
@@ -95,7 +117,8 @@ class ArquivoConfiguracao {
     static std::string Conteudo(int placaSom, int instrumentoTeclado, int modoVisualizacao,
                                 bool mouseTocarTeclas, std::string_view idioma,
                                 const std::vector<std::string>& cancoesRecentes = {},
-                                std::string_view entradaMidi = {}, bool ecoarEntradaMidi = false);
+                                std::string_view entradaMidi = {}, bool ecoarEntradaMidi = false,
+                                const EscolhasCifra& escolhasCifra = {});
 
   private:
     std::filesystem::path caminho_;
@@ -107,4 +130,5 @@ class ArquivoConfiguracao {
     std::vector<std::string> cancoesRecentes_;
     std::string entradaMidi_;
     bool ecoarEntradaMidi_ = false;
+    EscolhasCifra escolhasCifra_;
 };

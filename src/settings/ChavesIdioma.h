@@ -202,6 +202,13 @@ inline constexpr std::string_view nomeMemoCifra = "nomeMemoCifra";
 inline constexpr std::string_view nomeBtnColar = "nomeBtnColar";
 inline constexpr std::string_view nomeBtnImportarCifra = "nomeBtnImportarCifra";
 inline constexpr std::string_view nomeBtnImprimir = "nomeBtnImprimir";
+// The text box's context menu: the transposition choices.
+inline constexpr std::string_view menuManterColunas = "menuManterColunas";
+inline constexpr std::string_view menuGrafia = "menuGrafia";
+inline constexpr std::string_view menuGrafiaTabelas = "menuGrafiaTabelas";
+inline constexpr std::string_view menuGrafiaSustenidos = "menuGrafiaSustenidos";
+inline constexpr std::string_view menuGrafiaBemois = "menuGrafiaBemois";
+inline constexpr std::string_view menuGrafiaTom = "menuGrafiaTom";
 }  // namespace fmImportarCifra
 
 // The print options window and the printer error message.

@@ -61,7 +61,7 @@ TEST(BaseNomesAcordes, ProcurarComparaOSignificado) {
     EXPECT_EQ(base.Procurar("C#"), -1);
     EXPECT_EQ(base.Procurar("C/E"), -1);
     EXPECT_THROW(base.Procurar("Hm"), RaizNaoEncontradaException);
-    EXPECT_THROW(base.Procurar("Cmaj"), FormatoInvalidoException);
+    EXPECT_THROW(base.Procurar("Cmaja"), FormatoInvalidoException);
 }
 
 TEST(BaseNomesAcordes, AdicionarEntraNoLugarOrdenado) {

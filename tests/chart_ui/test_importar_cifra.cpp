@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include <fstream>
 
 #include "AplicacaoTastavo.h"
+#include "ArquivoConfiguracao.h"
+#include "EscolhasTextoCifra.h"
 #include "Apoio.h"
 #include "Inicializacao.h"
 #include "TformAviso.h"
@@ -440,6 +443,86 @@ TEST_F(ImportarCifra, CloseHidesMinimiseMinimisesTheApplicationAndTheTextStays) 
 }
 
 // Start-up makes the window once, after the notice, and the main window's chart button shows it.
+TEST_F(ImportarCifra, LinesLeftAsLyricsAreMarkedAfterAPasteOrATransposition) {
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("C G Am blah\r(D6 D6/A) Em\rHoje eu vou\rG D foo\r"));
+    Clicar(cifra->btnColar);
+    const auto marcadas = [this] {
+        std::vector<int> linhas;
+        for (const QTextEdit::ExtraSelection& m : cifra->memoTextoCifra->extraSelections())
+            linhas.push_back(m.cursor.blockNumber());
+        return linhas;
+    };
+    EXPECT_EQ(marcadas(), (std::vector<int>{0, 3}));
+    EXPECT_EQ(TextoMemo(), "C G Am blah\n(D6 D6/A) Em\nHoje eu vou\nG D foo\n") << "the text stays";
+    const QTextDocument& documento = *cifra->memoTextoCifra->document();
+    EXPECT_EQ(AvisoDaLinhaMarcada(*cifra->memoTextoCifra, documento.findBlockByNumber(3)),
+              "line 4: kept as lyrics: \"foo\" is no chord");
+    EXPECT_EQ(AvisoDaLinhaMarcada(*cifra->memoTextoCifra, documento.findBlockByNumber(1)), "");
+
+    // Typed text is marked once it is transposed.
+    Escrever(QStringLiteral("Intro: C G\nC G xyz\n"));
+    EXPECT_TRUE(marcadas().empty());
+    cifra->btnTransporAcimaClick();
+    EXPECT_EQ(TextoMemo(), "Intro: C# G#\nC G xyz\n");
+    EXPECT_EQ(marcadas(), (std::vector<int>{1}));
+}
+
+TEST_F(ImportarCifra, TheContextMenuChoosesColumnsAndSpellingAndTellsOfEachChange) {
+    std::vector<OpcoesTransposicao> ouvidas;
+    cifra->aoMudarOpcoes = [&](const OpcoesTransposicao& o) { ouvidas.push_back(o); };
+    {
+        std::unique_ptr<QMenu> menu = cifra->CriarMenuTexto();
+        auto* colunas = menu->findChild<QAction*>(QStringLiteral("acaoManterColunas"));
+        ASSERT_NE(colunas, nullptr);
+        EXPECT_EQ(colunas->text(), "Manter as colunas dos acordes");
+        EXPECT_FALSE(colunas->isChecked());
+        auto* tom = menu->findChild<QAction*>(QStringLiteral("menuGrafiaTom"));
+        ASSERT_NE(tom, nullptr);
+        EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("menuGrafiaTabelas"))->isChecked());
+        colunas->trigger();
+        tom->trigger();
+    }
+    EXPECT_EQ(ouvidas, (std::vector<OpcoesTransposicao>{{GrafiaTransposicao::Tabelas, true},
+                                                       {GrafiaTransposicao::Tom, true}}));
+    // A new menu shows the choices; transposing follows them, the key line too.
+    std::unique_ptr<QMenu> menu = cifra->CriarMenuTexto();
+    EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("acaoManterColunas"))->isChecked());
+    EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("menuGrafiaTom"))->isChecked());
+    Escrever(QStringLiteral("Key: F\nF  Bb  C\n"));
+    cifra->btnTransporAcimaClick();
+    EXPECT_EQ(TextoMemo(), "Key: Gb\nGb B   Db\n");
+}
+
+TEST(InicializacaoCifra, TheChartChoicesAreReadFromAndWrittenToTheConfiguration) {
+    Instalacao instalacao;
+    instalacao.EscreverConfiguracao(
+        "[geral]\nidioma=Português\nplacaSom=0\nmanterColunasCifra=1\ngrafiaCifra=2\n");
+    auto idiomas = std::make_unique<GerenciadorIdiomas>(
+        instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
+    AbridorDeTeste desktop;
+    AmbienteInicializacao a;
+    a.pasta = instalacao.Pasta();
+    a.configuracao = instalacao.Configuracao();
+    a.idiomas = idiomas.get();
+    a.mensagens = &Caixas();
+    a.abridor = &desktop;
+    a.porta = &PortaDeTeste();
+    a.esperaSplashMs = 0;
+    bool percorrido = false;
+    a.emVezDoLaco = [&](JanelasAplicacao& j) {
+        TformImportarCifra& cifra = *j.cifra;
+        EXPECT_EQ(cifra.opcoesTransposicao,
+                  (OpcoesTransposicao{GrafiaTransposicao::Bemois, true}));
+        std::unique_ptr<QMenu> menu = cifra.CriarMenuTexto();
+        menu->findChild<QAction*>(QStringLiteral("menuGrafiaSustenidos"))->trigger();
+        EXPECT_EQ(j.principal->Configuracao()->ObterEscolhasCifra(), (EscolhasCifra{true, 1}));
+        percorrido = true;
+    };
+    EXPECT_EQ(ExecutarAplicacao(*static_cast<AplicacaoTastavo*>(qApp), a), 0);
+    EXPECT_TRUE(percorrido);
+}
+
 TEST(InicializacaoCifra, TheChartButtonShowsTheWindowWithoutBlockingAndItsChordsReachTheList) {
     Instalacao instalacao;
     instalacao.EscreverConfiguracao("[geral]\nidioma=Português\nplacaSom=0\n");

@@ -123,7 +123,7 @@ TEST_F(Gerenciador, ProcuraQueFalhaNaoMudaNada) {
     } casos[] = {{"Hm", true},
                  {"", true},
                  {"C7 M", false},
-                 {"Cmaj", false},
+                 {"Cmaja", false},
                  // parses, but needs six keys
                  {"C7(b9)(#9)(11)(13)", false}};
     for (const auto& caso : casos) {

@@ -48,21 +48,21 @@ TEST(CliChord, RotulosDeNotasEIntervalos) {
 }
 
 TEST(CliChord, ErrosNaoImpedemOsOutrosSimbolos) {
-    const auto r = ExecutarCli("chord --json Cmaj 'C7(b9)(9)(13)' H C");
+    const auto r = ExecutarCli("chord --json Cmaja 'C7(b9)(9)(13)' H C");
     EXPECT_EQ(r.status, 1);
     const json j = json::parse(r.saida);
     ASSERT_EQ(j.size(), 4u);
-    EXPECT_EQ(j[0], json({{"symbol", "Cmaj"}, {"error", "invalid-format"}, {"text", "Cmaj"}}));
+    EXPECT_EQ(j[0], json({{"symbol", "Cmaja"}, {"error", "invalid-format"}, {"text", "Cmaja"}}));
     EXPECT_EQ(j[1], json({{"symbol", "C7(b9)(9)(13)"}, {"error", "invalid-format"}, {"text", ""}}));
     EXPECT_EQ(j[2], json({{"symbol", "H"}, {"error", "root-not-found"}, {"text", "H"}}));
     EXPECT_EQ(j[3]["positions"].size(), 3u);
 }
 
 TEST(CliParse, TextoEJson) {
-    const auto texto = ExecutarCli("parse C 'C/E' Cmaj");
+    const auto texto = ExecutarCli("parse C 'C/E' Cmaja");
     EXPECT_EQ(texto.status, 1);
     EXPECT_EQ(texto.saida.substr(0, 16), "C\t4608\nC/E\t4615\n");
-    EXPECT_NE(texto.saida.find("Cmaj\terror: "), std::string::npos);
+    EXPECT_NE(texto.saida.find("Cmaja\terror: "), std::string::npos);
 
     const auto r = ExecutarCli("parse --json 'Bb7/D' C#m");
     ASSERT_EQ(r.status, 0);

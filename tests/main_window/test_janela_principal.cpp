@@ -202,13 +202,13 @@ TEST_F(JanelaPrincipal, AnInvalidSymbolShowsTheNoticeAndClearsTheKeyboard) {
     Digitar(QStringLiteral("C"));
     const int indice = dominio->acordes->IndiceAcordeAtual();
     FecharModalQuandoAbrir();
-    Digitar(QStringLiteral("Cmaj"));
+    Digitar(QStringLiteral("Cmaja"));
     EXPECT_EQ(aviso->Mensagem->text(), QStringLiteral("O nome do acorde não está de acordo com a sintaxe Corvela."));
     EXPECT_EQ(aviso->windowTitle(), QStringLiteral("Cifra inválida"));
     EXPECT_TRUE(TeclasPressionadas().empty());
     EXPECT_EQ(MarcasVisiveis(), 0);
     EXPECT_EQ(janela->comboBaseAcordes->currentIndex(), -1);
-    EXPECT_EQ(janela->editNomeAcorde->text(), QStringLiteral("Cmaj"));
+    EXPECT_EQ(janela->editNomeAcorde->text(), QStringLiteral("Cmaja"));
     // The earlier chord stays current: the view mode draws it again.
     EXPECT_EQ(dominio->acordes->IndiceAcordeAtual(), indice);
     janela->comboModoVisualizacao->setCurrentIndex(1);
@@ -473,7 +473,7 @@ TEST_F(JanelaPrincipal, ChordsSentFromElsewhereSkipRepeatsAndInvalidSymbolsAsAsk
     janela->AdicionarAcordeImpressao("Cm9", false);  // the same chord: skipped
     janela->AdicionarAcordeImpressao("CM9", false);  // another chord, but the same line: skipped
     janela->AdicionarAcordeImpressao("X9", false);   // no chord: skipped
-    janela->AdicionarAcordeImpressao("Cmaj", true);
+    janela->AdicionarAcordeImpressao("Cmaja", true);
     EXPECT_EQ(janela->listaImpressao->count(), 1);
     janela->AdicionarAcordeImpressao("Cm9", true);  // repeats asked for
     EXPECT_EQ(janela->listaImpressao->count(), 2);

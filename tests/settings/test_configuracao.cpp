@@ -34,13 +34,13 @@ TEST(ArquivoConfiguracao, SemArquivoValemOsPadroes) {
     EXPECT_EQ(ArquivoConfiguracao(pasta / "tastavo.ini").NomeArquivo(), "tastavo.ini");
 }
 
-TEST(ArquivoConfiguracao, SalvarEscreveAsSeisLinhasELerDevolveOsValores) {
+TEST(ArquivoConfiguracao, SalvarEscreveAsOitoLinhasELerDevolveOsValores) {
     PastaTemporaria pasta;
     ArquivoConfiguracao c(pasta / "tastavo.ini");
     ASSERT_TRUE(c.Salvar(3, 24, 2, true, "Português"));
     EXPECT_EQ(pasta.Ler("tastavo.ini"),
               "[geral]\r\nidioma=Português\r\nplacaSom=3\r\ninstrumentoTeclado=24\r\n"
-              "modoVisualizacao=2\r\nmouseTocarTeclas=1\r\n");
+              "modoVisualizacao=2\r\nmouseTocarTeclas=1\r\nmanterColunasCifra=0\r\ngrafiaCifra=0\r\n");
     EsperarValores(Ler(pasta / "tastavo.ini"), 3, 24, 2, true);
     EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
     EXPECT_EQ(ArquivoConfiguracao::UltimoIdioma(), "Português");
@@ -136,7 +136,27 @@ TEST(ArquivoConfiguracao, SalvarDescartaOutrasSecoesEChavesEReescreveMouseComoUm
              c.ObterMouseTocarTeclas(), "English");
     EXPECT_EQ(pasta.Ler("c.ini"),
               "[geral]\r\nidioma=English\r\nplacaSom=-1\r\ninstrumentoTeclado=0\r\n"
-              "modoVisualizacao=0\r\nmouseTocarTeclas=1\r\n");
+              "modoVisualizacao=0\r\nmouseTocarTeclas=1\r\nmanterColunasCifra=0\r\ngrafiaCifra=0\r\n");
+}
+
+TEST(ArquivoConfiguracao, EscolhasDaCifraLembradasEValoresRuinsDaoOsPadroes) {
+    PastaTemporaria pasta;
+    {
+        ArquivoConfiguracao c(pasta / "c.ini");
+        EXPECT_EQ(c.ObterEscolhasCifra(), EscolhasCifra{}) << "the plain transposition by default";
+        c.DefinirEscolhasCifra({true, 3});
+        ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
+    }
+    const ArquivoConfiguracao lido(pasta / "c.ini");
+    EXPECT_EQ(lido.ObterEscolhasCifra(), (EscolhasCifra{true, 3}));
+    EXPECT_EQ(lido.ObterPlacaSom(), 2);
+    for (const char* ruim : {"manterColunasCifra=2\ngrafiaCifra=1\n", "grafiaCifra=4\n",
+                             "grafiaCifra=-1\n", "manterColunasCifra=x\n"}) {
+        pasta.Escrever("r.ini", std::string("[geral]\nplacaSom=5\n") + ruim);
+        const ArquivoConfiguracao r(pasta / "r.ini");
+        EXPECT_EQ(r.ObterEscolhasCifra(), EscolhasCifra{}) << ruim;
+        EXPECT_EQ(r.ObterPlacaSom(), 5) << "the other settings stand: " << ruim;
+    }
 }
 
 TEST(ArquivoConfiguracao, UmNomeDeIdiomaComQuebraDeLinhaNaoDesfazOArquivo) {

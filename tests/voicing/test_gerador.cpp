@@ -84,7 +84,7 @@ TEST(GeradorAcordesTeclado, AcordeDeSeisTeclasFalhaSemTexto) {
             EXPECT_EQ(e.Texto(), "") << cifra;
         }
     }
-    EXPECT_THROW(G().GerarAcorde("Cmaj"), FormatoInvalidoException);
+    EXPECT_THROW(G().GerarAcorde("Cmaja"), FormatoInvalidoException);
     EXPECT_THROW(G().GerarAcorde("H"), RaizNaoEncontradaException);
 }
 

@@ -118,7 +118,7 @@ TEST(AcordeTeclado, IgualdadePeloCodigo) {
     EXPECT_EQ(maj7.Posicao(0).Mascara(), setimaMaior.Posicao(0).Mascara());
 
     EXPECT_TRUE(AcordeTeclado("C#", posicoes) != AcordeTeclado("Db", posicoes));
-    EXPECT_THROW(AcordeTeclado("Cmaj", posicoes), FormatoInvalidoException);
+    EXPECT_THROW(AcordeTeclado("Cmaja", posicoes), FormatoInvalidoException);
 }
 
 }  // namespace

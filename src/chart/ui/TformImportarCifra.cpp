@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSaveFile>
@@ -22,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
+#include <QToolTip>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -36,6 +38,7 @@
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ChordPro.h"
+#include "EscolhasTextoCifra.h"
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "LeituraArquivo.h"
@@ -127,10 +130,25 @@ class MemoCifra : public QPlainTextEdit {
             return;
         }
         if (origem == nullptr || !origem->hasText()) return;
-        if (inserir)
+        if (inserir) {
             inserir(origem->text());
-        else
+        } else {
             insertPlainText(ComAvancosDeLinha(origem->text()));
+            MarcarLinhasRetidas(*this);
+        }
+    }
+
+    // Over a line marked as left among the lyrics, the tooltip tells why.
+    bool viewportEvent(QEvent* evento) override {
+        if (evento->type() == QEvent::ToolTip) {
+            const auto* ajuda = static_cast<QHelpEvent*>(evento);
+            const QString aviso = AvisoDaLinhaMarcada(*this, cursorForPosition(ajuda->pos()).block());
+            if (!aviso.isEmpty()) {
+                QToolTip::showText(ajuda->globalPos(), aviso, viewport());
+                return true;
+            }
+        }
+        return QPlainTextEdit::viewportEvent(evento);
     }
 };
 
@@ -263,6 +281,17 @@ void TformImportarCifra::CriarControles() {
     papel.setColor(QPalette::Base, Qt::white);
     papel.setColor(QPalette::Text, Qt::black);
     memoTextoCifra->setPalette(papel);
+    // Marks of lines left as lyrics hold for the text they were made for: an edit takes them
+    // away, and the next paste or transposition marks again.
+    connect(memoTextoCifra, &QPlainTextEdit::textChanged, memoTextoCifra, [this] {
+        if (!memoTextoCifra->extraSelections().isEmpty()) memoTextoCifra->setExtraSelections({});
+    });
+    // The usual edit menu, and under it the transposition choices.
+    memoTextoCifra->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(memoTextoCifra, &QWidget::customContextMenuRequested, this, [this](const QPoint& lugar) {
+        std::unique_ptr<QMenu> menu = CriarMenuTexto();
+        menu->exec(memoTextoCifra->viewport()->mapToGlobal(lugar));
+    });
 
     btnColar = botao("btnColar", QRect(17, 21, 24, 24), TagColar);
     btnAjuda = botao("btnAjuda", QRect(376, 10, 24, 24), TagAjuda);
@@ -514,6 +543,14 @@ void TformImportarCifra::btnImprimirClick() {
     if (abrirImpressao) abrirImpressao();
 }
 
+std::unique_ptr<QMenu> TformImportarCifra::CriarMenuTexto() {
+    std::unique_ptr<QMenu> menu(memoTextoCifra->createStandardContextMenu());
+    AcrescentarEscolhasTransposicao(*menu, idiomas_, opcoesTransposicao, [this] {
+        if (aoMudarOpcoes) aoMudarOpcoes(opcoesTransposicao);
+    });
+    return menu;
+}
+
 void TformImportarCifra::transporClick() {
     const std::optional<int> semitons = LerSemitons(numSemitons);
     if (!semitons || *semitons <= 0) return;
@@ -524,16 +561,24 @@ void TformImportarCifra::transporClick() {
         TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
                                TextoIdioma(idiomas_, ge::Secao, ge::rotuloBtnCancelar),
                                static_cast<qint64>(antes.size()));
-        TransposicaoContinua transposicao(*semitons,
-                                          opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo);
-        for (std::size_t inicio = 0; inicio < antes.size();) {
-            const std::size_t fim = FimDoPedaco(antes, inicio, PedacoBytes);
-            transposicao.Acrescentar(std::string_view(antes).substr(inicio, fim - inicio), depois);
-            inicio = fim;
-            if (!trabalho.Avancar(static_cast<qint64>(inicio))) return;  // cancelled: the text stays
+        const SentidoTransposicao sentido = opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
+        if (opcoesTransposicao.grafia == GrafiaTransposicao::Tabelas) {
+            TransposicaoContinua transposicao(*semitons, sentido, opcoesTransposicao.manterColunas);
+            for (std::size_t inicio = 0; inicio < antes.size();) {
+                const std::size_t fim = FimDoPedaco(antes, inicio, PedacoBytes);
+                transposicao.Acrescentar(std::string_view(antes).substr(inicio, fim - inicio), depois);
+                inicio = fim;
+                if (!trabalho.Avancar(static_cast<qint64>(inicio))) return;  // cancelled: the text stays
+            }
+            transposicao.Terminar(depois);
+        } else {
+            // A spelling by the key needs the whole song's key before its first chord.
+            depois = TransporTexto(antes, *semitons, sentido, opcoesTransposicao);
         }
-        transposicao.Terminar(depois);
-        if (depois == antes) return;
+        if (depois == antes) {
+            MarcarLinhasRetidas(*memoTextoCifra);
+            return;
+        }
         trabalho.ProibirCancelamento();
 
         // The text changes as one edit (undone at once), with the caret, the selection and the
@@ -555,6 +600,7 @@ void TformImportarCifra::transporClick() {
         memoTextoCifra->verticalScrollBar()->setValue(vertical);
         memoTextoCifra->horizontalScrollBar()->setValue(horizontal);
     }
+    MarcarLinhasRetidas(*memoTextoCifra);
 }
 
 void TformImportarCifra::btnTransporAcimaClick() {
@@ -589,6 +635,7 @@ bool TformImportarCifra::InserirTexto(QString texto, bool substituirTudo) {
     if (texto.size() <= PedacoCaracteres) {
         cursor.insertText(texto);
         memoTextoCifra->setTextCursor(cursor);
+        MarcarLinhasRetidas(*memoTextoCifra);
         return true;
     }
     TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
@@ -611,6 +658,7 @@ bool TformImportarCifra::InserirTexto(QString texto, bool substituirTudo) {
         return false;
     }
     memoTextoCifra->setTextCursor(cursor);
+    MarcarLinhasRetidas(*memoTextoCifra);
     return true;
 }
 

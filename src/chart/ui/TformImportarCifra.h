@@ -8,11 +8,13 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "BotaoFiguraQt.h"
+#include "TransposicaoCifra.h"
 
 class AbridorDesktop;
 class ArquivoConfiguracao;
@@ -21,6 +23,7 @@ class QAction;
 class QMenu;
 class GerenciadorIdiomas;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 
 // What the window asks of the print list's owner (the main window).
@@ -100,6 +103,12 @@ class TformImportarCifra : public QWidget {
     std::string numSemitons = "1";
     bool opcaoAcima = true;
     bool opcaoAbaixo = false;
+    // The choices of the text box's context menu (kept columns, spelling), which start-up
+    // fills from the configuration; `aoMudarOpcoes` hears of every change.
+    OpcoesTransposicao opcoesTransposicao;
+    std::function<void(const OpcoesTransposicao&)> aoMudarOpcoes;
+    // The text box's context menu: the edit actions and the choices above.
+    std::unique_ptr<QMenu> CriarMenuTexto();
 
     // Handlers (public so that tests reach the same paths as the user).
     void botaoOkClick();

@@ -72,6 +72,14 @@ TformImportarCifra& JanelasAplicacao::Cifra() {
             [p] { p->LimparListaImpressao(); }};
         cifra = std::make_unique<TformImportarCifra>(*idiomas, *mensagens, *abridor, std::move(listaImpressao), p);
         cifra->DefinirConfiguracao(p->Configuracao());
+        // The chart window's choices live in the configuration, written when the user leaves.
+        if (ArquivoConfiguracao* arquivo = p->Configuracao()) {
+            const EscolhasCifra escolhas = arquivo->ObterEscolhasCifra();
+            cifra->opcoesTransposicao = {static_cast<GrafiaTransposicao>(escolhas.grafia), escolhas.manterColunas};
+            cifra->aoMudarOpcoes = [arquivo](const OpcoesTransposicao& opcoes) {
+                arquivo->DefinirEscolhasCifra({opcoes.manterColunas, static_cast<int>(opcoes.grafia)});
+            };
+        }
         cifra->abrirImpressao = [this] {
             TformImpressao& opcoes = OpcoesImpressao();
             opcoes.DefinirModo(0);
