@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer without sound: no audio output for the built-in synthesizer and no MIDI port.
 // Listen shows chords with one plain notice per run, never the advice to choose another device.
 #include <gtest/gtest.h>

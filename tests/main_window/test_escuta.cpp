@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Naming a chord played on a MIDI keyboard or marked on the on-screen keyboard, through the main
 // window offscreen: real language files, chord manager and naming; the keyboard a real JACK
 // server's (dummy driver) or ALSA sequencer's port where the machine has one, else simulated.

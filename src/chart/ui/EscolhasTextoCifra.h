@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart text box's own additions: its context menu's transposition choices, and the marking
 // of the lines that look like chord lines but stay among the lyrics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a chord asked on the on-screen keyboard (E G C marked with Ctrl+click, named C/E) and
 // the sound settings' page with the MIDI input choice, into the folder named on the command
 // line: ctrl-click.png and midi-input-settings.png. Runs the real start-up offscreen.
