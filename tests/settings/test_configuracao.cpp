@@ -34,13 +34,13 @@ TEST(ArquivoConfiguracao, SemArquivoValemOsPadroes) {
     EXPECT_EQ(ArquivoConfiguracao(pasta / "tastavo.ini").NomeArquivo(), "tastavo.ini");
 }
 
-TEST(ArquivoConfiguracao, SalvarEscreveAsOitoLinhasELerDevolveOsValores) {
+TEST(ArquivoConfiguracao, SalvarEscreveAsSeisLinhasELerDevolveOsValores) {
     PastaTemporaria pasta;
     ArquivoConfiguracao c(pasta / "tastavo.ini");
     ASSERT_TRUE(c.Salvar(3, 24, 2, true, "Português"));
     EXPECT_EQ(pasta.Ler("tastavo.ini"),
               "[geral]\r\nidioma=Português\r\nplacaSom=3\r\ninstrumentoTeclado=24\r\n"
-              "modoVisualizacao=2\r\nmouseTocarTeclas=1\r\nmanterColunasCifra=0\r\ngrafiaCifra=0\r\n");
+              "modoVisualizacao=2\r\nmouseTocarTeclas=1\r\n");
     EsperarValores(Ler(pasta / "tastavo.ini"), 3, 24, 2, true);
     EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
     EXPECT_EQ(ArquivoConfiguracao::UltimoIdioma(), "Português");
@@ -136,7 +136,7 @@ TEST(ArquivoConfiguracao, SalvarDescartaOutrasSecoesEChavesEReescreveMouseComoUm
              c.ObterMouseTocarTeclas(), "English");
     EXPECT_EQ(pasta.Ler("c.ini"),
               "[geral]\r\nidioma=English\r\nplacaSom=-1\r\ninstrumentoTeclado=0\r\n"
-              "modoVisualizacao=0\r\nmouseTocarTeclas=1\r\nmanterColunasCifra=0\r\ngrafiaCifra=0\r\n");
+              "modoVisualizacao=0\r\nmouseTocarTeclas=1\r\n");
 }
 
 TEST(ArquivoConfiguracao, EscolhasDaCifraLembradasEValoresRuinsDaoOsPadroes) {
@@ -147,6 +147,9 @@ TEST(ArquivoConfiguracao, EscolhasDaCifraLembradasEValoresRuinsDaoOsPadroes) {
         c.DefinirEscolhasCifra({true, 3});
         ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
     }
+    // Chosen, the two lines follow the six; the plain choices again give the six alone.
+    EXPECT_NE(pasta.Ler("c.ini").find("mouseTocarTeclas=0\r\nmanterColunasCifra=1\r\ngrafiaCifra=3\r\n"),
+              std::string::npos);
     const ArquivoConfiguracao lido(pasta / "c.ini");
     EXPECT_EQ(lido.ObterEscolhasCifra(), (EscolhasCifra{true, 3}));
     EXPECT_EQ(lido.ObterPlacaSom(), 2);
