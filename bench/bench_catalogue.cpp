@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <iostream>
 
-#include "EntradasBench.h"
 #include "BaseNomesAcordes.h"
-#include "LeituraArquivo.h"
+#include "EntradasBench.h"
 #include "GerenciadorAcordes.h"
 #include "Instalacao.h"
+#include "LeituraArquivo.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
         auto v = LerLinhasArquivoTexto(tastavo_bench::Entrada("symbols_common_100k.txt"));
         if (v.empty())
-            std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
+            std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt")
+                      << "\n";
         return v;
     }();
     return simbolos;

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "EntradasBench.h"
 #include "AcordesParaImpressao.h"
-#include "ColecaoAcordeImpressao.h"
-#include "GeradorAcordesTeclado.h"
 #include "AnaliseCifra.h"
 #include "CifraEmPartes.h"
+#include "ColecaoAcordeImpressao.h"
+#include "EntradasBench.h"
+#include "GeradorAcordesTeclado.h"
 #include "TransposicaoCifra.h"
 
 namespace {

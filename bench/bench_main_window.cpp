@@ -10,19 +10,19 @@
 #include <QTemporaryDir>
 #include <iostream>
 
-#include "EntradasBench.h"
 #include "AbrirShell.h"
 #include "BackendGravador.h"
-#include "ConfiguracaoSom.h"
-#include "MidiOutput.h"
-#include "LeituraArquivo.h"
 #include "BaseNomesAcordes.h"
 #include "CaixaMensagem.h"
+#include "ConfiguracaoSom.h"
+#include "EntradaSimulada.h"
+#include "EntradasBench.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
-#include "EntradaSimulada.h"
+#include "LeituraArquivo.h"
+#include "MidiOutput.h"
 #include "NomeadorAcordes.h"
 #include "TMidiInput.h"
 #include "TMidiOutput.h"
@@ -34,7 +34,8 @@ namespace {
 // A symbol the window rejects must not wait for a user at a message box.
 struct CaixasMudas : CaixasMensagem {
     void Informar(std::string_view, std::string_view, QWidget*) override {}
-    bool Perguntar(std::string_view, std::string_view, QWidget*, std::string_view, std::string_view) override {
+    bool Perguntar(std::string_view, std::string_view, QWidget*, std::string_view,
+                   std::string_view) override {
         return false;
     }
 };
@@ -56,7 +57,12 @@ struct Ambiente {
     QTemporaryDir pasta;
 
     TformPrincipal::Dependencias Dependencias() {
-        return {idiomas, acordes, player, som, caixas, abridor,
+        return {idiomas,
+                acordes,
+                player,
+                som,
+                caixas,
+                abridor,
                 (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString()};
     }
 };
@@ -69,7 +75,9 @@ Ambiente& Compartilhado() {
 const std::vector<std::string>& Simbolos() {
     static const std::vector<std::string> simbolos = [] {
         auto v = LerLinhasArquivoTexto(tastavo_bench::Entrada("symbols_common_100k.txt"));
-        if (v.empty()) std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
+        if (v.empty())
+            std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt")
+                      << "\n";
         return v;
     }();
     return simbolos;

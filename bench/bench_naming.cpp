@@ -11,7 +11,8 @@
 namespace {
 
 const std::vector<std::string>& Catalogo() {
-    static const std::vector<std::string> nomes = LerLinhasArquivoTexto(tastavo_bench::PastaPrograma() + "/acordes.txt");
+    static const std::vector<std::string> nomes =
+        LerLinhasArquivoTexto(tastavo_bench::PastaPrograma() + "/acordes.txt");
     return nomes;
 }
 
@@ -48,7 +49,8 @@ void BM_MelhorNomeTodosOsConjuntos(benchmark::State& state) {
             if (n < 2 || n > 5) continue;
             for (ClasseAltura baixo = 0; baixo < 12; ++baixo) {
                 if (((classes >> baixo) & 1u) == 0) continue;
-                benchmark::DoNotOptimize(nomeador.MelhorNome(static_cast<ConjuntoClasses>(classes), baixo, nome));
+                benchmark::DoNotOptimize(
+                    nomeador.MelhorNome(static_cast<ConjuntoClasses>(classes), baixo, nome));
                 ++consultas;
             }
         }

@@ -4,34 +4,33 @@
 // print` run of a long chart into a PDF and into PNG pages, and the peak memory of those runs
 // and of previewing that chart.
 #include <benchmark/benchmark.h>
-
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <cstdlib>
-#include <functional>
-#include <span>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "EntradasBench.h"
 #include "AcordesParaImpressao.h"
-#include "ColecaoAcordeImpressao.h"
-#include "GeradorAcordesTeclado.h"
-#include "GerenciadorImpressao.h"
 #include "AnaliseCifra.h"
 #include "CifraEmPartes.h"
-#include "TransposicaoCifra.h"
+#include "ColecaoAcordeImpressao.h"
+#include "EntradasBench.h"
+#include "GeradorAcordesTeclado.h"
+#include "GerenciadorImpressao.h"
 #include "PaginasQImage.h"
 #include "TelaRegistro.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 
@@ -59,7 +58,8 @@ MusicaImpressao Musica(std::size_t n) {
     for (const std::string& l : linhas) musica.textoCifra += l + "\n";
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
     const auto construivel = [&gerador](std::string_view c) { return gerador.PodeGerar(c); };
-    for (const std::string& c : PrimeirasOcorrencias(AcordesParaImpressao(ColetarAcordes(linhas), construivel))) {
+    for (const std::string& c :
+         PrimeirasOcorrencias(AcordesParaImpressao(ColetarAcordes(linhas), construivel))) {
         musica.acordes.Adicionar(
             AcordeImpressao(c, GeradorAcordesTeclado::Instancia().GerarAcorde(c)->Posicao(0)));
     }
@@ -166,8 +166,8 @@ std::filesystem::path PastaBinarios() {
 // The whole tool run, start-up included: tastavo-cli print [--format FORMAT] -o OUT
 // chart_20k.txt, with the peak memory of the last run.
 void CliPrint20k(benchmark::State& state, const std::string& formato) {
-    const std::filesystem::path pasta = std::filesystem::temp_directory_path() /
-                                        ("tastavo_bench_" + std::to_string(getpid()));
+    const std::filesystem::path pasta =
+        std::filesystem::temp_directory_path() / ("tastavo_bench_" + std::to_string(getpid()));
     std::filesystem::create_directories(pasta);
     const std::string tastavo = (PastaBinarios() / "tastavo-cli").string();
     const std::string saida = (pasta / ("song." + formato)).string();

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "EntradasBench.h"
 #include "Cifra.h"
+#include "EntradasBench.h"
 #include "GeradorAcordesTeclado.h"
 
 namespace {
@@ -21,7 +21,9 @@ const std::vector<std::string>& Simbolos() {
             if (!linha.empty() && linha.back() == '\r') linha.pop_back();
             if (!linha.empty()) v.push_back(linha);
         }
-        if (v.empty()) std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt") << "\n";
+        if (v.empty())
+            std::cerr << "cannot read " << tastavo_bench::Entrada("symbols_common_100k.txt")
+                      << "\n";
         return v;
     }();
     return simbolos;
@@ -53,7 +55,10 @@ void BM_GerarAcorde(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_GerarAcorde)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GerarAcorde)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

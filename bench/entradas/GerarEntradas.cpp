@@ -36,23 +36,22 @@ class Sorteio {
     std::uint64_t estado_;
 };
 
-const std::vector<std::string> Raizes = {"C",  "C#", "Db", "D",  "D#", "Eb", "E",  "F",  "F#",
+const std::vector<std::string> Raizes = {"C",  "C#", "Db", "D",  "D#", "Eb", "E",  "F", "F#",
                                          "Gb", "G",  "G#", "Ab", "A",  "A#", "Bb", "B"};
-const std::vector<std::string> QualidadesComuns = {"",    "m",   "7",    "m7",   "maj7", "6",
-                                                   "m6",  "9",   "m9",   "11",   "13",   "5",
+const std::vector<std::string> QualidadesComuns = {"",     "m",    "7",    "m7",  "maj7", "6",
+                                                   "m6",   "9",    "m9",   "11",  "13",   "5",
                                                    "sus2", "sus4", "add9", "dim", "dim7", "aug"};
 // What chart writers add to the common ones.
 const std::vector<std::string> QualidadesCifra = {
-    "(add9)", "6(9)",  "7(#5)",  "7(#9)",  "7(9)",    "7(9)(11)(13)", "7(b13)", "7(b9)",
-    "7+",     "7/9",   "7M",     "7M(9)",  "7sus4",   "m7(9)",        "m7(b5)", "m7M",
-    "°",      "º",     "ø"};
+    "(add9)", "6(9)",  "7(#5)", "7(#9)", "7(9)",   "7(9)(11)(13)", "7(b13)", "7(b9)", "7+", "7/9",
+    "7M",     "7M(9)", "7sus4", "m7(9)", "m7(b5)", "m7M",          "°",      "º",     "ø"};
 const std::vector<std::string> Palavras = {
-    "a",     "no",     "meu",     "gente",   "cantar", "eu",    "letra",  "amor",    "azul",
-    "mundo", "você",   "bela",    "caminho", "que",    "canção", "vem",   "já",      "luz",
-    "mais",  "vida",   "brilha",  "quando",  "ouviu",  "noite", "voltei", "bonita",  "o",
-    "fui",   "tem",    "coração", "da",      "de",     "céu",   "saudade", "sol",    "dia",
-    "cada",  "mar",    "lá",      "hoje",    "vou",    "e",     "estrela", "do",     "sonho",
-    "novo"};
+    "a",      "no",      "meu",     "gente", "cantar",  "eu",      "letra",  "amor",
+    "azul",   "mundo",   "você",    "bela",  "caminho", "que",     "canção", "vem",
+    "já",     "luz",     "mais",    "vida",  "brilha",  "quando",  "ouviu",  "noite",
+    "voltei", "bonita",  "o",       "fui",   "tem",     "coração", "da",     "de",
+    "céu",    "saudade", "sol",     "dia",   "cada",    "mar",     "lá",     "hoje",
+    "vou",    "e",       "estrela", "do",    "sonho",   "novo"};
 
 std::string Simbolo(Sorteio& s, bool daCifra) {
     std::string c = s.Um(Raizes);
@@ -88,7 +87,8 @@ void EscreverCifra(std::ostream& saida) {
             linha.clear();
             for (std::size_t p = 0; p < palavras; ++p) {
                 if (p > 0) linha += ' ';
-                if (colchetes && (p == primeiro || p == segundo)) linha += "[" + Simbolo(s, true) + "]";
+                if (colchetes && (p == primeiro || p == segundo))
+                    linha += "[" + Simbolo(s, true) + "]";
                 linha += p == 0 ? Maiuscula(s.Um(Palavras)) : s.Um(Palavras);
             }
             saida << linha << '\n';
@@ -130,8 +130,8 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << pasta << ": " << erro.message() << '\n';
         return 1;
     }
-    for (const auto& [nome, escrever] :
-         {std::pair{"chart_20k.txt", &EscreverCifra}, std::pair{"symbols_common_100k.txt", &EscreverSimbolos}}) {
+    for (const auto& [nome, escrever] : {std::pair{"chart_20k.txt", &EscreverCifra},
+                                         std::pair{"symbols_common_100k.txt", &EscreverSimbolos}}) {
         if (!Escrever(pasta / nome, escrever)) {
             std::cerr << "cannot write " << (pasta / nome) << '\n';
             return 1;

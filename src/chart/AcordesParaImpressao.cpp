@@ -16,8 +16,9 @@ bool SelecaoAcordesImpressao::Aceitar(std::string_view texto) {
     return it->second;
 }
 
-std::vector<std::string> AcordesParaImpressao(std::span<const std::string> candidatos,
-                                              const std::function<bool(std::string_view)>& construivel) {
+std::vector<std::string> AcordesParaImpressao(
+    std::span<const std::string> candidatos,
+    const std::function<bool(std::string_view)>& construivel) {
     SelecaoAcordesImpressao selecao(construivel);
     std::vector<std::string> acordes;
     for (const std::string& texto : candidatos)

@@ -12,8 +12,9 @@
 // Of the candidate texts of a chart (ColetarAcordes), in order and with their repeats, those
 // for which `construivel` is true (a keyboard chord can be built); every other text is skipped
 // silently. The print list decides what counts as a repeat.
-std::vector<std::string> AcordesParaImpressao(std::span<const std::string> candidatos,
-                                              const std::function<bool(std::string_view)>& construivel);
+std::vector<std::string> AcordesParaImpressao(
+    std::span<const std::string> candidatos,
+    const std::function<bool(std::string_view)>& construivel);
 
 // The same choice made one candidate at a time, for a chart that is read as it comes.
 class SelecaoAcordesImpressao {
@@ -27,7 +28,9 @@ class SelecaoAcordesImpressao {
   private:
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const noexcept {
+            return std::hash<std::string_view>{}(s);
+        }
     };
     std::function<bool(std::string_view)> construivel_;
     // The answers for the texts met lately: a chart repeats its few chords over and over, and

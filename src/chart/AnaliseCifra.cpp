@@ -10,12 +10,13 @@ namespace {
 // Section names, key words and repeat and rest marks of the languages Tastavo speaks, in lower
 // case: a word equal to one of them is no lyric.
 constexpr std::string_view kMarcadores[] = {
-    "intro", "introdução", "introducción", "verso", "verse", "estrofe", "estrofa",
-    "pré-refrão", "pre-refrão", "pre-chorus", "prechorus", "refrão", "refrao", "chorus", "coro",
-    "estribillo", "ponte", "bridge", "puente", "solo", "inter", "interlúdio", "interludio",
-    "interlude", "instrumental", "final", "outro", "coda", "fim", "fin", "ending", "riff", "vamp",
-    "key", "tonalidade", "tonalidad", "tono",
-    "x2", "x3", "x4", "x5", "x6", "x7", "x8", "x9", "bis", "n.c", "nc"};
+    "intro",      "introdução", "introducción", "verso",        "verse",  "estrofe", "estrofa",
+    "pré-refrão", "pre-refrão", "pre-chorus",   "prechorus",    "refrão", "refrao",  "chorus",
+    "coro",       "estribillo", "ponte",        "bridge",       "puente", "solo",    "inter",
+    "interlúdio", "interludio", "interlude",    "instrumental", "final",  "outro",   "coda",
+    "fim",        "fin",        "ending",       "riff",         "vamp",   "key",     "tonalidade",
+    "tonalidad",  "tono",       "x2",           "x3",           "x4",     "x5",      "x6",
+    "x7",         "x8",         "x9",           "bis",          "n.c",    "nc"};
 
 constexpr std::string_view kBordas = "()[]:.";
 

@@ -118,7 +118,8 @@ struct AnaliseLinha {
 // the key's chord, if any.
 inline bool DiretivaOuComentario(std::string_view linha, AnaliseLinha& a, std::size_t fim) {
     const std::size_t primeiro = linha.find_first_not_of(" \t");
-    if (primeiro == std::string_view::npos || (linha[primeiro] != '{' && linha[primeiro] != '#')) return false;
+    if (primeiro == std::string_view::npos || (linha[primeiro] != '{' && linha[primeiro] != '#'))
+        return false;
     std::size_t inicio = 0;
     std::size_t tamanho = 0;
     if (chordpro::ChaveDoTom(linha, inicio, tamanho)) {

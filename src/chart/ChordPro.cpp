@@ -24,7 +24,8 @@ std::string_view Aparar(std::string_view s) {
 }
 
 constexpr bool CaractereNome(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-';
 }
 
 }  // namespace
@@ -43,8 +44,10 @@ std::optional<Diretiva> LerDiretiva(std::string_view linha) {
     while (i < dentro.size() && Branco(dentro[i])) ++i;
     if (i < dentro.size()) {
         // "{name: value}", and the older "{name value}".
-        if (dentro[i] == ':') ++i;
-        else if (i == inicioNome + d.nome.size()) return std::nullopt;  // "{name!}": no directive
+        if (dentro[i] == ':')
+            ++i;
+        else if (i == inicioNome + d.nome.size())
+            return std::nullopt;  // "{name!}": no directive
         const std::string_view valor = Aparar(dentro.substr(i));
         d.valor = valor;
         d.inicioValor = valor.empty() ? 0 : static_cast<std::size_t>(valor.data() - linha.data());
@@ -71,8 +74,8 @@ bool ExtensaoChordPro(std::string_view nomeArquivo) {
     const std::size_t ponto = nomeArquivo.rfind('.');
     if (ponto == std::string_view::npos) return false;
     const std::string extensao = MinusculasAscii(nomeArquivo.substr(ponto + 1));
-    return extensao == "cho" || extensao == "chopro" || extensao == "chordpro" || extensao == "crd" ||
-           extensao == "pro";
+    return extensao == "cho" || extensao == "chopro" || extensao == "chordpro" ||
+           extensao == "crd" || extensao == "pro";
 }
 
 bool TextoChordPro(std::string_view texto) {
@@ -106,7 +109,6 @@ bool Secoes::Ignorar(std::string_view linha) {
 
 }  // namespace chordpro
 
-
 namespace chordpro {
 
 namespace {
@@ -121,7 +123,8 @@ std::vector<std::string_view> Linhas(std::string_view texto) {
             break;
         }
         linhas.push_back(texto.substr(inicio, fim - inicio));
-        inicio = fim + ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
+        inicio = fim +
+                 ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
     }
     return linhas;
 }
@@ -147,10 +150,14 @@ std::optional<std::string_view> RotuloSecao(std::string_view linha) {
     const std::string_view aparada = Aparar(linha);
     if (aparada.size() < 2) return std::nullopt;
     std::string_view nome;
-    if (aparada.front() == '[' && aparada.back() == ']') nome = Aparar(aparada.substr(1, aparada.size() - 2));
-    else if (aparada.back() == ':') nome = Aparar(aparada.substr(0, aparada.size() - 1));
-    else return std::nullopt;
-    if (nome.empty() || nome.find_first_of("[]{}") != std::string_view::npos || EhCifra(nome)) return std::nullopt;
+    if (aparada.front() == '[' && aparada.back() == ']')
+        nome = Aparar(aparada.substr(1, aparada.size() - 2));
+    else if (aparada.back() == ':')
+        nome = Aparar(aparada.substr(0, aparada.size() - 1));
+    else
+        return std::nullopt;
+    if (nome.empty() || nome.find_first_of("[]{}") != std::string_view::npos || EhCifra(nome))
+        return std::nullopt;
     if (std::count(nome.begin(), nome.end(), ' ') > 2) return std::nullopt;
     return nome;
 }
@@ -292,13 +299,16 @@ std::string ParaTexto(std::string_view texto, std::string_view fimLinha) {
     std::string saida;
     const auto escrever = [&](std::string_view linha) {
         // Blanks at the end of a line are nobody's.
-        while (!linha.empty() && (linha.back() == ' ' || linha.back() == '\t')) linha.remove_suffix(1);
+        while (!linha.empty() && (linha.back() == ' ' || linha.back() == '\t'))
+            linha.remove_suffix(1);
         saida += linha;
         saida += fimLinha;
     };
     if (!titulo.empty()) escrever(titulo);
-    if (!subtitulo.empty()) escrever(subtitulo);
-    else if (!artista.empty()) escrever(artista);
+    if (!subtitulo.empty())
+        escrever(subtitulo);
+    else if (!artista.empty())
+        escrever(artista);
     // "Tom:" is a marker word: the key line transposes with the song.
     if (!tom.empty()) escrever("Tom: " + tom);
 
@@ -329,16 +339,24 @@ FolhaCancao FolhaDeCancao(std::string_view texto) {
     FolhaCancao folha;
     Secoes secoes;
     bool refrao = false;
-    const auto acrescentar = [&](std::string_view linha) { folha.linhas.push_back({SemBrancosNoFim(linha), refrao}); };
+    const auto acrescentar = [&](std::string_view linha) {
+        folha.linhas.push_back({SemBrancosNoFim(linha), refrao});
+    };
     for (const std::string_view linha : Linhas(texto)) {
         const bool tablatura = secoes.Ignorar(linha);
         if (const auto d = LerDiretiva(linha)) {
-            if ((d->nome == "title" || d->nome == "t") && folha.titulo.empty()) folha.titulo = d->valor;
-            else if ((d->nome == "subtitle" || d->nome == "st") && folha.subtitulo.empty()) folha.subtitulo = d->valor;
-            else if (d->nome == "artist" && folha.artista.empty()) folha.artista = d->valor;
-            else if (d->nome == "start_of_chorus" || d->nome == "soc") refrao = true;
-            else if (d->nome == "end_of_chorus" || d->nome == "eoc") refrao = false;
-            else if (DiretivaComentario(*d)) acrescentar(d->valor);
+            if ((d->nome == "title" || d->nome == "t") && folha.titulo.empty())
+                folha.titulo = d->valor;
+            else if ((d->nome == "subtitle" || d->nome == "st") && folha.subtitulo.empty())
+                folha.subtitulo = d->valor;
+            else if (d->nome == "artist" && folha.artista.empty())
+                folha.artista = d->valor;
+            else if (d->nome == "start_of_chorus" || d->nome == "soc")
+                refrao = true;
+            else if (d->nome == "end_of_chorus" || d->nome == "eoc")
+                refrao = false;
+            else if (DiretivaComentario(*d))
+                acrescentar(d->valor);
             continue;
         }
         if (tablatura) {

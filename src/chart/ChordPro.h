@@ -57,8 +57,8 @@ namespace chordpro {
 // "[Chorus]") "{comment: …}". Lines end with `fimLinha`.
 std::string ParaChordPro(std::string_view texto, std::string_view fimLinha = "\n");
 
-// A ChordPro song as chords over lyrics: title, subtitle (or artist) and key ("Tom: X") first, then each
-// line with inline chords as a chord line over its lyric, each chord starting over its
+// A ChordPro song as chords over lyrics: title, subtitle (or artist) and key ("Tom: X") first, then
+// each line with inline chords as a chord line over its lyric, each chord starting over its
 // syllable (the lyric gains spaces where chords would touch); "{comment: …}" gives its text,
 // tab sections their lines; other directives and "#" comments are left out.
 std::string ParaTexto(std::string_view texto, std::string_view fimLinha = "\n");

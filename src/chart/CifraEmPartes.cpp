@@ -37,7 +37,8 @@ class LinhasEmPartes {
                 }
             }
             const std::size_t fim = pedaco.find_first_of("\r\n");
-            const std::size_t ate = fim == std::string_view::npos ? pedaco.size() : FimDoTerminador(pedaco, fim);
+            const std::size_t ate =
+                fim == std::string_view::npos ? pedaco.size() : FimDoTerminador(pedaco, fim);
             if (passando_) {
                 processo_.Resto(pedaco.substr(0, ate), destino);
                 pedaco.remove_prefix(ate);
@@ -142,8 +143,11 @@ class LinhaColetada {
     void Cabeca(std::string_view inicio, const Receber& receber) {
         ++numero_;
         if (avisar) {
-            const auto classificar = [&](std::string_view p) { return memoria_.Consultar(p).classe; };
-            if (const auto palavra = PalavraQueRetem(inicio, classificar)) avisar(numero_, *palavra);
+            const auto classificar = [&](std::string_view p) {
+                return memoria_.Consultar(p).classe;
+            };
+            if (const auto palavra = PalavraQueRetem(inicio, classificar))
+                avisar(numero_, *palavra);
         }
         Analisar(inicio, analise_, memoria_);
         for (std::size_t k = 0; k < analise_.quantidade; ++k)
@@ -189,8 +193,7 @@ std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposi
 std::string TransporTexto(std::string_view texto, int semitons, SentidoTransposicao sentido,
                           const OpcoesTransposicao& opcoes) {
     semitons = ReduzirSemitons(semitons);
-    if (semitons == 0 ||
-        (opcoes.grafia == GrafiaTransposicao::Tabelas && !opcoes.manterColunas)) {
+    if (semitons == 0 || (opcoes.grafia == GrafiaTransposicao::Tabelas && !opcoes.manterColunas)) {
         return TransporTexto(texto, semitons, sentido);
     }
     AnaliseTom tom;
@@ -223,8 +226,7 @@ TransposicaoContinua::TransposicaoContinua(int semitons, SentidoTransposicao sen
     semitons = ReduzirSemitons(semitons);
     if (semitons != 0) {
         // The largest word table: a stream gives no hint of its length.
-        estado_ =
-            std::make_unique<Estado>(std::size_t{1} << 13, semitons, sentido, manterColunas);
+        estado_ = std::make_unique<Estado>(std::size_t{1} << 13, semitons, sentido, manterColunas);
     }
 }
 

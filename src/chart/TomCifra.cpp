@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TomCifraInterno.h"
-
 #include <algorithm>
 
-#include "Tonalidade.h"
 #include "EscritaTranspostaInterna.h"
+#include "TomCifraInterno.h"
+#include "Tonalidade.h"
 
 namespace cifra_interno {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "TransposicaoCifra.h"
 #include "AnaliseLinhaInterna.h"
+#include "TransposicaoCifra.h"
 
 namespace cifra_interno {
 

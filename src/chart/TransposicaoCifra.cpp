@@ -103,8 +103,7 @@ std::vector<std::string> TransporLinhas(std::span<const std::string> linhas,
         return TransporLinhas(linhas, semitons, sentido);
     }
     AnaliseTom tom;
-    const GrafiaNotas notas =
-        GrafiaDaTransposicao(linhas, tom, quantidade, sentido, opcoes.grafia);
+    const GrafiaNotas notas = GrafiaDaTransposicao(linhas, tom, quantidade, sentido, opcoes.grafia);
     MemoriaPalavras memoria(linhas.size(), quantidade, sentido, notas);
     std::vector<std::string> resultado;
     resultado.reserve(linhas.size());

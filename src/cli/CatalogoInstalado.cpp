@@ -23,6 +23,7 @@ std::vector<std::string> CatalogoInstalado(std::string_view comando) {
         }
     } catch (const std::exception&) {
     }
-    std::cerr << "tastavo-cli: " << comando << ": no chord names file found; names are ranked without it\n";
+    std::cerr << "tastavo-cli: " << comando
+              << ": no chord names file found; names are ranked without it\n";
     return {};
 }

@@ -3,11 +3,10 @@
 // Each sub-command of tastavo-cli lives in its own cmd_*.cpp file and registers itself here,
 // so adding a command never touches the others.
 
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 // Exit statuses shared by every command.
 inline constexpr int SaidaOk = 0;

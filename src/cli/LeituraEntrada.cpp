@@ -11,10 +11,9 @@
 #include "Comandos.h"
 #include "Utf8.h"
 
-bool LerEntradaEmPartes(
-    const std::string& caminho, std::string_view comando,
-    const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
-    bool* grandeDemais, std::size_t limite) {
+bool LerEntradaEmPartes(const std::string& caminho, std::string_view comando,
+                        const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
+                        bool* grandeDemais, std::size_t limite) {
     if (grandeDemais != nullptr) *grandeDemais = false;
     const bool entradaPadrao = caminho.empty() || caminho == "-";
     const auto falhar = [&](int erro) {
@@ -85,8 +84,8 @@ bool SaidaComando::Escrever(std::string_view texto) {
 bool SaidaComando::Terminar() {
     if (erro_ == 0 && std::fflush(stdout) != 0) erro_ = errno != 0 ? errno : EIO;
     if (erro_ == 0) return true;
-    std::cerr << "tastavo-cli: " << comando_ << ": cannot write the output: " << std::strerror(erro_)
-              << "\n";
+    std::cerr << "tastavo-cli: " << comando_
+              << ": cannot write the output: " << std::strerror(erro_) << "\n";
     return false;
 }
 

@@ -20,10 +20,10 @@ inline constexpr std::size_t LimiteEntradaCifra = std::size_t{256} << 20;
 // telling why on stderr under the name `comando` (`grandeDemais`, when given, says which);
 // `receber` returns false to stop early. A reader that keeps only a block at a time needs no
 // limit: it works as a filter on an endless input.
-bool LerEntradaEmPartes(
-    const std::string& caminho, std::string_view comando,
-    const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
-    bool* grandeDemais = nullptr, std::size_t limite = static_cast<std::size_t>(-1));
+bool LerEntradaEmPartes(const std::string& caminho, std::string_view comando,
+                        const std::function<bool(std::string_view texto, bool marcaOrdem)>& receber,
+                        bool* grandeDemais = nullptr,
+                        std::size_t limite = static_cast<std::size_t>(-1));
 
 // The whole of a chart for a command that needs all of it before it starts (a print, the
 // spellings of transpose that look at the song's key), under LimiteEntradaCifra. Returns SaidaOk,

@@ -102,10 +102,14 @@ std::size_t Distancia(std::string_view a, std::string_view b) {
 
 // Where `palavra` first stands as a whole word in `texto` ("chart" not inside "chart+chords").
 std::size_t PosicaoDaPalavra(std::string_view texto, std::string_view palavra) {
-    auto parteDePalavra = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-'; };
-    for (std::size_t i = texto.find(palavra); i != std::string_view::npos; i = texto.find(palavra, i + 1)) {
+    auto parteDePalavra = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-';
+    };
+    for (std::size_t i = texto.find(palavra); i != std::string_view::npos;
+         i = texto.find(palavra, i + 1)) {
         const std::size_t fim = i + palavra.size();
-        if ((i == 0 || !parteDePalavra(texto[i - 1])) && (fim == texto.size() || !parteDePalavra(texto[fim])))
+        if ((i == 0 || !parteDePalavra(texto[i - 1])) &&
+            (fim == texto.size() || !parteDePalavra(texto[fim])))
             return i;
     }
     return std::string_view::npos;
@@ -115,7 +119,8 @@ std::size_t PosicaoDaPalavra(std::string_view texto, std::string_view palavra) {
 // "value in {a->0,b->1} OR {0,1}" (a mapping). A mapping to numbers is ordered by them (an
 // enumeration's order); otherwise the words keep the order the option's own help names them in
 // (`ajuda`), as a map would list them alphabetically.
-std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& descricao, std::string_view ajuda) {
+std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& descricao,
+                                                           std::string_view ajuda) {
     std::string_view d = descricao;
     if (d.rfind("value in ", 0) == 0) d.remove_prefix(9);
     if (d.empty() || d.front() != '{') return std::nullopt;
@@ -141,8 +146,10 @@ std::optional<std::vector<std::string>> PalavrasDoConjunto(const std::string& de
         lista.remove_prefix(virgula + 1);
     }
     if (pares.empty()) return std::nullopt;
-    if (std::all_of(pares.begin(), pares.end(), [](const auto& p) { return p.second.has_value(); })) {
-        std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return *a.second < *b.second; });
+    if (std::all_of(pares.begin(), pares.end(),
+                    [](const auto& p) { return p.second.has_value(); })) {
+        std::stable_sort(pares.begin(), pares.end(),
+                         [](const auto& a, const auto& b) { return *a.second < *b.second; });
     } else {
         std::stable_sort(pares.begin(), pares.end(), [&](const auto& a, const auto& b) {
             return PosicaoDaPalavra(ajuda, a.first) < PosicaoDaPalavra(ajuda, b.first);
@@ -168,7 +175,8 @@ void NomearEscolhasDe(CLI::App& app) {
             } catch (const CLI::OptionNotFound&) {
                 break;
             }
-            const auto palavras = PalavrasDoConjunto(validador->get_description(), opcao->get_description());
+            const auto palavras =
+                PalavrasDoConjunto(validador->get_description(), opcao->get_description());
             if (!palavras) continue;
             const std::string lista = Juntar(*palavras);
             const CLI::Validator original = *validador;
@@ -181,16 +189,19 @@ void NomearEscolhasDe(CLI::App& app) {
             opcao->type_name(lista);
         }
     }
-    for (CLI::App* sub : app.get_subcommands(std::function<bool(CLI::App*)>{})) NomearEscolhasDe(*sub);
+    for (CLI::App* sub : app.get_subcommands(std::function<bool(CLI::App*)>{}))
+        NomearEscolhasDe(*sub);
 }
 
 }  // namespace
 
 int LarguraTerminal() {
-    if (const auto colunas = Numero(std::getenv("COLUMNS"))) return std::max(*colunas, LarguraMinima);
+    if (const auto colunas = Numero(std::getenv("COLUMNS")))
+        return std::max(*colunas, LarguraMinima);
 #if defined(__unix__) || defined(__APPLE__)
     winsize tamanho{};
-    if (::isatty(STDOUT_FILENO) && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &tamanho) == 0 && tamanho.ws_col > 0)
+    if (::isatty(STDOUT_FILENO) && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &tamanho) == 0 &&
+        tamanho.ws_col > 0)
         return std::max(static_cast<int>(tamanho.ws_col), LarguraMinima);
 #endif
     return 80;
@@ -210,11 +221,13 @@ std::string Envolver(std::string_view texto, int largura) {
     return saida;
 }
 
-std::vector<std::string> MaisProximos(std::string_view digitado, const std::vector<std::string>& nomes) {
+std::vector<std::string> MaisProximos(std::string_view digitado,
+                                      const std::vector<std::string>& nomes) {
     std::vector<std::string> achados;
     if (digitado.size() >= 2) {
         for (const auto& nome : nomes)
-            if (nome.size() > digitado.size() && nome.compare(0, digitado.size(), digitado) == 0) achados.push_back(nome);
+            if (nome.size() > digitado.size() && nome.compare(0, digitado.size(), digitado) == 0)
+                achados.push_back(nome);
         if (!achados.empty()) return achados;
     }
     // A slip is a letter or two, fewer in short words.
@@ -259,7 +272,8 @@ void NomesDeOpcoes(const CLI::App& comando, std::vector<std::string>& nomes) {
 int ErroDeUso(const CLI::App* comando, const std::string& mensagem) {
     const std::string nome = comando != nullptr ? comando->get_name() : std::string();
     std::cerr << "tastavo-cli: " << (nome.empty() ? "" : nome + ": ") << mensagem << '\n'
-              << "tastavo-cli: see 'tastavo-cli " << (nome.empty() ? "" : nome + " ") << "--help'\n";
+              << "tastavo-cli: see 'tastavo-cli " << (nome.empty() ? "" : nome + " ")
+              << "--help'\n";
     return 2;
 }
 

@@ -3,11 +3,10 @@
 // What makes the tool pleasant at a terminal, kept apart from the commands: help wrapped to the
 // terminal, choices listed as they are typed, and the nearest name offered for a typing slip.
 
+#include <CLI/CLI.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 // The terminal's width in columns: $COLUMNS when it is a number, else what the terminal on
 // standard output says, else 80 (output to a file or a pipe).
@@ -21,7 +20,8 @@ std::string Envolver(std::string_view texto, int largura);
 // The names of `nomes` nearest to `digitado`, the likely slip: those it begins (when it is at
 // least two letters long), else those fewest letter edits away (a swap of two neighbours
 // counting one) if that is close enough for a slip. Empty when none is.
-std::vector<std::string> MaisProximos(std::string_view digitado, const std::vector<std::string>& nomes);
+std::vector<std::string> MaisProximos(std::string_view digitado,
+                                      const std::vector<std::string>& nomes);
 
 // "'a'", "'a' or 'b'", "'a', 'b' or 'c'".
 std::string ListarComOu(const std::vector<std::string>& nomes);

@@ -18,24 +18,24 @@
 #include <vector>
 
 #include "AcordesParaImpressao.h"
+#include "AnaliseCifra.h"
 #include "ArquivoSaida.h"
-#include "ChordPro.h"
-#include "ColecaoAcordeImpressao.h"
 #include "ChavesIdioma.h"
+#include "ChordPro.h"
+#include "CifraEmPartes.h"
+#include "ColecaoAcordeImpressao.h"
 #include "Comandos.h"
-#include "OpcoesImpressao.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorIdiomas.h"
 #include "GerenciadorImpressao.h"
 #include "ImpressoraQt.h"
 #include "Instalacao.h"
 #include "LeituraEntrada.h"
-#include "Texto.h"
-#include "AnaliseCifra.h"
-#include "CifraEmPartes.h"
+#include "OpcoesImpressao.h"
 #include "PaginasQImage.h"
 #include "SaidaAcordes.h"
 #include "TelaRegistro.h"
+#include "Texto.h"
 #include "Utf8.h"
 
 namespace {
@@ -109,8 +109,8 @@ ColecaoAcordeImpressao AcordesDaCifra(const std::string& texto) {
     std::string erro;
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
     const auto construivel = [&gerador](std::string_view c) { return gerador.PodeGerar(c); };
-    for (const std::string& cifra :
-         PrimeirasOcorrencias(AcordesParaImpressao(ColetarAcordes(DividirLinhas(texto)), construivel))) {
+    for (const std::string& cifra : PrimeirasOcorrencias(
+             AcordesParaImpressao(ColetarAcordes(DividirLinhas(texto)), construivel))) {
         if (auto item = ItemImpressao(cifra, erro)) lista.Adicionar(*item);
     }
     return lista;
@@ -205,10 +205,11 @@ int Executar(const Opcoes& o) {
     if (!o.tamanhoPagina.empty()) {
         paginaDada = LerTamanhoPagina(o.tamanhoPagina);
         if (!paginaDada) {
-            return Erro("--page-size must be WxH, two whole numbers from 100 to 100000 with the "
-                        "longer side at most 20 times the shorter, not \"" +
-                            o.tamanhoPagina + "\"",
-                        SaidaUso);
+            return Erro(
+                "--page-size must be WxH, two whole numbers from 100 to 100000 with the "
+                "longer side at most 20 times the shorter, not \"" +
+                    o.tamanhoPagina + "\"",
+                SaidaUso);
         }
     }
     const ConteudoImpressao conteudo = o.conteudo.value_or(

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SaidaAcordes.h"
 
-#include "Utf8.h"
-
 #include <cstdlib>
 
 #include "GeradorAcordesTeclado.h"
+#include "Utf8.h"
 
 namespace saida {
 
 Erro DescreverErro(const std::exception& e) {
     if (const auto* raiz = dynamic_cast<const RaizNaoEncontradaException*>(&e)) {
-        return {"root-not-found", raiz->Texto(), "root not found: \"" + raiz->Texto() + "\" is not a note name"};
+        return {"root-not-found", raiz->Texto(),
+                "root not found: \"" + raiz->Texto() + "\" is not a note name"};
     }
     if (const auto* formato = dynamic_cast<const FormatoInvalidoException*>(&e)) {
         if (formato->Texto().empty()) {
@@ -107,7 +107,8 @@ std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, ModoVisuali
     };
     for (int k = 0; k < QuantidadeTeclas; ++k) {
         const int slot = p.DedoDaTecla(k);
-        const std::string rotulo = slot >= 0 ? centralizar(Rotulo(acorde.Nome(), k, slot, rotulos)) : "";
+        const std::string rotulo =
+            slot >= 0 ? centralizar(Rotulo(acorde.Nome(), k, slot, rotulos)) : "";
         if (TeclaPreta(k)) {
             const int coluna = 4 * (IndiceTeclaBranca[k] + 1) - 1;
             pretas[0].emplace_back(coluna, "");
@@ -123,7 +124,8 @@ std::string DesenharTeclado(const AcordeTeclado& acorde, int indice, ModoVisuali
             std::string montada;
             int c = 0;
             for (const auto& [coluna, conteudo] : pretas[r - 1]) {
-                montada += linha.substr(static_cast<std::size_t>(c), static_cast<std::size_t>(coluna - c));
+                montada +=
+                    linha.substr(static_cast<std::size_t>(c), static_cast<std::size_t>(coluna - c));
                 if (conteudo.empty()) {
                     montada += "\u2588\u2588\u2588";
                 } else {

@@ -3,9 +3,8 @@
 // What the parse and chord commands print: JSON objects and terminal keyboard diagrams.
 
 #include <exception>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "AcordeTeclado.h"
 #include "Cifra.h"

@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "BaseNomesAcordes.h"
-#include "LeituraArquivo.h"
 #include "ChavesIdioma.h"
 #include "Comandos.h"
 #include "GerenciadorIdiomas.h"
 #include "Instalacao.h"
+#include "LeituraArquivo.h"
 #include "LeituraEntrada.h"
 
 namespace {

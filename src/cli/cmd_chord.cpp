@@ -2,7 +2,6 @@
 // tastavo-cli chord: the fingered keyboard positions of chord symbols.
 #include <iostream>
 #include <map>
-
 #include <nlohmann/json.hpp>
 
 #include "Comandos.h"
@@ -56,22 +55,24 @@ int Executar(const std::vector<std::string>& cifras, bool json, ModoVisualizacao
     return saida.Terminar() ? status : SaidaEntradaInvalida;
 }
 
-const RegistrarComando registro{Comando{
-    "chord", "Show every keyboard position of each chord symbol, with its fingering",
-    [](CLI::App& sub) -> std::function<int()> {
-        auto json = std::make_shared<bool>(false);
-        auto rotulos = std::make_shared<ModoVisualizacao>(ModoVisualizacao::Dedos);
-        const std::map<std::string, ModoVisualizacao> tipos{
-            {"fingers", ModoVisualizacao::Dedos}, {"notes", ModoVisualizacao::Notas}, {"intervals", ModoVisualizacao::Intervalos}};
-        sub.add_flag("--json", *json, "JSON output");
-        sub.add_option("--labels", *rotulos, "Key labels: fingers, notes or intervals")
-            ->transform(CLI::CheckedTransformer(tipos, CLI::ignore_case));
-        auto simbolos = std::make_shared<SimbolosLivres>(
-            sub, "SYMBOL", "Chord symbols, such as C7M(9)/E, each taken as typed");
-        return [simbolos, json, rotulos] {
-            const auto cifras = simbolos->Ler();
-            return cifras ? Executar(*cifras, *json, *rotulos) : SaidaUso;
-        };
-    }}};
+const RegistrarComando registro{
+    Comando{"chord", "Show every keyboard position of each chord symbol, with its fingering",
+            [](CLI::App& sub) -> std::function<int()> {
+                auto json = std::make_shared<bool>(false);
+                auto rotulos = std::make_shared<ModoVisualizacao>(ModoVisualizacao::Dedos);
+                const std::map<std::string, ModoVisualizacao> tipos{
+                    {"fingers", ModoVisualizacao::Dedos},
+                    {"notes", ModoVisualizacao::Notas},
+                    {"intervals", ModoVisualizacao::Intervalos}};
+                sub.add_flag("--json", *json, "JSON output");
+                sub.add_option("--labels", *rotulos, "Key labels: fingers, notes or intervals")
+                    ->transform(CLI::CheckedTransformer(tipos, CLI::ignore_case));
+                auto simbolos = std::make_shared<SimbolosLivres>(
+                    sub, "SYMBOL", "Chord symbols, such as C7M(9)/E, each taken as typed");
+                return [simbolos, json, rotulos] {
+                    const auto cifras = simbolos->Ler();
+                    return cifras ? Executar(*cifras, *json, *rotulos) : SaidaUso;
+                };
+            }}};
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "AcordesParaImpressao.h"
+#include "CifraEmPartes.h"
 #include "ColecaoAcordeImpressao.h"
 #include "Comandos.h"
 #include "GeradorAcordesTeclado.h"
 #include "LeituraEntrada.h"
-#include "CifraEmPartes.h"
 
 namespace {
 
@@ -17,7 +17,8 @@ int Executar(bool unicos, const std::string& arquivo) {
     ColetaContinua coleta;
     AvisarLinhasRetidas(coleta);
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
-    SelecaoAcordesImpressao selecao([&gerador](std::string_view c) { return gerador.PodeGerar(c); });
+    SelecaoAcordesImpressao selecao(
+        [&gerador](std::string_view c) { return gerador.PodeGerar(c); });
     std::optional<FiltroPrimeirasOcorrencias> primeiras;
     if (unicos) primeiras.emplace();
     SaidaComando saida("collect");

@@ -13,11 +13,12 @@ namespace {
 int Executar(const std::string& formato, const std::string& arquivo) {
     std::string texto;
     bool marca = false;
-    const bool lido = LerEntradaEmPartes(arquivo, "convert", [&](std::string_view parte, bool marcaOrdem) {
-        marca = marcaOrdem;
-        texto += parte;
-        return true;
-    });
+    const bool lido =
+        LerEntradaEmPartes(arquivo, "convert", [&](std::string_view parte, bool marcaOrdem) {
+            marca = marcaOrdem;
+            texto += parte;
+            return true;
+        });
     if (!lido) return SaidaArquivoIlegivel;
     // The song keeps its line ends and its byte-order mark.
     const std::string fimLinha = FimLinhaDe(texto);
@@ -29,7 +30,8 @@ int Executar(const std::string& formato, const std::string& arquivo) {
 }
 
 const RegistrarComando registro{Comando{
-    "convert", "Convert a chord chart (FILE or standard input) to ChordPro or to chords over lyrics",
+    "convert",
+    "Convert a chord chart (FILE or standard input) to ChordPro or to chords over lyrics",
     [](CLI::App& sub) -> std::function<int()> {
         auto formato = std::make_shared<std::string>();
         auto arquivo = std::make_shared<std::string>();

@@ -22,22 +22,24 @@ int Executar(bool entradas) {
         std::cerr << "tastavo-cli: " << e.what() << '\n';
         return SaidaEntradaInvalida;
     }
-    const std::vector<std::string> nomes = entradas ? TMidiInput(som->criarFonteEntradas()).ListarDispositivos()
-                                                    : TMidiOutput(som->criarFonteSistema(pasta)).ListarDispositivos();
+    const std::vector<std::string> nomes =
+        entradas ? TMidiInput(som->criarFonteEntradas()).ListarDispositivos()
+                 : TMidiOutput(som->criarFonteSistema(pasta)).ListarDispositivos();
     SaidaComando saida("devices");
     for (std::size_t numero = 0; numero < nomes.size(); ++numero)
         saida.Escrever(std::to_string(numero) + '\t' + nomes[numero] + '\n');
     if (nomes.empty())
-        std::cerr << "tastavo-cli: no MIDI " << (entradas ? "input" : "output") << " device found\n";
+        std::cerr << "tastavo-cli: no MIDI " << (entradas ? "input" : "output")
+                  << " device found\n";
     return saida.Terminar() ? SaidaOk : SaidaEntradaInvalida;
 }
 
-const RegistrarComando registro{
-    Comando{"devices", "List the MIDI output devices (or input devices): number, tab, name",
-            [](CLI::App& sub) -> std::function<int()> {
-                auto entradas = std::make_shared<bool>(false);
-                sub.add_flag("--input", *entradas, "List the MIDI input devices, as listen numbers them");
-                return [entradas] { return Executar(*entradas); };
-            }}};
+const RegistrarComando registro{Comando{
+    "devices", "List the MIDI output devices (or input devices): number, tab, name",
+    [](CLI::App& sub) -> std::function<int()> {
+        auto entradas = std::make_shared<bool>(false);
+        sub.add_flag("--input", *entradas, "List the MIDI input devices, as listen numbers them");
+        return [entradas] { return Executar(*entradas); };
+    }}};
 
 }  // namespace

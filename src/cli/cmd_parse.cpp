@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli parse: the packed value of chord symbols.
 #include <iostream>
-
 #include <nlohmann/json.hpp>
 
 #include "Cifra.h"
@@ -27,7 +26,8 @@ int Executar(const std::vector<std::string>& cifras, bool json) {
         } catch (const std::exception& e) {
             status = SaidaEntradaInvalida;
             const saida::Erro erro = saida::DescreverErro(e);
-            std::cerr << "tastavo-cli: " << saida::TextoLegivel(cifra + ": " + erro.mensagem) << '\n';
+            std::cerr << "tastavo-cli: " << saida::TextoLegivel(cifra + ": " + erro.mensagem)
+                      << '\n';
             if (json) {
                 lista.push_back(saida::ErroEmJson(cifra, erro));
             } else {

@@ -32,7 +32,6 @@ struct Opcoes {
 // Long enough for the release of a General MIDI voice to die away.
 constexpr double SegundosSoltura = 1.0;
 
-
 std::uint8_t Nota(int tecla) { return midi::NotaDaTecla(tecla); }
 
 // Sends the chord; `segurar` keeps it sounding between the note-ons and the note-offs.

@@ -24,7 +24,8 @@ using imprimir::Papel;
 int Executar(const Opcoes& o) {
     const std::filesystem::path arquivo = PastaInstalacao() / imprimir::ArquivoPlugin;
     const auto erro = [&arquivo](const std::string& motivo) {
-        std::cerr << "tastavo-cli: print: the print plugin " << arquivo.string() << ' ' << motivo << '\n';
+        std::cerr << "tastavo-cli: print: the print plugin " << arquivo.string() << ' ' << motivo
+                  << '\n';
         return SaidaEntradaInvalida;
     };
     std::error_code semArquivo;
@@ -34,10 +35,11 @@ int Executar(const Opcoes& o) {
     std::string motivo;
     void* biblioteca = plataforma::CarregarBiblioteca(arquivo, motivo);
     if (!biblioteca) return erro("cannot be loaded: " + motivo);
-    const auto entrada =
-        reinterpret_cast<imprimir::FuncaoPlugin>(plataforma::ProcurarFuncao(biblioteca, imprimir::SimboloPlugin));
+    const auto entrada = reinterpret_cast<imprimir::FuncaoPlugin>(
+        plataforma::ProcurarFuncao(biblioteca, imprimir::SimboloPlugin));
     const imprimir::Api* api = entrada ? entrada() : nullptr;
-    if (!api || api->versao != imprimir::VersaoApi) return erro("belongs to another version of Tastavo");
+    if (!api || api->versao != imprimir::VersaoApi)
+        return erro("belongs to another version of Tastavo");
     return api->executar(o);
 }
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "CifraEmPartes.h"
 #include "Comandos.h"
 #include "LeituraEntrada.h"
-#include "CifraEmPartes.h"
 #include "TransposicaoCifra.h"
 
 namespace {
@@ -44,12 +44,13 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
         // Another spelling looks at the whole song first (its key), so the chart is read whole.
         std::string texto;
         bool marca = false;
-        const bool lido = LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view parte, bool marcaOrdem) {
-            marca = marcaOrdem;
-            texto += parte;
-            avisos.Acrescentar(parte, nada);
-            return true;
-        });
+        const bool lido =
+            LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view parte, bool marcaOrdem) {
+                marca = marcaOrdem;
+                texto += parte;
+                avisos.Acrescentar(parte, nada);
+                return true;
+            });
         if (!lido) return SaidaArquivoIlegivel;
         avisos.Terminar(nada);
         saida.Escrever(marca ? "\xEF\xBB\xBF" : "");
@@ -110,7 +111,8 @@ const RegistrarComando registro{Comando{
                      "On chord lines, keep chords in their columns: a longer chord takes spaces "
                      "after it, a shorter one gets spaces added");
         return [=] {
-            return Executar(*acima, *abaixo, *arquivo, OpcoesTransposicao{LerGrafia(*grafia), *colunas});
+            return Executar(*acima, *abaixo, *arquivo,
+                            OpcoesTransposicao{LerGrafia(*grafia), *colunas});
         };
     }}};
 

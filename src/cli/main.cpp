@@ -20,7 +20,8 @@ namespace {
 // The first argument naming no command, before CLI11 sees it: it would only say that a command
 // is required. The tool's own options are flags, so the first word that is not an option is
 // the command.
-std::optional<int> ComandoDesconhecido(int argc, char** argv, const std::vector<std::string>& nomes) {
+std::optional<int> ComandoDesconhecido(int argc, char** argv,
+                                       const std::vector<std::string>& nomes) {
     for (int i = 1; i < argc; ++i) {
         const std::string argumento = argv[i];
         if (argumento == "--") break;
@@ -76,9 +77,11 @@ int main(int argc, char** argv) {
         // A mistyped option is what is wrong, not the argument found missing after it ("play
         // --C" has no missing SYMBOL).
         for (const std::string& argumento : app.remaining(true)) {
-            if (PareceOpcao(argumento)) return OpcaoDesconhecida(sub ? *sub : app, argumento, sub != nullptr);
+            if (PareceOpcao(argumento))
+                return OpcaoDesconhecida(sub ? *sub : app, argumento, sub != nullptr);
         }
-        if (sub == nullptr) return ErroDeUso(nullptr, "a command is required (one of " + ListarComOu(nomes) + ")");
+        if (sub == nullptr)
+            return ErroDeUso(nullptr, "a command is required (one of " + ListarComOu(nomes) + ")");
         return ErroDeUso(sub, e.what());
     }
     for (auto& [sub, acao] : acoes) {

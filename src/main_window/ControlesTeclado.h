@@ -7,7 +7,7 @@
 
 // A picture control: a key image or one of the hidden picture templates.
 class ControleImagem {
-public:
+  public:
     virtual ~ControleImagem() = default;
     // Takes a copy of the picture that `modelo` holds.
     virtual void CopiarFiguraDe(const ControleImagem& modelo) = 0;
@@ -17,7 +17,7 @@ public:
 
 // A mark or a label that the display places on a key.
 class ControleMovel {
-public:
+  public:
     virtual ~ControleMovel() = default;
     virtual void Mover(int x, int y) = 0;
     virtual void Mostrar() = 0;
@@ -25,6 +25,6 @@ public:
 };
 
 class ControleRotulo : public ControleMovel {
-public:
+  public:
     virtual void DefinirTexto(std::string_view texto) = 0;
 };

@@ -14,14 +14,16 @@
 #endif
 
 std::string MensagemFalhaIngles() {
-    return "An error has occurred in your application.\nIf the problem persist, please contact us: " +
+    return "An error has occurred in your application.\nIf the problem persist, please contact "
+           "us: " +
            std::string(mensagensIdioma::EmailSuporte) + ".";
 }
 
 std::string VersaoArquivo() { return TASTAVO_VERSAO; }
 
-RelatorioErro RelatorioExcecao(bool possuiIdioma, std::string_view erroGeral, std::string_view nomeAplicacao,
-                               std::string_view classe, std::string_view mensagem, std::string_view versao) {
+RelatorioErro RelatorioExcecao(bool possuiIdioma, std::string_view erroGeral,
+                               std::string_view nomeAplicacao, std::string_view classe,
+                               std::string_view mensagem, std::string_view versao) {
     RelatorioErro r;
     // A language file without its error text would give a box without words: English then.
     if (possuiIdioma && !erroGeral.empty()) {
@@ -57,6 +59,7 @@ RelatorioErro RelatorioFalhaDesconhecida(std::string_view versao) {
 std::string NomeClasse(const std::exception& e) {
     const char* bruto = typeid(e).name();
     int estado = 0;
-    std::unique_ptr<char, void (*)(void*)> nome(abi::__cxa_demangle(bruto, nullptr, nullptr, &estado), std::free);
+    std::unique_ptr<char, void (*)(void*)> nome(
+        abi::__cxa_demangle(bruto, nullptr, nullptr, &estado), std::free);
     return estado == 0 && nome ? std::string(nome.get()) : std::string(bruto);
 }

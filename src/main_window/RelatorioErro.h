@@ -14,7 +14,8 @@ struct RelatorioErro {
 // The fixed English caption of the reports made without a language.
 inline constexpr std::string_view TituloProdutoIngles = "Tastavo";
 
-// "An error has occurred in your application.\nIf the problem persist, please contact us: <e-mail>."
+// "An error has occurred in your application.\nIf the problem persist, please contact us:
+// <e-mail>."
 std::string MensagemFalhaIngles();
 
 // The version compiled into the executable ("1.0.0"), or empty text.
@@ -23,8 +24,9 @@ std::string VersaoArquivo();
 // The report of a failure that carries a class name and a message. With a language loaded the
 // text starts with `erroGeral` under the caption `nomeAplicacao`; otherwise with the English
 // message under TituloProdutoIngles.
-RelatorioErro RelatorioExcecao(bool possuiIdioma, std::string_view erroGeral, std::string_view nomeAplicacao,
-                               std::string_view classe, std::string_view mensagem, std::string_view versao);
+RelatorioErro RelatorioExcecao(bool possuiIdioma, std::string_view erroGeral,
+                               std::string_view nomeAplicacao, std::string_view classe,
+                               std::string_view mensagem, std::string_view versao);
 
 // The report of anything else: English only.
 RelatorioErro RelatorioFalhaDesconhecida(std::string_view versao);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 class SaidaSom {
-public:
+  public:
     virtual ~SaidaSom() = default;
     // One MIDI message on channel 1.
     virtual void EnviarEvento(std::uint8_t status, std::uint8_t primeiro, std::uint8_t segundo) = 0;

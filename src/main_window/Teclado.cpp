@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Teclado.h"
 
+#include <algorithm>
 #include <bit>
 #include <utility>
+#include <vector>
 
+#include "AcordeTeclado.h"
 #include "ConstantesMidi.h"
 #include "GeometriaTeclado.h"
 #include "GerenciadorAcordes.h"
 #include "Notas.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
-
-#include "AcordeTeclado.h"
-
 namespace {
-int RotuloY(int tecla) { return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca; }
+int RotuloY(int tecla) {
+    return TeclaPreta(tecla) ? geometria::RotuloYPreta : geometria::RotuloYBranca;
+}
 }  // namespace
 
 Teclado::Teclado(const Controles& controles, SaidaSom& som, GerenciadorAcordes& gerenciador)
@@ -78,10 +77,12 @@ std::string Teclado::Descrever(const PalavrasDescricao& palavras) const {
         }
         return texto;
     };
-    std::string texto = nome + ", " + palavras.posicao + ' ' + std::to_string(gerenciador_.IndicePosicaoAtual() + 1) +
-                        ' ' + palavras.de + ' ' + std::to_string(acorde->QuantidadePosicoes()) + ": " +
+    std::string texto = nome + ", " + palavras.posicao + ' ' +
+                        std::to_string(gerenciador_.IndicePosicaoAtual() + 1) + ' ' + palavras.de +
+                        ' ' + std::to_string(acorde->QuantidadePosicoes()) + ": " +
                         rotulos(ModoVisualizacao::Notas);
-    if (modo_ == ModoVisualizacao::Dedos) texto += ", " + palavras.dedos + ' ' + rotulos(ModoVisualizacao::Dedos);
+    if (modo_ == ModoVisualizacao::Dedos)
+        texto += ", " + palavras.dedos + ' ' + rotulos(ModoVisualizacao::Dedos);
     if (modo_ == ModoVisualizacao::Intervalos)
         texto += ", " + palavras.intervalos + ' ' + rotulos(ModoVisualizacao::Intervalos);
     return texto;
@@ -128,13 +129,16 @@ void Teclado::PosicionarMarcas() {
 }
 
 void Teclado::PressionarTecla(int tecla) {
-    c_.teclas[tecla]->CopiarFiguraDe(TeclaPreta(tecla) ? *c_.pretaPressionada : *c_.brancaPressionada);
+    c_.teclas[tecla]->CopiarFiguraDe(TeclaPreta(tecla) ? *c_.pretaPressionada
+                                                       : *c_.brancaPressionada);
 }
 
 void Teclado::SoltarTecla(int tecla) {
     if (tecla < 0) return;
-    if (TeclaPreta(tecla)) c_.teclas[tecla]->CopiarFiguraDe(*c_.pretaSolta);
-    else c_.teclas[tecla]->LimparFigura();
+    if (TeclaPreta(tecla))
+        c_.teclas[tecla]->CopiarFiguraDe(*c_.pretaSolta);
+    else
+        c_.teclas[tecla]->LimparFigura();
 }
 
 void Teclado::SoltarTeclaDoPonteiro(int tecla) {
@@ -174,7 +178,9 @@ void Teclado::PararAcorde() {
     }
 }
 
-bool Teclado::NaPosicao(int tecla) const { return tecla >= 0 && ((posicaoMostrada_.Mascara() >> tecla) & 1); }
+bool Teclado::NaPosicao(int tecla) const {
+    return tecla >= 0 && ((posicaoMostrada_.Mascara() >> tecla) & 1);
+}
 
 void Teclado::MouseSobreTecla(int tecla) {
     if (tecla == -1) {

@@ -16,7 +16,7 @@
 class GerenciadorAcordes;
 
 class Teclado {
-public:
+  public:
     struct Controles {
         std::array<ControleImagem*, 25> teclas{};
         ControleImagem* brancaPressionada = nullptr;
@@ -70,7 +70,7 @@ public:
     std::optional<ModoVisualizacao> Modo() const { return modo_; }
     int TeclaSoando() const { return teclaSoando_; }
 
-private:
+  private:
     bool AcordeAtual() const;
     bool NaPosicao(int tecla) const;
     void AtualizarRotulos();

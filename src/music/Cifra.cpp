@@ -25,41 +25,70 @@ constexpr std::uint32_t kSemTercaQuinta = Bit(4) | Bit(7);
 // Suffix tokens in the order they are tried: every longer token stands before the shorter
 // one it begins with. Effects of one token touch disjoint intervals, so order within is free.
 constexpr Token kTokens[] = {
-    {"b9", Bit(1), 0, false},          {"9b", Bit(1), 0, false},
-    {"-9", Bit(1), 0, false},          {"9-", Bit(1), 0, false},
-    {"#9", Bit(3), 0, false},          {"9#", Bit(3), 0, false},
-    {"M9", Bit(3), 0, false},          {"9M", Bit(3), 0, false},
-    {"9", Bit(2), 0, false},           {"add9", Bit(2), 0, false},
-    {"2", Bit(2), 0, false},           {"sus9", Bit(2), Bit(4), false},
-    {"sus2", Bit(2), Bit(4), false},   {"11#", Bit(6), 0, false},
-    {"#11", Bit(6), 0, false},         {"11+", Bit(6), 0, false},
-    {"+11", Bit(6), 0, false},         {"4", Bit(5), 0, false},
-    {"11", Bit(5), 0, false},          {"add4", Bit(5), 0, false},
-    {"sus4", Bit(5), Bit(4), false},   {"sus", Bit(5), Bit(4), false},
-    {"+5", Bit(8), Bit(7), false},     {"5+", Bit(8), Bit(7), false},
-    {"5#", Bit(8), Bit(7), false},     {"#5", Bit(8), Bit(7), false},
-    {"aug5", Bit(8), Bit(7), false},   {"5aug", Bit(8), Bit(7), false},
-    {"aug", Bit(8), Bit(7), false},    {"b5", Bit(6), Bit(7), false},
-    {"5b", Bit(6), Bit(7), false},     {"-5", Bit(6), Bit(7), false},
-    {"5-", Bit(6), Bit(7), false},     {"omitt5", 0, Bit(7), false},
-    {"5", 0, Bit(4), false},           {"13b", Bit(8), Bit(7), false},
-    {"b13", Bit(8), Bit(7), false},    {"13-", Bit(8), Bit(7), false},
-    {"-13", Bit(8), Bit(7), false},    {"13", Bit(9), 0, false},
-    {"6", Bit(9), 0, false},           {"7M", Bit(11), 0, false},
-    {"M7", Bit(11), 0, false},         {"7+", Bit(11), 0, false},
-    {"+7", Bit(11), 0, false},         {"7#", Bit(11), 0, false},
-    {"#7", Bit(11), 0, false},         {"7maj", Bit(11), 0, false},
-    {"maj7", Bit(11), 0, false},       {"7", Bit(10), 0, false},
-    {"dom7", Bit(10), 0, false},       {"dim7", Bit(9) | kDim, kSemTercaQuinta, false},
+    {"b9", Bit(1), 0, false},
+    {"9b", Bit(1), 0, false},
+    {"-9", Bit(1), 0, false},
+    {"9-", Bit(1), 0, false},
+    {"#9", Bit(3), 0, false},
+    {"9#", Bit(3), 0, false},
+    {"M9", Bit(3), 0, false},
+    {"9M", Bit(3), 0, false},
+    {"9", Bit(2), 0, false},
+    {"add9", Bit(2), 0, false},
+    {"2", Bit(2), 0, false},
+    {"sus9", Bit(2), Bit(4), false},
+    {"sus2", Bit(2), Bit(4), false},
+    {"11#", Bit(6), 0, false},
+    {"#11", Bit(6), 0, false},
+    {"11+", Bit(6), 0, false},
+    {"+11", Bit(6), 0, false},
+    {"4", Bit(5), 0, false},
+    {"11", Bit(5), 0, false},
+    {"add4", Bit(5), 0, false},
+    {"sus4", Bit(5), Bit(4), false},
+    {"sus", Bit(5), Bit(4), false},
+    {"+5", Bit(8), Bit(7), false},
+    {"5+", Bit(8), Bit(7), false},
+    {"5#", Bit(8), Bit(7), false},
+    {"#5", Bit(8), Bit(7), false},
+    {"aug5", Bit(8), Bit(7), false},
+    {"5aug", Bit(8), Bit(7), false},
+    {"aug", Bit(8), Bit(7), false},
+    {"b5", Bit(6), Bit(7), false},
+    {"5b", Bit(6), Bit(7), false},
+    {"-5", Bit(6), Bit(7), false},
+    {"5-", Bit(6), Bit(7), false},
+    {"omitt5", 0, Bit(7), false},
+    {"5", 0, Bit(4), false},
+    {"13b", Bit(8), Bit(7), false},
+    {"b13", Bit(8), Bit(7), false},
+    {"13-", Bit(8), Bit(7), false},
+    {"-13", Bit(8), Bit(7), false},
+    {"13", Bit(9), 0, false},
+    {"6", Bit(9), 0, false},
+    {"7M", Bit(11), 0, false},
+    {"M7", Bit(11), 0, false},
+    {"7+", Bit(11), 0, false},
+    {"+7", Bit(11), 0, false},
+    {"7#", Bit(11), 0, false},
+    {"#7", Bit(11), 0, false},
+    {"7maj", Bit(11), 0, false},
+    {"maj7", Bit(11), 0, false},
+    {"7", Bit(10), 0, false},
+    {"dom7", Bit(10), 0, false},
+    {"dim7", Bit(9) | kDim, kSemTercaQuinta, false},
     {"dim", kDim, kSemTercaQuinta, false},
     {"o", kDim, kSemTercaQuinta, false},
     {"\u00BA", kDim, kSemTercaQuinta, false},  // º
     {"\u00B0", kDim, kSemTercaQuinta, false},  // °
     {"half-dim", kDim | Bit(10), kSemTercaQuinta, false},
     {"\u00F8", kDim | Bit(10), kSemTercaQuinta, false},  // ø
-    {"(", 0, 0, true},                 {")", 0, 0, true},
-    {".", 0, 0, true},                 {",", 0, 0, true},
-    {"|", 0, 0, true},                 {"/", 0, 0, true},
+    {"(", 0, 0, true},
+    {")", 0, 0, true},
+    {".", 0, 0, true},
+    {",", 0, 0, true},
+    {"|", 0, 0, true},
+    {"/", 0, 0, true},
 };
 constexpr std::size_t kQuantidadeTokens = sizeof(kTokens) / sizeof(kTokens[0]);
 
@@ -95,10 +124,14 @@ constexpr TokenExtra kExtrasDepois[] = {
     {"MAJ7", Bit(11), 0, false},
     {"ma7", Bit(11), 0, false},
     {"maj9", Bit(11) | Bit(2), 0, false},
-    {"\u0394" "7", Bit(11), 0, false},  // Δ7
-    {"\u0394", Bit(11), 0, false},      // Δ
-    {"\u25B3" "7", Bit(11), 0, false},  // △7
-    {"\u25B3", Bit(11), 0, false},      // △
+    {"\u0394"
+     "7",
+     Bit(11), 0, false},            // Δ7
+    {"\u0394", Bit(11), 0, false},  // Δ
+    {"\u25B3"
+     "7",
+     Bit(11), 0, false},            // △7
+    {"\u25B3", Bit(11), 0, false},  // △
     {"major", 0, 0, true},
     {"maj", 0, 0, true},
     {"Maj", 0, 0, true},
@@ -219,7 +252,8 @@ struct IndicePorPar {
                 for (std::size_t t = 0; t < kQuantidadeTokens; ++t) {
                     const std::string_view texto = kTokens[t].texto;
                     if (static_cast<unsigned char>(texto[0]) != b0) continue;
-                    if (texto.size() > 1 && classe[static_cast<unsigned char>(texto[1])] != c1) continue;
+                    if (texto.size() > 1 && classe[static_cast<unsigned char>(texto[1])] != c1)
+                        continue;
                     tokens[n++] = static_cast<std::uint8_t>(t);
                 }
                 quantidade[par] = static_cast<std::uint8_t>(n - inicio[par]);
@@ -504,7 +538,9 @@ CifraCodificada AnalisarCifra(std::string_view cifra) {
     throw FormatoInvalidoException(std::string(cifra));
 }
 
-std::string_view NomeRaizCifra(std::string_view cifra) { return cifra.substr(0, TamanhoRaiz(cifra)); }
+std::string_view NomeRaizCifra(std::string_view cifra) {
+    return cifra.substr(0, TamanhoRaiz(cifra));
+}
 
 namespace {
 

@@ -38,9 +38,9 @@ std::string LerBytesArquivo(const std::filesystem::path& caminho);
 // Windows-1252 for the bytes that are not), the byte-order mark set apart, and the line end
 // it uses, so that saving it again writes the same kind.
 struct TextoArquivo {
-    std::string texto;               // UTF-8, line ends as written, no byte-order mark
-    std::string fimLinha = "\n";     // the first line end of the file ("\r\n", "\r" or "\n")
-    bool marcaOrdem = false;         // the file started with a UTF-8 byte-order mark
+    std::string texto;            // UTF-8, line ends as written, no byte-order mark
+    std::string fimLinha = "\n";  // the first line end of the file ("\r\n", "\r" or "\n")
+    bool marcaOrdem = false;      // the file started with a UTF-8 byte-order mark
 };
 
 // Reads a text file as LerBytesArquivo does, and refuses one that holds a NUL byte (a picture,

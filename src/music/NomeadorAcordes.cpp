@@ -179,7 +179,8 @@ NomeadorAcordes::NomeadorAcordes(const std::vector<std::string>& catalogo) {
 }
 
 template <typename Visitar>
-bool NomeadorAcordes::Percorrer(ConjuntoClasses classes, ClasseAltura baixo, Visitar&& visitar) const {
+bool NomeadorAcordes::Percorrer(ConjuntoClasses classes, ClasseAltura baixo,
+                                Visitar&& visitar) const {
     classes &= 0xFFF;
     const int quantidade = std::popcount(static_cast<unsigned>(classes));
     if (baixo < 0 || baixo > 11 || ((classes >> baixo) & 1u) == 0 || quantidade < 2 ||
@@ -230,9 +231,11 @@ bool NomeadorAcordes::Percorrer(ConjuntoClasses classes, ClasseAltura baixo, Vis
                             const char c = Acidente(*nomeBaixo);
                             if (a != 0 && c != 0 && a != c) continue;
                         }
-                        const std::string_view textoRaiz = NomesNotas[static_cast<std::size_t>(nomeRaiz)];
+                        const std::string_view textoRaiz =
+                            NomesNotas[static_cast<std::size_t>(nomeRaiz)];
                         const std::string_view textoBaixo =
-                            nomeBaixo ? NomesNotas[static_cast<std::size_t>(*nomeBaixo)] : std::string_view();
+                            nomeBaixo ? NomesNotas[static_cast<std::size_t>(*nomeBaixo)]
+                                      : std::string_view();
                         const std::size_t tamanho = textoRaiz.size() + sufixo.texto.size() +
                                                     (nomeBaixo ? 1 + textoBaixo.size() : 0);
                         if (tamanho > texto.size()) continue;  // no symbol of ours is this long
@@ -267,9 +270,10 @@ std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseA
         Ordem ordem;
     };
     std::vector<Candidato> candidatos;
-    Percorrer(classes, baixo, [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
-        candidatos.push_back({{std::string(texto), codigo}, ordem});
-    });
+    Percorrer(classes, baixo,
+              [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
+                  candidatos.push_back({{std::string(texto), codigo}, ordem});
+              });
     std::sort(candidatos.begin(), candidatos.end(), [](const Candidato& a, const Candidato& b) {
         if (a.ordem != b.ordem) return a.ordem < b.ordem;
         return BaseNomesAcordes::CompararNomes(a.nome.cifra, b.nome.cifra) < 0;
@@ -280,17 +284,20 @@ std::vector<NomeAcorde> NomeadorAcordes::Nomear(ConjuntoClasses classes, ClasseA
     return nomes;
 }
 
-bool NomeadorAcordes::MelhorNome(ConjuntoClasses classes, ClasseAltura baixo, NomeAcordeFixo& nome) const {
+bool NomeadorAcordes::MelhorNome(ConjuntoClasses classes, ClasseAltura baixo,
+                                 NomeAcordeFixo& nome) const {
     nome = NomeAcordeFixo{};
     Ordem melhor{};
-    Percorrer(classes, baixo, [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
-        if (!nome.Vazio() &&
-            (ordem > melhor || (ordem == melhor && BaseNomesAcordes::CompararNomes(texto, nome.Cifra()) >= 0)))
-            return;
-        std::copy(texto.begin(), texto.end(), nome.texto.data());
-        nome.tamanho = static_cast<std::uint8_t>(texto.size());
-        nome.codigo = codigo;
-        melhor = ordem;
-    });
+    Percorrer(
+        classes, baixo, [&](std::string_view texto, CifraCodificada codigo, const Ordem& ordem) {
+            if (!nome.Vazio() &&
+                (ordem > melhor ||
+                 (ordem == melhor && BaseNomesAcordes::CompararNomes(texto, nome.Cifra()) >= 0)))
+                return;
+            std::copy(texto.begin(), texto.end(), nome.texto.data());
+            nome.tamanho = static_cast<std::uint8_t>(texto.size());
+            nome.codigo = codigo;
+            melhor = ordem;
+        });
     return !nome.Vazio();
 }

@@ -3,19 +3,21 @@
 
 namespace {
 
-constexpr std::array<ClasseAltura, QuantidadeNomesNotas> kClasses = {0, 1, 1, 2, 3, 3, 4, 5, 6,
+constexpr std::array<ClasseAltura, QuantidadeNomesNotas> kClasses = {0, 1, 1, 2, 3, 3,  4,  5, 6,
                                                                      6, 7, 8, 8, 9, 10, 10, 11};
 constexpr std::array<NomeNota, QuantidadeNomesNotas> kAcima = {1,  3,  3,  4,  6,  6,  7,  8, 10,
                                                                10, 11, 13, 13, 14, 16, 16, 0};
-constexpr std::array<NomeNota, QuantidadeNomesNotas> kAbaixo = {16, 0,  0,  2,  3,  3,  4,  6, 7,
-                                                                7,  9,  10, 10, 12, 13, 13, 15};
+constexpr std::array<NomeNota, QuantidadeNomesNotas> kAbaixo = {16, 0, 0,  2,  3,  3,  4,  6, 7,
+                                                                7,  9, 10, 10, 12, 13, 13, 15};
 constexpr std::array<NomeNota, 12> kSustenidos = {0, 1, 3, 4, 6, 7, 8, 10, 11, 13, 14, 16};
 
 }  // namespace
 
 ClasseAltura ClasseDoNome(NomeNota nome) { return kClasses[static_cast<std::size_t>(nome)]; }
 
-NomeNota NomePelaClasse(std::int32_t altura) { return kSustenidos[static_cast<std::size_t>(altura % 12)]; }
+NomeNota NomePelaClasse(std::int32_t altura) {
+    return kSustenidos[static_cast<std::size_t>(altura % 12)];
+}
 
 NomeNota SemitomAcima(NomeNota nome) { return kAcima[static_cast<std::size_t>(nome)]; }
 

@@ -17,8 +17,8 @@ enum class TipoArquivo { Regular, Pasta, Outro };
 
 // A file opened for reading, closed with the object. Opening never waits: not for a writer of a
 // named pipe, not for a device. Every failure comes back as the system's reason, in the generic
-// category where the standard has a name for it (a missing file is std::errc::no_such_file_or_directory
-// on every platform).
+// category where the standard has a name for it (a missing file is
+// std::errc::no_such_file_or_directory on every platform).
 class ArquivoLeitura {
   public:
     ArquivoLeitura() = default;

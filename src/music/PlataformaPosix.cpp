@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX body of Plataforma.h.
-#include "Plataforma.h"
-
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "Plataforma.h"
 
 namespace plataforma {
 

@@ -49,7 +49,8 @@ std::error_code ErroSistema(DWORD erro = ::GetLastError()) {
 std::string Utf8(const wchar_t* texto, int n) {
     const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, texto, n, nullptr, 0, nullptr, nullptr);
     std::string saida(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) ::WideCharToMultiByte(CP_UTF8, 0, texto, n, saida.data(), bytes, nullptr, nullptr);
+    if (bytes > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, texto, n, saida.data(), bytes, nullptr, nullptr);
     return saida;
 }
 

@@ -10,7 +10,8 @@ std::string_view RotuloTecla(std::string_view cifra, int tecla, int slot, ModoVi
     static constexpr std::array<std::string_view, 5> dedos = {"1", "2", "3", "4", "5"};
     switch (modo) {
         case ModoVisualizacao::Dedos:
-            return slot >= 0 && slot < 5 ? dedos[static_cast<std::size_t>(slot)] : std::string_view{};
+            return slot >= 0 && slot < 5 ? dedos[static_cast<std::size_t>(slot)]
+                                         : std::string_view{};
         case ModoVisualizacao::Notas:
             return RotuloNota(NomeRaizCifra(cifra), tecla);
         case ModoVisualizacao::Intervalos:

@@ -10,7 +10,8 @@ bool Branco(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view ApararBrancos(std::string_view s) {
     while (!s.empty() && Branco(s.front())) s.remove_prefix(1);
-    while (!s.empty() && (Branco(s.back()) || s.back() == '\r' || s.back() == '\n')) s.remove_suffix(1);
+    while (!s.empty() && (Branco(s.back()) || s.back() == '\r' || s.back() == '\n'))
+        s.remove_suffix(1);
     return s;
 }
 

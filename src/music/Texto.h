@@ -12,7 +12,9 @@
 std::string_view ApararBrancos(std::string_view texto);
 
 // A-Z to a-z; every other byte as it is (UTF-8 sequences pass through untouched).
-constexpr char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char MinusculaAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string MinusculasAscii(std::string_view texto);
 // Equal with the letter case of A-Z ignored.
 bool IguaisSemCaixaAscii(std::string_view a, std::string_view b);

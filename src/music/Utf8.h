@@ -11,7 +11,8 @@
 
 namespace utf8 {
 
-// Byte length of the character that starts at byte `pos` of `s` (1 for an invalid byte, 0 at the end).
+// Byte length of the character that starts at byte `pos` of `s` (1 for an invalid byte, 0 at the
+// end).
 std::size_t TamanhoCaractere(std::string_view s, std::size_t pos);
 
 // Number of characters in `s`.

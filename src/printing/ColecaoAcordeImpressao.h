@@ -49,7 +49,9 @@ std::vector<std::string> PrimeirasOcorrencias(std::span<const std::string> cifra
 class FiltroPrimeirasOcorrencias {
   public:
     // True the first time a symbol (under ChaveCifraImpressao) is given.
-    bool Primeira(std::string_view cifra) { return vistas_.insert(ChaveCifraImpressao(cifra)).second; }
+    bool Primeira(std::string_view cifra) {
+        return vistas_.insert(ChaveCifraImpressao(cifra)).second;
+    }
 
   private:
     std::unordered_set<std::string> vistas_;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "Fachada.h"
 #include "AnaliseCifra.h"
+#include "Fachada.h"
 #include "Notas.h"
 #include "TelaRegistro.h"
 #include "Utf8.h"
@@ -68,7 +68,8 @@ std::vector<std::size_t> InicioCaracteres(std::string_view linha) {
 
 // A line being broken: its text, where each character starts, and how many are printed.
 struct LinhaQuebrada {
-    explicit LinhaQuebrada(std::string_view texto) : texto(texto), inicio(InicioCaracteres(texto)) {}
+    explicit LinhaQuebrada(std::string_view texto)
+        : texto(texto), inicio(InicioCaracteres(texto)) {}
     std::size_t Restantes() const { return inicio.size() - 1 - feitos; }
     // Character `i` of what is left is a space (past the end counts as one).
     bool Espaco(std::size_t i) const {
@@ -189,9 +190,9 @@ class Diagramacao {
         }
         if (larguras[maisLarga] <= largura) return especificada;
         const int minima = std::max(1, (especificada * 6 + 9) / 10);  // 60 %, rounded up
-        int altura = std::clamp(static_cast<int>(static_cast<double>(especificada) * largura /
-                                                 larguras[maisLarga]),
-                                minima, especificada);
+        int altura = std::clamp(
+            static_cast<int>(static_cast<double>(especificada) * largura / larguras[maisLarga]),
+            minima, especificada);
         // Fonts come in whole sizes: step down until the longest line really fits.
         for (; altura > minima; --altura) {
             tela.DefinirFonte(FaceTextoCifra, altura);
@@ -418,7 +419,9 @@ std::vector<std::string> LinhasTextoCifra(std::string_view texto) {
     return linhas;
 }
 
-GerenciadorImpressao& GerenciadorImpressao::Instancia() { return Fachada<GerenciadorImpressao>::Obter(); }
+GerenciadorImpressao& GerenciadorImpressao::Instancia() {
+    return Fachada<GerenciadorImpressao>::Obter();
+}
 
 GerenciadorImpressao::GerenciadorImpressao(TextosCabecalho textos, FabricaPaginasImagem* fabrica)
     : textos_(std::move(textos)), fabrica_(fabrica) {}

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArquivoConfiguracao.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <system_error>
@@ -122,12 +122,15 @@ ArquivoConfiguracao::ArquivoConfiguracao(std::filesystem::path caminho)
             mouseTocarTeclas_ = *mouse != 0;
         }
         for (std::size_t i = 1; i <= chavesConfiguracao::MaximoCancoesRecentes; ++i) {
-            const auto cancao = ini.Ler(chavesConfiguracao::SecaoCancoesRecentes, std::to_string(i));
+            const auto cancao =
+                ini.Ler(chavesConfiguracao::SecaoCancoesRecentes, std::to_string(i));
             if (cancao && !cancao->empty() &&
-                std::find(cancoesRecentes_.begin(), cancoesRecentes_.end(), *cancao) == cancoesRecentes_.end())
+                std::find(cancoesRecentes_.begin(), cancoesRecentes_.end(), *cancao) ==
+                    cancoesRecentes_.end())
                 cancoesRecentes_.push_back(*cancao);
         }
-        entradaMidi_ = ini.Ler(chavesConfiguracao::Secao, chavesConfiguracao::entradaMidi).value_or("");
+        entradaMidi_ =
+            ini.Ler(chavesConfiguracao::Secao, chavesConfiguracao::entradaMidi).value_or("");
         ecoarEntradaMidi_ = ler(chavesConfiguracao::ecoarEntradaMidi, "0").value_or(0) != 0;
         // The chart window's choices stand apart: a file from before them has neither.
         const auto colunas = ler(chavesConfiguracao::manterColunasCifra, "0");
@@ -194,7 +197,8 @@ std::string ArquivoConfiguracao::Conteudo(int placaSom, int instrumentoTeclado,
     // The chart window's choices only once they differ from the plain transposition: the file
     // of a user who never chose keeps its six lines.
     if (escolhasCifra != EscolhasCifra{}) {
-        texto += std::string("manterColunasCifra=") + (escolhasCifra.manterColunas ? "1" : "0") + "\r\n";
+        texto +=
+            std::string("manterColunasCifra=") + (escolhasCifra.manterColunas ? "1" : "0") + "\r\n";
         texto += "grafiaCifra=" + std::to_string(escolhasCifra.grafia) + "\r\n";
     }
     if (!cancoesRecentes.empty()) {
@@ -212,9 +216,9 @@ bool ArquivoConfiguracao::Salvar(int placaSom, int instrumentoTeclado, int modoV
     modoVisualizacao_ = modoVisualizacao;
     mouseTocarTeclas_ = mouseTocarTeclas;
     IdiomaDoProcesso() = std::string(idioma);
-    return SubstituirArquivo(caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao,
-                                                mouseTocarTeclas, idioma, cancoesRecentes_,
-                                                entradaMidi_, ecoarEntradaMidi_, escolhasCifra_));
+    return SubstituirArquivo(
+        caminho_, Conteudo(placaSom, instrumentoTeclado, modoVisualizacao, mouseTocarTeclas, idioma,
+                           cancoesRecentes_, entradaMidi_, ecoarEntradaMidi_, escolhasCifra_));
 }
 
 void ArquivoConfiguracao::LembrarCancao(const std::string& caminho) {

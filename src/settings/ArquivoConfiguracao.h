@@ -48,8 +48,8 @@ class ArquivoConfiguracao {
     static constexpr int ModoVisualizacaoPadrao = 0;
     static constexpr bool MouseTocarTeclasPadrao = false;
     // The values a setting can take; one outside its range is read as its default.
-    static constexpr int InstrumentoMaximo = 127;      // MIDI programs 0-127
-    static constexpr int ModoVisualizacaoMaximo = 2;   // fingers, note names, intervals
+    static constexpr int InstrumentoMaximo = 127;     // MIDI programs 0-127
+    static constexpr int ModoVisualizacaoMaximo = 2;  // fingers, note names, intervals
 
     // Reads the file at CaminhoPadrao. Never throws: a missing or unreadable file,
     // or any value that is not a decimal integer, gives all four defaults together; a number
@@ -99,9 +99,9 @@ class ArquivoConfiguracao {
 
     // Stores the values and rewrites the whole file with exactly the six lines of section
     // "geral" (then the MIDI input and the chart window's choices where they differ from the
-    // defaults), then the recent songs in their own section. The new file replaces the old one only once completely written, so a failure
-    // The chart window's choices. A value out of range gives their defaults, without touching
-    // the other settings.
+    // defaults), then the recent songs in their own section. The new file replaces the old one only
+    // once completely written, so a failure The chart window's choices. A value out of range gives
+    // their defaults, without touching the other settings.
     EscolhasCifra ObterEscolhasCifra() const { return escolhasCifra_; }
     // Keeps the chart window's choices for the next Salvar.
     void DefinirEscolhasCifra(const EscolhasCifra& escolhas) { escolhasCifra_ = escolhas; }

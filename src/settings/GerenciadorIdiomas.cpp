@@ -92,7 +92,8 @@ std::string LocalidadeDoSistema() {
 
 namespace {
 bool ComecaSemCaixa(std::string_view texto, std::string_view prefixo) {
-    return texto.size() >= prefixo.size() && IguaisSemCaixaAscii(texto.substr(0, prefixo.size()), prefixo);
+    return texto.size() >= prefixo.size() &&
+           IguaisSemCaixaAscii(texto.substr(0, prefixo.size()), prefixo);
 }
 }  // namespace
 
@@ -103,7 +104,8 @@ int IndiceIdiomaDaLocalidade(const std::vector<std::string>& nomes, std::string_
     if (nomes.empty()) return -1;
     const bool portugues = ComecaSemCaixa(localidade, "pt");
     for (std::size_t i = 0; i < nomes.size(); ++i)
-        if (portugues ? IdiomaPortugues(nomes[i]) : ComecaSemCaixa(nomes[i], "english")) return static_cast<int>(i);
+        if (portugues ? IdiomaPortugues(nomes[i]) : ComecaSemCaixa(nomes[i], "english"))
+            return static_cast<int>(i);
     return 0;
 }
 
@@ -120,14 +122,16 @@ Idioma* GerenciadorIdiomas::SelecionarIdioma(std::string_view nome) {
     return nullptr;
 }
 
-Idioma* GerenciadorIdiomas::SelecionarIdiomaInicial(std::string_view nome, std::string_view localidade) {
+Idioma* GerenciadorIdiomas::SelecionarIdiomaInicial(std::string_view nome,
+                                                    std::string_view localidade) {
     if (!nome.empty() || nomesIdiomas_.empty()) return SelecionarIdioma(nome);
     return CarregarIdioma(IndiceIdiomaDaLocalidade(nomesIdiomas_, localidade));
 }
 
 bool GerenciadorIdiomas::EscolherIdioma() {
     // A line is always selected, so Enter or OK choose at once.
-    const int indice = interacao_->EscolherIndice(nomesIdiomas_, indiceIdiomaAtual_ >= 0 ? indiceIdiomaAtual_ : 0);
+    const int indice =
+        interacao_->EscolherIndice(nomesIdiomas_, indiceIdiomaAtual_ >= 0 ? indiceIdiomaAtual_ : 0);
     if (indice < 0) return false;
     return CarregarIdioma(indice) != nullptr;
 }

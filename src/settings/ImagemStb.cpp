@@ -34,7 +34,7 @@ bool JpegCompleto(std::span<const std::uint8_t> bytes) {
         while (i < n && bytes[i] == 0xFF) ++i;  // fill bytes
         if (i >= n) return false;
         const std::uint8_t marcador = bytes[i++];
-        if (marcador == 0xD9) return true;  // end of image
+        if (marcador == 0xD9) return true;                    // end of image
         if (marcador == 0x01 || Restart(marcador)) continue;  // markers without a segment
         if (i + 2 > n) return false;
         const std::size_t comprimento = (std::size_t{bytes[i]} << 8) | bytes[i + 1];
@@ -76,7 +76,8 @@ std::optional<Imagem> DecodificarJpeg(std::span<const std::uint8_t> bytes) {
     const auto tamanho = static_cast<int>(bytes.size());
 
     int largura = 0, altura = 0, canais = 0;
-    if (!stbi_info_from_memory(bytes.data(), tamanho, &largura, &altura, &canais)) return std::nullopt;
+    if (!stbi_info_from_memory(bytes.data(), tamanho, &largura, &altura, &canais))
+        return std::nullopt;
     if (largura <= 0 || altura <= 0 || static_cast<long long>(largura) * altura > MaximoPixels)
         return std::nullopt;
 
@@ -86,7 +87,8 @@ std::optional<Imagem> DecodificarJpeg(std::span<const std::uint8_t> bytes) {
     Imagem imagem;
     imagem.Largura = largura;
     imagem.Altura = altura;
-    const std::size_t total = static_cast<std::size_t>(largura) * static_cast<std::size_t>(altura) * 3;
+    const std::size_t total =
+        static_cast<std::size_t>(largura) * static_cast<std::size_t>(altura) * 3;
     imagem.Pixels.assign(pixels.get(), pixels.get() + total);
     return imagem;
 }

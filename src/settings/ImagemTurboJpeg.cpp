@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding with libjpeg-turbo, where the system has it (Debian does): the fastest here
 // (bench_settings, decodificacao_jpeg rows).
-#include "Imagem.h"
-
 #include <turbojpeg.h>
 
 #include <memory>
+
+#include "Imagem.h"
 
 namespace {
 

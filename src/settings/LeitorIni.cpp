@@ -5,7 +5,6 @@
 #include "Texto.h"
 #include "Utf8.h"
 
-
 LeitorIni::LeitorIni(std::string_view texto) {
     std::string secao;
     bool emSecao = false;
@@ -36,7 +35,8 @@ LeitorIni LeitorIni::DeArquivo(const std::filesystem::path& caminho) {
 
 std::optional<std::string> LeitorIni::Ler(std::string_view secao, std::string_view chave) const {
     for (const auto& e : entradas_) {
-        if (IguaisSemCaixaAscii(e.secao, secao) && IguaisSemCaixaAscii(e.chave, chave)) return e.valor;
+        if (IguaisSemCaixaAscii(e.secao, secao) && IguaisSemCaixaAscii(e.chave, chave))
+            return e.valor;
     }
     return std::nullopt;
 }

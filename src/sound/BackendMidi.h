@@ -17,12 +17,12 @@
 // A back end's own failure, with its own readable text. TMidiOutput turns it into
 // EmidioutputError; nothing outside the sound library sees it.
 class ErroBackendMidi : public std::runtime_error {
-public:
+  public:
     explicit ErroBackendMidi(const std::string& texto) : std::runtime_error(texto) {}
 };
 
 class BackendMidi {
-public:
+  public:
     virtual ~BackendMidi() = default;
 
     // The device's full name (TMidiOutput cuts it to 31 characters). Never throws.
@@ -48,7 +48,7 @@ public:
 
 // Numbers the output devices. TMidiOutput asks it each time it counts the devices.
 class FonteDispositivosMidi {
-public:
+  public:
     virtual ~FonteDispositivosMidi() = default;
     // The devices present now, in device-number order. Never throws (a broken service has none).
     virtual std::vector<std::shared_ptr<BackendMidi>> Dispositivos() = 0;
@@ -57,7 +57,7 @@ public:
 // One MIDI input device: a keyboard played into the system. Its messages arrive on a thread of
 // the device's own.
 class BackendEntradaMidi {
-public:
+  public:
     // Called with each complete message (system exclusive, timing and active sensing are
     // dropped before), on the device's thread; it must return quickly.
     using Receptor = std::function<void(std::span<const std::uint8_t> mensagem)>;
@@ -76,30 +76,30 @@ public:
 
 // Numbers the input devices, as FonteDispositivosMidi numbers the outputs.
 class FonteEntradasMidi {
-public:
+  public:
     virtual ~FonteEntradasMidi() = default;
     // The input devices present now, in device-number order. Never throws.
     virtual std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() = 0;
 };
 
 class FonteEntradasFixas : public FonteEntradasMidi {
-public:
+  public:
     explicit FonteEntradasFixas(std::vector<std::shared_ptr<BackendEntradaMidi>> entradas)
         : entradas_(std::move(entradas)) {}
     std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() override { return entradas_; }
 
-private:
+  private:
     std::vector<std::shared_ptr<BackendEntradaMidi>> entradas_;
 };
 
 // A fixed list of back ends, numbered in the given order: the injection point for tests and
 // for offline rendering.
 class FonteDispositivosFixos : public FonteDispositivosMidi {
-public:
+  public:
     explicit FonteDispositivosFixos(std::vector<std::shared_ptr<BackendMidi>> dispositivos)
         : dispositivos_(std::move(dispositivos)) {}
     std::vector<std::shared_ptr<BackendMidi>> Dispositivos() override { return dispositivos_; }
 
-private:
+  private:
     std::vector<std::shared_ptr<BackendMidi>> dispositivos_;
 };

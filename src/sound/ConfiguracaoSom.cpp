@@ -6,7 +6,8 @@
 #include "MidiOutput.h"
 #include "TMidiInput.h"
 
-void ConfiguracaoSom::Definir(std::int32_t placaSom, std::int32_t instrumentoTeclado, bool mouseTocarTeclas) {
+void ConfiguracaoSom::Definir(std::int32_t placaSom, std::int32_t instrumentoTeclado,
+                              bool mouseTocarTeclas) {
     placaSom_ = placaSom;
     instrumentoTeclado_ = instrumentoTeclado;
     mouseTocarTeclas_ = mouseTocarTeclas;
@@ -17,7 +18,8 @@ void ConfiguracaoSom::Aplicar() {
     try {
         player_.SelecionarDispositivo(placaSom_);
         // A stored number beyond the MIDI programs would wrap round to another instrument.
-        if (instrumentoTeclado_ >= 0 && instrumentoTeclado_ <= 127) player_.DefinirInstrumento(instrumentoTeclado_);
+        if (instrumentoTeclado_ >= 0 && instrumentoTeclado_ <= 127)
+            player_.DefinirInstrumento(instrumentoTeclado_);
     } catch (const std::exception&) {
         // Applying settings is incidental: the player reports missing sound at the next chord.
     }

@@ -5,6 +5,6 @@
 #include <exception>
 
 class MidiDesabilitadoException : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "MIDI sound is not available"; }
 };

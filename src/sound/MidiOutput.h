@@ -16,7 +16,7 @@
 #include "TMidiOutput.h"
 
 class MidiOutput {
-public:
+  public:
     // The process's player: binds it to `porta` on the first call only; returns it.
     static MidiOutput& CriarInstancia(TMidiOutput* porta);
     // The player start-up owns and bound (a façade); before that, the process's unbound one.
@@ -56,7 +56,7 @@ public:
 
     TMidiOutput* Porta() const { return porta_; }
 
-private:
+  private:
     TMidiOutput& PortaOuFalha() const;
 
     TMidiOutput* porta_ = nullptr;

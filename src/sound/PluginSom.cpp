@@ -20,9 +20,10 @@ const ApiPluginSom& CarregarPluginSom(const std::filesystem::path& pasta) {
     std::string motivo;
     void* biblioteca = plataforma::CarregarBiblioteca(arquivo, motivo);
     if (!biblioteca)
-        throw ErroPluginSom("the sound plugin " + arquivo.string() + " cannot be loaded: " + motivo);
-    const auto entrada = reinterpret_cast<FuncaoPluginSom>(
-        plataforma::ProcurarFuncao(biblioteca, SimboloPluginSom));
+        throw ErroPluginSom("the sound plugin " + arquivo.string() +
+                            " cannot be loaded: " + motivo);
+    const auto entrada =
+        reinterpret_cast<FuncaoPluginSom>(plataforma::ProcurarFuncao(biblioteca, SimboloPluginSom));
     const ApiPluginSom* api = entrada ? entrada() : nullptr;
     if (!api || api->versao != VersaoApiPluginSom) {
         plataforma::DescarregarBiblioteca(biblioteca);

@@ -28,7 +28,7 @@ enum class midioutputState { mosOpen, mosClosed };
 
 // A failure of the MIDI service, with its readable text.
 class EmidioutputError : public std::runtime_error {
-public:
+  public:
     explicit EmidioutputError(const std::string& texto) : std::runtime_error(texto) {}
 };
 
@@ -50,16 +50,16 @@ struct TMyMidiEvent {
 
 // A long message's own copy of its bytes, kept until the device reports it played.
 class TMyMidiHdr {
-public:
+  public:
     explicit TMyMidiHdr(std::span<const std::uint8_t> dados) : dados_(dados.begin(), dados.end()) {}
     std::span<const std::uint8_t> Dados() const { return dados_; }
 
-private:
+  private:
     std::vector<std::uint8_t> dados_;
 };
 
 class TMidiOutput {
-public:
+  public:
     // Error codes kept in UltimoErro and read by midioutErrorString.
     static constexpr std::uint16_t ErroNenhum = 0;
     static constexpr std::uint16_t ErroBackend = 1;  // the back end's own text
@@ -145,7 +145,7 @@ public:
     // 0 when `status` cannot start a short message (a data byte, or system exclusive).
     static int TamanhoMensagemCurta(std::uint8_t status);
 
-private:
+  private:
     struct FilaConclusoes {
         std::mutex trava;
         std::vector<std::uint64_t> concluidas;

@@ -9,12 +9,15 @@
 #include "Shell.h"
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 }  // namespace
 
 bool AbridorDesktopSistema::Abrir(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-void AbrirDocumento(AbridorDesktop& abridor, std::string_view caminho, std::string_view parametros) {
+void AbrirDocumento(AbridorDesktop& abridor, std::string_view caminho,
+                    std::string_view parametros) {
     const QString arquivo = Q(caminho);
     if (arquivo.isEmpty() || !QFileInfo(arquivo).isFile()) throw EFOpenError();
     QUrl url = QUrl::fromLocalFile(QFileInfo(arquivo).absoluteFilePath());

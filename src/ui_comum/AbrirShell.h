@@ -22,7 +22,8 @@ class AbridorDesktopSistema : public AbridorDesktop {
 // Opens `caminho` (with `parametros` as its query, when given). Throws EFOpenError when the
 // file does not exist or the desktop cannot open it (an opener may report success for a
 // missing file, so existence is checked first).
-void AbrirDocumento(AbridorDesktop& abridor, std::string_view caminho, std::string_view parametros = {});
+void AbrirDocumento(AbridorDesktop& abridor, std::string_view caminho,
+                    std::string_view parametros = {});
 // Opens `endereco` (quoted and unquoted again, see CitarEndereco); the desktop's answer is
 // ignored. Throws ERangeError for an empty address.
 void AbrirEndereco(AbridorDesktop& abridor, std::string_view endereco);

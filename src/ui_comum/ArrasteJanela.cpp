@@ -29,7 +29,8 @@ bool ArrasteJanela::eventFilter(QObject* objeto, QEvent* evento) {
         }
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(evento);
-            if (manual_ && (e->buttons() & Qt::LeftButton)) janela_->move(e->globalPosition().toPoint() - inicio_);
+            if (manual_ && (e->buttons() & Qt::LeftButton))
+                janela_->move(e->globalPosition().toPoint() - inicio_);
             break;
         }
         case QEvent::MouseButtonRelease:

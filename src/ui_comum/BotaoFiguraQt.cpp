@@ -7,7 +7,8 @@
 
 #include "BotaoTeclado.h"
 
-BotaoFiguraQt::BotaoFiguraQt(QWidget* pai, const QRect& lugar, int tag, const std::vector<QPixmap>* figuras)
+BotaoFiguraQt::BotaoFiguraQt(QWidget* pai, const QRect& lugar, int tag,
+                             const std::vector<QPixmap>* figuras)
     : QLabel(pai), tag_(tag), figuras_(figuras) {
     setGeometry(lugar);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -17,7 +18,9 @@ BotaoFiguraQt::BotaoFiguraQt(QWidget* pai, const QRect& lugar, int tag, const st
 
 void BotaoFiguraQt::MostrarNormal() { setPixmap((*figuras_)[static_cast<std::size_t>(tag_)]); }
 
-void BotaoFiguraQt::MostrarPressionado() { setPixmap((*figuras_)[static_cast<std::size_t>(tag_ + 1)]); }
+void BotaoFiguraQt::MostrarPressionado() {
+    setPixmap((*figuras_)[static_cast<std::size_t>(tag_ + 1)]);
+}
 
 void BotaoFiguraQt::mousePressEvent(QMouseEvent* evento) {
     pressionado_ = true;
@@ -55,6 +58,7 @@ QPixmap FiguraLegendada(const QSize& tamanho, const QString& legenda, bool press
     p.setFont(fonte);
     p.setPen(Qt::black);
     const QRect texto = borda.adjusted(2, pressionada ? 2 : 1, -2, pressionada ? 1 : 0);
-    p.drawText(texto, Qt::AlignCenter, QFontMetrics(fonte).elidedText(legenda, Qt::ElideRight, texto.width()));
+    p.drawText(texto, Qt::AlignCenter,
+               QFontMetrics(fonte).elidedText(legenda, Qt::ElideRight, texto.width()));
     return figura;
 }

@@ -5,8 +5,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -19,13 +19,16 @@ constexpr const char* PropriedadeBotao = "tastavoBotaoTeclado";
 bool TeclaDeAcionar(const QKeyEvent* evento) {
     const int tecla = evento->key();
     const Qt::KeyboardModifiers outros = evento->modifiers() & ~Qt::KeypadModifier;
-    return outros == Qt::NoModifier && (tecla == Qt::Key_Space || tecla == Qt::Key_Return || tecla == Qt::Key_Enter);
+    return outros == Qt::NoModifier &&
+           (tecla == Qt::Key_Space || tecla == Qt::Key_Return || tecla == Qt::Key_Enter);
 }
 
 // The left mouse button at `ponto` of `controle`, through the control's own mouse handlers.
 void EnviarMouse(QWidget* controle, QEvent::Type tipo, const QPointF& ponto) {
-    const Qt::MouseButtons botoes = tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent evento(tipo, ponto, controle->mapToGlobal(ponto), Qt::LeftButton, botoes, Qt::NoModifier);
+    const Qt::MouseButtons botoes =
+        tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent evento(tipo, ponto, controle->mapToGlobal(ponto), Qt::LeftButton, botoes,
+                       Qt::NoModifier);
     QApplication::sendEvent(controle, &evento);
 }
 
@@ -34,7 +37,7 @@ QPointF Centro(const QWidget* controle) { return QRectF(controle->rect()).center
 // Drawn above the control while it has the focus: a dotted frame in the light and dark of the
 // pictures below, so it shows on the dark bars and on the light buttons alike.
 class AnelFoco : public QWidget {
-public:
+  public:
     explicit AnelFoco(QWidget* controle) : QWidget(controle) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -42,7 +45,7 @@ public:
         hide();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect borda = rect().adjusted(0, 0, -1, -1);
@@ -58,8 +61,9 @@ protected:
 
 // Keys, focus and ring of one control.
 class FiltroBotao : public QObject {
-public:
-    explicit FiltroBotao(QWidget* controle) : QObject(controle), controle_(controle), anel_(new AnelFoco(controle)) {}
+  public:
+    explicit FiltroBotao(QWidget* controle)
+        : QObject(controle), controle_(controle), anel_(new AnelFoco(controle)) {}
 
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (objeto != controle_) return false;
@@ -75,7 +79,8 @@ public:
             }
             case QEvent::KeyRelease: {
                 auto* tecla = static_cast<QKeyEvent*>(evento);
-                if (tecla->key() != teclaPressionada_ || teclaPressionada_ == 0) return TeclaDeAcionar(tecla);
+                if (tecla->key() != teclaPressionada_ || teclaPressionada_ == 0)
+                    return TeclaDeAcionar(tecla);
                 if (tecla->isAutoRepeat()) return true;
                 teclaPressionada_ = 0;
                 EnviarMouse(controle_, QEvent::MouseButtonRelease, Centro(controle_));
@@ -101,7 +106,7 @@ public:
         }
     }
 
-private:
+  private:
     void AtualizarAnel() {
         anel_->setGeometry(controle_->rect());
         anel_->setVisible(controle_->hasFocus());
@@ -115,7 +120,7 @@ private:
 
 // The button role with its press action, for a control that is a label to Qt.
 class BotaoAcessivel : public QAccessibleWidget {
-public:
+  public:
     explicit BotaoAcessivel(QWidget* controle) : QAccessibleWidget(controle, QAccessible::Button) {}
 
     QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
@@ -139,7 +144,8 @@ public:
 
 QAccessibleInterface* FabricaAcessivel(const QString&, QObject* objeto) {
     auto* controle = qobject_cast<QWidget*>(objeto);
-    if (controle != nullptr && controle->property(PropriedadeBotao).toBool()) return new BotaoAcessivel(controle);
+    if (controle != nullptr && controle->property(PropriedadeBotao).toBool())
+        return new BotaoAcessivel(controle);
     return nullptr;
 }
 
@@ -165,7 +171,8 @@ void NomearAcessivel(QWidget* controle, const QString& nome, const QString& desc
     auto* lista = qobject_cast<QComboBox*>(controle);
     if (lista == nullptr || nome.isEmpty() || lista->parentWidget() == nullptr) return;
     const QString nomeRotulo = QStringLiteral("rotuloAcessivel_") + lista->objectName();
-    auto* rotulo = lista->parentWidget()->findChild<QLabel*>(nomeRotulo, Qt::FindDirectChildrenOnly);
+    auto* rotulo =
+        lista->parentWidget()->findChild<QLabel*>(nomeRotulo, Qt::FindDirectChildrenOnly);
     if (rotulo == nullptr) {
         rotulo = new QLabel(lista->parentWidget());
         rotulo->setObjectName(nomeRotulo);

@@ -27,7 +27,8 @@ class CaixasMensagem {
   public:
     virtual ~CaixasMensagem() = default;
     // A modal box with an OK button.
-    virtual void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) = 0;
+    virtual void Informar(std::string_view texto, std::string_view titulo,
+                          QWidget* pai = nullptr) = 0;
     // A modal question with Yes and No; true only for Yes. Non-empty captions replace the
     // toolkit's own button texts ("&" marks the access key).
     virtual bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
@@ -38,8 +39,9 @@ class CaixasMensagem {
     struct RotulosSalvar {
         std::string_view salvar, descartar, cancelar;
     };
-    virtual caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo,
-                                                          QWidget* pai, const RotulosSalvar& rotulos);
+    virtual caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto,
+                                                          std::string_view titulo, QWidget* pai,
+                                                          const RotulosSalvar& rotulos);
 };
 
 // The real, modal message boxes.
@@ -48,6 +50,7 @@ class CaixasMensagemQt : public CaixasMensagem {
     void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
     bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
                    std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
-    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo, QWidget* pai,
+    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                  QWidget* pai,
                                                   const RotulosSalvar& rotulos) override;
 };

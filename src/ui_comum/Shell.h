@@ -9,13 +9,13 @@
 
 // The shell could not open a document (empty message).
 class EFOpenError : public std::runtime_error {
-public:
+  public:
     EFOpenError() : std::runtime_error("") {}
 };
 
 // An address that is empty after trimming.
 class ERangeError : public std::out_of_range {
-public:
+  public:
     ERangeError() : std::out_of_range("") {}
 };
 

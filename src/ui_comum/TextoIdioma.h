@@ -10,9 +10,11 @@ class GerenciadorIdiomas;
 
 // ObterTexto of the language manager with the language files' CR LF line breaks as plain line
 // feeds (a label would show the carriage return).
-std::string TextoIdiomaUtf8(const GerenciadorIdiomas& idiomas, std::string_view secao, std::string_view chave);
+std::string TextoIdiomaUtf8(const GerenciadorIdiomas& idiomas, std::string_view secao,
+                            std::string_view chave);
 // The same as a QString.
-QString TextoIdioma(const GerenciadorIdiomas& idiomas, std::string_view secao, std::string_view chave);
+QString TextoIdioma(const GerenciadorIdiomas& idiomas, std::string_view secao,
+                    std::string_view chave);
 // UTF-8 text as a QString.
 inline QString Q(std::string_view texto) {
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));

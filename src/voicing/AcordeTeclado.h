@@ -9,11 +9,12 @@
 #include "PosicaoHarmonica.h"
 
 class AcordeTeclado {
-public:
+  public:
     // Nome takes `nome`, Posicoes a copy of `posicoes`, Codigo = AnalisarCifra(nome).
     AcordeTeclado(std::string_view nome, const ColecaoPosicaoHarmonicaTeclado& posicoes);
     // As above, for a caller that has just parsed `nome` into `codigo`.
-    AcordeTeclado(std::string_view nome, CifraCodificada codigo, ColecaoPosicaoHarmonicaTeclado posicoes);
+    AcordeTeclado(std::string_view nome, CifraCodificada codigo,
+                  ColecaoPosicaoHarmonicaTeclado posicoes);
     virtual ~AcordeTeclado() = default;
 
     virtual bool Igual(const AcordeTeclado& outro) const { return codigo_ == outro.codigo_; }
@@ -28,7 +29,7 @@ public:
     const PosicaoHarmonicaTeclado& Posicao(int i) const { return posicoes_.Obter(i); }
     const ColecaoPosicaoHarmonicaTeclado& Posicoes() const { return posicoes_; }
 
-private:
+  private:
     CifraCodificada codigo_;
     std::string nome_;
     ColecaoPosicaoHarmonicaTeclado posicoes_;

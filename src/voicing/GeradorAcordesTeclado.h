@@ -10,7 +10,7 @@
 #include "PosicaoHarmonica.h"
 
 class GeradorAcordesTeclado {
-public:
+  public:
     // The one generator (it holds no state).
     static GeradorAcordesTeclado& Instancia();
     virtual ~GeradorAcordesTeclado() = default;
@@ -36,5 +36,5 @@ public:
 };
 
 // For each key, the index of its white key (a black key counts as the white key to its left).
-inline constexpr int IndiceTeclaBranca[QuantidadeTeclas] = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6, 7,
-                                                            7, 8, 8, 9, 10, 10, 11, 11, 12, 12, 13, 14};
+inline constexpr int IndiceTeclaBranca[QuantidadeTeclas] = {
+    0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6, 7, 7, 8, 8, 9, 10, 10, 11, 11, 12, 12, 13, 14};

@@ -5,9 +5,8 @@
 // out the first position of any chord for the print list.
 
 #include <memory>
-#include <string_view>
-
 #include <string>
+#include <string_view>
 
 #include "AcordeTeclado.h"
 #include "BaseNomesAcordes.h"

@@ -32,27 +32,29 @@ inline bool operator<(const PosicaoHarmonicaGerador& a, const PosicaoHarmonicaGe
 }
 
 class ColecaoPosicaoHarmonicaGerador {
-public:
+  public:
     void Adicionar(const PosicaoHarmonicaGerador& p) { itens_.push_back(p); }
     int Quantidade() const { return static_cast<int>(itens_.size()); }
     PosicaoHarmonicaGerador& Obter(int i) { return itens_[static_cast<std::size_t>(i)]; }
-    const PosicaoHarmonicaGerador& Obter(int i) const { return itens_[static_cast<std::size_t>(i)]; }
+    const PosicaoHarmonicaGerador& Obter(int i) const {
+        return itens_[static_cast<std::size_t>(i)];
+    }
     // Stable sort, ascending DistanciaAoCentro.
     void Ordenar();
 
-private:
+  private:
     ListaCurta<PosicaoHarmonicaGerador, 4> itens_;  // a generated chord has at most four
 };
 
 // Walks a collection handing out its elements in place, so a caller may change them.
 class IteradorPosicaoHarmonicaGerador {
-public:
+  public:
     explicit IteradorPosicaoHarmonicaGerador(ColecaoPosicaoHarmonicaGerador& colecao)
         : colecao_(colecao) {}
     bool TemProximo() const { return proximo_ < colecao_.Quantidade(); }
     PosicaoHarmonicaGerador& Proximo() { return colecao_.Obter(proximo_++); }
 
-private:
+  private:
     ColecaoPosicaoHarmonicaGerador& colecao_;
     int proximo_ = 0;
 };
@@ -60,7 +62,7 @@ private:
 // The keyboard form: for each finger slot 0..4 the key it presses or -1, with the mask of
 // pressed keys. Equal when the masks are equal.
 class PosicaoHarmonicaTeclado {
-public:
+  public:
     PosicaoHarmonicaTeclado() = default;  // empty: only a target for assignment
     // Builds from up to five key entries (-1 for an unused finger).
     explicit PosicaoHarmonicaTeclado(const std::vector<std::int32_t>& teclasPorDedo);
@@ -83,9 +85,11 @@ public:
     // finger holds the lowest key). Note-offs go the other way.
     std::vector<int> TeclasEmOrdemDeAtaque() const;
 
-    bool operator==(const PosicaoHarmonicaTeclado& outra) const { return mascara_ == outra.mascara_; }
+    bool operator==(const PosicaoHarmonicaTeclado& outra) const {
+        return mascara_ == outra.mascara_;
+    }
 
-private:
+  private:
     void Recalcular();
 
     std::array<std::int32_t, QuantidadeDedos> teclas_{-1, -1, -1, -1, -1};
@@ -97,14 +101,16 @@ private:
 PosicaoHarmonicaTeclado PosicaoVazia();
 
 class ColecaoPosicaoHarmonicaTeclado {
-public:
+  public:
     void Adicionar(const PosicaoHarmonicaTeclado& p) { itens_.push_back(p); }
     // The element itself; the caller keeps the index in range.
-    const PosicaoHarmonicaTeclado& Obter(int i) const { return itens_[static_cast<std::size_t>(i)]; }
+    const PosicaoHarmonicaTeclado& Obter(int i) const {
+        return itens_[static_cast<std::size_t>(i)];
+    }
     int Quantidade() const { return static_cast<int>(itens_.size()); }
     void Reservar(int n) { itens_.reserve(static_cast<std::size_t>(n)); }
 
-private:
+  private:
     ListaCurta<PosicaoHarmonicaTeclado, 4> itens_;
 };
 

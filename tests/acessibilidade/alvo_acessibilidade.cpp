@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     const std::string configuracao = (pasta.path() + QStringLiteral("/tastavo.ini")).toStdString();
     std::ofstream(configuracao) << "[geral]\nidioma=English\nplacaSom=0\ninstrumentoTeclado=0\n"
                                    "modoVisualizacao=0\nmouseTocarTeclas=0\n";
-    TMidiOutput porta(std::vector<std::shared_ptr<BackendMidi>>{std::make_shared<BackendGravador>()});
+    TMidiOutput porta(
+        std::vector<std::shared_ptr<BackendMidi>>{std::make_shared<BackendGravador>()});
     CaixasNoTerminal caixas;
     AmbienteInicializacao ambiente;
     ambiente.pasta = tastavo_teste::PastaBinarios();

@@ -26,7 +26,7 @@ namespace {
 
 // Sets the locale variables for one test and puts the old values back.
 class Localidade {
-public:
+  public:
     Localidade(const char* lcAll, const char* lcMessages, const char* lang) {
         for (int i = 0; i < 3; ++i) {
             const char* atual = std::getenv(Nomes[i]);
@@ -40,11 +40,13 @@ public:
         for (int i = 0; i < 3; ++i) Definir(i, antigos_[i] ? antigos_[i]->c_str() : nullptr);
     }
 
-private:
+  private:
     static constexpr const char* Nomes[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
     static void Definir(int i, const char* valor) {
-        if (valor) ::setenv(Nomes[i], valor, 1);
-        else ::unsetenv(Nomes[i]);
+        if (valor)
+            ::setenv(Nomes[i], valor, 1);
+        else
+            ::unsetenv(Nomes[i]);
     }
     std::optional<std::string> antigos_[3];
 };
@@ -69,10 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
     Variaveis, LocalidadeDoSistemaTeste,
     ::testing::Values(CasoLocalidade{nullptr, nullptr, "pt_BR.UTF-8", true},
                       CasoLocalidade{nullptr, nullptr, "en_US.UTF-8", false},
-                      CasoLocalidade{nullptr, nullptr, nullptr, false},            // nothing set: English
+                      CasoLocalidade{nullptr, nullptr, nullptr, false},  // nothing set: English
                       CasoLocalidade{nullptr, nullptr, "C", false},
-                      CasoLocalidade{"pt_PT.UTF-8", "en_GB", "en_US", true},       // LC_ALL first
-                      CasoLocalidade{"", "pt_BR", "en_US", true},                  // an empty one is skipped
+                      CasoLocalidade{"pt_PT.UTF-8", "en_GB", "en_US", true},  // LC_ALL first
+                      CasoLocalidade{"", "pt_BR", "en_US", true},  // an empty one is skipped
                       CasoLocalidade{nullptr, "en_GB", "pt_BR.UTF-8", false}));
 
 TEST(IndiceIdiomaDaLocalidade, AMissingLanguageFallsToTheFirstInstalled) {
@@ -83,12 +85,14 @@ TEST(IndiceIdiomaDaLocalidade, AMissingLanguageFallsToTheFirstInstalled) {
 }
 
 class PrimeiroInicio : public ::testing::Test {
-protected:
+  protected:
     // Start-up over the scratch installation with `configuracao` (none: no file at all), the
     // real language list; the main window's first view-mode item, or empty when none was made.
-    std::string Iniciar(const std::optional<std::string>& configuracao, const std::function<void()>& naLista = {}) {
+    std::string Iniciar(const std::optional<std::string>& configuracao,
+                        const std::function<void()>& naLista = {}) {
         if (configuracao) instalacao.EscreverConfiguracao(*configuracao);
-        idiomas = std::make_unique<GerenciadorIdiomas>(instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
+        idiomas = std::make_unique<GerenciadorIdiomas>(
+            instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
         AmbienteInicializacao a;
         a.pasta = instalacao.Pasta();
         a.configuracao = instalacao.Configuracao();
@@ -125,9 +129,11 @@ TEST_F(PrimeiroInicio, NoConfigurationOpensTheMainWindowInTheSystemsLanguageAndS
         EXPECT_EQ(Iniciar(std::nullopt), c.item) << c.lang;
         EXPECT_EQ(status, 0);
         // No "not found" message, no list: only the leave question was asked.
-        ASSERT_EQ(caixas.Pedidos().size(), 1u) << (caixas.Pedidos().empty() ? "" : caixas.Pedidos().front().texto);
+        ASSERT_EQ(caixas.Pedidos().size(), 1u)
+            << (caixas.Pedidos().empty() ? "" : caixas.Pedidos().front().texto);
         EXPECT_EQ(caixas.Pedidos()[0].tipo, caixaMensagem::Tipo::SimNao);
-        EXPECT_NE(instalacao.LerConfiguracao().find(c.guardado), std::string::npos) << instalacao.LerConfiguracao();
+        EXPECT_NE(instalacao.LerConfiguracao().find(c.guardado), std::string::npos)
+            << instalacao.LerConfiguracao();
     }
 }
 
@@ -138,7 +144,8 @@ TEST_F(PrimeiroInicio, AConfiguredLanguageThatIsGoneOpensTheListWithALineChosenS
     const std::string item = Iniciar("[geral]\nidioma=Klingon\nplacaSom=0\n", [&] {
         auto* lista = dynamic_cast<TformListaIdiomas*>(QApplication::activeModalWidget());
         if (lista == nullptr) return;
-        linhaMarcada = lista->listaIdiomas->selectedItems().isEmpty() ? -1 : lista->listaIdiomas->currentRow();
+        linhaMarcada =
+            lista->listaIdiomas->selectedItems().isEmpty() ? -1 : lista->listaIdiomas->currentRow();
         QTest::keyClick(lista->listaIdiomas, Qt::Key_Return);
     });
     EXPECT_EQ(linhaMarcada, 0);
@@ -147,7 +154,8 @@ TEST_F(PrimeiroInicio, AConfiguredLanguageThatIsGoneOpensTheListWithALineChosenS
 }
 
 TEST(LinhaDeComando, VersionAndHelpAnswerWithoutAWindow) {
-    const QString programa = QString::fromLocal8Bit(tastavo_teste::PastaBinarios()) + QStringLiteral("/tastavo");
+    const QString programa =
+        QString::fromLocal8Bit(tastavo_teste::PastaBinarios()) + QStringLiteral("/tastavo");
     for (const QString& argumento : {QStringLiteral("--version"), QStringLiteral("--help")}) {
         QProcess processo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -162,7 +170,9 @@ TEST(LinhaDeComando, VersionAndHelpAnswerWithoutAWindow) {
         EXPECT_EQ(processo.exitCode(), 0) << argumento.toStdString();
         const QString saida = QString::fromUtf8(processo.readAllStandardOutput());
         if (argumento == QStringLiteral("--version"))
-            EXPECT_TRUE(QRegularExpression(QStringLiteral("^tastavo 1\\.\\d+\\.\\d+\\n$")).match(saida).hasMatch())
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^tastavo 1\\.\\d+\\.\\d+\\n$"))
+                            .match(saida)
+                            .hasMatch())
                 << saida.toStdString();
         else
             EXPECT_TRUE(saida.startsWith(QStringLiteral("Usage: tastavo"))) << saida.toStdString();

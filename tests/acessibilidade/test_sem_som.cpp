@@ -16,7 +16,7 @@
 namespace {
 
 class SemSom : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         instalacao.EscreverConfiguracao("[geral]\nidioma=English\nplacaSom=0\n");
         Gravador().DefinirAbrirFunciona(false);  // the only device cannot open
@@ -45,9 +45,11 @@ TEST_F(SemSom, ListenShowsTheChordWithOnePlainNoticePerRun) {
         janela.btnOuvirAcordeMouseUp();
     }
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
-    EXPECT_EQ(caixas.Pedidos()[0].texto, Texto(idm::fmPrincipal::Secao, idm::fmPrincipal::msgSemSaidaAudio));
+    EXPECT_EQ(caixas.Pedidos()[0].texto,
+              Texto(idm::fmPrincipal::Secao, idm::fmPrincipal::msgSemSaidaAudio));
     EXPECT_FALSE(janela.imgTeclado->accessibleDescription().isEmpty());
-    EXPECT_TRUE(janela.imgTeclado->accessibleDescription().startsWith(QStringLiteral("C, position 1")));
+    EXPECT_TRUE(
+        janela.imgTeclado->accessibleDescription().startsWith(QStringLiteral("C, position 1")));
 }
 
 TEST_F(SemSom, WhenAnotherDeviceWorksTheAdviceToChooseItStands) {

@@ -62,17 +62,19 @@ QString NomeAcessivel(QObject* o) {
 }
 
 class TecladoJanelaPrincipal : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Abrir("Português"); }
 
     void Abrir(const std::string& idioma) {
-        instalacao.EscreverConfiguracao("[geral]\nidioma=" + idioma +
-                                        "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n");
+        instalacao.EscreverConfiguracao(
+            "[geral]\nidioma=" + idioma +
+            "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n");
         aviso.reset();  // a child of the window: it goes first
         janela.reset();
         dominio = std::make_unique<Dominio>(instalacao, idioma);
         janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
-        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor, janela.get());
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor,
+                                             janela.get());
         janela->DefinirAviso(aviso.get());
         janela->abrirImportarCifra = [this] { ++aberturasCifra; };
         janela->abrirImpressao = [this] { ++aberturasImpressao; };
@@ -106,9 +108,11 @@ protected:
 
 TEST_F(TecladoJanelaPrincipal, TabVisitsAllSixteenControlsInReadingOrderAndWraps) {
     const std::vector<std::string> esperada{
-        "editNomeAcorde",   "btnAnterior", "btnProximo",       "btnOuvirAcorde",        "comboBaseAcordes",
-        "btnAdicionar",     "btnRemover",  "btnImprimir",      "listaImpressao",        "btnImportarCifra",
-        "comboModoVisualizacao", "btnConfiguracoes", "imgLinkCorvela", "btnMinimizar",  "btnHelp",
+        "editNomeAcorde",   "btnAnterior",           "btnProximo",
+        "btnOuvirAcorde",   "comboBaseAcordes",      "btnAdicionar",
+        "btnRemover",       "btnImprimir",           "listaImpressao",
+        "btnImportarCifra", "comboModoVisualizacao", "btnConfiguracoes",
+        "imgLinkCorvela",   "btnMinimizar",          "btnHelp",
         "btnClose"};
     ASSERT_EQ(Foco(), janela->editNomeAcorde);  // ready for typing when shown
     std::vector<std::string> visitados{Nome(Foco())};
@@ -167,7 +171,7 @@ TEST_F(TecladoJanelaPrincipal, HoldingSpaceOnListenSoundsUntilItIsReleased) {
     janela->btnOuvirAcorde->setFocus();
     QTest::keyPress(janela->btnOuvirAcorde, Qt::Key_Space);
     const std::size_t notas = Gravador().Mensagens().size();
-    EXPECT_EQ(notas, 3u);  // C E G on
+    EXPECT_EQ(notas, 3u);                       // C E G on
     EXPECT_EQ(Foco(), janela->btnOuvirAcorde);  // the button keeps the keyboard while it sounds
     // The keyboard's repeat while held adds nothing.
     QKeyEvent repeticao(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
@@ -202,7 +206,8 @@ TEST_F(TecladoJanelaPrincipal, ShortcutsReachTheirActions) {
 
     {
         CaixasRegistradas caixas;
-        Atalho(janela.get(), Qt::Key_P, Qt::ControlModifier);  // an empty list: the message, no window
+        Atalho(janela.get(), Qt::Key_P,
+               Qt::ControlModifier);  // an empty list: the message, no window
         ASSERT_EQ(caixas.Pedidos().size(), 1u);
         EXPECT_EQ(aberturasImpressao, 0);
     }
@@ -245,16 +250,20 @@ struct CasoIdioma {
     const char* vazio;
 };
 
-class NomesAcessiveis : public TecladoJanelaPrincipal, public ::testing::WithParamInterface<CasoIdioma> {
-protected:
+class NomesAcessiveis : public TecladoJanelaPrincipal,
+                        public ::testing::WithParamInterface<CasoIdioma> {
+  protected:
     void SetUp() override { Abrir(GetParam().idioma); }
 };
 
 TEST_P(NomesAcessiveis, EveryControlIsNamedAndTheKeysSayWhatTheyShow) {
     const CasoIdioma& caso = GetParam();
     for (QWidget* w : janela->findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(janela.get()) || w->focusProxy() != nullptr) continue;
-        if (w->parentWidget() && qobject_cast<QComboBox*>(w->parentWidget())) continue;  // the list's own parts
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(janela.get()) ||
+            w->focusProxy() != nullptr)
+            continue;
+        if (w->parentWidget() && qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;  // the list's own parts
         EXPECT_FALSE(NomeAcessivel(w).isEmpty()) << Nome(w);
         EXPECT_FALSE(w->accessibleDescription().isEmpty() && w->toolTip().isEmpty()) << Nome(w);
     }
@@ -273,7 +282,8 @@ TEST_P(NomesAcessiveis, EveryControlIsNamedAndTheKeysSayWhatTheyShow) {
     EXPECT_EQ(janela->listaImpressao->count(), 1);
 
     EXPECT_TRUE(Descricao().startsWith(QStringLiteral("C7, "))) << Descricao().toStdString();
-    janela->editNomeAcorde->setText(QStringLiteral("Cmaj"));  // no chord: the notice, the keys cleared
+    janela->editNomeAcorde->setText(
+        QStringLiteral("Cmaj"));  // no chord: the notice, the keys cleared
     {
         CaixasRegistradas caixas;
         QTimer::singleShot(0, [] {
@@ -287,11 +297,12 @@ TEST_P(NomesAcessiveis, EveryControlIsNamedAndTheKeysSayWhatTheyShow) {
     EXPECT_TRUE(Descricao().startsWith(QStringLiteral("C7, "))) << Descricao().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Idiomas, NomesAcessiveis,
-    ::testing::Values(CasoIdioma{"English", "Add", "Listen", "Print list", "Keyboard", "No chord shown"},
-                      CasoIdioma{"Português", "Adicionar", "Ouvir", "Lista de impressão", "Teclado",
-                                 "Nenhum acorde exibido"}));
+INSTANTIATE_TEST_SUITE_P(Idiomas, NomesAcessiveis,
+                         ::testing::Values(CasoIdioma{"English", "Add", "Listen", "Print list",
+                                                      "Keyboard", "No chord shown"},
+                                           CasoIdioma{"Português", "Adicionar", "Ouvir",
+                                                      "Lista de impressão", "Teclado",
+                                                      "Nenhum acorde exibido"}));
 
 TEST_F(TecladoJanelaPrincipal, TheKeysTextFollowsThePositionAndTheLabelChoice) {
     Abrir("English");
@@ -304,17 +315,20 @@ TEST_F(TecladoJanelaPrincipal, TheKeysTextFollowsThePositionAndTheLabelChoice) {
     EXPECT_EQ(Descricao(), QStringLiteral("C, position 1 of 3: G C E"));
 
     janela->btnProximoClick();
-    EXPECT_TRUE(Descricao().startsWith(QStringLiteral("C, position 2 of 3: "))) << Descricao().toStdString();
+    EXPECT_TRUE(Descricao().startsWith(QStringLiteral("C, position 2 of 3: ")))
+        << Descricao().toStdString();
     janela->comboModoVisualizacao->setCurrentIndex(-1);  // no label chosen: the notes only
     EXPECT_FALSE(Descricao().contains(QStringLiteral("fingers")));
 }
 
 // The other windows, made by start-up as the user meets them, driven by keys.
 class TecladoOutrasJanelas : public ::testing::Test {
-protected:
-    void Com(const std::function<void(JanelasAplicacao&)>& corpo, const std::string& idioma = "English") {
+  protected:
+    void Com(const std::function<void(JanelasAplicacao&)>& corpo,
+             const std::string& idioma = "English") {
         instalacao.EscreverConfiguracao("[geral]\nidioma=" + idioma + "\nplacaSom=0\n");
-        idiomas = std::make_unique<GerenciadorIdiomas>(instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
+        idiomas = std::make_unique<GerenciadorIdiomas>(
+            instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
         AmbienteInicializacao a;
         a.pasta = instalacao.Pasta();
         a.configuracao = instalacao.Configuracao();
@@ -355,9 +369,10 @@ TEST_F(TecladoOutrasJanelas, TheChartWindowByKeys) {
             visitados.push_back(Nome(Foco()));
             Tecla(Qt::Key_Tab);
         }
-        EXPECT_EQ(visitados, (std::vector<std::string>{"memoTextoCifra", "btnColar", "btnTransporAcima",
-                                                        "btnTransporAbaixo", "btnImportarCifra", "btnImprimir",
-                                                        "btnAjuda", "btnMinimizar", "btnFechar"}));
+        EXPECT_EQ(visitados,
+                  (std::vector<std::string>{"memoTextoCifra", "btnColar", "btnTransporAcima",
+                                            "btnTransporAbaixo", "btnImportarCifra", "btnImprimir",
+                                            "btnAjuda", "btnMinimizar", "btnFechar"}));
         EXPECT_EQ(cifra.memoTextoCifra->toPlainText(), QStringLiteral("C G Am F"));
 
         cifra.btnTransporAcima->setFocus();
@@ -381,7 +396,8 @@ TEST_F(TecladoOutrasJanelas, TheChartWindowByKeys) {
         QTimer::singleShot(0, [&] {
             auto* opcoes = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (opcoes) Ativar(opcoes);
-            opcoesAbertas = opcoes == j.opcoesImpressao.get() && j.opcoesImpressao->comboOpcoesImpressao->isEnabled();
+            opcoesAbertas = opcoes == j.opcoesImpressao.get() &&
+                            j.opcoesImpressao->comboOpcoesImpressao->isEnabled();
             Tecla(Qt::Key_Escape);
         });
         Atalho(&cifra, Qt::Key_P, Qt::ControlModifier);
@@ -416,8 +432,10 @@ TEST_F(TecladoOutrasJanelas, PrintingByKeysFromTheMainWindowToThePreviewAndBack)
             TformImpressao& opcoes = j.OpcoesImpressao();
             Ativar(&opcoes);
             modo1 = !opcoes.comboOpcoesImpressao->isEnabled();
-            explicacaoApagada = opcoes.lblExplicacaoConteudo->palette().color(QPalette::Disabled, QPalette::WindowText) !=
-                                opcoes.lblExplicacaoConteudo->palette().color(QPalette::Active, QPalette::WindowText);
+            explicacaoApagada = opcoes.lblExplicacaoConteudo->palette().color(
+                                    QPalette::Disabled, QPalette::WindowText) !=
+                                opcoes.lblExplicacaoConteudo->palette().color(QPalette::Active,
+                                                                              QPalette::WindowText);
             for (int i = 0; i < 4; ++i) {
                 ordemOpcoes.push_back(Nome(Foco()));
                 Tecla(Qt::Key_Tab);
@@ -427,7 +445,8 @@ TEST_F(TecladoOutrasJanelas, PrintingByKeysFromTheMainWindowToThePreviewAndBack)
                 TformVisualizarImpressao& previa = j.VisualizarImpressao();
                 Ativar(&previa);
                 const QRect tela = previa.screen()->availableGeometry();
-                previaCentrada = (previa.geometry().center() - tela.center()).manhattanLength() <= 2;
+                previaCentrada =
+                    (previa.geometry().center() - tela.center()).manhattanLength() <= 2;
                 for (int i = 0; i < 4; ++i) {
                     ordemPrevia.push_back(Nome(Foco()));
                     Tecla(Qt::Key_Tab);
@@ -442,10 +461,11 @@ TEST_F(TecladoOutrasJanelas, PrintingByKeysFromTheMainWindowToThePreviewAndBack)
         Atalho(&p, Qt::Key_P, Qt::ControlModifier);
         EXPECT_TRUE(modo1);
         EXPECT_TRUE(explicacaoApagada);
-        EXPECT_EQ(ordemOpcoes,
-                  (std::vector<std::string>{"comboRotulo", "btnVisualizarImpressao", "btnImprimir", "btnFechar"}));
+        EXPECT_EQ(ordemOpcoes, (std::vector<std::string>{"comboRotulo", "btnVisualizarImpressao",
+                                                         "btnImprimir", "btnFechar"}));
         // One page: the page number is disabled and Tab passes it by.
-        EXPECT_EQ(ordemPrevia, (std::vector<std::string>{"btnImprimir", "comboZoom", "btnFechar", "scrollVisualiza"}));
+        EXPECT_EQ(ordemPrevia, (std::vector<std::string>{"btnImprimir", "comboZoom", "btnFechar",
+                                                         "scrollVisualiza"}));
         EXPECT_TRUE(previaCentrada);
         EXPECT_TRUE(previaFechada);
         EXPECT_FALSE(j.opcoesImpressao->isVisible());

@@ -20,7 +20,8 @@ namespace tastavo_teste {
 // installed data are laid out.
 inline const char* PastaBinarios() {
     static const std::string pasta = [] {
-        if (const char* definida = std::getenv("TASTAVO_BIN_DIR"); definida != nullptr && *definida != '\0')
+        if (const char* definida = std::getenv("TASTAVO_BIN_DIR");
+            definida != nullptr && *definida != '\0')
             return std::string(definida);
 #if defined(_WIN32)
         wchar_t exe[32768];

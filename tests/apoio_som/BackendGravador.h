@@ -11,7 +11,7 @@
 #include "BackendMidi.h"
 
 class BackendGravador : public BackendMidi {
-public:
+  public:
     explicit BackendGravador(std::string nome = "Recording device") : nome_(std::move(nome)) {}
 
     std::string Nome() const override { return nome_; }
@@ -39,7 +39,7 @@ public:
     const std::vector<std::vector<std::uint8_t>>& Mensagens() const { return mensagens_; }
     void LimparMensagens() { mensagens_.clear(); }
 
-private:
+  private:
     std::string nome_;
     OutPortTech tecnologia_ = OutPortTech::opt_MidiPort;
     bool abrirFunciona_ = true;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "BaseNomesAcordes.h"
+#include "CaminhosTeste.h"
 #include "Fachada.h"
 
 namespace {
@@ -125,8 +125,8 @@ TEST(BaseNomesAcordes, UmaLinhaQueNaoEhCifraImpedeOCatalogoEEhNomeada) {
             EXPECT_EQ(e.Linha(), caso.linha);
             EXPECT_EQ(e.Texto(), caso.texto);
             EXPECT_EQ(std::string(e.what()), Dados(caso.arquivo).string() + ":" +
-                                                  std::to_string(caso.linha) +
-                                                  ": not a chord symbol: \"" + caso.texto + "\"");
+                                                 std::to_string(caso.linha) +
+                                                 ": not a chord symbol: \"" + caso.texto + "\"");
         }
     }
     EXPECT_THROW(BaseNomesAcordes(Dados("nao-existe.txt")), std::filesystem::filesystem_error);

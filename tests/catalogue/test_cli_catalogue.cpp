@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 
 #include "../cli/ExecutarCli.h"
 #include "BaseNomesAcordes.h"
+#include "CaminhosTeste.h"
 
 namespace {
 
@@ -29,22 +29,25 @@ std::string LerTudo(const std::string& caminho) {
 TEST(CliCatalogue, SemArquivoListaOCatalogoInstalado) {
     const auto r = ExecutarCli("catalogue");
     EXPECT_EQ(r.status, 0);
-    const BaseNomesAcordes instalado(std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt");
+    const BaseNomesAcordes instalado(std::filesystem::path(tastavo_teste::PastaBinarios()) /
+                                     "acordes.txt");
     EXPECT_EQ(r.saida, Juntar(instalado.Nomes()));
     EXPECT_TRUE(r.saida.starts_with("A\nAº\nA(add9)\nA/C#\n"));
 }
 
 TEST(CliCatalogue, ArquivoDadoEmOrdemDeCatalogo) {
-    const auto r =
-        ExecutarCli(std::string("catalogue ") + tastavo_teste::DadosTeste() + "/finais-de-linha.txt");
+    const auto r = ExecutarCli(std::string("catalogue ") + tastavo_teste::DadosTeste() +
+                               "/finais-de-linha.txt");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.saida, "C\nC7M\nCmaj7\nC#\nDb\n");
 }
 
 TEST(CliCatalogue, LinhasInvalidasSaoApontadasEAsOutrasListadas) {
-    const std::string erros = ::testing::TempDir() + "catalogue-erros-" + std::to_string(getpid()) + ".txt";
+    const std::string erros =
+        ::testing::TempDir() + "catalogue-erros-" + std::to_string(getpid()) + ".txt";
     // Blank lines are no names and no errors.
-    const auto vazia = ExecutarCli(std::string("catalogue ") + tastavo_teste::DadosTeste() + "/linha-vazia.txt", erros);
+    const auto vazia = ExecutarCli(
+        std::string("catalogue ") + tastavo_teste::DadosTeste() + "/linha-vazia.txt", erros);
     EXPECT_EQ(vazia.status, 0);
     EXPECT_EQ(vazia.saida, "C\nD\n");
     EXPECT_EQ(LerTudo(erros), "");
@@ -69,8 +72,8 @@ TEST(CliCatalogue, ArquivoIlegivelEhSaida2ComNomeEMotivo) {
         const auto r = ExecutarCli("catalogue '" + caso.arquivo + "'", erros);
         EXPECT_EQ(r.status, 2) << caso.arquivo;
         EXPECT_EQ(r.saida, "");
-        EXPECT_EQ(LerTudo(erros),
-                  "tastavo-cli: catalogue: cannot read " + caso.arquivo + ": " + caso.motivo + "\n");
+        EXPECT_EQ(LerTudo(erros), "tastavo-cli: catalogue: cannot read " + caso.arquivo + ": " +
+                                      caso.motivo + "\n");
     }
     EXPECT_EQ(ExecutarCli("catalogue a.txt b.txt").status, 2);
 }

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data shipped in the installation folder (build/bin): both languages, the chord names
 // catalogue and the instrument lists.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
 #include "BaseNomesAcordes.h"
-#include "LeituraArquivo.h"
+#include "CaminhosTeste.h"
 #include "ChavesIdioma.h"
 #include "GeradorAcordesTeclado.h"
 #include "GerenciadorIdiomas.h"
+#include "LeituraArquivo.h"
 #include "Utf8.h"
 
 namespace {
@@ -232,8 +232,7 @@ TEST_F(Instalados, DicasEMensagensDeCifraNumaSoLinha) {
         for (const auto& [secao, chaves] : secoes) {
             for (const auto& chave : chaves) {
                 if (secao != idm::exp::Secao && !chave.starts_with("hint")) continue;
-                EXPECT_EQ(idiomas.ObterTexto(secao, chave).find_first_of("\r\n"),
-                          std::string::npos)
+                EXPECT_EQ(idiomas.ObterTexto(secao, chave).find_first_of("\r\n"), std::string::npos)
                     << secao << "/" << chave;
             }
         }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ChordPro in the chart engine: directive lines, comments and tab sections are left alone,
 // "{key: X}" moves with the song, and conversion both ways keeps every chord over its syllable.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <sstream>
 
 #include "AnaliseCifra.h"
+#include "CaminhosTeste.h"
 #include "ChordPro.h"
 #include "CifraEmPartes.h"
 #include "TransposicaoCifra.h"
@@ -67,13 +67,15 @@ TEST(ChordPro, DirectivesCommentsAndTabsAreLeftAloneButTheKeyMoves) {
     for (std::size_t pedaco : {1u, 3u, 7u, 64u}) {
         TransposicaoContinua t(2, SentidoTransposicao::Acima);
         std::string saida;
-        for (std::size_t i = 0; i < Cancao.size(); i += pedaco) t.Acrescentar(std::string_view(Cancao).substr(i, pedaco), saida);
+        for (std::size_t i = 0; i < Cancao.size(); i += pedaco)
+            t.Acrescentar(std::string_view(Cancao).substr(i, pedaco), saida);
         t.Terminar(saida);
         EXPECT_EQ(saida, TransporTexto(Cancao, 2, SentidoTransposicao::Acima)) << pedaco;
     }
 
     // The key gives the spelling: D down 1 is Db major, a flat key.
-    EXPECT_EQ(TransporTexto("{k: D}\n[D]Swing [A]low\n", 1, SentidoTransposicao::Abaixo, GrafiaTransposicao::Tom),
+    EXPECT_EQ(TransporTexto("{k: D}\n[D]Swing [A]low\n", 1, SentidoTransposicao::Abaixo,
+                            GrafiaTransposicao::Tom),
               "{k: Db}\n[Db]Swing [Ab]low\n");
 }
 
@@ -105,7 +107,8 @@ TEST(ChordPro, WhatIsADirective) {
     EXPECT_FALSE(chordpro::TextoChordPro("C G\nHoje [Am]eu vou\n"));
     for (const char* nome : {"a.cho", "B.CHOPRO", "c.chordpro", "d.crd", "e.pro"})
         EXPECT_TRUE(chordpro::ExtensaoChordPro(nome)) << nome;
-    for (const char* nome : {"a.txt", "cho", "a.choo", "a.pro.txt"}) EXPECT_FALSE(chordpro::ExtensaoChordPro(nome)) << nome;
+    for (const char* nome : {"a.txt", "cho", "a.choo", "a.pro.txt"})
+        EXPECT_FALSE(chordpro::ExtensaoChordPro(nome)) << nome;
 }
 
 TEST(ChordPro, ChordsOverLyricsBecomeInlineChordsAndBack) {
@@ -154,7 +157,8 @@ TEST(ChordPro, LiftedChordsStartOverTheirSyllablesAndTheHeaderComesFirst) {
               "Am F\r\n"
               "A E\r\n");
     // Chords closer than their names are long push the lyric on rather than touch.
-    EXPECT_EQ(chordpro::ParaTexto("[C7M(9)][G]Oi\n{artist: Alguém}\n"), "Alguém\nC7M(9) G\n       Oi\n");
+    EXPECT_EQ(chordpro::ParaTexto("[C7M(9)][G]Oi\n{artist: Alguém}\n"),
+              "Alguém\nC7M(9) G\n       Oi\n");
 }
 
 // Every chord of a chart, in order: the words of chord lines and the contents of brackets
@@ -164,7 +168,8 @@ std::vector<std::string> Acordes(const std::string& texto) {
     for (const std::string& linha : DividirLinhas(texto)) {
         if (chordpro::LerDiretiva(linha)) {
             std::size_t inicio = 0, tamanho = 0;
-            if (chordpro::ChaveDoTom(linha, inicio, tamanho)) acordes.push_back(linha.substr(inicio, tamanho));
+            if (chordpro::ChaveDoTom(linha, inicio, tamanho))
+                acordes.push_back(linha.substr(inicio, tamanho));
             continue;
         }
         if (!LinhaContemTexto(linha)) {
@@ -174,7 +179,8 @@ std::vector<std::string> Acordes(const std::string& texto) {
             }
             continue;
         }
-        for (std::size_t abre = linha.find('['); abre != std::string::npos; abre = linha.find('[', abre + 1)) {
+        for (std::size_t abre = linha.find('['); abre != std::string::npos;
+             abre = linha.find('[', abre + 1)) {
             const std::size_t fecha = linha.find(']', abre);
             if (fecha == std::string::npos) break;
             const std::string conteudo = linha.substr(abre + 1, fecha - abre - 1);
@@ -199,7 +205,8 @@ std::vector<std::string> ParesAcordesLetra(const std::string& texto) {
             soAcordes = soAcordes && TentarAnalisarCifra(c.texto, cifra);
         }
         if (!soAcordes) continue;
-        if (!LinhaContemTexto(linhas[i + 1]) || linhas[i + 1].find('[') != std::string::npos) continue;
+        if (!LinhaContemTexto(linhas[i + 1]) || linhas[i + 1].find('[') != std::string::npos)
+            continue;
         auto aparar = [](std::string s) {
             while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
             return s;

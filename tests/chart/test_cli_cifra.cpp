@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli transpose and collect, run as a user runs them, on real files.
-#include "CaminhosTeste.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -15,6 +14,7 @@
 #include <string>
 
 #include "../cli/ExecutarCli.h"
+#include "CaminhosTeste.h"
 
 namespace {
 
@@ -140,8 +140,7 @@ long MemoriaMaxima(const std::vector<std::string>& argumentos,
     close(tubo[1]);
     int estado = 0;
     struct rusage uso {};
-    if (wait4(filho, &estado, 0, &uso) != filho || !WIFEXITED(estado) ||
-        WEXITSTATUS(estado) != 0)
+    if (wait4(filho, &estado, 0, &uso) != filho || !WIFEXITED(estado) || WEXITSTATUS(estado) != 0)
         return -1;
     return uso.ru_maxrss;
 }
@@ -168,12 +167,13 @@ TEST(CliTranspose, AMemoriaNaoCresceComOTamanhoDaCifra) {
     if (kComAddressSanitizer) GTEST_SKIP() << "memory is measured without AddressSanitizer";
     // 48 MB of chart, and a line as long with no end, against a chart of one line: the memory
     // used stays within a few megabytes of it.
-    const std::string estrofe = "Intro: C  G/B  Am7\nHoje [Am]eu vou [F7M]cantar a canção\n" +
-                                std::string(100, ' ') + "\n";
+    const std::string estrofe =
+        "Intro: C  G/B  Am7\nHoje [Am]eu vou [F7M]cantar a canção\n" + std::string(100, ' ') + "\n";
     const std::string semFim(1 << 16, 'x');
     for (const std::vector<std::string>& comando : std::vector<std::vector<std::string>>{
              {"transpose", "--up", "1"}, {"collect"}, {"collect", "--unique"}}) {
-        const long pouco = MemoriaMaxima(comando, [&](int fd) { EscreverRepetido(fd, estrofe, 1); });
+        const long pouco =
+            MemoriaMaxima(comando, [&](int fd) { EscreverRepetido(fd, estrofe, 1); });
         const long cifra =
             MemoriaMaxima(comando, [&](int fd) { EscreverRepetido(fd, estrofe, 48 << 20); });
         const long linha =
@@ -228,8 +228,8 @@ TEST(CliCifrasReais, TodoAcordeMudaEOQueFicaEhAvisado) {
               "A day in the life\nE a Ana foi ao mar\nAm I blue\nDo mi sol\nC  G  Am blah\n");
     EXPECT_EQ(e.erros, aviso);
     // The key spelling and kept columns read the chart whole, and warn the same.
-    const auto k = Executar("transpose --down 1 --spelling key --keep-columns " +
-                            Arquivo("cifra_real.txt"));
+    const auto k =
+        Executar("transpose --down 1 --spelling key --keep-columns " + Arquivo("cifra_real.txt"));
     EXPECT_EQ(k.r.status, 0);
     EXPECT_NE(k.r.saida.find("Key: F#\n"), std::string::npos) << k.r.saida;
     EXPECT_NE(k.r.saida.find("N.C. C# G# (x2)\n"), std::string::npos) << k.r.saida;
@@ -253,9 +253,9 @@ TEST(CliCifrasReais, ManterColunas) {
 // The new spellings name the chords of the usual ones, for `parse` and `chord` alike.
 TEST(CliCifrasReais, GrafiasNovasNaAnaliseENoAcorde) {
     const auto codigo = [](const std::string& saida) { return saida.substr(saida.find('\t')); };
-    for (const auto& [escrita, usual] : {std::pair{"E7#9", "'E7(#9)'"}, std::pair{"A-7", "Am7"},
-                                         std::pair{"Cmaj9", "'C7M(9)'"}, std::pair{"C+/E", "'C(#5)/E'"},
-                                         std::pair{"C\u0394", "C7M"}}) {
+    for (const auto& [escrita, usual] :
+         {std::pair{"E7#9", "'E7(#9)'"}, std::pair{"A-7", "Am7"}, std::pair{"Cmaj9", "'C7M(9)'"},
+          std::pair{"C+/E", "'C(#5)/E'"}, std::pair{"C\u0394", "C7M"}}) {
         EXPECT_EQ(codigo(Executar(std::string("parse ") + escrita).r.saida),
                   codigo(Executar(std::string("parse ") + usual).r.saida))
             << escrita;

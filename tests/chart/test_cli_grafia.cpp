@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli transpose --spelling, run as a user runs it.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "../cli/ExecutarCli.h"
+#include "CaminhosTeste.h"
 
 namespace {
 

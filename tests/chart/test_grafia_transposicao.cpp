@@ -171,9 +171,12 @@ TEST(GrafiaTransposicao, LinhaDeTomReconhecida) {
         std::string esperado;
     };
     const Caso casos[] = {
-        {"Tom: G", "1", "Tom: Ab"},         {"tom:  Em7", "4", "tom:  G#m7"},
-        {"KEY : Bb", "1", "KEY : B"},       {"Tone: F#m", "2", "Tone: G#m"},
-        {"  Tom G", "1", "  Tom Ab"},       {"Tom: capo", "1", "Tom: capo"},
+        {"Tom: G", "1", "Tom: Ab"},
+        {"tom:  Em7", "4", "tom:  G#m7"},
+        {"KEY : Bb", "1", "KEY : B"},
+        {"Tone: F#m", "2", "Tone: G#m"},
+        {"  Tom G", "1", "  Tom Ab"},
+        {"Tom: capo", "1", "Tom: capo"},
         {"Key: Dm (capo 2)", "1", "Key: Ebm (capo 2)"},
         {"Tomorrow G never", "1", "Tomorrow G never"},
         {"", "1", ""},

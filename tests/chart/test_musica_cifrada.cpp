@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "AcordesParaImpressao.h"
-#include "ColecaoAcordeImpressao.h"
-#include "GeradorAcordesTeclado.h"
 #include "AnaliseCifra.h"
 #include "CifraEmPartes.h"
+#include "ColecaoAcordeImpressao.h"
+#include "GeradorAcordesTeclado.h"
 #include "TransposicaoCifra.h"
 #include "Utf8.h"
 
@@ -338,8 +338,8 @@ TEST(TransporTexto, MantemOsFinaisDeLinha) {
 std::string CifraComLinhasLongas() {
     std::string texto =
         "Tom: C\r\nC  G/B  Am\nHoje [Am]eu vou [F7M]cantar\r\n\nC\rG\nHoje eu\rC G\r\r\n";
-    texto += Repetir("C G ", 200) + "\n";                       // 800 characters of chords
-    texto += Repetir("🎹", 497) + " Am G\r\n";                 // chord cut by the limit
+    texto += Repetir("C G ", 200) + "\n";      // 800 characters of chords
+    texto += Repetir("🎹", 497) + " Am G\r\n";  // chord cut by the limit
     texto += Repetir("🎹", 490) + " Am G C D E" + Repetir(" G", 30) + "\n";  // far in bytes
     texto += "Hoje [Am]" + Repetir("çã", 600) + " [G]fim\n";  // bracket beyond the limit
     texto += Repetir("C ", 2000) + "\r\n";                    // longer than any piece below
@@ -409,8 +409,8 @@ TEST(PalavraNeutra, Tabela) {
 // repeats.
 Linhas Acordes(const Linhas& candidatos, bool repetir) {
     const GeradorAcordesTeclado& gerador = GeradorAcordesTeclado::Instancia();
-    Linhas acordes =
-        AcordesParaImpressao(candidatos, [&gerador](std::string_view c) { return gerador.PodeGerar(c); });
+    Linhas acordes = AcordesParaImpressao(
+        candidatos, [&gerador](std::string_view c) { return gerador.PodeGerar(c); });
     return repetir ? acordes : PrimeirasOcorrencias(acordes);
 }
 
@@ -439,8 +439,7 @@ TEST(AcordesParaImpressao, SelecaoUmAUmEscolheOMesmo) {
 
 TEST(AcordesParaImpressao, UmaCifraRepetidaGeraUmaEntradaPorOcorrencia) {
     const Linhas cifra = {"Am  F", "Hoje [Am]eu [Am]vou", "Tom: G"};
-    EXPECT_EQ(Acordes(ColetarAcordes(cifra), true),
-              (Linhas{"Am", "F", "Am", "Am", "G"}));
+    EXPECT_EQ(Acordes(ColetarAcordes(cifra), true), (Linhas{"Am", "F", "Am", "Am", "G"}));
     EXPECT_EQ(Acordes(ColetarAcordes(cifra), false), (Linhas{"Am", "F", "G"}));
 }
 

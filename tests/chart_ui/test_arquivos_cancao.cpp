@@ -105,9 +105,9 @@ class ArquivosCancao : public ::testing::Test {
 TEST_F(ArquivosCancao, OpenAndSaveKeepTheLineEndsAndWriteUtf8) {
     struct Caso {
         const char* nome;
-        std::string bytes;      // the file as found
-        QString texto;          // what the window shows
-        std::string salvo;      // the file after transposing up once and saving
+        std::string bytes;  // the file as found
+        QString texto;      // what the window shows
+        std::string salvo;  // the file after transposing up once and saving
     };
     const Caso casos[] = {
         {"lf.txt", "C  G\nHoje eu vou\n", "C  G\nHoje eu vou\n", "C#  G#\nHoje eu vou\n"},
@@ -116,7 +116,8 @@ TEST_F(ArquivosCancao, OpenAndSaveKeepTheLineEndsAndWriteUtf8) {
         // Windows-1252 in, UTF-8 out.
         {"cp1252.txt", "D\r\nCora\xE7\xE3o\r\n", QStringLiteral("D\nCoração\n"),
          "D#\r\nCora\xC3\xA7\xC3\xA3o\r\n"},
-        {"bom.cho", "\xEF\xBB\xBF[G]Ol\xC3\xA1\n", QStringLiteral("[G]Olá\n"), "\xEF\xBB\xBF[G#]Ol\xC3\xA1\n"},
+        {"bom.cho", "\xEF\xBB\xBF[G]Ol\xC3\xA1\n", QStringLiteral("[G]Olá\n"),
+         "\xEF\xBB\xBF[G#]Ol\xC3\xA1\n"},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
@@ -125,7 +126,8 @@ TEST_F(ArquivosCancao, OpenAndSaveKeepTheLineEndsAndWriteUtf8) {
         EXPECT_EQ(TextoMemo(), caso.texto);
         EXPECT_EQ(cifra->ArquivoAtual(), arquivo);
         EXPECT_FALSE(cifra->AlteracoesPendentes());
-        EXPECT_EQ(cifra->windowTitle(), QStringLiteral("Importar Cifra - ") + QString::fromUtf8(caso.nome));
+        EXPECT_EQ(cifra->windowTitle(),
+                  QStringLiteral("Importar Cifra - ") + QString::fromUtf8(caso.nome));
 
         cifra->btnTransporAcimaClick();
         EXPECT_TRUE(cifra->AlteracoesPendentes());
@@ -173,7 +175,8 @@ TEST_F(ArquivosCancao, ASaveThatFailsSaysWhyAndKeepsTheOldFileAndTheChanges) {
         escolha = destino;
         EXPECT_FALSE(cifra->salvarComoClick());
         ASSERT_EQ(caixas.Pedidos().size(), 1u);
-        EXPECT_EQ(caixas.Pedidos()[0].texto.find("Não foi possível salvar a música:\n" + destino.string() + "\n\n"),
+        EXPECT_EQ(caixas.Pedidos()[0].texto.find("Não foi possível salvar a música:\n" +
+                                                 destino.string() + "\n\n"),
                   0u);
         EXPECT_TRUE(cifra->AlteracoesPendentes());
         EXPECT_EQ(cifra->ArquivoAtual(), arquivo);
@@ -181,7 +184,8 @@ TEST_F(ArquivosCancao, ASaveThatFailsSaysWhyAndKeepsTheOldFileAndTheChanges) {
     EXPECT_EQ(LerBytes(arquivo), "C\n");
     // Nothing half-written is left beside the song.
     std::vector<std::string> nomes;
-    for (const auto& entrada : fs::directory_iterator(Pasta())) nomes.push_back(entrada.path().filename().string());
+    for (const auto& entrada : fs::directory_iterator(Pasta()))
+        nomes.push_back(entrada.path().filename().string());
     std::sort(nomes.begin(), nomes.end());
     EXPECT_EQ(nomes, (std::vector<std::string>{"cancao.txt", "pasta.txt"}));
 }
@@ -197,15 +201,16 @@ TEST_F(ArquivosCancao, AFileThatIsNoSongGivesAMessageAndChangesNothing) {
     } casos[] = {
         {Pasta(), "É uma pasta, não um arquivo."},
         {grande, "O arquivo passa de 16 MB; uma música é bem menor."},
-        {Arquivo("figura.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), "Não é um arquivo de texto."},
+        {Arquivo("figura.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)),
+         "Não é um arquivo de texto."},
         {Pasta() / "sumiu.txt", "O arquivo não existe ou não pode ser lido."},
     };
     for (const auto& caso : casos) {
         CaixasRegistradas caixas;
         EXPECT_FALSE(cifra->AbrirArquivo(caso.caminho));
         ASSERT_EQ(caixas.Pedidos().size(), 1u);
-        EXPECT_EQ(caixas.Pedidos()[0].texto,
-                  "Não foi possível abrir a música:\n" + caso.caminho.string() + "\n\n" + caso.motivo);
+        EXPECT_EQ(caixas.Pedidos()[0].texto, "Não foi possível abrir a música:\n" +
+                                                 caso.caminho.string() + "\n\n" + caso.motivo);
         EXPECT_EQ(TextoMemo(), QStringLiteral("Am  F\n"));
         EXPECT_TRUE(cifra->ArquivoAtual().empty());
     }
@@ -236,8 +241,9 @@ TEST_F(ArquivosCancao, RecentSongsNewestFirstReopenAndAreWrittenOnLeaving) {
         ASSERT_EQ(caixas.Pedidos().size(), 1u);
         EXPECT_EQ(caixas.Pedidos()[0].tipo, Tipo::SimNao);
     }
-    EXPECT_EQ(ArquivoConfiguracao(instalacao.Configuracao()).CancoesRecentes(),
-              (std::vector<std::string>{(Pasta() / "dois.cho").string(), (Pasta() / "um.txt").string()}));
+    EXPECT_EQ(
+        ArquivoConfiguracao(instalacao.Configuracao()).CancoesRecentes(),
+        (std::vector<std::string>{(Pasta() / "dois.cho").string(), (Pasta() / "um.txt").string()}));
 }
 
 TEST_F(ArquivosCancao, UnsavedChangesAskBeforeAnotherSongAndBeforeLeaving) {
@@ -252,7 +258,8 @@ TEST_F(ArquivosCancao, UnsavedChangesAskBeforeAnotherSongAndBeforeLeaving) {
         EXPECT_FALSE(cifra->AbrirArquivo(segunda));
         ASSERT_EQ(caixas.Pedidos().size(), 1u);
         EXPECT_EQ(caixas.Pedidos()[0].tipo, Tipo::SalvarDescartarCancelar);
-        EXPECT_EQ(caixas.Pedidos()[0].texto, "A música tem alterações que não foram salvas.\nDeseja salvá-las?");
+        EXPECT_EQ(caixas.Pedidos()[0].texto,
+                  "A música tem alterações que não foram salvas.\nDeseja salvá-las?");
         EXPECT_EQ(TextoMemo(), QStringLiteral("C#\n"));
 
         // Leaving: Cancel stays, and the plain leave question is not asked on top.
@@ -285,7 +292,8 @@ TEST_F(ArquivosCancao, ADroppedFileOpensItsTextNotItsPath) {
         QMimeData dados;
         dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(arquivo.string()))});
         dados.setText(QString::fromStdString(arquivo.string()));
-        QDragEnterEvent entrada(QPoint(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent entrada(QPoint(20, 20), Qt::CopyAction, &dados, Qt::LeftButton,
+                                Qt::NoModifier);
         QApplication::sendEvent(alvo, &entrada);
         EXPECT_TRUE(entrada.isAccepted());
         QDropEvent soltura(QPointF(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
@@ -342,7 +350,8 @@ TEST_F(ArquivosCancao, TheFileCommandsAreInTheContextMenuWithTheirShortcuts) {
 TEST_F(ArquivosCancao, ALongPasteShowsProgressAndCancelKeepsTheText) {
     cifra->memoTextoCifra->setPlainText(QStringLiteral("Am  F\nA letra de antes\n"));
     QString grande;
-    for (int i = 0; i < 400000; ++i) grande += QStringLiteral("C  G  Am  F\nUma letra qualquer aqui %1\n").arg(i);
+    for (int i = 0; i < 400000; ++i)
+        grande += QStringLiteral("C  G  Am  F\nUma letra qualquer aqui %1\n").arg(i);
     QGuiApplication::clipboard()->setText(grande);
 
     bool visto = false;
@@ -356,7 +365,8 @@ TEST_F(ArquivosCancao, ALongPasteShowsProgressAndCancelKeepsTheText) {
             if (dialogo && dialogo->isVisible() && !visto) {
                 visto = true;
                 quando = relogio.elapsed();
-                EXPECT_EQ(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+                EXPECT_EQ(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                         : Qt::ArrowCursor,
                           Qt::BusyCursor);
                 dialogo->cancel();
             }
@@ -366,7 +376,9 @@ TEST_F(ArquivosCancao, ALongPasteShowsProgressAndCancelKeepsTheText) {
     vigia.start();
     cifra->btnColarClick();
     vigia.stop();
-    if (!visto) GTEST_SKIP() << "this machine pasted it in " << relogio.elapsed() << " ms, too fast to cancel";
+    if (!visto)
+        GTEST_SKIP() << "this machine pasted it in " << relogio.elapsed()
+                     << " ms, too fast to cancel";
     EXPECT_GE(quando, TrabalhoLongo::EsperaDialogoMs - 50);
     EXPECT_EQ(TextoMemo(), QStringLiteral("Am  F\nA letra de antes\n"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -379,8 +391,8 @@ TEST(InicializacaoCancao, ASongNamedAtStartUpOpensInTheChartWindow) {
     QTemporaryDir pasta;
     const fs::path cancao = fs::path(pasta.path().toStdString()) / "inicial.cho";
     EscreverBytes(cancao, "{title: Inicial}\r\n[C]Letra\r\n");
-    auto idiomas =
-        std::make_unique<GerenciadorIdiomas>(instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
+    auto idiomas = std::make_unique<GerenciadorIdiomas>(
+        instalacao.Pasta(), std::make_unique<TformListaIdiomas>(Caixas()));
     AbridorDeTeste desktop;
     AmbienteInicializacao a;
     a.pasta = instalacao.Pasta();

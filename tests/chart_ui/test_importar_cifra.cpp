@@ -16,9 +16,9 @@
 #include <fstream>
 
 #include "AplicacaoTastavo.h"
+#include "Apoio.h"
 #include "ArquivoConfiguracao.h"
 #include "EscolhasTextoCifra.h"
-#include "Apoio.h"
 #include "Inicializacao.h"
 #include "TformAviso.h"
 #include "TformImportarCifra.h"
@@ -484,7 +484,7 @@ TEST_F(ImportarCifra, TheContextMenuChoosesColumnsAndSpellingAndTellsOfEachChang
         tom->trigger();
     }
     EXPECT_EQ(ouvidas, (std::vector<OpcoesTransposicao>{{GrafiaTransposicao::Tabelas, true},
-                                                       {GrafiaTransposicao::Tom, true}}));
+                                                        {GrafiaTransposicao::Tom, true}}));
     // A new menu shows the choices; transposing follows them, the key line too.
     std::unique_ptr<QMenu> menu = cifra->CriarMenuTexto();
     EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("acaoManterColunas"))->isChecked());
@@ -512,8 +512,7 @@ TEST(InicializacaoCifra, TheChartChoicesAreReadFromAndWrittenToTheConfiguration)
     bool percorrido = false;
     a.emVezDoLaco = [&](JanelasAplicacao& j) {
         TformImportarCifra& cifra = *j.cifra;
-        EXPECT_EQ(cifra.opcoesTransposicao,
-                  (OpcoesTransposicao{GrafiaTransposicao::Bemois, true}));
+        EXPECT_EQ(cifra.opcoesTransposicao, (OpcoesTransposicao{GrafiaTransposicao::Bemois, true}));
         std::unique_ptr<QMenu> menu = cifra.CriarMenuTexto();
         menu->findChild<QAction*>(QStringLiteral("menuGrafiaSustenidos"))->trigger();
         EXPECT_EQ(j.principal->Configuracao()->ObterEscolhasCifra(), (EscolhasCifra{true, 1}));

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include "AcordeImpressao.h"
+#include "CaminhosTeste.h"
 #include "ChavesIdioma.h"
 #include "Fachada.h"
-#include "LeituraArquivo.h"
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
+#include "LeituraArquivo.h"
 
 namespace {
 
@@ -178,7 +178,8 @@ TEST(GerenciadorAcordesInstancia, UsaOCatalogoUnico) {
     // Wired as start-up does: the catalogue of the selected language.
     GerenciadorIdiomas idiomas(tastavo_teste::PastaBinarios(), nullptr);
     ASSERT_NE(idiomas.SelecionarIdioma("English"), nullptr);
-    BaseNomesAcordes catalogo(idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
+    BaseNomesAcordes catalogo(
+        idiomas.CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
     GerenciadorAcordes gerenciador(catalogo, GeradorAcordesTeclado::Instancia());
     const Fachada<BaseNomesAcordes>::Vinculo vinculoCatalogo(catalogo);
     const Fachada<GerenciadorAcordes>::Vinculo vinculoGerenciador(gerenciador);

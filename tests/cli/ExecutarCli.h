@@ -2,9 +2,7 @@
 #pragma once
 // Runs the built tastavo-cli with a shell command line and captures what it prints.
 
-#include "CaminhosTeste.h"
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <array>
@@ -13,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "CaminhosTeste.h"
 
 struct ResultadoCli {
     int status = -1;
@@ -33,9 +33,10 @@ inline ResultadoCli ExecutarShell(const std::string& comando) {
 }
 
 // `argumentos` is appended to the binary's path as shell text; stderr goes to `erros` if given.
-inline ResultadoCli ExecutarCli(const std::string& argumentos, const std::string& erros = "/dev/null") {
-    return ExecutarShell(std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli " + argumentos +
-                         " 2>" + erros);
+inline ResultadoCli ExecutarCli(const std::string& argumentos,
+                                const std::string& erros = "/dev/null") {
+    return ExecutarShell(std::string(tastavo_teste::PastaBinarios()) + "/tastavo-cli " +
+                         argumentos + " 2>" + erros);
 }
 
 // A run with what the tool wrote to standard error too.
@@ -48,7 +49,8 @@ struct ExecucaoCli {
 // side by side), read back and removed.
 inline ExecucaoCli ExecutarCliComErros(const std::string& argumentos) {
     const std::filesystem::path arquivo =
-        std::filesystem::temp_directory_path() / ("tastavo_cli_erros_" + std::to_string(getpid()) + ".txt");
+        std::filesystem::temp_directory_path() /
+        ("tastavo_cli_erros_" + std::to_string(getpid()) + ".txt");
     ExecucaoCli e{ExecutarCli(argumentos, arquivo.string()), {}};
     std::ifstream f(arquivo, std::ios::binary);
     e.erros.assign(std::istreambuf_iterator<char>(f), {});

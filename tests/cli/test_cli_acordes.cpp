@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <fstream>
-
 #include <nlohmann/json.hpp>
 
 #include "ExecutarCli.h"
@@ -22,7 +21,8 @@ TEST(CliChord, C7DaAsQuatroPosicoesEmOrdem) {
     EXPECT_EQ(j[0]["code"], 4672);
     const auto& posicoes = j[0]["positions"];
     ASSERT_EQ(posicoes.size(), 4u);
-    const std::vector<std::vector<int>> teclas = {{7, 10, 12, 16}, {10, 12, 16, 19}, {4, 7, 10, 12}, {0, 4, 7, 10}};
+    const std::vector<std::vector<int>> teclas = {
+        {7, 10, 12, 16}, {10, 12, 16, 19}, {4, 7, 10, 12}, {0, 4, 7, 10}};
     const std::vector<int> distancias = {11, 13, 15, 27};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(posicoes[i]["keys"].get<std::vector<int>>(), teclas[i]) << i;
@@ -32,7 +32,8 @@ TEST(CliChord, C7DaAsQuatroPosicoesEmOrdem) {
         EXPECT_EQ(dedos.front(), 5);
         std::vector<std::string> rotulos;
         for (int d : dedos) rotulos.push_back(std::to_string(d));
-        EXPECT_EQ(posicoes[i]["labels"].get<std::vector<std::string>>(), rotulos) << "finger labels by default";
+        EXPECT_EQ(posicoes[i]["labels"].get<std::vector<std::string>>(), rotulos)
+            << "finger labels by default";
         int mascara = 0;
         for (int k : teclas[i]) mascara |= 1 << k;
         EXPECT_EQ(posicoes[i]["mask"], mascara);
@@ -43,7 +44,8 @@ TEST(CliChord, RotulosDeNotasEIntervalos) {
     const json notas = json::parse(ExecutarCli("chord --json --labels notes Bb7 A#7").saida);
     EXPECT_EQ(notas[0]["positions"][0]["labels"], json({"Ab", "Bb", "D", "F"}));
     EXPECT_EQ(notas[1]["positions"][0]["labels"], json({"G#", "A#", "D", "F"}));
-    const json intervalos = json::parse(ExecutarCli("chord --json --labels intervals 'C7M(9)/E'").saida);
+    const json intervalos =
+        json::parse(ExecutarCli("chord --json --labels intervals 'C7M(9)/E'").saida);
     EXPECT_EQ(intervalos[0]["positions"][0]["labels"], json({"3M", "5", "7M", "T", "9"}));
 }
 
@@ -67,7 +69,11 @@ TEST(CliParse, TextoEJson) {
     const auto r = ExecutarCli("parse --json 'Bb7/D' C#m");
     ASSERT_EQ(r.status, 0);
     const json j = json::parse(r.saida);
-    EXPECT_EQ(j[0], json({{"symbol", "Bb7/D"}, {"code", 987716}, {"root", "Bb"}, {"bass", "D"}, {"intervals", {4, 7, 10}}}));
+    EXPECT_EQ(j[0], json({{"symbol", "Bb7/D"},
+                          {"code", 987716},
+                          {"root", "Bb"},
+                          {"bass", "D"},
+                          {"intervals", {4, 7, 10}}}));
     EXPECT_EQ(j[1]["bass"], nullptr);
     EXPECT_EQ(j[1]["intervals"], json({3, 7}));
 }
@@ -79,8 +85,13 @@ TEST(CliParse, SimboloQueNaoEhUtf8AindaDaJsonValido) {
         EXPECT_EQ(r.status, 1) << comando;
         const json j = json::parse(r.saida);
         ASSERT_EQ(j.size(), 3u) << comando;
-        EXPECT_EQ(j[0], json({{"symbol", "C\uFFFD"}, {"error", "invalid-format"}, {"text", "C\uFFFD"}}));
-        EXPECT_EQ(j[1], json({{"symbol", "\uFFFD" "C"}, {"error", "root-not-found"}, {"text", "\uFFFD"}}));
+        EXPECT_EQ(j[0],
+                  json({{"symbol", "C\uFFFD"}, {"error", "invalid-format"}, {"text", "C\uFFFD"}}));
+        EXPECT_EQ(j[1], json({{"symbol",
+                               "\uFFFD"
+                               "C"},
+                              {"error", "root-not-found"},
+                              {"text", "\uFFFD"}}));
         EXPECT_EQ(j[2]["code"], 4608) << comando;
     }
 }
@@ -134,10 +145,9 @@ TEST(CliSaida, FalhaDeEscritaEhSaida1ComOMotivo) {
         ::testing::TempDir() + "tastavo-cli-cifra-" + std::to_string(getpid()) + ".txt";
     std::ofstream(arquivo) << "C G\nHoje [Am]eu\n";
     const std::string cifra = "'" + arquivo + "'";
-    for (const std::string& comando :
-         std::vector<std::string>{"parse C", "parse --json C", "chord C", "chord --json C",
-                                  "catalogue", "devices", "transpose --up 1 " + cifra,
-                                  "collect " + cifra}) {
+    for (const std::string& comando : std::vector<std::string>{
+             "parse C", "parse --json C", "chord C", "chord --json C", "catalogue", "devices",
+             "transpose --up 1 " + cifra, "collect " + cifra}) {
         const auto [status, erros] = StatusEErros(comando + " > /dev/full");
         EXPECT_EQ(status, 1) << comando;
         EXPECT_NE(erros.find("cannot write the output: No space left on device"), std::string::npos)

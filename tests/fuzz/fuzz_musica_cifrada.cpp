@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Chord chart analysis and transposition. The first byte of an input chooses the step, the
 // direction, the spelling and the size of the pieces a stream would bring; the rest is the
-// chart, as a file holds it. What must hold: a transposed chart keeps every byte that is not a chord, the chords
-// become their transpositions, and the chart read in pieces gives what the whole chart gives.
+// chart, as a file holds it. What must hold: a transposed chart keeps every byte that is not a
+// chord, the chords become their transpositions, and the chart read in pieces gives what the whole
+// chart gives.
 #include <string>
 #include <vector>
 
@@ -59,7 +60,7 @@ void VerificarGrafias(const std::string& texto, const std::vector<std::string>& 
     const std::vector<std::string> transpostas = DividirLinhas(transposto);
     fuzz::Exigir(transpostas.size() == linhas.size(), "a spelling changed the line count");
     fuzz::Exigir(TransporLinhas(linhas, std::to_string(semitons), sentido, grafia) == transpostas,
-           "the window's spelled transposition differs from the text's");
+                 "the window's spelled transposition differs from the text's");
     bool sustenidos = true;
     bool bemois = true;
     for (std::size_t i = 0; i < linhas.size(); ++i) {
@@ -71,7 +72,8 @@ void VerificarGrafias(const std::string& texto, const std::vector<std::string>& 
         sustenidos = sustenidos && comSustenidos;
         bemois = bemois && comBemois;
     }
-    if (grafia == GrafiaTransposicao::Sustenidos) fuzz::Exigir(sustenidos, "a chord missed the sharps");
+    if (grafia == GrafiaTransposicao::Sustenidos)
+        fuzz::Exigir(sustenidos, "a chord missed the sharps");
     if (grafia == GrafiaTransposicao::Bemois) fuzz::Exigir(bemois, "a chord missed the flats");
     fuzz::Exigir(sustenidos || bemois, "the key spelling mixed sharps and flats");
 }
@@ -108,7 +110,7 @@ void fuzz::MusicaCifrada(const std::uint8_t* dados, std::size_t tamanho) {
         (void)LinhaContemTexto(linhas[i]);
     }
     fuzz::Exigir(TransporLinhas(linhas, std::to_string(semitons), sentido) == linhasTranspostas,
-           "the window's transposition differs from the text's");
+                 "the window's transposition differs from the text's");
     // The spelling: 0 the tables (above), 1 sharps, 2 flats, 3 the key; the first byte's
     // quotient by 14 is what the step leaves of it.
     if (const int escolha = (dados[0] / 14) % 4; escolha != 0)
@@ -120,7 +122,8 @@ void fuzz::MusicaCifrada(const std::uint8_t* dados, std::size_t tamanho) {
     for (std::size_t i = 0; i < texto.size(); i += pedaco)
         continua.Acrescentar(std::string_view(texto).substr(i, pedaco), emPartes);
     continua.Terminar(emPartes);
-    fuzz::Exigir(emPartes == transposto, "transposing in pieces differs from transposing the whole");
+    fuzz::Exigir(emPartes == transposto,
+                 "transposing in pieces differs from transposing the whole");
 
     const std::vector<std::string> coletados = ColetarAcordes(linhas);
     ColetaContinua coleta;
@@ -133,5 +136,6 @@ void fuzz::MusicaCifrada(const std::uint8_t* dados, std::size_t tamanho) {
     for (std::size_t i = 0; i < texto.size(); i += pedaco)
         coleta.Acrescentar(std::string_view(texto).substr(i, pedaco), receber);
     coleta.Terminar(receber);
-    fuzz::Exigir(iguais && k == coletados.size(), "collecting in pieces differs from collecting lines");
+    fuzz::Exigir(iguais && k == coletados.size(),
+                 "collecting in pieces differs from collecting lines");
 }

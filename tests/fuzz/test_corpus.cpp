@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every input of the seed corpora, and every one that once made a target fail, through the fuzz
 // targets in the ordinary build: the fuzz runs find new inputs, these keep the old ones passing.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "Alvos.h"
+#include "CaminhosTeste.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include "Apoio.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "CaminhosTeste.h"
 #include "ChavesIdioma.h"
 
 namespace fs = std::filesystem;
@@ -46,15 +46,16 @@ void CaixasDeTeste::Informar(std::string_view texto, std::string_view titulo, QW
     Encaminhar({caixaMensagem::Tipo::Ok, std::string(texto), std::string(titulo)});
 }
 
-bool CaixasDeTeste::Perguntar(std::string_view texto, std::string_view titulo, QWidget*, std::string_view,
-                              std::string_view) {
+bool CaixasDeTeste::Perguntar(std::string_view texto, std::string_view titulo, QWidget*,
+                              std::string_view, std::string_view) {
     return Encaminhar({caixaMensagem::Tipo::SimNao, std::string(texto), std::string(titulo)});
 }
 
-caixaMensagem::RespostaSalvar CaixasDeTeste::PerguntarSalvar(std::string_view texto, std::string_view titulo,
-                                                             QWidget*, const RotulosSalvar&) {
-    const caixaMensagem::Pedido pedido{caixaMensagem::Tipo::SalvarDescartarCancelar, std::string(texto),
-                                       std::string(titulo)};
+caixaMensagem::RespostaSalvar CaixasDeTeste::PerguntarSalvar(std::string_view texto,
+                                                             std::string_view titulo, QWidget*,
+                                                             const RotulosSalvar&) {
+    const caixaMensagem::Pedido pedido{caixaMensagem::Tipo::SalvarDescartarCancelar,
+                                       std::string(texto), std::string(titulo)};
     if (RegistroAtual() == nullptr) {
         ADD_FAILURE() << "unexpected message box: " << pedido.texto;
         return caixaMensagem::RespostaSalvar::Cancelar;
@@ -67,13 +68,15 @@ CaixasDeTeste& Caixas() {
     return caixas;
 }
 
-CaixasRegistradas::CaixasRegistradas(bool resposta) : resposta_(resposta), anterior_(RegistroAtual()) {
+CaixasRegistradas::CaixasRegistradas(bool resposta)
+    : resposta_(resposta), anterior_(RegistroAtual()) {
     RegistroAtual() = this;
 }
 
 CaixasRegistradas::~CaixasRegistradas() { RegistroAtual() = anterior_; }
 
-caixaMensagem::RespostaSalvar CaixasRegistradas::ResponderSalvar(const caixaMensagem::Pedido& pedido) {
+caixaMensagem::RespostaSalvar CaixasRegistradas::ResponderSalvar(
+    const caixaMensagem::Pedido& pedido) {
     pedidos_.push_back(pedido);
     return respostaSalvar_;
 }
@@ -85,8 +88,8 @@ bool CaixasRegistradas::Responder(const caixaMensagem::Pedido& pedido) {
 
 Instalacao::Instalacao() {
     const fs::path bin = tastavo_teste::PastaBinarios();
-    for (const char* f : {"portugues.idm", "portugues.dat", "english.idm", "english.dat", "acordes.txt",
-                          "instrumentos.txt", "instruments.txt"})
+    for (const char* f : {"portugues.idm", "portugues.dat", "english.idm", "english.dat",
+                          "acordes.txt", "instrumentos.txt", "instruments.txt"})
         fs::copy_file(bin / f, Pasta() / f);
     fs::copy(bin / "help", Pasta() / "help", fs::copy_options::recursive);
 }
@@ -123,6 +126,6 @@ Dominio::Dominio(const Instalacao& instalacao, const std::string& idioma) {
 }
 
 TformPrincipal::Dependencias DependenciasDaJanela(Dominio& dominio, const Instalacao& instalacao) {
-    return {*dominio.idiomas, *dominio.acordes, dominio.player, dominio.som,
+    return {*dominio.idiomas, *dominio.acordes, dominio.player,           dominio.som,
             Caixas(),         dominio.abridor,  instalacao.Configuracao()};
 }

@@ -7,11 +7,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <functional>
 
 #include "AbrirShell.h"
 #include "BackendGravador.h"
@@ -35,18 +34,19 @@ TMidiOutput& PortaDeTeste();
 // CaixasRegistradas alive, and one that nobody expects fails the test (answered No) instead of
 // waiting for a user.
 class CaixasDeTeste : public CaixasMensagem {
-public:
+  public:
     void Informar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr) override;
     bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai = nullptr,
                    std::string_view rotuloSim = {}, std::string_view rotuloNao = {}) override;
-    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo, QWidget* pai,
+    caixaMensagem::RespostaSalvar PerguntarSalvar(std::string_view texto, std::string_view titulo,
+                                                  QWidget* pai,
                                                   const RotulosSalvar& rotulos) override;
 };
 CaixasDeTeste& Caixas();
 
 // Every message box shown while it lives, answered with `resposta`.
 class CaixasRegistradas {
-public:
+  public:
     explicit CaixasRegistradas(bool resposta = true);
     ~CaixasRegistradas();
     bool Responder(const caixaMensagem::Pedido& pedido);
@@ -54,9 +54,11 @@ public:
     void DefinirResposta(bool resposta) { resposta_ = resposta; }
     // The answer to the questions about unsaved changes (Cancel unless set).
     caixaMensagem::RespostaSalvar ResponderSalvar(const caixaMensagem::Pedido& pedido);
-    void DefinirRespostaSalvar(caixaMensagem::RespostaSalvar resposta) { respostaSalvar_ = resposta; }
+    void DefinirRespostaSalvar(caixaMensagem::RespostaSalvar resposta) {
+        respostaSalvar_ = resposta;
+    }
 
-private:
+  private:
     std::vector<caixaMensagem::Pedido> pedidos_;
     bool resposta_;
     caixaMensagem::RespostaSalvar respostaSalvar_ = caixaMensagem::RespostaSalvar::Cancelar;
@@ -65,7 +67,7 @@ private:
 
 // The desktop as the tests answer it: every URL is kept, and the answer is `resposta`.
 class AbridorDeTeste : public AbridorDesktop {
-public:
+  public:
     bool Abrir(const QUrl& url) override {
         abertos.push_back(url);
         return resposta;
@@ -76,7 +78,7 @@ public:
 
 // A scratch installation: the built language files, chord names and help pages.
 class Instalacao {
-public:
+  public:
     Instalacao();
     std::filesystem::path Pasta() const { return pasta_.path().toStdString(); }
     std::filesystem::path Configuracao() const { return Pasta() / "tastavo.ini"; }
@@ -85,7 +87,7 @@ public:
     void TrocarValor(const std::string& chave, const std::string& valor) const;
     std::string LerConfiguracao() const;
 
-private:
+  private:
     QTemporaryDir pasta_;
 };
 

@@ -3,11 +3,11 @@
 // the desktop this machine lacks: it is answered here).
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QFile>
 
 #include "AbrirShell.h"
 #include "AplicacaoTastavo.h"
@@ -19,7 +19,7 @@
 namespace {
 
 class Ajuda : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         aviso.reset();
         janela.reset();
@@ -30,7 +30,8 @@ protected:
         dominio = std::make_unique<Dominio>(instalacao);
         dominio->abridor.resposta = respostaDesktop;
         janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
-        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor, janela.get());
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor,
+                                             janela.get());
     }
     std::vector<QUrl>& Abertos() { return dominio->abridor.abertos; }
 
@@ -46,12 +47,14 @@ TEST_F(Ajuda, TheHelpButtonOpensTheLanguagesHelpPage) {
     QTest::mouseClick(janela->btnHelp, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(Abertos().size(), 1u);
     EXPECT_TRUE(Abertos()[0].isLocalFile());
-    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/index.html").string());
+    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(),
+              (instalacao.Pasta() / "help/pt/index.html").string());
 }
 
 TEST_F(Ajuda, AMissingHelpFileGivesTheHelpMessageARefusingDesktopTheBrowserMessage) {
     for (bool faltando : {true, false}) {
-        instalacao.TrocarValor("caminhoAjuda", faltando ? "help/pt/sumiu.html" : "help/pt/index.html");
+        instalacao.TrocarValor("caminhoAjuda",
+                               faltando ? "help/pt/sumiu.html" : "help/pt/index.html");
         respostaDesktop = faltando;
         Abrir();
         CaixasRegistradas caixas;
@@ -60,7 +63,8 @@ TEST_F(Ajuda, AMissingHelpFileGivesTheHelpMessageARefusingDesktopTheBrowserMessa
         ASSERT_EQ(caixas.Pedidos().size(), 1u) << faltando;
         // The page is there but nothing could show it: no browser, not "file not found".
         EXPECT_EQ(caixas.Pedidos()[0].texto,
-                  dominio->idiomas->ObterTexto("geral", faltando ? "erroEncontrarAjuda" : "erroAbrirNavegador"));
+                  dominio->idiomas->ObterTexto(
+                      "geral", faltando ? "erroEncontrarAjuda" : "erroAbrirNavegador"));
         EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
         // A missing file never reaches the desktop (an opener may report success for it).
         EXPECT_EQ(Abertos().size(), faltando ? 0u : 1u);
@@ -84,7 +88,8 @@ TEST_F(Ajuda, AnEmptyAddressGivesTheBrowserMessage) {
     CaixasRegistradas caixas;
     QTest::mouseClick(janela->imgLinkCorvela, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
-    EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroAbrirNavegador"));
+    EXPECT_EQ(caixas.Pedidos()[0].texto,
+              dominio->idiomas->ObterTexto("geral", "erroAbrirNavegador"));
     EXPECT_TRUE(Abertos().empty());
 }
 
@@ -107,7 +112,8 @@ TEST_F(Ajuda, TheNoticeShowsItsMessageAndItsHelpOpensTheSyntaxPage) {
     aviso->Ajuda->click();
     EXPECT_FALSE(aviso->isVisible());
     ASSERT_EQ(Abertos().size(), 1u);
-    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(), (instalacao.Pasta() / "help/pt/cifras.html").string());
+    EXPECT_EQ(Abertos()[0].toLocalFile().toStdString(),
+              (instalacao.Pasta() / "help/pt/cifras.html").string());
 }
 
 TEST_F(Ajuda, TheNoticeClosesEvenWhenItsHelpCannotBeOpened) {
@@ -118,7 +124,8 @@ TEST_F(Ajuda, TheNoticeClosesEvenWhenItsHelpCannotBeOpened) {
     aviso->Ajuda->click();
     EXPECT_FALSE(aviso->isVisible());
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
-    EXPECT_EQ(caixas.Pedidos()[0].texto, dominio->idiomas->ObterTexto("geral", "erroEncontrarAjuda"));
+    EXPECT_EQ(caixas.Pedidos()[0].texto,
+              dominio->idiomas->ObterTexto("geral", "erroEncontrarAjuda"));
 }
 
 TEST_F(Ajuda, TheShippedHelpPagesHoldTheAnchorsTheLanguagesName) {
@@ -129,7 +136,8 @@ TEST_F(Ajuda, TheShippedHelpPagesHoldTheAnchorsTheLanguagesName) {
             QFile pagina(QString::fromStdString(d.idiomas->CaminhoParametro(chave).string()));
             ASSERT_TRUE(pagina.open(QIODevice::ReadOnly)) << idioma << " " << chave;
             const QByteArray html = pagina.readAll();
-            const std::string ancora = "id=\"" + d.idiomas->ObterTexto("parametros", "ancoraAjudaImportarCifra") + "\"";
+            const std::string ancora =
+                "id=\"" + d.idiomas->ObterTexto("parametros", "ancoraAjudaImportarCifra") + "\"";
             EXPECT_TRUE(html.contains(ancora.c_str())) << idioma << " " << chave;
         }
     }
@@ -143,17 +151,27 @@ TEST(ArteIdiomas, EveryLocalisedPictureDecodesAtItsControlsSize) {
         int largura, altura;
     };
     const Figura figuras[] = {
-        {"fmPrincipal", "imgBtnConfiguracoes", 117, 20}, {"fmPrincipal", "imgBtnConfiguracoesI", 117, 20},
-        {"fmPrincipal", "imgBtnAdicionar", 89, 20},      {"fmPrincipal", "imgBtnAdicionarI", 89, 20},
-        {"fmPrincipal", "imgBtnRemover", 89, 20},        {"fmPrincipal", "imgBtnRemoverI", 89, 20},
-        {"fmPrincipal", "imgBtnImprimir", 89, 20},       {"fmPrincipal", "imgBtnImprimirI", 89, 20},
-        {"fmPrincipal", "imgBtnImportarCifra", 120, 20}, {"fmPrincipal", "imgBtnImportarCifraI", 120, 20},
-        {"fmPrincipal", "imgBtnOuvirAcorde", 69, 21},    {"fmPrincipal", "imgBtnOuvirAcordeI", 69, 21},
-        {"fmPrincipal", "imgLinkCorvela", 182, 14},      {"fmPrincipal", "imgBarraSuperior", 797, 81},
-        {"fmPrincipal", "imgBarraInferior", 801, 115},   {"fmEntrada", "imgEntrada", 250, 250},
-        {"fmImportarCifra", "imgBtnImportarCifra", 120, 20}, {"fmImportarCifra", "imgBtnImportarCifraI", 120, 20},
+        {"fmPrincipal", "imgBtnConfiguracoes", 117, 20},
+        {"fmPrincipal", "imgBtnConfiguracoesI", 117, 20},
+        {"fmPrincipal", "imgBtnAdicionar", 89, 20},
+        {"fmPrincipal", "imgBtnAdicionarI", 89, 20},
+        {"fmPrincipal", "imgBtnRemover", 89, 20},
+        {"fmPrincipal", "imgBtnRemoverI", 89, 20},
+        {"fmPrincipal", "imgBtnImprimir", 89, 20},
+        {"fmPrincipal", "imgBtnImprimirI", 89, 20},
+        {"fmPrincipal", "imgBtnImportarCifra", 120, 20},
+        {"fmPrincipal", "imgBtnImportarCifraI", 120, 20},
+        {"fmPrincipal", "imgBtnOuvirAcorde", 69, 21},
+        {"fmPrincipal", "imgBtnOuvirAcordeI", 69, 21},
+        {"fmPrincipal", "imgLinkCorvela", 182, 14},
+        {"fmPrincipal", "imgBarraSuperior", 797, 81},
+        {"fmPrincipal", "imgBarraInferior", 801, 115},
+        {"fmEntrada", "imgEntrada", 250, 250},
+        {"fmImportarCifra", "imgBtnImportarCifra", 120, 20},
+        {"fmImportarCifra", "imgBtnImportarCifraI", 120, 20},
         {"fmImportarCifra", "imgMudarTom", 186, 17},
-        {"geral", "imgBtnImprimir", 89, 20},             {"geral", "imgBtnImprimirI", 89, 20},
+        {"geral", "imgBtnImprimir", 89, 20},
+        {"geral", "imgBtnImprimirI", 89, 20},
     };
     Instalacao instalacao;
     Dominio d(instalacao);

@@ -32,11 +32,13 @@ void ResponderListaIdiomas(int linha) {
 }
 
 class Inicializacao : public ::testing::Test {
-protected:
+  protected:
     // Runs the start-up over `pasta` with the given configuration; true when the windows were made.
-    bool Iniciar(const std::filesystem::path& pasta, const std::string& configuracao, double ppp = 96.0) {
+    bool Iniciar(const std::filesystem::path& pasta, const std::string& configuracao,
+                 double ppp = 96.0) {
         std::ofstream(pasta / "tastavo.ini", std::ios::binary) << configuracao;
-        idiomas = std::make_unique<GerenciadorIdiomas>(pasta, std::make_unique<TformListaIdiomas>(Caixas()));
+        idiomas = std::make_unique<GerenciadorIdiomas>(
+            pasta, std::make_unique<TformListaIdiomas>(Caixas()));
         AmbienteInicializacao a;
         a.pasta = pasta;
         a.configuracao = pasta / "tastavo.ini";
@@ -87,7 +89,8 @@ TEST_F(Inicializacao, TheConfiguredLanguageOpensTheWindowsWithoutAQuestion) {
 TEST_F(Inicializacao, WithoutLanguageFilesTheApplicationEndsAfterOneMessage) {
     QTemporaryDir vazia;
     EXPECT_FALSE(Iniciar(vazia.path().toStdString(), "[geral]\nidioma=Português\n"));
-    EXPECT_EQ(Textos(), std::vector<std::string>{"No language files were found. Please, reinstall your software."});
+    EXPECT_EQ(Textos(), std::vector<std::string>{
+                            "No language files were found. Please, reinstall your software."});
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Internationalization");
     EXPECT_EQ(status, SaidaFalhaInicializacao);
 }
@@ -96,7 +99,8 @@ TEST_F(Inicializacao, AMissingLanguageIsChosenFromTheList) {
     ResponderListaIdiomas(1);
     EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Klingon\nplacaSom=0\n"));
     EXPECT_EQ(Textos(),
-              std::vector<std::string>{"The language you have selected was not found. Please, select another one."});
+              std::vector<std::string>{
+                  "The language you have selected was not found. Please, select another one."});
     EXPECT_EQ(idiomas->IndiceIdiomaAtual(), 1);
     EXPECT_EQ(titulo, idiomas->ObterTexto("fmPrincipal", "itemsComboModoVisualizacao1"));
 }
@@ -105,9 +109,10 @@ TEST_F(Inicializacao, LeavingTheLanguageListWithoutAChoiceEndsTheApplication) {
     ResponderListaIdiomas(-1);
     // (No language stored at all is a first start: the system's language, no list.)
     EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Klingon\n"));
-    EXPECT_EQ(Textos(), (std::vector<std::string>{
-                            "The language you have selected was not found. Please, select another one.",
-                            "The application could not be initialized because no language was selected."}));
+    EXPECT_EQ(Textos(),
+              (std::vector<std::string>{
+                  "The language you have selected was not found. Please, select another one.",
+                  "The application could not be initialized because no language was selected."}));
     EXPECT_EQ(status, SaidaFalhaInicializacao);
 }
 
@@ -124,7 +129,9 @@ TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersi
     EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     const std::string& texto = caixas.Pedidos()[0].texto;
-    EXPECT_EQ(texto.rfind(idiomas->ObterTexto("geral", "erroGeral") + "\n\" std::filesystem::", 0), 0u) << texto;
+    EXPECT_EQ(texto.rfind(idiomas->ObterTexto("geral", "erroGeral") + "\n\" std::filesystem::", 0),
+              0u)
+        << texto;
     EXPECT_NE(texto.find("filesystem_error ("), std::string::npos);
     EXPECT_EQ(texto.substr(texto.size() - 10), ", v1.0.0 \"");
     EXPECT_EQ(caixas.Pedidos()[0].titulo, "Corvela Tastavo");
@@ -133,16 +140,20 @@ TEST_F(Inicializacao, AFailureEscapingStartUpIsReportedInTheLanguageWithTheVersi
 
 TEST_F(Inicializacao, ABadLineOfTheChordNamesFileIsNamedAndBlankLinesAreSkipped) {
     instalacao.TrocarValor("caminhoArquivoBaseNomesAcordes", "poucos-acordes.txt");
-    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary) << "C\n\n Am7 \nC7 M\n";
+    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary)
+        << "C\n\n Am7 \nC7 M\n";
     EXPECT_FALSE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
     EXPECT_EQ(status, SaidaFalhaInicializacao);
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
     const std::string& texto = caixas.Pedidos()[0].texto;
-    EXPECT_NE(texto.find("poucos-acordes.txt:4: not a chord symbol: \"C7 M\""), std::string::npos) << texto;
+    EXPECT_NE(texto.find("poucos-acordes.txt:4: not a chord symbol: \"C7 M\""), std::string::npos)
+        << texto;
 
     // Without that line the application starts, the blank ones skipped.
-    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary) << "C\n\n  Am7 \r\n\t\n";
-    EXPECT_EQ(BaseNomesAcordes(instalacao.Pasta() / "poucos-acordes.txt").Nomes(), (std::vector<std::string>{"Am7", "C"}));
+    std::ofstream(instalacao.Pasta() / "poucos-acordes.txt", std::ios::binary)
+        << "C\n\n  Am7 \r\n\t\n";
+    EXPECT_EQ(BaseNomesAcordes(instalacao.Pasta() / "poucos-acordes.txt").Nomes(),
+              (std::vector<std::string>{"Am7", "C"}));
     EXPECT_TRUE(Iniciar(instalacao.Pasta(), "[geral]\nidioma=Português\nplacaSom=0\n"));
     EXPECT_EQ(status, 0);
 }

@@ -31,14 +31,19 @@ void FecharModalQuandoAbrir() {
 }
 
 class JanelaPrincipal : public ::testing::Test {
-protected:
-    void SetUp() override { Abrir("[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=1\n"); }
+  protected:
+    void SetUp() override {
+        Abrir(
+            "[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao="
+            "0\nmouseTocarTeclas=1\n");
+    }
 
     void Abrir(const std::string& configuracao) {
         instalacao.EscreverConfiguracao(configuracao);
         dominio = std::make_unique<Dominio>(instalacao);
         janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
-        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor, janela.get());
+        aviso = std::make_unique<TformAviso>(*dominio->idiomas, Caixas(), dominio->abridor,
+                                             janela.get());
         janela->DefinirAviso(aviso.get());
         janela->executarAssistente = [this] {
             ++vezesAssistente;
@@ -81,12 +86,14 @@ protected:
     }
 
     int MarcasVisiveis() const {
-        return static_cast<int>(std::count_if(janela->imgSolo.begin(), janela->imgSolo.end(),
-                                              [](MarcaQt* m) { return m->isVisibleTo(m->parentWidget()); }));
+        return static_cast<int>(
+            std::count_if(janela->imgSolo.begin(), janela->imgSolo.end(),
+                          [](MarcaQt* m) { return m->isVisibleTo(m->parentWidget()); }));
     }
 
     static QPoint Lugar(int k) {
-        return {geometria::RotuloX[k], TeclaPreta(k) ? geometria::RotuloYPreta : geometria::RotuloYBranca};
+        return {geometria::RotuloX[k],
+                TeclaPreta(k) ? geometria::RotuloYPreta : geometria::RotuloYBranca};
     }
 
     // Every visible mark sits on a pressed key's label spot, with the visible label over it.
@@ -159,7 +166,8 @@ TEST_F(JanelaPrincipal, ViewModesShowExactlyOneLabelPerKeyAndNeverMoveAKey) {
     EXPECT_EQ(Visiveis(janela->lblDedo).size(), 5u);
 
     janela->comboModoVisualizacao->setCurrentIndex(2);
-    EXPECT_EQ(Visiveis(janela->lblIntervalo), (std::multiset<std::string>{"3M", "5", "7M", "T", "9"}));
+    EXPECT_EQ(Visiveis(janela->lblIntervalo),
+              (std::multiset<std::string>{"3M", "5", "7M", "T", "9"}));
     EXPECT_TRUE(Visiveis(janela->lblDedo).empty());
     EXPECT_TRUE(Visiveis(janela->lblNota).empty());
     EXPECT_EQ(TeclasPressionadas(), teclas);
@@ -191,11 +199,13 @@ TEST_F(JanelaPrincipal, ANewSymbolJoinsTheChordListAndIsSelected) {
     // The list mirrors the catalogue, order included.
     ASSERT_EQ(janela->comboBaseAcordes->count(), dominio->base->Quantidade());
     for (int i = 0; i < dominio->base->Quantidade(); ++i)
-        ASSERT_EQ(janela->comboBaseAcordes->itemText(i).toStdString(), dominio->base->NomeEm(i)) << i;
+        ASSERT_EQ(janela->comboBaseAcordes->itemText(i).toStdString(), dominio->base->NomeEm(i))
+            << i;
     // A symbol meaning a listed chord is shown in the catalogue's wording.
     Digitar(QStringLiteral("Cmaj7"));
     EXPECT_EQ(janela->comboBaseAcordes->count(), antes + 1);
-    EXPECT_EQ(janela->comboBaseAcordes->currentText().toStdString(), dominio->acordes->NomeAcordeAtual());
+    EXPECT_EQ(janela->comboBaseAcordes->currentText().toStdString(),
+              dominio->acordes->NomeAcordeAtual());
 }
 
 TEST_F(JanelaPrincipal, AnInvalidSymbolShowsTheNoticeAndClearsTheKeyboard) {
@@ -203,7 +213,8 @@ TEST_F(JanelaPrincipal, AnInvalidSymbolShowsTheNoticeAndClearsTheKeyboard) {
     const int indice = dominio->acordes->IndiceAcordeAtual();
     FecharModalQuandoAbrir();
     Digitar(QStringLiteral("Cmaja"));
-    EXPECT_EQ(aviso->Mensagem->text(), QStringLiteral("O nome do acorde não está de acordo com a sintaxe Corvela."));
+    EXPECT_EQ(aviso->Mensagem->text(),
+              QStringLiteral("O nome do acorde não está de acordo com a sintaxe Corvela."));
     EXPECT_EQ(aviso->windowTitle(), QStringLiteral("Cifra inválida"));
     EXPECT_TRUE(TeclasPressionadas().empty());
     EXPECT_EQ(MarcasVisiveis(), 0);
@@ -286,7 +297,8 @@ TEST_F(JanelaPrincipal, HoldingListenSoundsTheChordFromTheLowestKeyAndReleasingS
     EXPECT_EQ(janela->btnOuvirAcorde->pixmap().cacheKey(), janela->imagensBotoes[19].cacheKey());
     std::vector<Mensagem> esperadas;
     for (int s = 4; s >= 0; --s)
-        if (p.TeclaDoDedo(s) != -1) esperadas.push_back({0x90, static_cast<std::uint8_t>(p.TeclaDoDedo(s) + 48), 100});
+        if (p.TeclaDoDedo(s) != -1)
+            esperadas.push_back({0x90, static_cast<std::uint8_t>(p.TeclaDoDedo(s) + 48), 100});
     EXPECT_EQ(Enviadas(), esperadas);
     std::vector<int> notas;
     for (const Mensagem& m : Enviadas()) notas.push_back(m[1]);
@@ -297,7 +309,8 @@ TEST_F(JanelaPrincipal, HoldingListenSoundsTheChordFromTheLowestKeyAndReleasingS
     EXPECT_EQ(janela->btnOuvirAcorde->pixmap().cacheKey(), janela->imagensBotoes[18].cacheKey());
     esperadas.clear();
     for (int s = 0; s < 5; ++s)
-        if (p.TeclaDoDedo(s) != -1) esperadas.push_back({0x80, static_cast<std::uint8_t>(p.TeclaDoDedo(s) + 48), 0});
+        if (p.TeclaDoDedo(s) != -1)
+            esperadas.push_back({0x80, static_cast<std::uint8_t>(p.TeclaDoDedo(s) + 48), 0});
     EXPECT_EQ(Enviadas(), esperadas);
 }
 
@@ -339,13 +352,16 @@ TEST_F(JanelaPrincipal, MousePlayingOverAChordSoundsOnlyItsKeysAndChangesNoPictu
     ASSERT_FALSE(teclas.empty());
     const int dentro = teclas.front();
     int fora = 0;
-    while (std::find(teclas.begin(), teclas.end(), fora) != teclas.end() || TeclaPreta(fora)) ++fora;
+    while (std::find(teclas.begin(), teclas.end(), fora) != teclas.end() || TeclaPreta(fora))
+        ++fora;
     Gravador().LimparMensagens();
     janela->MouseSobreTecla(dentro);
-    EXPECT_EQ(Enviadas(), (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 100}}));
+    EXPECT_EQ(Enviadas(),
+              (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 100}}));
     Gravador().LimparMensagens();
     janela->MouseSobreTecla(fora);  // only the sounding note stops
-    EXPECT_EQ(Enviadas(), (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 0}}));
+    EXPECT_EQ(Enviadas(),
+              (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 0}}));
     EXPECT_EQ(TeclasPressionadas(), teclas);
 }
 
@@ -357,7 +373,8 @@ TEST_F(JanelaPrincipal, LeavingTheKeysOverAChordStopsThePointersNote) {
     Gravador().LimparMensagens();
     janela->MouseSobreTecla(-1);
     // A sustaining instrument must not keep the note sounding.
-    EXPECT_EQ(Enviadas(), (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 0}}));
+    EXPECT_EQ(Enviadas(),
+              (std::vector<Mensagem>{{0x90, static_cast<std::uint8_t>(dentro + 48), 0}}));
     EXPECT_EQ(TeclasPressionadas(), teclas);
 }
 
@@ -496,7 +513,8 @@ TEST_F(JanelaPrincipal, PrintingAnEmptyListSaysSoAndOpensNothing) {
     janela->abrirImpressao = [&] { ++aberturas; };
     QTest::mouseClick(janela->btnImprimir, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(caixas.Pedidos().size(), 1u);
-    EXPECT_EQ(caixas.Pedidos()[0].texto, "A lista de impressão está vazia.\r\nAdicione acordes a ela antes de imprimir.");
+    EXPECT_EQ(caixas.Pedidos()[0].texto,
+              "A lista de impressão está vazia.\r\nAdicione acordes a ela antes de imprimir.");
     EXPECT_EQ(aberturas, 0);
     janela->AdicionarAcordeImpressao("C", true);
     QTest::mouseClick(janela->btnImprimir, Qt::LeftButton, {}, QPoint(5, 5));
@@ -521,7 +539,8 @@ TEST_F(JanelaPrincipal, LeavingWithYesStoresTheSettingsAndCloses) {
     CaixasRegistradas caixas(true);
     QTest::mouseClick(janela->btnClose, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(janela->isVisible());
-    EXPECT_EQ(instalacao.LerConfiguracao(), ArquivoConfiguracao::Conteudo(0, 19, 2, false, "Português"));
+    EXPECT_EQ(instalacao.LerConfiguracao(),
+              ArquivoConfiguracao::Conteudo(0, 19, 2, false, "Português"));
 }
 
 TEST_F(JanelaPrincipal, LeavingWhenTheSettingsCannotBeWrittenSaysSoAndStillCloses) {
@@ -534,7 +553,8 @@ TEST_F(JanelaPrincipal, LeavingWhenTheSettingsCannotBeWrittenSaysSoAndStillClose
     ASSERT_EQ(caixas.Pedidos().size(), 2u);
     EXPECT_EQ(caixas.Pedidos()[1].tipo, caixaMensagem::Tipo::Ok);
     EXPECT_EQ(caixas.Pedidos()[1].texto,
-              "Não foi possível gravar as configurações: as escolhas feitas nesta sessão não serão lembradas da "
+              "Não foi possível gravar as configurações: as escolhas feitas nesta sessão não serão "
+              "lembradas da "
               "próxima vez.\r\nVerifique se este arquivo pode ser gravado:\r\n" +
                   instalacao.Configuracao().string());
     EXPECT_EQ(caixas.Pedidos()[1].titulo, "Corvela Tastavo");
@@ -568,12 +588,14 @@ TEST_F(JanelaPrincipal, OnlyTheTopBarDragsTheWindow) {
 }
 
 class ConfiguracaoSalva : public JanelaPrincipal {
-protected:
+  protected:
     void SetUp() override {}
 };
 
 TEST_F(ConfiguracaoSalva, AViewModeOutsideTheListSelectsNothingAndShowsMarksOnly) {
-    Abrir("[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=5\nmodoVisualizacao=5\nmouseTocarTeclas=0\n");
+    Abrir(
+        "[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=5\nmodoVisualizacao="
+        "5\nmouseTocarTeclas=0\n");
     EXPECT_EQ(janela->comboModoVisualizacao->currentIndex(), -1);
     Digitar(QStringLiteral("C"));
     EXPECT_EQ(MarcasVisiveis(), 3);
@@ -595,7 +617,9 @@ TEST_F(ConfiguracaoSalva, NoDeviceEverChosenRunsTheWizardAndFallsBackToDeviceZer
 
 TEST_F(ConfiguracaoSalva, AppliedSettingsReachTheChordPlayer) {
     Gravador().LimparMensagens();
-    instalacao.EscreverConfiguracao("[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=24\nmodoVisualizacao=1\nmouseTocarTeclas=1\n");
+    instalacao.EscreverConfiguracao(
+        "[geral]\nidioma=Português\nplacaSom=0\ninstrumentoTeclado=24\nmodoVisualizacao="
+        "1\nmouseTocarTeclas=1\n");
     dominio = std::make_unique<Dominio>(instalacao);
     janela = std::make_unique<TformPrincipal>(DependenciasDaJanela(*dominio, instalacao));
     Gravador().LimparMensagens();

@@ -78,7 +78,8 @@ class TecladoFalso : public testing::Test {
     GerenciadorAcordes acordes{base, GeradorAcordesTeclado::Instancia()};
     SomGravado som;
     std::array<ImagemFalsa, 25> teclas;
-    ImagemFalsa brancaPressionada{"branca pressionada"}, pretaSolta{"preta solta"}, pretaPressionada{"preta pressionada"};
+    ImagemFalsa brancaPressionada{"branca pressionada"}, pretaSolta{"preta solta"},
+        pretaPressionada{"preta pressionada"};
     std::array<RotuloFalso, 5> marcas, dedos, notas, intervalos;
     std::unique_ptr<Teclado> teclado;
 };
@@ -105,8 +106,10 @@ TEST_F(TecladoFalso, EachViewModeShowsItsLabelsOnTheMarksOnly) {
         EXPECT_EQ(teclas[10].figura, "preta pressionada");
         EXPECT_EQ(teclas[7].figura, "branca pressionada");
         for (const auto* grupo : {&dedos, &notas, &intervalos}) {
-            if (grupo == caso.visivel) EXPECT_EQ(Visiveis(*grupo), caso.textos);
-            else EXPECT_TRUE(Visiveis(*grupo).empty());
+            if (grupo == caso.visivel)
+                EXPECT_EQ(Visiveis(*grupo), caso.textos);
+            else
+                EXPECT_TRUE(Visiveis(*grupo).empty());
         }
         // The marks sit where the labels do, on white and black keys alike.
         for (int s = 0; s < 5; ++s) {
@@ -114,7 +117,8 @@ TEST_F(TecladoFalso, EachViewModeShowsItsLabelsOnTheMarksOnly) {
             EXPECT_EQ(marcas[s].visivel, k != -1);
             if (k == -1) continue;
             EXPECT_EQ(marcas[s].x, geometria::RotuloX[k]);
-            EXPECT_EQ(marcas[s].y, TeclaPreta(k) ? geometria::RotuloYPreta : geometria::RotuloYBranca);
+            EXPECT_EQ(marcas[s].y,
+                      TeclaPreta(k) ? geometria::RotuloYPreta : geometria::RotuloYBranca);
         }
     }
 }
@@ -122,7 +126,9 @@ TEST_F(TecladoFalso, EachViewModeShowsItsLabelsOnTheMarksOnly) {
 TEST_F(TecladoFalso, NoteNamesFollowHowTheRootIsWritten) {
     teclado->DefinirModoVisualizacao(ModoVisualizacao::Notas);
     const std::pair<const char*, std::vector<std::string>> casos[] = {
-        {"Bb7", {"Ab", "F", "D", "Bb"}}, {"A#7", {"G#", "F", "D", "A#"}}, {"Gb7", {"E", "Db", "Bb", "Gb"}}};
+        {"Bb7", {"Ab", "F", "D", "Bb"}},
+        {"A#7", {"G#", "F", "D", "A#"}},
+        {"Gb7", {"E", "Db", "Bb", "Gb"}}};
     for (const auto& [cifra, esperadas] : casos) {
         Mostrar(cifra);
         auto visiveis = Visiveis(notas);
@@ -141,7 +147,8 @@ TEST_F(TecladoFalso, ANewPositionReleasesTheOldKeysAndClearingHidesEverything) {
     teclado->LimparExibicao();
     EXPECT_TRUE(Pressionadas().empty());
     EXPECT_EQ(teclas[10].figura, "preta solta");
-    for (const auto* grupo : {&marcas, &dedos, &notas, &intervalos}) EXPECT_TRUE(Visiveis(*grupo).empty());
+    for (const auto* grupo : {&marcas, &dedos, &notas, &intervalos})
+        EXPECT_TRUE(Visiveis(*grupo).empty());
     teclado->MostrarPosicao(nullptr);  // nothing changes
     EXPECT_TRUE(Pressionadas().empty());
 }
@@ -151,13 +158,13 @@ TEST_F(TecladoFalso, TheChordSoundsLowestKeyFirstAndStopsNoteByNote) {
     teclado->TocarAcorde();
     teclado->PararAcorde();
     EXPECT_EQ(som.eventos, (std::vector<std::vector<int>>{{0x90, 55, 100},
-                                                         {0x90, 58, 100},
-                                                         {0x90, 60, 100},
-                                                         {0x90, 64, 100},
-                                                         {0x80, 64, 0},
-                                                         {0x80, 60, 0},
-                                                         {0x80, 58, 0},
-                                                         {0x80, 55, 0}}));
+                                                          {0x90, 58, 100},
+                                                          {0x90, 60, 100},
+                                                          {0x90, 64, 100},
+                                                          {0x80, 64, 0},
+                                                          {0x80, 60, 0},
+                                                          {0x80, 58, 0},
+                                                          {0x80, 55, 0}}));
 }
 
 // The pointer over the keys: each step, what sounds and what is drawn pressed.
@@ -169,9 +176,9 @@ TEST_F(TecladoFalso, ThePointerPlaysFreelyWithoutAChordAndOnlyTheChordsKeysWithO
     };
     const Passo livre[] = {
         {3, {{0x90, 51, 100}}, {3}},
-        {3, {}, {3}},                                     // the same key again: nothing
-        {4, {{0x90, 51, 0}, {0x90, 52, 100}}, {4}},       // the old key stops, the new one sounds
-        {-1, {{0x90, 52, 0}}, {}},                        // off the keys: silence, released
+        {3, {}, {3}},                                // the same key again: nothing
+        {4, {{0x90, 51, 0}, {0x90, 52, 100}}, {4}},  // the old key stops, the new one sounds
+        {-1, {{0x90, 52, 0}}, {}},                   // off the keys: silence, released
         {-1, {}, {}},
     };
     for (const Passo& p : livre) {
@@ -183,10 +190,10 @@ TEST_F(TecladoFalso, ThePointerPlaysFreelyWithoutAChordAndOnlyTheChordsKeysWithO
     Mostrar("C7");
     const std::vector<int> acorde = {7, 10, 12, 16};
     const Passo comAcorde[] = {
-        {12, {{0x90, 60, 100}}, acorde},                  // a key of the chord sounds
-        {13, {{0x90, 60, 0}}, acorde},                    // another key is silent
+        {12, {{0x90, 60, 100}}, acorde},  // a key of the chord sounds
+        {13, {{0x90, 60, 0}}, acorde},    // another key is silent
         {16, {{0x90, 64, 100}}, acorde},
-        {-1, {{0x90, 64, 0}}, acorde},                    // leaving stops the note, keys stay
+        {-1, {{0x90, 64, 0}}, acorde},  // leaving stops the note, keys stay
     };
     for (const Passo& p : comAcorde) {
         som.eventos.clear();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Naming chords from their notes: every name reads back as exactly the notes played, and the
 // best name is the one a musician writes.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "CaminhosTeste.h"
 #include "LeituraArquivo.h"
 #include "NomeadorAcordes.h"
 
 namespace {
 
 const std::vector<std::string>& Catalogo() {
-    static const std::vector<std::string> nomes =
-        LerLinhasArquivoTexto(std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt");
+    static const std::vector<std::string> nomes = LerLinhasArquivoTexto(
+        std::filesystem::path(tastavo_teste::PastaBinarios()) / "acordes.txt");
     return nomes;
 }
 

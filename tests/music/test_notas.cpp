@@ -11,9 +11,9 @@ TEST(Notas, SemitonsSeguemATabela) {
     struct Caso {
         std::string_view nome, acima, abaixo;
     };
-    const Caso casos[] = {{"C", "C#", "B"},   {"C#", "D", "C"},   {"Db", "D", "C"},  {"D", "D#", "Db"},
-                          {"E", "F", "D#"},   {"F", "F#", "E"},   {"G", "G#", "Gb"}, {"A", "A#", "Ab"},
-                          {"A#", "B", "A"},   {"Bb", "B", "A"},   {"B", "C", "Bb"},  {"Eb", "E", "D"}};
+    const Caso casos[] = {{"C", "C#", "B"}, {"C#", "D", "C"}, {"Db", "D", "C"},  {"D", "D#", "Db"},
+                          {"E", "F", "D#"}, {"F", "F#", "E"}, {"G", "G#", "Gb"}, {"A", "A#", "Ab"},
+                          {"A#", "B", "A"}, {"Bb", "B", "A"}, {"B", "C", "Bb"},  {"Eb", "E", "D"}};
     for (const auto& c : casos) {
         const NomeNota n = NomeNotaDoTexto(c.nome);
         ASSERT_GE(n, 0) << c.nome;
@@ -39,7 +39,8 @@ TEST(Notas, DozeSemitonsVoltamAMesmaClasseMasNemSempreAoMesmoNome) {
 }
 
 TEST(Notas, NomePelaClasseUsaSustenidosEReduzModulo12) {
-    const std::string_view esperado[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    const std::string_view esperado[] = {"C",  "C#", "D",  "D#", "E",  "F",
+                                         "F#", "G",  "G#", "A",  "A#", "B"};
     for (int c = 0; c < 24; ++c) EXPECT_EQ(Nome(NomePelaClasse(c)), esperado[c % 12]);
 }
 
@@ -49,8 +50,8 @@ TEST(Notas, IndiceNotaEscolheSustenidosSalvoParaRaizesBemol) {
         ClasseAltura classe;
         bool sustenido;
     };
-    const Caso casos[] = {{"C", 0, true},   {"D", 2, true},   {"B", 11, true},  {"C#", 1, true},
-                          {"A#", 10, true}, {"Db", 1, false}, {"Eb", 3, false}, {"Gb", 6, false},
+    const Caso casos[] = {{"C", 0, true},   {"D", 2, true},    {"B", 11, true},  {"C#", 1, true},
+                          {"A#", 10, true}, {"Db", 1, false},  {"Eb", 3, false}, {"Gb", 6, false},
                           {"Ab", 8, false}, {"Bb", 10, false}, {"Cb", 0, false}, {"", 0, false}};
     for (const auto& c : casos) {
         bool sustenido = false;

@@ -9,7 +9,10 @@ TEST(Utf8, ContaCaracteresENaoBytes) {
     EXPECT_EQ(utf8::ContarCaracteres(""), 0u);
     EXPECT_EQ(utf8::ContarCaracteres("Canção"), 6u);
     EXPECT_EQ(utf8::ContarCaracteres("日本語🎹"), 4u);
-    EXPECT_EQ(utf8::ContarCaracteres("a\xFF" "b"), 3u) << "an invalid byte counts as one character";
+    EXPECT_EQ(utf8::ContarCaracteres("a\xFF"
+                                     "b"),
+              3u)
+        << "an invalid byte counts as one character";
     EXPECT_EQ(utf8::Trecho("Canção", 3, 2), "çã");
     EXPECT_EQ(utf8::Inicio("🎹🎸x", 1), "🎹");
     EXPECT_EQ(utf8::Fim("ação", 2), "ão");
@@ -18,10 +21,12 @@ TEST(Utf8, ContaCaracteresENaoBytes) {
 
 TEST(Utf8, ValidaEDecodifica) {
     EXPECT_TRUE(utf8::Valido("Canção 日本 🎹"));
-    EXPECT_FALSE(utf8::Valido("\xC3"));            // cut short
-    EXPECT_FALSE(utf8::Valido("\xC0\xAF"));        // overlong
-    EXPECT_FALSE(utf8::Valido("\xED\xA0\x80"));    // surrogate
-    EXPECT_EQ(utf8::DecodificarTexto("\xEF\xBB\xBF" "C7"), "C7");
+    EXPECT_FALSE(utf8::Valido("\xC3"));          // cut short
+    EXPECT_FALSE(utf8::Valido("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(utf8::Valido("\xED\xA0\x80"));  // surrogate
+    EXPECT_EQ(utf8::DecodificarTexto("\xEF\xBB\xBF"
+                                     "C7"),
+              "C7");
     EXPECT_EQ(utf8::DecodificarTexto("Can\xE7\xE3o C\xBA \x80"), "Canção Cº €");
     EXPECT_EQ(utf8::CodigoEm("ø", 0), U'\u00F8');
 }
@@ -30,7 +35,8 @@ TEST(Utf8, ValidaEDecodifica) {
 std::string EmPartes(std::string_view bytes, std::size_t tamanho, bool* marca = nullptr) {
     utf8::Decodificador d;
     std::string saida;
-    for (std::size_t i = 0; i < bytes.size(); i += tamanho) d.Decodificar(bytes.substr(i, tamanho), saida);
+    for (std::size_t i = 0; i < bytes.size(); i += tamanho)
+        d.Decodificar(bytes.substr(i, tamanho), saida);
     d.Terminar(saida);
     if (marca) *marca = d.MarcaOrdem();
     return saida;
@@ -43,7 +49,9 @@ TEST(Utf8, UmByteQueNaoEhUtf8NaoEstragaOTextoTodo) {
     } casos[] = {
         // UTF-8 with one stray Windows-1252 byte: only that byte is read as Windows-1252.
         {"Can\xC3\xA7\xC3\xA3o \xE9 Portugu\xC3\xAAs", "Canção é Português"},
-        {"\xEF\xBB\xBF" "C\xBA Cº \x80", "Cº Cº €"},
+        {"\xEF\xBB\xBF"
+         "C\xBA Cº \x80",
+         "Cº Cº €"},
         // A sequence cut short, an overlong form, a surrogate and a lone continuation byte.
         {"a\xE2\x82 b", "aâ‚ b"},
         {"\xC0\xAF\xED\xA0\x80", "À¯í\u00A0€"},
@@ -63,7 +71,10 @@ TEST(Utf8, UmByteQueNaoEhUtf8NaoEstragaOTextoTodo) {
 TEST(Utf8, DecodificadorDizSeHaviaMarcaDeOrdem) {
     for (std::size_t tamanho : {1u, 2u, 3u, 64u}) {
         bool marca = false;
-        EXPECT_EQ(EmPartes("\xEF\xBB\xBF" "C G", tamanho, &marca), "C G");
+        EXPECT_EQ(EmPartes("\xEF\xBB\xBF"
+                           "C G",
+                           tamanho, &marca),
+                  "C G");
         EXPECT_TRUE(marca);
         EXPECT_EQ(EmPartes("\xEF\xBB\xBF", tamanho, &marca), "");
         EXPECT_TRUE(marca);

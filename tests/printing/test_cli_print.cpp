@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli print, run as a user runs it: PDF, PNG pages and the JSON drawing of real
 // chart files, set lists, the chords given on the command line and the ones that fail.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "../cli/ExecutarCli.h"
+#include "CaminhosTeste.h"
 
 namespace {
 
@@ -259,15 +259,16 @@ TEST_F(CliPrint, PngDeUmaCifraDeUmMegaEmMemoriaLimitada) {
         std::ofstream f(pasta_ / "grande.txt");
         for (std::size_t escritos = 0; escritos < (1u << 20); escritos += bloco.size()) f << bloco;
     }
-    const auto e = ExecutarCom("ulimit -v 307200",
-                               "print --format png --content chart -o " + Saida("g.png") + " " +
-                                   Saida("grande.txt"),
-                               pasta_ / "erros.txt");
+    const auto e = ExecutarCom(
+        "ulimit -v 307200",
+        "print --format png --content chart -o " + Saida("g.png") + " " + Saida("grande.txt"),
+        pasta_ / "erros.txt");
     ASSERT_EQ(e.status, 0) << e.erros;
     int paginas = 0;
     while (fs::exists(pasta_ / ("g-" + std::to_string(paginas + 1) + ".png"))) ++paginas;
     EXPECT_GT(paginas, 500);
-    EXPECT_EQ(QImage(QString::fromStdString((pasta_ / ("g-" + std::to_string(paginas) + ".png")).string()))
+    EXPECT_EQ(QImage(QString::fromStdString(
+                         (pasta_ / ("g-" + std::to_string(paginas) + ".png")).string()))
                   .size(),
               QSize(360, 509));
 }
@@ -285,11 +286,12 @@ TEST_F(CliPrint, FalhaDeEscritaSaiCom1ENaoDeixaArquivo) {
     // A file system that fills up after 8 KiB (the file size limit, its signal ignored as a
     // shell does): the PDF fails part way, and neither it nor its temporary is left.
     for (const std::string formato : {"pdf", "png", "json"}) {
-        const auto e = ExecutarCom("trap '' XFSZ; ulimit -f 16",
-                                   "print --format " + formato + " -o " + Saida("cheio." + formato) +
-                                       " '" + Dados + "/musica.txt' --chord C --chord D --chord E "
-                                       "--chord F --chord G --chord A",
-                                   fs::temp_directory_path() / ("erros_cheio_" + std::to_string(getpid())));
+        const auto e = ExecutarCom(
+            "trap '' XFSZ; ulimit -f 16",
+            "print --format " + formato + " -o " + Saida("cheio." + formato) + " '" + Dados +
+                "/musica.txt' --chord C --chord D --chord E "
+                "--chord F --chord G --chord A",
+            fs::temp_directory_path() / ("erros_cheio_" + std::to_string(getpid())));
         fs::remove(fs::temp_directory_path() / ("erros_cheio_" + std::to_string(getpid())));
         EXPECT_EQ(e.status, 1) << formato << e.erros;
         EXPECT_NE(e.erros.find("File too large"), std::string::npos) << e.erros;
@@ -300,9 +302,10 @@ TEST_F(CliPrint, FalhaDeEscritaSaiCom1ENaoDeixaArquivo) {
     }
     // A file that was there stays as it was when the new one cannot be written.
     std::ofstream(pasta_ / "antigo.pdf") << "antigo";
-    const auto e = ExecutarCom("trap '' XFSZ; ulimit -f 16",
-                               "print -o " + Saida("antigo.pdf") + " '" + Dados + "/musica.txt'",
-                               fs::temp_directory_path() / ("erros_antigo_" + std::to_string(getpid())));
+    const auto e =
+        ExecutarCom("trap '' XFSZ; ulimit -f 16",
+                    "print -o " + Saida("antigo.pdf") + " '" + Dados + "/musica.txt'",
+                    fs::temp_directory_path() / ("erros_antigo_" + std::to_string(getpid())));
     fs::remove(fs::temp_directory_path() / ("erros_antigo_" + std::to_string(getpid())));
     EXPECT_EQ(e.status, 1);
     EXPECT_EQ(Ler(pasta_ / "antigo.pdf"), "antigo");
@@ -312,12 +315,12 @@ TEST_F(CliPrint, FalhaDeEscritaSaiCom1ENaoDeixaArquivo) {
 TEST_F(CliPrint, EntradaSemFimOuGrandeDemaisSaiCom1SemAbortar) {
     // Under a memory limit the input runs out of memory before the cap; without one the
     // 256 MiB cap stops it. Either way: a message and status 1, no abort.
-    const auto limitada = ExecutarCom("ulimit -v 400000", "print -o " + Saida("z.pdf") + " /dev/zero",
-                                      pasta_ / "erros.txt");
+    const auto limitada = ExecutarCom(
+        "ulimit -v 400000", "print -o " + Saida("z.pdf") + " /dev/zero", pasta_ / "erros.txt");
     EXPECT_EQ(limitada.status, 1) << limitada.erros;
     EXPECT_NE(limitada.erros.find("out of memory"), std::string::npos) << limitada.erros;
-    const auto inteira = ExecutarCom("true", "print -o " + Saida("z.pdf") + " /dev/zero",
-                                     pasta_ / "erros.txt");
+    const auto inteira =
+        ExecutarCom("true", "print -o " + Saida("z.pdf") + " /dev/zero", pasta_ / "erros.txt");
     EXPECT_EQ(inteira.status, 1);
     EXPECT_NE(inteira.erros.find("larger than 256 MiB"), std::string::npos) << inteira.erros;
     EXPECT_FALSE(fs::exists(pasta_ / "z.pdf"));
@@ -328,12 +331,13 @@ TEST_F(CliPrint, TamanhosDePaginaAceitosERecusados) {
         std::string tamanho;
         int status;
     };
-    const std::vector<Caso> casos = {
-        {"100x100", 0},     {"100x2000", 0},   {"2000x100", 0},   {"100000x100000", 0},
-        {"99x200", 2},      {"200x99", 2},     {"100001x100000", 2},
-        {"100x2001", 2},    {"100000x1", 2},   {"1x100000", 2},   {"0x0", 2}};
+    const std::vector<Caso> casos = {{"100x100", 0},       {"100x2000", 0}, {"2000x100", 0},
+                                     {"100000x100000", 0}, {"99x200", 2},   {"200x99", 2},
+                                     {"100001x100000", 2}, {"100x2001", 2}, {"100000x1", 2},
+                                     {"1x100000", 2},      {"0x0", 2}};
     for (const Caso& c : casos) {
-        const auto e = Executar("--format json --page-size " + c.tamanho + " --chord C -o /dev/null");
+        const auto e =
+            Executar("--format json --page-size " + c.tamanho + " --chord C -o /dev/null");
         EXPECT_EQ(e.status, c.status) << c.tamanho << e.erros;
         if (c.status != 0) EXPECT_NE(e.erros.find("--page-size"), std::string::npos);
     }
@@ -353,7 +357,8 @@ TEST_F(CliPrint, CifraDe200ColunasNadaPassaDaMargem) {
     }
     std::ofstream(pasta_ / "larga.txt") << "Tom: C\n" << acordes << "\n" << letra << "\n";
     for (const std::string zoom : {"", "--zoom 100 ", "--zoom 300 "}) {
-        const auto e = Executar("--format json " + zoom + "--content chart -o - " + Saida("larga.txt"));
+        const auto e =
+            Executar("--format json " + zoom + "--content chart -o - " + Saida("larga.txt"));
         ASSERT_EQ(e.status, 0) << e.erros;
         const json d = json::parse(e.saida);
         const int largura = d["width"];
@@ -362,7 +367,8 @@ TEST_F(CliPrint, CifraDe200ColunasNadaPassaDaMargem) {
         ASSERT_GT(linhas.size(), 3u) << zoom;
         for (const json& op : linhas) {
             // The preview is the print scaled: a unit of rounding either way.
-            EXPECT_LE(op["x"].get<int>() + op["width"].get<int>(), largura - margem + (zoom.empty() ? 0 : 2))
+            EXPECT_LE(op["x"].get<int>() + op["width"].get<int>(),
+                      largura - margem + (zoom.empty() ? 0 : 2))
                 << zoom << op["text"];
         }
         EXPECT_EQ(linhas[1]["size"].get<int>(), linhas[0]["size"].get<int>());
@@ -378,7 +384,8 @@ namespace {
 TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
     {
         std::ofstream(pasta_ / "swing.cho", std::ios::binary)
-            << "{title: Swing Low}\n{key: D}\n# slowly\n{start_of_chorus}\nSwing [D]low, sweet [G]chari[D]ot\n"
+            << "{title: Swing Low}\n{key: D}\n# slowly\n{start_of_chorus}\nSwing [D]low, sweet "
+               "[G]chari[D]ot\n"
                "{end_of_chorus}\n{comment: Verse}\n[A7]Coming for to [D]carry me home\n";
     }
     const auto e = Executar("--format json -o - " + Saida("swing.cho"));
@@ -386,7 +393,8 @@ TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
     const json d = json::parse(e.saida);
     std::vector<std::string> linhas;
     for (const json& op : Textos(d["pages"][0], "Courier New")) linhas.push_back(op["text"]);
-    EXPECT_EQ(linhas, (std::vector<std::string>{"      D          G    D", "Swing low, sweet chariot", "Verse",
+    EXPECT_EQ(linhas, (std::vector<std::string>{"      D          G    D",
+                                                "Swing low, sweet chariot", "Verse",
                                                 "A7            D", "Coming for to carry me home"}));
     std::vector<std::string> titulos;
     for (const json& op : Textos(d["pages"][0], "Times New Roman")) titulos.push_back(op["text"]);

@@ -120,9 +120,9 @@ TEST(LinhasTextoCifra, LinhasVaziasTabulacoesEQuebras) {
 }
 
 TEST(GerenciadorImpressao, CabecalhoCentralizadoECifraEmFonteFixa) {
-    const auto paginas = Imprimir({2892, 4000}, ConteudoImpressao::CifraEAcordes,
-                                  ModoVisualizacao::Dedos, ColecaoAcordeImpressao(),
-                                  "\nTom: G\n\n\tAm\n" + std::string(79, 'x') + "\nfim\n");
+    const auto paginas =
+        Imprimir({2892, 4000}, ConteudoImpressao::CifraEAcordes, ModoVisualizacao::Dedos,
+                 ColecaoAcordeImpressao(), "\nTom: G\n\n\tAm\n" + std::string(79, 'x') + "\nfim\n");
     ASSERT_EQ(paginas.size(), 1u);
     const auto cabecalho = Textos_(paginas[0], "");
     ASSERT_EQ(cabecalho.size(), 2u);
@@ -164,7 +164,8 @@ ParLongo Par(int palavras) {
     const std::vector<std::string> nomes = {"C", "G7", "Am", "F#m7(b5)", "Bb", "E"};
     ParLongo par;
     for (int i = 0; i < palavras; ++i) {
-        const std::string palavra = "p" + std::string(3 - std::to_string(i).size(), '0') + std::to_string(i);
+        const std::string palavra =
+            "p" + std::string(3 - std::to_string(i).size(), '0') + std::to_string(i);
         if (i % 3 == 0) {
             const std::string& acorde = nomes[static_cast<std::size_t>(i / 3) % nomes.size()];
             par.acordes.resize(par.letra.size(), ' ');
@@ -178,8 +179,8 @@ ParLongo Par(int palavras) {
 
 TEST(GerenciadorImpressao, LinhaLongaEncolheAFonteAte60PorCentoEContinuaRecuada) {
     struct Caso {
-        int colunas;         // of the lyric line
-        int alturaFonte;     // the chart font used
+        int colunas;      // of the lyric line
+        int alturaFonte;  // the chart font used
         bool quebra;
     };
     // 2592 units between the margins; n characters at height h are n × h / 2 wide.
@@ -231,9 +232,9 @@ TEST(GerenciadorImpressao, LinhaLongaEncolheAFonteAte60PorCentoEContinuaRecuada)
 
 TEST(GerenciadorImpressao, LinhaSemPalavrasQuebraNaColunaQueCabe) {
     // One 300-character word, no chord line: hard breaks, each continuation indented.
-    const auto paginas = Imprimir({2892, 4000}, ConteudoImpressao::SomenteCifra,
-                                  ModoVisualizacao::Dedos, ColecaoAcordeImpressao(),
-                                  std::string(300, 'x') + "\n");
+    const auto paginas =
+        Imprimir({2892, 4000}, ConteudoImpressao::SomenteCifra, ModoVisualizacao::Dedos,
+                 ColecaoAcordeImpressao(), std::string(300, 'x') + "\n");
     const auto linhas = Textos_(paginas.at(0), "Courier New");
     std::string junto;
     for (std::size_t i = 0; i < linhas.size(); ++i) {
@@ -582,11 +583,11 @@ TEST(GerenciadorImpressao, VisualizacaoGuardaPoucasImagensEQuebraComoAImpressora
     gerenciador.DefinirTamanhoImpressora([a4] { return a4; });
     std::string texto;
     for (int i = 0; i < 400; ++i) texto += "linha " + std::to_string(i) + "\n";
-    const std::vector<std::string> cifras = {"C",   "D",   "E",   "F",  "G",  "A",   "B",
-                                             "Am",  "Dm",  "Em",  "C7", "G7", "D7",  "E7",
-                                             "A7",  "B7",  "Cm",  "Fm", "Gm", "Bb",  "Eb",
-                                             "Ab",  "Db",  "F#",  "Bm", "C#m"};
-    for (const auto conteudo : {ConteudoImpressao::CifraEAcordes, ConteudoImpressao::SomenteAcordes}) {
+    const std::vector<std::string> cifras = {"C",  "D",  "E",  "F",  "G",  "A",  "B",  "Am", "Dm",
+                                             "Em", "C7", "G7", "D7", "E7", "A7", "B7", "Cm", "Fm",
+                                             "Gm", "Bb", "Eb", "Ab", "Db", "F#", "Bm", "C#m"};
+    for (const auto conteudo :
+         {ConteudoImpressao::CifraEAcordes, ConteudoImpressao::SomenteAcordes}) {
         gerenciador.Visualizar(conteudo, ModoVisualizacao::Dedos, 1, 100, Lista(cifras), texto);
         ImpressoraRegistro impressora(a4);
         GerenciadorImpressao impressao(Textos);
@@ -594,7 +595,8 @@ TEST(GerenciadorImpressao, VisualizacaoGuardaPoucasImagensEQuebraComoAImpressora
         // The same pages as the printout, every page breaking after the same operation.
         ASSERT_EQ(gerenciador.QuantidadePaginas(), static_cast<int>(impressora.Paginas().size()));
         for (int i = 0; i < gerenciador.QuantidadePaginas(); ++i) {
-            EXPECT_EQ(gerenciador.DesenhoPagina(i), impressora.Paginas()[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(gerenciador.DesenhoPagina(i),
+                      impressora.Paginas()[static_cast<std::size_t>(i)]);
         }
     }
     // The 26-chord list alone takes three printed pages, so three preview pages.

@@ -101,14 +101,15 @@ TEST(ColecaoAcordeImpressao, UmaRegraDeRepeticaoParaALista) {
         const char* nova;
         bool repete;
     } casos[] = {
-        {"Am", "Am", true},         {"Cm9", "CM9", true},     {"F7M(9)/A", "f7m(9)/a", true},
-        {"C#", "Db", false},        {"Am", "Am7", false},     {"C/E", "C", false},
-        {"Cº", "C°", false},        {"Am", " Am", false},     {"Bø", "BØ", false},
+        {"Am", "Am", true},          {"Cm9", "CM9", true}, {"F7M(9)/A", "f7m(9)/a", true},
+        {"C#", "Db", false},         {"Am", "Am7", false}, {"C/E", "C", false},
+        {"Cº", "C°", false},         {"Am", " Am", false}, {"Bø", "BØ", false},
         {"G7(b9)", "G7(#9)", false},
     };
     for (const auto& caso : casos) {
         const auto lista = Lista({"G", caso.existente, "D"});
-        EXPECT_EQ(lista.ContemCifra(caso.nova), caso.repete) << caso.existente << " / " << caso.nova;
+        EXPECT_EQ(lista.ContemCifra(caso.nova), caso.repete)
+            << caso.existente << " / " << caso.nova;
         const std::vector<std::string> cifras = {caso.existente, caso.nova};
         EXPECT_EQ(PrimeirasOcorrencias(cifras).size(), caso.repete ? 1u : 2u)
             << caso.existente << " / " << caso.nova;

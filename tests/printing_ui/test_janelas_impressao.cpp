@@ -3,8 +3,12 @@
 // the chart window's print buttons, the options, the preview with its pages and zoom, and
 // printing to a PDF file through Qt's print dialog answered here.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,15 +21,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QDir>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "AplicacaoTastavo.h"
 #include "Apoio.h"
@@ -213,7 +212,8 @@ TEST_F(JanelasImpressao, PreviewPagesZoomAndReopening) {
                 EXPECT_EQ(v->lblDe->text(), QStringLiteral("de %1").arg(n));
                 QTest::keyClick(v->spinPagina, Qt::Key_3);  // typing is discarded
                 EXPECT_EQ(v->spinPagina->value(), 1);
-                QTest::keyClick(v->spinPagina, Qt::Key_Up);  // the arrow key steps as the arrow does
+                QTest::keyClick(v->spinPagina,
+                                Qt::Key_Up);  // the arrow key steps as the arrow does
                 EXPECT_EQ(j.impressao->Zoom(), 100);
                 v->comboZoom->setCurrentIndex(1);
                 EXPECT_EQ(v->spinPagina->value(), 2);
@@ -338,7 +338,9 @@ TEST_F(JanelasImpressao, PrintToFileThatCannotBeWrittenSaysWhichFileAndWhyAndLea
         EXPECT_NE(caixas.Pedidos()[1].texto.find(cheio.toStdString() + ": File too large"),
                   std::string::npos)
             << caixas.Pedidos()[1].texto;
-        EXPECT_TRUE(QDir(saida.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+        EXPECT_TRUE(QDir(saida.path())
+                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                        .isEmpty());
     });
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include "ArquivoConfiguracao.h"
+#include "CaminhosTeste.h"
 #include "PastaTemporaria.h"
 
 namespace {
@@ -111,7 +111,9 @@ TEST(ArquivoConfiguracao, UmValorForaDaFaixaLeOPadraoSoDele) {
         EsperarValores(Ler(pasta / "c.ini"), e.placa, e.instrumento, e.modo, e.mouse);
     }
     PastaTemporaria pasta;
-    pasta.Escrever("c.ini", "[geral]\nidioma=English\nplacaSom=-5\ninstrumentoTeclado=99999\nmodoVisualizacao=99\n");
+    pasta.Escrever(
+        "c.ini",
+        "[geral]\nidioma=English\nplacaSom=-5\ninstrumentoTeclado=99999\nmodoVisualizacao=99\n");
     ArquivoConfiguracao c(pasta / "c.ini");
     ASSERT_TRUE(c.Salvar(c.ObterPlacaSom(), c.ObterInstrumentoTeclado(), c.ObterModoVisualizacao(),
                          c.ObterMouseTocarTeclas(), "English"));
@@ -148,8 +150,9 @@ TEST(ArquivoConfiguracao, EscolhasDaCifraLembradasEValoresRuinsDaoOsPadroes) {
         ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
     }
     // Chosen, the two lines follow the six; the plain choices again give the six alone.
-    EXPECT_NE(pasta.Ler("c.ini").find("mouseTocarTeclas=0\r\nmanterColunasCifra=1\r\ngrafiaCifra=3\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        pasta.Ler("c.ini").find("mouseTocarTeclas=0\r\nmanterColunasCifra=1\r\ngrafiaCifra=3\r\n"),
+        std::string::npos);
     const ArquivoConfiguracao lido(pasta / "c.ini");
     EXPECT_EQ(lido.ObterEscolhasCifra(), (EscolhasCifra{true, 3}));
     EXPECT_EQ(lido.ObterPlacaSom(), 2);
@@ -309,7 +312,8 @@ TEST(ArquivoConfiguracao, NomeDoArquivoSegueOExecutavel) {
 
 TEST(ArquivoConfiguracao, UmByteForaDoUtf8NaoMudaONomeDoIdioma) {
     PastaTemporaria pasta;
-    pasta.Escrever("tastavo.ini", "[geral]\r\nidioma=Português\r\n; coment\xE1rio\r\nplacaSom=2\r\n");
+    pasta.Escrever("tastavo.ini",
+                   "[geral]\r\nidioma=Português\r\n; coment\xE1rio\r\nplacaSom=2\r\n");
     EXPECT_EQ(ArquivoConfiguracao::ObterIdioma(pasta / "tastavo.ini"), "Português");
     EsperarValores(Ler(pasta / "tastavo.ini"), 2, 0, 0, false);
 }
@@ -326,10 +330,9 @@ TEST(ArquivoConfiguracao, CancoesRecentesAsOitoUltimasDaMaisNova) {
         c.LembrarCancao("/músicas/Canção.txt");
         ASSERT_TRUE(c.Salvar(1, 0, 0, false, "English"));
     }
-    const std::vector<std::string> esperadas = {"/músicas/Canção.txt", "/musicas/5.cho",
-                                                "/musicas/10.cho",     "/musicas/9.cho",
-                                                "/musicas/8.cho",      "/musicas/7.cho",
-                                                "/musicas/6.cho",      "/musicas/4.cho"};
+    const std::vector<std::string> esperadas = {
+        "/músicas/Canção.txt", "/musicas/5.cho", "/musicas/10.cho", "/musicas/9.cho",
+        "/musicas/8.cho",      "/musicas/7.cho", "/musicas/6.cho",  "/musicas/4.cho"};
     ArquivoConfiguracao lida(arquivo);
     EXPECT_EQ(lida.CancoesRecentes(), esperadas);
     // The six lines of "geral" stay as they were; the songs follow in their own section.
@@ -342,7 +345,9 @@ TEST(ArquivoConfiguracao, CancoesRecentesAsOitoUltimasDaMaisNova) {
     EXPECT_EQ(lida.CancoesRecentes().size(), 7u);
     EXPECT_EQ(lida.CancoesRecentes()[1], "/musicas/10.cho");
     // Values that are invalid elsewhere in the file do not lose the songs.
-    pasta.Escrever("c.ini", "[geral]\r\nplacaSom=x\r\n[cancoesRecentes]\r\n2=/b.txt\r\n1=/a.txt\r\n3=/a.txt\r\n");
+    pasta.Escrever(
+        "c.ini",
+        "[geral]\r\nplacaSom=x\r\n[cancoesRecentes]\r\n2=/b.txt\r\n1=/a.txt\r\n3=/a.txt\r\n");
     EXPECT_EQ(ArquivoConfiguracao(pasta / "c.ini").CancoesRecentes(),
               (std::vector<std::string>{"/a.txt", "/b.txt"}));
 }
@@ -368,7 +373,8 @@ TEST(ArquivoConfiguracao, EntradaMidiSoEscritaQuandoEscolhidaELidaApartDosNumero
     c.DefinirEntradaMidi("", false);
     ASSERT_TRUE(c.Salvar(2, 0, 1, false, "English"));
     EXPECT_EQ(pasta.Ler("t.ini").find("entradaMidi"), std::string::npos);
-    pasta.Escrever("u.ini", "[geral]\r\nplacaSom=4\r\nentradaMidi=Teclado USB\r\necoarEntradaMidi=sim\r\n");
+    pasta.Escrever("u.ini",
+                   "[geral]\r\nplacaSom=4\r\nentradaMidi=Teclado USB\r\necoarEntradaMidi=sim\r\n");
     const ArquivoConfiguracao ruim(pasta / "u.ini");
     EXPECT_EQ(ruim.ObterPlacaSom(), 4);
     EXPECT_EQ(ruim.ObterEntradaMidi(), "Teclado USB");

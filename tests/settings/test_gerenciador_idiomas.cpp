@@ -160,8 +160,8 @@ TEST_F(Gerenciador, ArquivoQueSumiuAntesDeCarregarFalha) {
 
 TEST_F(Gerenciador, UmByteForaDoUtf8NaoMudaONomeDoIdiomaNemOsTextos) {
     // A UTF-8 language file with one Windows-1252 byte in a text far from its name.
-    pasta.Escrever("portugues.idm", ArquivoIdioma("Português", "Tastavo1.0", "Can\xE7\xE3o") +
-                                        "outro=Canção\r\n");
+    pasta.Escrever("portugues.idm",
+                   ArquivoIdioma("Português", "Tastavo1.0", "Can\xE7\xE3o") + "outro=Canção\r\n");
     const auto g = Criar();
     ASSERT_EQ(g->NomesIdiomas(), std::vector<std::string>{"Português"});
     ASSERT_NE(g->SelecionarIdioma("Português"), nullptr);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
+#include "CaminhosTeste.h"
 #include "Idioma.h"
 #include "PastaTemporaria.h"
 

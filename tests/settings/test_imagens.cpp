@@ -32,7 +32,8 @@ std::string CodificarJpeg(int largura, int altura) {
                                                    static_cast<std::size_t>(n));
     };
     // Quality above 90: no chroma subsampling, so the colours stay clean up to the middle.
-    if (!stbi_write_jpg_to_func(acrescentar, &bytes, largura, altura, 3, rgb.data(), 95)) bytes.clear();
+    if (!stbi_write_jpg_to_func(acrescentar, &bytes, largura, altura, 3, rgb.data(), 95))
+        bytes.clear();
     return bytes;
 }
 

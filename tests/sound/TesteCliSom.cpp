@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tastavo-cli devices and play, run as a user runs them; the WAV that play writes is measured.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <sstream>
 
 #include "../cli/ExecutarCli.h"
+#include "CaminhosTeste.h"
 #include "Espectro.h"
 #include "GeradorAcordesTeclado.h"
 #include "Soundfont.h"

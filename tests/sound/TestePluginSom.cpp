@@ -2,7 +2,6 @@
 // The sound plugin loaded as tastavo-cli loads it, into a process that links only the sound
 // library's core: the audio and MIDI libraries arrive with the plugin, and its devices and
 // synthesizer work (their failures included) across the boundary.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "CaminhosTeste.h"
 #include "Espectro.h"
 #include "MidiOutput.h"
 #include "PluginSom.h"

@@ -36,7 +36,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using namespace std::chrono_literals;
 
-
 // What arrives at an RtMidi input port.
 class Receptor {
   public:
@@ -202,11 +201,18 @@ void OuvirEConferir(ServicoMidi servico, RtMidi::Api api) {
     teclado.Enviar({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7});  // system exclusive: dropped
     teclado.Soltar({60, 64, 67});
     std::vector<Bytes> recebidas;
-    for (auto fim = std::chrono::steady_clock::now() + 5s; recebidas.size() < 6 && std::chrono::steady_clock::now() < fim;)
+    for (auto fim = std::chrono::steady_clock::now() + 5s;
+         recebidas.size() < 6 && std::chrono::steady_clock::now() < fim;)
         if (entrada.EsperarMensagem(100ms))
-            entrada.ProcessarMensagens([&](std::span<const std::uint8_t> m) { recebidas.emplace_back(m.begin(), m.end()); });
-    EXPECT_EQ(recebidas, (std::vector<Bytes>{{0x90, 60, 90}, {0x90, 64, 90}, {0x90, 67, 90},
-                                             {0x80, 60, 0}, {0x80, 64, 0}, {0x80, 67, 0}}));
+            entrada.ProcessarMensagens([&](std::span<const std::uint8_t> m) {
+                recebidas.emplace_back(m.begin(), m.end());
+            });
+    EXPECT_EQ(recebidas, (std::vector<Bytes>{{0x90, 60, 90},
+                                             {0x90, 64, 90},
+                                             {0x90, 67, 90},
+                                             {0x80, 60, 0},
+                                             {0x80, 64, 0},
+                                             {0x80, 67, 0}}));
     EXPECT_EQ(avisos.load(), 6);
 
     entrada.Fechar();

@@ -54,7 +54,8 @@ class Sintetizador : public ::testing::Test {
 // The smallest whole soundfont structure: the sfbk form with its three lists, empty.
 std::string SoundfontMinima() {
     auto u32 = [](std::uint32_t v) {
-        return std::string{char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff), char(v >> 24)};
+        return std::string{char(v & 0xff), char(v >> 8 & 0xff), char(v >> 16 & 0xff),
+                           char(v >> 24)};
     };
     std::string listas;
     for (const char* tipo : {"INFO", "sdta", "pdta"}) listas += "LIST" + u32(4) + tipo;
@@ -80,9 +81,10 @@ TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
 
     // Missing files and folders are passed over without a word.
     std::vector<std::string> avisos;
-    EXPECT_EQ(LocalizarSoundfont(
-                  {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}, &avisos),
-              pasta / "soundfonts" / "b.sf2");
+    EXPECT_EQ(
+        LocalizarSoundfont(
+            {pasta / "gone.sf2", pasta / "soundfonts", pasta / "soundfonts" / "b.sf2"}, &avisos),
+        pasta / "soundfonts" / "b.sf2");
     EXPECT_EQ(LocalizarSoundfont({pasta / "gone.sf2"}), std::nullopt);
     EXPECT_TRUE(avisos.empty());
     fs::remove_all(pasta);
@@ -93,7 +95,8 @@ TEST(SoundfontBusca, InstallationFolderComesFirstThenDebiansPaths) {
 TEST(SoundfontBusca, DamagedSoundfontIsSkippedWithAMessageNamingIt) {
     const fs::path sistema = SoundfontDoSistema();
     if (sistema.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
-    const fs::path pasta = fs::temp_directory_path() / ("tastavo-sf-ruim-" + std::to_string(::getpid()));
+    const fs::path pasta =
+        fs::temp_directory_path() / ("tastavo-sf-ruim-" + std::to_string(::getpid()));
     fs::create_directories(pasta);
     std::ifstream in(sistema, std::ios::binary);
     const std::string inteira{std::istreambuf_iterator<char>(in), {}};

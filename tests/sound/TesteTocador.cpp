@@ -186,12 +186,14 @@ TEST(Tocador, DataBytesStopExactlyAtTheEndsOfTheMidiRange) {
             (d.tocador.*c.acao)(valor);
             Bytes esperado{c.status, static_cast<std::uint8_t>(valor)};
             if (c.status == 0x80) esperado.push_back(c.segundo);
-            EXPECT_EQ(d.gravadores[0]->Mensagens(), std::vector<Bytes>{esperado}) << c.nome << " " << valor;
+            EXPECT_EQ(d.gravadores[0]->Mensagens(), std::vector<Bytes>{esperado})
+                << c.nome << " " << valor;
         }
         for (int valor : {-1, 128}) {
             Dispositivos d(1);
             d.tocador.SelecionarDispositivo(0);
-            EXPECT_THROW((d.tocador.*c.acao)(valor), MidiDesabilitadoException) << c.nome << " " << valor;
+            EXPECT_THROW((d.tocador.*c.acao)(valor), MidiDesabilitadoException)
+                << c.nome << " " << valor;
             EXPECT_TRUE(d.gravadores[0]->Mensagens().empty()) << c.nome << " " << valor;
             // Refused by the player itself: the port is never asked to send it.
             EXPECT_EQ(d.porta.UltimoErro(), TMidiOutput::ErroNenhum) << c.nome << " " << valor;

@@ -21,8 +21,8 @@ class CaixasGravadas : public CaixasMensagem {
     void Informar(std::string_view texto, std::string_view titulo, QWidget* = nullptr) override {
         Registrar({caixaMensagem::Tipo::Ok, std::string(texto), std::string(titulo)});
     }
-    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* = nullptr, std::string_view = {},
-                   std::string_view = {}) override {
+    bool Perguntar(std::string_view texto, std::string_view titulo, QWidget* = nullptr,
+                   std::string_view = {}, std::string_view = {}) override {
         Registrar({caixaMensagem::Tipo::SimNao, std::string(texto), std::string(titulo)});
         return true;
     }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound windows' tests run offscreen, under the application object, in the Portuguese
 // language installed in build/bin.
-#include "CaminhosTeste.h"
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "AplicacaoTastavo.h"
 #include "ApoioSom.h"
+#include "CaminhosTeste.h"
 #include "GerenciadorIdiomas.h"
 #include "InteracaoIdiomas.h"
 
@@ -26,7 +26,8 @@ class InteracaoSilenciosa : public InteracaoIdiomas {
 }  // namespace
 
 GerenciadorIdiomas& IdiomasDeTeste() {
-    static GerenciadorIdiomas idiomas(tastavo_teste::PastaBinarios(), std::make_unique<InteracaoSilenciosa>());
+    static GerenciadorIdiomas idiomas(tastavo_teste::PastaBinarios(),
+                                      std::make_unique<InteracaoSilenciosa>());
     return idiomas;
 }
 

@@ -15,12 +15,12 @@
 #include "ApoioSom.h"
 #include "ArquivoConfiguracao.h"
 #include "CaixaMensagem.h"
+#include "ConfiguracaoSom.h"
 #include "DispositivosGravados.h"
 #include "GerenciadorIdiomas.h"
 #include "Inicializacao.h"
 #include "TformAssistenteConfiguracaoDriver.h"
 #include "TformPrincipal.h"
-#include "ConfiguracaoSom.h"
 #include "TformSetup.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "ApoioSom.h"
 #include "ChavesIdioma.h"
 #include "ConfiguracaoSom.h"
-#include "Fachada.h"
 #include "DispositivosGravados.h"
 #include "EntradaSimulada.h"
+#include "Fachada.h"
 #include "GerenciadorIdiomas.h"
 #include "TMidiInput.h"
 #include "TformSetup.h"
@@ -222,8 +222,7 @@ TEST_F(ArquivoInstrumentos, KeepsBlankLinesSoNumbersStayProgramsAndDropsCarriage
 }
 
 TEST_F(ArquivoInstrumentos, MissingFileGivesTheSingleErrorEntry) {
-    const std::string mensagem =
-        IdiomasDeTeste().ObterTexto("fmSetup", "msgErroAbrirArquivo");
+    const std::string mensagem = IdiomasDeTeste().ObterTexto("fmSetup", "msgErroAbrirArquivo");
     for (const auto& caminho :
          {std::filesystem::path(pasta.path().toStdString()) / "nao-existe.txt",
           std::filesystem::path(pasta.path().toStdString()),
@@ -263,7 +262,8 @@ class JanelaSetupEntrada : public JanelaSetup {
     QCheckBox* Eco() { return Controle<QCheckBox>("chkEcoarEntrada"); }
     std::vector<std::string> Itens() {
         std::vector<std::string> itens;
-        for (int i = 0; i < Entrada()->count(); ++i) itens.push_back(Entrada()->itemText(i).toStdString());
+        for (int i = 0; i < Entrada()->count(); ++i)
+            itens.push_back(Entrada()->itemText(i).toStdString());
         return itens;
     }
 

@@ -41,7 +41,11 @@ TEST(GeradorAcordesTeclado, PosicoesConhecidas) {
     };
     const Caso casos[] = {
         {"C", {{{7, 12, 16}, {5, 2, 1}}, {{4, 7, 12}, {5, 3, 1}}, {{0, 4, 7}, {5, 3, 1}}}},
-        {"C7", {{{7, 10, 12, 16}, {}}, {{10, 12, 16, 19}, {}}, {{4, 7, 10, 12}, {}}, {{0, 4, 7, 10}, {}}}},
+        {"C7",
+         {{{7, 10, 12, 16}, {}},
+          {{10, 12, 16, 19}, {}},
+          {{4, 7, 10, 12}, {}},
+          {{0, 4, 7, 10}, {}}}},
         {"Cm", {{{7, 12, 15}, {5, 2, 1}}, {{3, 7, 12}, {5, 2, 1}}, {{0, 3, 7}, {5, 4, 1}}}},
         {"C/E", {{{4, 7, 12}, {5, 3, 1}}}},
         {"Db", {{{8, 13, 17}, {}}, {{5, 8, 13}, {}}, {{1, 5, 8}, {}}}},
@@ -57,9 +61,10 @@ TEST(GeradorAcordesTeclado, PosicoesConhecidas) {
 
 TEST(GeradorAcordesTeclado, QuantidadeDePosicoesPorBaixosAdmissiveis) {
     const std::pair<const char*, int> casos[] = {
-        {"Csus4", 2}, {"C5", 2}, {"Comitt5", 2}, {"Cdim7", 3}, {"Cm7(b5)", 4}, {"C/E", 1}, {"C7M(9)/E", 1},
-        {"C6", 3},    {"C7", 4}, {"C", 3}};
-    for (const auto& [cifra, n] : casos) EXPECT_EQ(G().GerarAcorde(cifra)->QuantidadePosicoes(), n) << cifra;
+        {"Csus4", 2}, {"C5", 2},       {"Comitt5", 2}, {"Cdim7", 3}, {"Cm7(b5)", 4},
+        {"C/E", 1},   {"C7M(9)/E", 1}, {"C6", 3},      {"C7", 4},    {"C", 3}};
+    for (const auto& [cifra, n] : casos)
+        EXPECT_EQ(G().GerarAcorde(cifra)->QuantidadePosicoes(), n) << cifra;
 }
 
 TEST(GeradorAcordesTeclado, DescartaTercaMaiorEQuinta) {
@@ -68,7 +73,8 @@ TEST(GeradorAcordesTeclado, DescartaTercaMaiorEQuinta) {
     EXPECT_NE(std::find(c11.begin(), c11.end(), Esperada{{5, 7, 12}, {}}), c11.end());
     for (const auto& p : c11) EXPECT_EQ(std::count(p.teclas.begin(), p.teclas.end(), 4), 0);
 
-    for (const auto& p : Posicoes(*G().GerarAcorde("C7(9)(11)(13)"))) EXPECT_EQ(p.teclas.size(), 5u);
+    for (const auto& p : Posicoes(*G().GerarAcorde("C7(9)(11)(13)")))
+        EXPECT_EQ(p.teclas.size(), 5u);
 
     // C7(9)(13): six pitch classes; the position built on G loses its bass.
     const auto c13 = Posicoes(*G().GerarAcorde("C7(9)(13)"));

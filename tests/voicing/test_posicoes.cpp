@@ -31,9 +31,9 @@ TEST(ColecaoPosicaoHarmonicaGerador, OrdenaPelaDistanciaAoCentroDeFormaEstavel) 
     vazia.Ordenar();
     EXPECT_EQ(vazia.Quantidade(), 0);
 
-    const auto longe = Gerador({{0, 4}, {4, 2}, {7, 0}});    // 12 + 8 + 5 = 25
-    const auto perto = Gerador({{4, 4}, {7, 2}, {12, 0}});   // 8 + 5 + 0 = 13
-    const auto empate = Gerador({{1, 4}, {7, 2}, {11, 0}});  // 11 + 5 + 1 = 17
+    const auto longe = Gerador({{0, 4}, {4, 2}, {7, 0}});       // 12 + 8 + 5 = 25
+    const auto perto = Gerador({{4, 4}, {7, 2}, {12, 0}});      // 8 + 5 + 0 = 13
+    const auto empate = Gerador({{1, 4}, {7, 2}, {11, 0}});     // 11 + 5 + 1 = 17
     const auto empate2 = Gerador({{23, 1}, {17, 0}, {11, 2}});  // 11 + 5 + 1 = 17
     EXPECT_EQ(DistanciaAoCentro(longe), 25);
     EXPECT_EQ(DistanciaAoCentro(perto), 13);
@@ -57,8 +57,13 @@ TEST(ColecaoPosicaoHarmonicaGerador, MaisPosicoesDoQueUmAcordeTemOrdenamECopiam)
     const std::vector<int> esperadas{12, 13, 11, 20, 4, 0, 24};
     ASSERT_EQ(copia.Quantidade(), 7);
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(copia.Obter(i).Teclas[static_cast<std::size_t>(esperadas[static_cast<std::size_t>(i)])], 1) << i;
-        EXPECT_EQ(c.Obter(i).Teclas[static_cast<std::size_t>(teclas[static_cast<std::size_t>(i)])], 1) << i;
+        EXPECT_EQ(
+            copia.Obter(i).Teclas[static_cast<std::size_t>(esperadas[static_cast<std::size_t>(i)])],
+            1)
+            << i;
+        EXPECT_EQ(c.Obter(i).Teclas[static_cast<std::size_t>(teclas[static_cast<std::size_t>(i)])],
+                  1)
+            << i;
     }
 
     ColecaoPosicaoHarmonicaTeclado teclado;
@@ -66,7 +71,8 @@ TEST(ColecaoPosicaoHarmonicaGerador, MaisPosicoesDoQueUmAcordeTemOrdenamECopiam)
     ColecaoPosicaoHarmonicaTeclado copiaTeclado = teclado;
     const ColecaoPosicaoHarmonicaTeclado movida = std::move(copiaTeclado);
     ASSERT_EQ(movida.Quantidade(), 7);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(movida.Obter(i).Mascara(), 1 << teclas[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(movida.Obter(i).Mascara(), 1 << teclas[static_cast<std::size_t>(i)]);
 }
 
 TEST(IteradorPosicaoHarmonicaGerador, EntregaOsProprioElementos) {

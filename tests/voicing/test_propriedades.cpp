@@ -13,14 +13,17 @@
 
 namespace {
 
-const char* const kSufixos[] = {
-    "",         "m",        "7",         "7M",        "m7",        "m7M",      "6",        "m6",
-    "9",        "m9",       "7(9)",      "7M(9)",     "m7(9)",     "11",       "m11",      "7(11)",
-    "7(#11)",   "13",       "7(13)",     "7(b13)",    "7(b9)",     "7(#9)",    "7(#5)",    "7(b5)",
-    "m7(b5)",   "ø",        "º",         "dim7",      "sus4",      "sus2",     "7sus4",    "5",
-    "aug",      "+5",       "(add9)",    "m(add9)",   "6(9)",      "m6(9)",    "7(9)(11)", "7(9)(13)",
-    "7(b9)(13)", "omitt5",  "7M(#11)",   "m7(11)",    "7(9)(11)(13)", "4",     "2",        "7/9",
-    "7M(9)(13)", "dim",     "m7(b9)",    "9(#11)",    "7(#9)(b13)", "m(7M)(9)", "7(b9)(b13)"};
+const char* const kSufixos[] = {"",          "m",      "7",          "7M",        "m7",
+                                "m7M",       "6",      "m6",         "9",         "m9",
+                                "7(9)",      "7M(9)",  "m7(9)",      "11",        "m11",
+                                "7(11)",     "7(#11)", "13",         "7(13)",     "7(b13)",
+                                "7(b9)",     "7(#9)",  "7(#5)",      "7(b5)",     "m7(b5)",
+                                "ø",         "º",      "dim7",       "sus4",      "sus2",
+                                "7sus4",     "5",      "aug",        "+5",        "(add9)",
+                                "m(add9)",   "6(9)",   "m6(9)",      "7(9)(11)",  "7(9)(13)",
+                                "7(b9)(13)", "omitt5", "7M(#11)",    "m7(11)",    "7(9)(11)(13)",
+                                "4",         "2",      "7/9",        "7M(9)(13)", "dim",
+                                "m7(b9)",    "9(#11)", "7(#9)(b13)", "m(7M)(9)",  "7(b9)(b13)"};
 
 int CustoForca(const std::vector<int>& teclas, const std::vector<int>& slots) {
     int custo = 0;
@@ -68,11 +71,13 @@ std::vector<int> EscolhasDeBaixo(CifraCodificada c) {
     if (TemBaixo(c)) return {ClasseDoNome(BaixoCifra(c))};
     const int r = ClasseDoNome(RaizCifra(c));
     std::vector<int> escolhas{r};
-    if (TemIntervalo(c, 3) || TemIntervalo(c, 4)) escolhas.push_back((r + (TemIntervalo(c, 3) ? 3 : 4)) % 12);
+    if (TemIntervalo(c, 3) || TemIntervalo(c, 4))
+        escolhas.push_back((r + (TemIntervalo(c, 3) ? 3 : 4)) % 12);
     if (TemIntervalo(c, 6) || TemIntervalo(c, 7) || TemIntervalo(c, 8)) {
         escolhas.push_back((r + (TemIntervalo(c, 6) ? 6 : TemIntervalo(c, 7) ? 7 : 8)) % 12);
     }
-    if (TemIntervalo(c, 10) || TemIntervalo(c, 11)) escolhas.push_back((r + (TemIntervalo(c, 10) ? 10 : 11)) % 12);
+    if (TemIntervalo(c, 10) || TemIntervalo(c, 11))
+        escolhas.push_back((r + (TemIntervalo(c, 10) ? 10 : 11)) % 12);
     return escolhas;
 }
 
@@ -102,7 +107,8 @@ TEST(PropriedadesDoGerador, TodaPosicaoGeradaEhTocavelEBemDedilhada) {
                 } catch (const FormatoInvalidoException&) {
                     // Only a chord that needs six keys on some bass choice may fail.
                     bool algumaDeSeis = false;
-                    for (int b : EscolhasDeBaixo(c)) algumaDeSeis |= ClassesEsperadas(c, b).size() > 5;
+                    for (int b : EscolhasDeBaixo(c))
+                        algumaDeSeis |= ClassesEsperadas(c, b).size() > 5;
                     EXPECT_TRUE(algumaDeSeis) << cifra;
                     continue;
                 }
@@ -128,7 +134,8 @@ TEST(PropriedadesDoGerador, TodaPosicaoGeradaEhTocavelEBemDedilhada) {
                             EXPECT_GT(slots[j - 1], slots[j]) << cifra << " position " << i;
                         }
                     }
-                    EXPECT_EQ(CustoForca(teclas, slots), MenorCustoForca(teclas)) << cifra << " position " << i;
+                    EXPECT_EQ(CustoForca(teclas, slots), MenorCustoForca(teclas))
+                        << cifra << " position " << i;
 
                     int distancia = 0;
                     for (int k : teclas) distancia += std::abs(k - TeclaCentral);

@@ -39,7 +39,8 @@ std::string_view Aparar(std::string_view s) {
 
 bool IgualSemCaixa(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -56,7 +57,8 @@ bool Cabecalho(std::string_view corpo, std::string_view& nome) {
 std::string DefinirEntrada(std::string_view texto, std::string_view secao, std::string_view chave,
                            std::string_view valor) {
     const std::vector<Linha> linhas = Linhas(texto);
-    const std::string_view quebra = !linhas.empty() && !linhas.front().fim.empty() ? linhas.front().fim : "\r\n";
+    const std::string_view quebra =
+        !linhas.empty() && !linhas.front().fim.empty() ? linhas.front().fim : "\r\n";
     const std::string novaLinha = std::string(chave) + "=" + std::string(valor);
 
     // The first block of the section: [inicio, fimBloco).
@@ -127,7 +129,8 @@ std::string LerEntradaIni(std::string_view texto, std::string_view secao, std::s
         if (!dentro) continue;
         const std::size_t igual = l.corpo.find('=');
         if (igual == std::string_view::npos) continue;
-        if (IgualSemCaixa(Aparar(l.corpo.substr(0, igual)), chave)) return std::string(Aparar(l.corpo.substr(igual + 1)));
+        if (IgualSemCaixa(Aparar(l.corpo.substr(0, igual)), chave))
+            return std::string(Aparar(l.corpo.substr(igual + 1)));
     }
     return {};
 }

@@ -16,7 +16,6 @@ namespace {
 
 using namespace geometria;
 
-
 QFont Fonte(int pixels, bool negrito = true, const char* familia = "Liberation Sans") {
     QFont f(QString::fromLatin1(familia));
     f.setPixelSize(pixels);
@@ -63,16 +62,26 @@ void PintarFundo(QPainter& p, Fundo fundo, int largura, int altura, int x, int y
             p.restore();
             break;
         }
-        case Fundo::BarraInferior: PintarBarraInferior(p, alvo, y); break;
-        case Fundo::Janela: p.fillRect(alvo, QColor(236, 236, 236)); break;
-        case Fundo::ImportarCifra: p.drawImage(QPoint(0, 0), FundoImportarCifra(), QRect(x, y, largura, altura)); break;
-        case Fundo::Impressao: p.fillRect(alvo, AzulImpressao); break;
-        case Fundo::Visualizacao: p.fillRect(alvo, AzulBarraVisualizacao); break;
+        case Fundo::BarraInferior:
+            PintarBarraInferior(p, alvo, y);
+            break;
+        case Fundo::Janela:
+            p.fillRect(alvo, QColor(236, 236, 236));
+            break;
+        case Fundo::ImportarCifra:
+            p.drawImage(QPoint(0, 0), FundoImportarCifra(), QRect(x, y, largura, altura));
+            break;
+        case Fundo::Impressao:
+            p.fillRect(alvo, AzulImpressao);
+            break;
+        case Fundo::Visualizacao:
+            p.fillRect(alvo, AzulBarraVisualizacao);
+            break;
     }
 }
 
-void TextoCentrado(QPainter& p, const QRectF& r, const QString& texto, const QFont& fonte, const QColor& cor,
-                   bool sombra) {
+void TextoCentrado(QPainter& p, const QRectF& r, const QString& texto, const QFont& fonte,
+                   const QColor& cor, bool sombra) {
     p.setFont(fonte);
     if (sombra) {
         p.setPen(QColor(0, 0, 0, 110));
@@ -149,7 +158,8 @@ void PintarTeclaPreta(QPainter& p, int esquerda, int topo, bool pressionada) {
     p.fillPath(caminho, g);
     // The sloped front of the key: long when released, short when pressed.
     const qreal frente = pressionada ? 5 : 12;
-    const QRectF topoFrente(corpo.left() + 3, corpo.bottom() - frente - 2, corpo.width() - 6, frente);
+    const QRectF topoFrente(corpo.left() + 3, corpo.bottom() - frente - 2, corpo.width() - 6,
+                            frente);
     QLinearGradient gf(topoFrente.topLeft(), topoFrente.bottomLeft());
     gf.setColorAt(0.0, pressionada ? QColor(88, 110, 142) : QColor(70, 70, 76));
     gf.setColorAt(1.0, pressionada ? QColor(44, 60, 84) : QColor(22, 22, 26));
@@ -174,8 +184,10 @@ QImage FundoTeclado() {
     PintarMarcaDeFundo(p, img.width(), img.height());
 
     // Red felt under the key tops.
-    p.fillRect(QRect(EsquerdaTecla[0] - 4, TopoTecla - 6, LarguraFundoTeclado, 6), QColor(128, 22, 28));
-    p.fillRect(QRect(EsquerdaTecla[0] - 4, TopoTecla - 7, LarguraFundoTeclado, 1), QColor(20, 12, 8));
+    p.fillRect(QRect(EsquerdaTecla[0] - 4, TopoTecla - 6, LarguraFundoTeclado, 6),
+               QColor(128, 22, 28));
+    p.fillRect(QRect(EsquerdaTecla[0] - 4, TopoTecla - 7, LarguraFundoTeclado, 1),
+               QColor(20, 12, 8));
 
     // Left cheek: a speaker grille and the name plate.
     const QRect grade(18, 104, 146, 150);
@@ -258,7 +270,8 @@ QImage Marca() {
     return img;
 }
 
-QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, Fundo fundo, int x, int y) {
+QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, Fundo fundo, int x,
+                    int y) {
     QImage img = Nova(largura, altura, fundo == Fundo::Janela);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -269,23 +282,34 @@ QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, 
     const bool fechar = simbolo == Simbolo::Fechar;
     QColor claro = fechar ? QColor(214, 84, 72) : QColor(92, 140, 206);
     QColor escuro = fechar ? QColor(150, 40, 34) : QColor(38, 78, 140);
-    if (simbolo == Simbolo::Ok) { claro = QColor(250, 250, 250); escuro = QColor(214, 214, 214); }
-    if (simbolo == Simbolo::Cancelar) { claro = QColor(250, 250, 250); escuro = QColor(214, 214, 214); }
+    if (simbolo == Simbolo::Ok) {
+        claro = QColor(250, 250, 250);
+        escuro = QColor(214, 214, 214);
+    }
+    if (simbolo == Simbolo::Cancelar) {
+        claro = QColor(250, 250, 250);
+        escuro = QColor(214, 214, 214);
+    }
     if (pressionado) std::swap(claro, escuro);
     g.setColorAt(0.0, claro);
     g.setColorAt(1.0, escuro);
     p.setBrush(g);
     p.setPen(QPen(QColor(10, 20, 40, 170), 1));
-    if (redondo) p.drawEllipse(caixa);
-    else p.drawRoundedRect(caixa, 4, 4);
+    if (redondo)
+        p.drawEllipse(caixa);
+    else
+        p.drawRoundedRect(caixa, 4, 4);
 
     const qreal d = pressionado ? 1 : 0;
     const QPointF c = caixa.center() + QPointF(d, d);
-    const QColor tinta = (simbolo == Simbolo::Ok || simbolo == Simbolo::Cancelar) ? QColor(40, 40, 40) : Qt::white;
+    const QColor tinta =
+        (simbolo == Simbolo::Ok || simbolo == Simbolo::Cancelar) ? QColor(40, 40, 40) : Qt::white;
     p.setPen(QPen(tinta, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (simbolo) {
-        case Simbolo::Minimizar: p.drawLine(QPointF(c.x() - 5, c.y() + 5), QPointF(c.x() + 5, c.y() + 5)); break;
+        case Simbolo::Minimizar:
+            p.drawLine(QPointF(c.x() - 5, c.y() + 5), QPointF(c.x() + 5, c.y() + 5));
+            break;
         case Simbolo::Fechar:
             p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
             p.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
@@ -299,7 +323,8 @@ QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, 
         case Simbolo::SetaDireita: {
             const qreal s = simbolo == Simbolo::SetaDireita ? 1 : -1;
             QPolygonF seta;
-            seta << c + QPointF(-2.5 * s + 0.5 * s, -4) << c + QPointF(3.5 * s, 0) << c + QPointF(-2.5 * s + 0.5 * s, 4);
+            seta << c + QPointF(-2.5 * s + 0.5 * s, -4) << c + QPointF(3.5 * s, 0)
+                 << c + QPointF(-2.5 * s + 0.5 * s, 4);
             p.setPen(Qt::NoPen);
             p.setBrush(Qt::white);
             p.drawPolygon(seta);
@@ -336,8 +361,8 @@ QImage BotaoSimbolo(Simbolo simbolo, int largura, int altura, bool pressionado, 
     return img;
 }
 
-QImage BotaoLegenda(const QString& legenda, int largura, int altura, bool pressionado, Fundo fundo, int x, int y,
-                    bool destaque) {
+QImage BotaoLegenda(const QString& legenda, int largura, int altura, bool pressionado, Fundo fundo,
+                    int x, int y, bool destaque) {
     QImage img = Nova(largura, altura);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -384,7 +409,8 @@ QImage BarraSuperior(const QString& subtitulo) {
 
     p.setFont(Fonte(30, true, "DejaVu Serif"));
     p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(QRect(284, 9, 300, 40).translated(1, 2), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tastavo"));
+    p.drawText(QRect(284, 9, 300, 40).translated(1, 2), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Tastavo"));
     p.setPen(Qt::white);
     p.drawText(QRect(284, 9, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tastavo"));
     p.setFont(Fonte(13, false));

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSaveFile>
@@ -22,8 +21,8 @@
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QUrl>
 #include <QToolTip>
+#include <QUrl>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -32,22 +31,22 @@
 #include <unordered_set>
 
 #include "AbrirShell.h"
+#include "AnaliseCifra.h"
 #include "ArquivoConfiguracao.h"
 #include "ArrasteJanela.h"
 #include "BotaoTeclado.h"
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "ChordPro.h"
+#include "CifraEmPartes.h"
 #include "EscolhasTextoCifra.h"
 #include "FigurasIdioma.h"
 #include "GerenciadorIdiomas.h"
 #include "LeituraArquivo.h"
 #include "MinimizarAplicacao.h"
-#include "AnaliseCifra.h"
-#include "CifraEmPartes.h"
-#include "TransposicaoCifra.h"
 #include "TextoIdioma.h"
 #include "TrabalhoLongo.h"
+#include "TransposicaoCifra.h"
 
 namespace {
 
@@ -89,7 +88,8 @@ QString ComAvancosDeLinha(QString texto) {
 std::optional<std::filesystem::path> ArquivoLocal(const QMimeData* origem) {
     if (origem == nullptr || !origem->hasUrls()) return std::nullopt;
     for (const QUrl& url : origem->urls())
-        if (url.isLocalFile()) return std::filesystem::path(QFile::encodeName(url.toLocalFile()).toStdString());
+        if (url.isLocalFile())
+            return std::filesystem::path(QFile::encodeName(url.toLocalFile()).toStdString());
     return std::nullopt;
 }
 
@@ -125,8 +125,8 @@ class MemoCifra : public QPlainTextEdit {
     void insertFromMimeData(const QMimeData* origem) override {
         if (const auto arquivo = ArquivoLocal(origem); arquivo && abrirArquivo) {
             // Opening may ask a question: not from inside the drop.
-            QMetaObject::invokeMethod(this, [this, caminho = *arquivo] { abrirArquivo(caminho); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, caminho = *arquivo] { abrirArquivo(caminho); }, Qt::QueuedConnection);
             return;
         }
         if (origem == nullptr || !origem->hasText()) return;
@@ -142,7 +142,8 @@ class MemoCifra : public QPlainTextEdit {
     bool viewportEvent(QEvent* evento) override {
         if (evento->type() == QEvent::ToolTip) {
             const auto* ajuda = static_cast<QHelpEvent*>(evento);
-            const QString aviso = AvisoDaLinhaMarcada(*this, cursorForPosition(ajuda->pos()).block());
+            const QString aviso =
+                AvisoDaLinhaMarcada(*this, cursorForPosition(ajuda->pos()).block());
             if (!aviso.isEmpty()) {
                 QToolTip::showText(ajuda->globalPos(), aviso, viewport());
                 return true;
@@ -288,10 +289,11 @@ void TformImportarCifra::CriarControles() {
     });
     // The usual edit menu, and under it the transposition choices.
     memoTextoCifra->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(memoTextoCifra, &QWidget::customContextMenuRequested, this, [this](const QPoint& lugar) {
-        std::unique_ptr<QMenu> menu = CriarMenuTexto();
-        menu->exec(memoTextoCifra->viewport()->mapToGlobal(lugar));
-    });
+    connect(memoTextoCifra, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& lugar) {
+                std::unique_ptr<QMenu> menu = CriarMenuTexto();
+                menu->exec(memoTextoCifra->viewport()->mapToGlobal(lugar));
+            });
 
     btnColar = botao("btnColar", QRect(17, 21, 24, 24), TagColar);
     btnAjuda = botao("btnAjuda", QRect(376, 10, 24, 24), TagAjuda);
@@ -387,9 +389,9 @@ void TformImportarCifra::AplicarIdioma() {
 void TformImportarCifra::ConfigurarTeclado() {
     // Tab leaves the text box instead of typing a tab, so the buttons can be reached.
     memoTextoCifra->setTabChangesFocus(true);
-    const std::vector<QWidget*> ordem{memoTextoCifra,   btnColar,    btnTransporAcima, btnTransporAbaixo,
-                                      btnImportarCifra, btnImprimir, btnAjuda,         btnMinimizar,
-                                      btnFechar};
+    const std::vector<QWidget*> ordem{memoTextoCifra,    btnColar,         btnTransporAcima,
+                                      btnTransporAbaixo, btnImportarCifra, btnImprimir,
+                                      btnAjuda,          btnMinimizar,     btnFechar};
     for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
     auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
         auto* a = new QShortcut(teclas, this);
@@ -405,13 +407,16 @@ void TformImportarCifra::ConfigurarTeclado() {
 }
 
 void TformImportarCifra::NomearControles() {
-    auto texto = [this](std::string_view secao, std::string_view chave) { return TextoIdioma(idiomas_, secao, chave); };
+    auto texto = [this](std::string_view secao, std::string_view chave) {
+        return TextoIdioma(idiomas_, secao, chave);
+    };
     setAccessibleName(windowTitle());
     NomearAcessivel(memoTextoCifra, texto(fc::Secao, fc::nomeMemoCifra), memoTextoCifra->toolTip());
     NomearAcessivel(btnColar, texto(fc::Secao, fc::nomeBtnColar), btnColar->toolTip());
     NomearAcessivel(btnTransporAcima, lblSemitomAcima->text(), btnTransporAcima->toolTip());
     NomearAcessivel(btnTransporAbaixo, lblSemitomAbaixo->text(), btnTransporAbaixo->toolTip());
-    NomearAcessivel(btnImportarCifra, texto(fc::Secao, fc::nomeBtnImportarCifra), btnImportarCifra->toolTip());
+    NomearAcessivel(btnImportarCifra, texto(fc::Secao, fc::nomeBtnImportarCifra),
+                    btnImportarCifra->toolTip());
     NomearAcessivel(btnImprimir, texto(fc::Secao, fc::nomeBtnImprimir), btnImprimir->toolTip());
     for (BotaoFiguraQt* b : {btnAjuda, btnMinimizar, btnFechar}) NomearAcessivel(b, b->toolTip());
 }
@@ -561,14 +566,17 @@ void TformImportarCifra::transporClick() {
         TrabalhoLongo trabalho(this, TextoIdioma(idiomas_, fc::Secao, fc::msgTrabalhando),
                                TextoIdioma(idiomas_, ge::Secao, ge::rotuloBtnCancelar),
                                static_cast<qint64>(antes.size()));
-        const SentidoTransposicao sentido = opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
+        const SentidoTransposicao sentido =
+            opcaoAcima ? SentidoTransposicao::Acima : SentidoTransposicao::Abaixo;
         if (opcoesTransposicao.grafia == GrafiaTransposicao::Tabelas) {
             TransposicaoContinua transposicao(*semitons, sentido, opcoesTransposicao.manterColunas);
             for (std::size_t inicio = 0; inicio < antes.size();) {
                 const std::size_t fim = FimDoPedaco(antes, inicio, PedacoBytes);
-                transposicao.Acrescentar(std::string_view(antes).substr(inicio, fim - inicio), depois);
+                transposicao.Acrescentar(std::string_view(antes).substr(inicio, fim - inicio),
+                                         depois);
                 inicio = fim;
-                if (!trabalho.Avancar(static_cast<qint64>(inicio))) return;  // cancelled: the text stays
+                if (!trabalho.Avancar(static_cast<qint64>(inicio)))
+                    return;  // cancelled: the text stays
             }
             transposicao.Terminar(depois);
         } else {
@@ -667,7 +675,9 @@ void TformImportarCifra::DefinirConfiguracao(ArquivoConfiguracao* configuracao) 
     AtualizarRecentes();
 }
 
-bool TformImportarCifra::AlteracoesPendentes() const { return memoTextoCifra->document()->isModified(); }
+bool TformImportarCifra::AlteracoesPendentes() const {
+    return memoTextoCifra->document()->isModified();
+}
 
 std::optional<bool> TformImportarCifra::ConfirmarSaida() {
     if (!AlteracoesPendentes()) return std::nullopt;
@@ -679,8 +689,9 @@ bool TformImportarCifra::PodeSubstituirTexto() {
     const std::string salvar = Texto(fc::Secao, fc::rotuloBtnSalvar);
     const std::string descartar = Texto(fc::Secao, fc::rotuloBtnDescartar);
     const std::string cancelar = Texto(ge::Secao, ge::rotuloBtnCancelar);
-    switch (mensagens_.PerguntarSalvar(TextoIdiomaUtf8(idiomas_, fc::Secao, fc::msgSalvarAlteracoes),
-                                       Texto(ge::Secao, ge::nomeAplicacao), this, {salvar, descartar, cancelar})) {
+    switch (mensagens_.PerguntarSalvar(
+        TextoIdiomaUtf8(idiomas_, fc::Secao, fc::msgSalvarAlteracoes),
+        Texto(ge::Secao, ge::nomeAplicacao), this, {salvar, descartar, cancelar})) {
         case caixaMensagem::RespostaSalvar::Salvar:
             return salvarClick();
         case caixaMensagem::RespostaSalvar::Descartar:
@@ -702,10 +713,11 @@ void TformImportarCifra::abrirClick() {
     if (!caminho.empty()) CarregarArquivo(caminho);
 }
 
-void TformImportarCifra::FalhaArquivo(std::string_view chaveErro, const std::filesystem::path& caminho,
+void TformImportarCifra::FalhaArquivo(std::string_view chaveErro,
+                                      const std::filesystem::path& caminho,
                                       std::string_view motivo) {
-    mensagens_.Informar(TextoIdiomaUtf8(idiomas_, fc::Secao, chaveErro) + "\n" + caminho.string() + "\n\n" +
-                            std::string(motivo),
+    mensagens_.Informar(TextoIdiomaUtf8(idiomas_, fc::Secao, chaveErro) + "\n" + caminho.string() +
+                            "\n\n" + std::string(motivo),
                         Texto(ge::Secao, ge::nomeAplicacao), this);
 }
 
@@ -716,9 +728,12 @@ bool TformImportarCifra::CarregarArquivo(const std::filesystem::path& caminho) {
         arquivo = LerTextoArquivo(absoluto);
     } catch (const std::filesystem::filesystem_error& e) {
         std::string_view motivo = fc::erroArquivoIlegivel;
-        if (e.code() == std::errc::is_a_directory) motivo = fc::erroArquivoPasta;
-        else if (e.code() == ErroLeitura::GrandeDemais) motivo = fc::erroArquivoGrande;
-        else if (e.code() == ErroLeitura::Binario) motivo = fc::erroArquivoBinario;
+        if (e.code() == std::errc::is_a_directory)
+            motivo = fc::erroArquivoPasta;
+        else if (e.code() == ErroLeitura::GrandeDemais)
+            motivo = fc::erroArquivoGrande;
+        else if (e.code() == ErroLeitura::Binario)
+            motivo = fc::erroArquivoBinario;
         // A recent song that is gone leaves the list.
         if (e.code() == std::errc::no_such_file_or_directory && configuracao_) {
             configuracao_->EsquecerCancao(absoluto.string());
@@ -757,14 +772,17 @@ bool TformImportarCifra::GravarArquivo(const std::filesystem::path& caminho) {
     const std::string texto = TextoBruto();
     bytes.reserve(bytes.size() + texto.size() + texto.size() / 16);
     for (char c : texto) {
-        if (c == '\n') bytes += fimLinha_;
-        else bytes += c;
+        if (c == '\n')
+            bytes += fimLinha_;
+        else
+            bytes += c;
     }
     // Written beside the file and put in its place only when complete: a full disk or a crash
     // never leaves half a song. A symbolic link is followed, and stays a link.
     QSaveFile arquivo(QFile::decodeName(caminho.c_str()));
     if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()) ||
         !arquivo.commit()) {
         const std::string motivo = arquivo.errorString().toStdString();
         arquivo.cancelWriting();
@@ -812,24 +830,27 @@ void TformImportarCifra::CriarComandosArquivo() {
         const QString filtro = TextoIdioma(idiomas_, fc::Secao, fc::filtroArquivos);
         const QString inicio = QFile::decodeName(sugestao.c_str());
         const QString escolhido =
-            salvar ? QFileDialog::getSaveFileName(this, TextoIdioma(idiomas_, fc::Secao, fc::tituloSalvar), inicio,
-                                                  filtro)
-                   : QFileDialog::getOpenFileName(this, TextoIdioma(idiomas_, fc::Secao, fc::tituloAbrir), inicio,
-                                                  filtro);
+            salvar ? QFileDialog::getSaveFileName(
+                         this, TextoIdioma(idiomas_, fc::Secao, fc::tituloSalvar), inicio, filtro)
+                   : QFileDialog::getOpenFileName(
+                         this, TextoIdioma(idiomas_, fc::Secao, fc::tituloAbrir), inicio, filtro);
         return std::filesystem::path(QFile::encodeName(escolhido).toStdString());
     };
-    connect(memoTextoCifra->document(), &QTextDocument::modificationChanged, this, [this] { AtualizarTitulo(); });
+    connect(memoTextoCifra->document(), &QTextDocument::modificationChanged, this,
+            [this] { AtualizarTitulo(); });
 }
 
 void TformImportarCifra::AtualizarRecentes() {
     menuRecentes->clear();
     const std::vector<std::string> vazia;
-    const std::vector<std::string>& cancoes = configuracao_ ? configuracao_->CancoesRecentes() : vazia;
+    const std::vector<std::string>& cancoes =
+        configuracao_ ? configuracao_->CancoesRecentes() : vazia;
     for (std::size_t i = 0; i < cancoes.size(); ++i) {
         const std::filesystem::path caminho = cancoes[i];
         // "&1 song.cho" with the full path as its hint.
         QAction* a = menuRecentes->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QFile::decodeName(caminho.filename().c_str()).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            QFile::decodeName(caminho.filename().c_str())
+                .replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setToolTip(QFile::decodeName(caminho.c_str()));
         connect(a, &QAction::triggered, this, [this, caminho] { AbrirArquivo(caminho); });
     }
@@ -838,10 +859,12 @@ void TformImportarCifra::AtualizarRecentes() {
 
 void TformImportarCifra::AtualizarTitulo() {
     QString titulo = TextoIdioma(idiomas_, fc::Secao, fc::titulo);
-    if (!arquivo_.empty()) titulo += QStringLiteral(" - ") + QFile::decodeName(arquivo_.filename().c_str());
+    if (!arquivo_.empty())
+        titulo += QStringLiteral(" - ") + QFile::decodeName(arquivo_.filename().c_str());
     if (AlteracoesPendentes() && !arquivo_.empty()) titulo += QStringLiteral(" *");
     setWindowTitle(titulo);
-    lblTitulo->setText(lblTitulo->fontMetrics().elidedText(titulo, Qt::ElideMiddle, lblTitulo->width()));
+    lblTitulo->setText(
+        lblTitulo->fontMetrics().elidedText(titulo, Qt::ElideMiddle, lblTitulo->width()));
 }
 
 void TformImportarCifra::contextMenuEvent(QContextMenuEvent* evento) {
@@ -859,7 +882,8 @@ void TformImportarCifra::dropEvent(QDropEvent* evento) {
     const auto arquivo = ArquivoLocal(evento->mimeData());
     if (!arquivo) return;
     evento->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, caminho = *arquivo] { AbrirArquivo(caminho); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, caminho = *arquivo] { AbrirArquivo(caminho); }, Qt::QueuedConnection);
 }
 
 void TformImportarCifra::btnAjudaClick() {

@@ -72,7 +72,8 @@ class TformImportarCifra : public QWidget {
     std::optional<bool> ConfirmarSaida();
     // Chooses a file to open (`salvar` false) or to save to, starting at `sugestao`; empty when
     // the user cancels. The desktop's file dialog unless replaced (tests).
-    std::function<std::filesystem::path(bool salvar, const std::filesystem::path& sugestao)> escolherArquivo;
+    std::function<std::filesystem::path(bool salvar, const std::filesystem::path& sugestao)>
+        escolherArquivo;
 
     // Controls, named as the design names them.
     QLabel* imgFundo;
@@ -151,7 +152,8 @@ class TformImportarCifra : public QWidget {
     bool GravarArquivo(const std::filesystem::path& caminho);
     // The candidates of the chart, read in pieces under a progress dialog; none when cancelled.
     std::optional<std::vector<std::string>> ColetarComProgresso(bool repetir);
-    void FalhaArquivo(std::string_view chaveErro, const std::filesystem::path& caminho, std::string_view motivo);
+    void FalhaArquivo(std::string_view chaveErro, const std::filesystem::path& caminho,
+                      std::string_view motivo);
 
     GerenciadorIdiomas& idiomas_;
     CaixasMensagem& mensagens_;

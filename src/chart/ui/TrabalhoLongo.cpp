@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <limits>
 
-TrabalhoLongo::TrabalhoLongo(QWidget* janela, const QString& texto, const QString& cancelar, qint64 total)
-    : total_(std::max<qint64>(total, 1)), escala_(static_cast<int>(std::max<qint64>(1, total_ / 10000))) {
+TrabalhoLongo::TrabalhoLongo(QWidget* janela, const QString& texto, const QString& cancelar,
+                             qint64 total)
+    : total_(std::max<qint64>(total, 1)),
+      escala_(static_cast<int>(std::max<qint64>(1, total_ / 10000))) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    dialogo_ = std::make_unique<QProgressDialog>(texto, cancelar, 0, static_cast<int>(total_ / escala_), janela);
+    dialogo_ = std::make_unique<QProgressDialog>(texto, cancelar, 0,
+                                                 static_cast<int>(total_ / escala_), janela);
     dialogo_->setObjectName(QStringLiteral("dialogoProgresso"));
     dialogo_->setWindowTitle(janela ? janela->windowTitle() : QString());
     dialogo_->setWindowModality(Qt::ApplicationModal);

@@ -24,12 +24,12 @@ inline constexpr int TamanhoMarca = 24;
 inline constexpr int TamanhoRotulo = 23;
 inline constexpr int LarguraPrimeiroIntervalo = 25;
 
-inline constexpr std::array<int, 25> EsquerdaTecla = {
-    182, 210, 223, 251, 264, 305, 333, 346, 376, 387, 419, 428, 469,
-    497, 510, 538, 551, 592, 620, 633, 663, 674, 706, 715, 756};
-inline constexpr std::array<int, 25> RotuloX = {
-    190, 211, 231, 252, 272, 313, 334, 354, 377, 395, 420, 436, 477,
-    498, 518, 539, 559, 600, 621, 641, 664, 682, 707, 723, 764};
+inline constexpr std::array<int, 25> EsquerdaTecla = {182, 210, 223, 251, 264, 305, 333, 346, 376,
+                                                      387, 419, 428, 469, 497, 510, 538, 551, 592,
+                                                      620, 633, 663, 674, 706, 715, 756};
+inline constexpr std::array<int, 25> RotuloX = {190, 211, 231, 252, 272, 313, 334, 354, 377,
+                                                395, 420, 436, 477, 498, 518, 539, 559, 600,
+                                                621, 641, 664, 682, 707, 723, 764};
 inline constexpr int RotuloYBranca = 268;
 inline constexpr int RotuloYPreta = 183;
 

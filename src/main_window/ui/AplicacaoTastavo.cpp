@@ -9,13 +9,15 @@
 
 AplicacaoTastavo::AplicacaoTastavo(int& argc, char** argv) : QApplication(argc, argv) {}
 
-std::string AplicacaoTastavo::TextoErroLaco(std::exception_ptr falha, const GerenciadorIdiomas* idiomas) {
+std::string AplicacaoTastavo::TextoErroLaco(std::exception_ptr falha,
+                                            const GerenciadorIdiomas* idiomas) {
     try {
         std::rethrow_exception(falha);
     } catch (const RaizNaoEncontradaException& e) {
         // A root the parser does not know: say so in the user's words where the language has them.
         const std::string texto =
-            idiomas ? idiomas->ObterTexto(idm::exp::Secao, idm::exp::msgRaizNaoEncontrada) : std::string();
+            idiomas ? idiomas->ObterTexto(idm::exp::Secao, idm::exp::msgRaizNaoEncontrada)
+                    : std::string();
         if (texto.empty()) return "\"" + e.Texto() + "\" is not a note name.";
         return texto + " \"" + e.Texto() + "\"";
     } catch (const std::exception& e) {

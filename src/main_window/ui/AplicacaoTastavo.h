@@ -12,7 +12,7 @@ class CaixasMensagem;
 class GerenciadorIdiomas;
 
 class AplicacaoTastavo : public QApplication {
-public:
+  public:
     AplicacaoTastavo(int& argc, char** argv);
     bool notify(QObject* receptor, QEvent* evento) override;
     // The language of the error boxes (none: English) and the boxes they go through (none: the
@@ -27,7 +27,7 @@ public:
     // wording for a chord root that is not a note name).
     static std::string TextoErroLaco(std::exception_ptr falha, const GerenciadorIdiomas* idiomas);
 
-private:
+  private:
     GerenciadorIdiomas* idiomas_ = nullptr;
     CaixasMensagem* mensagens_ = nullptr;
 };

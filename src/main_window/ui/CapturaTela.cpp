@@ -20,8 +20,8 @@ void CaixasNoTerminal::Informar(std::string_view texto, std::string_view, QWidge
     std::fprintf(stderr, "message: %.*s\n", static_cast<int>(texto.size()), texto.data());
 }
 
-bool CaixasNoTerminal::Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai, std::string_view,
-                                 std::string_view) {
+bool CaixasNoTerminal::Perguntar(std::string_view texto, std::string_view titulo, QWidget* pai,
+                                 std::string_view, std::string_view) {
     Informar(texto, titulo, pai);
     return false;
 }
@@ -41,8 +41,8 @@ class IdiomasNoTerminal : public InteracaoIdiomas {
         std::string instalados;
         for (const auto& nome : nomes) instalados += (instalados.empty() ? "" : ", ") + nome;
         const QString programa = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-        std::fprintf(stderr, "%s: the language \"%s\" is not installed (installed: %s)\n", qPrintable(programa),
-                     pedido_.c_str(), instalados.c_str());
+        std::fprintf(stderr, "%s: the language \"%s\" is not installed (installed: %s)\n",
+                     qPrintable(programa), pedido_.c_str(), instalados.c_str());
         return -1;
     }
     void EncerrarAplicacao() override {}

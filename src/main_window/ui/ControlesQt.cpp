@@ -26,8 +26,10 @@ void ImagemQt::mouseMoveEvent(QMouseEvent* evento) {
 }
 
 void ImagemQt::mousePressEvent(QMouseEvent* evento) {
-    if (aoPressionar) aoPressionar(evento);
-    else QLabel::mousePressEvent(evento);
+    if (aoPressionar)
+        aoPressionar(evento);
+    else
+        QLabel::mousePressEvent(evento);
 }
 
 MarcaQt::MarcaQt(QWidget* pai, const QSize& tamanho) : QLabel(pai) {

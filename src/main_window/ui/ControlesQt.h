@@ -11,7 +11,7 @@ class QPixmap;
 
 // A picture control; `tag` is its key number (or its picture store entry for a button).
 class ImagemQt : public QLabel, public ControleImagem {
-public:
+  public:
     ImagemQt(QWidget* pai, const QRect& lugar, int tag = -1);
     void CopiarFiguraDe(const ControleImagem& modelo) override;
     void LimparFigura() override;
@@ -24,16 +24,16 @@ public:
     // Called on a left press (after any window move the press starts).
     std::function<void(QMouseEvent*)> aoPressionar;
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
 
-private:
+  private:
     int tag_;
 };
 
 class MarcaQt : public QLabel, public ControleMovel {
-public:
+  public:
     MarcaQt(QWidget* pai, const QSize& tamanho);
     void Mover(int x, int y) override { move(x, y); }
     void Mostrar() override { show(); }
@@ -41,7 +41,7 @@ public:
 };
 
 class RotuloQt : public QLabel, public ControleRotulo {
-public:
+  public:
     RotuloQt(QWidget* pai, const QSize& tamanho);
     void Mover(int x, int y) override { move(x, y); }
     void Mostrar() override { show(); }

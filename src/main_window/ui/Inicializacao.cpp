@@ -60,24 +60,29 @@ TformSetup& JanelasAplicacao::Setup() {
 }
 
 TformAviso& JanelasAplicacao::Aviso() {
-    if (!aviso) aviso = std::make_unique<TformAviso>(*idiomas, *mensagens, *abridor, principal.get());
+    if (!aviso)
+        aviso = std::make_unique<TformAviso>(*idiomas, *mensagens, *abridor, principal.get());
     return *aviso;
 }
 
 TformImportarCifra& JanelasAplicacao::Cifra() {
     if (!cifra) {
         TformPrincipal* p = principal.get();
-        AcoesListaImpressao listaImpressao{
-            [p](const std::string& texto, bool repetir) { p->AdicionarAcordeImpressao(texto, repetir); },
-            [p] { p->LimparListaImpressao(); }};
-        cifra = std::make_unique<TformImportarCifra>(*idiomas, *mensagens, *abridor, std::move(listaImpressao), p);
+        AcoesListaImpressao listaImpressao{[p](const std::string& texto, bool repetir) {
+                                               p->AdicionarAcordeImpressao(texto, repetir);
+                                           },
+                                           [p] { p->LimparListaImpressao(); }};
+        cifra = std::make_unique<TformImportarCifra>(*idiomas, *mensagens, *abridor,
+                                                     std::move(listaImpressao), p);
         cifra->DefinirConfiguracao(p->Configuracao());
         // The chart window's choices live in the configuration, written when the user leaves.
         if (ArquivoConfiguracao* arquivo = p->Configuracao()) {
             const EscolhasCifra escolhas = arquivo->ObterEscolhasCifra();
-            cifra->opcoesTransposicao = {static_cast<GrafiaTransposicao>(escolhas.grafia), escolhas.manterColunas};
+            cifra->opcoesTransposicao = {static_cast<GrafiaTransposicao>(escolhas.grafia),
+                                         escolhas.manterColunas};
             cifra->aoMudarOpcoes = [arquivo](const OpcoesTransposicao& opcoes) {
-                arquivo->DefinirEscolhasCifra({opcoes.manterColunas, static_cast<int>(opcoes.grafia)});
+                arquivo->DefinirEscolhasCifra(
+                    {opcoes.manterColunas, static_cast<int>(opcoes.grafia)});
             };
         }
         cifra->abrirImpressao = [this] {
@@ -91,8 +96,8 @@ TformImportarCifra& JanelasAplicacao::Cifra() {
 
 TformAssistenteConfiguracaoDriver& JanelasAplicacao::Assistente() {
     if (!assistente)
-        assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(*player, *idiomas, *mensagens,
-                                                                         duracaoNotaEscala, principal.get());
+        assistente = std::make_unique<TformAssistenteConfiguracaoDriver>(
+            *player, *idiomas, *mensagens, duracaoNotaEscala, principal.get());
     return *assistente;
 }
 
@@ -113,8 +118,8 @@ TformImpressao& JanelasAplicacao::OpcoesImpressao() {
     impressao->DefinirTamanhoImpressora(TamanhoPaginaVisualizacaoPadrao);
     impressao->DefinirFonteDocumento(fonte.lista, fonte.textoCifra);
     opcoesImpressao = std::make_unique<TformImpressao>(*idiomas, *mensagens, *impressao, fonte, p);
-    visualizarImpressao = std::make_unique<TformVisualizarImpressao>(*idiomas, *mensagens, *impressao,
-                                                                     *opcoesImpressao, p);
+    visualizarImpressao = std::make_unique<TformVisualizarImpressao>(
+        *idiomas, *mensagens, *impressao, *opcoesImpressao, p);
     opcoesImpressao->DefinirVisualizacao(visualizarImpressao.get());
     impressao->DefinirExibicao(visualizarImpressao.get());
     return *opcoesImpressao;
@@ -161,11 +166,13 @@ void CriarEscuta(JanelasAplicacao& j, const AmbienteInicializacao& ambiente) {
 
 // The domain objects, created in the order the windows need them: the catalogue and the chord
 // manager (whose catalogue file the language names), then the MIDI port and the chord player.
-void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente, const std::filesystem::path& pasta) {
+void CriarDominio(JanelasAplicacao& j, const AmbienteInicializacao& ambiente,
+                  const std::filesystem::path& pasta) {
     j.catalogo = std::make_unique<BaseNomesAcordes>(
         j.idiomas->CaminhoParametro(idm::parametros::caminhoArquivoBaseNomesAcordes));
     j.vinculoCatalogo.emplace(*j.catalogo);
-    j.acordes = std::make_unique<GerenciadorAcordes>(*j.catalogo, GeradorAcordesTeclado::Instancia());
+    j.acordes =
+        std::make_unique<GerenciadorAcordes>(*j.catalogo, GeradorAcordesTeclado::Instancia());
     j.vinculoAcordes.emplace(*j.acordes);
     j.porta = ambiente.porta;
     if (j.porta == nullptr) {
@@ -204,8 +211,9 @@ void LigarJanelaPrincipal(JanelasAplicacao& j) {
 int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
             std::unique_ptr<GerenciadorIdiomas>& idiomasProprios) {
     const std::filesystem::path pasta = ambiente.pasta.empty() ? PastaInstalacao() : ambiente.pasta;
-    const std::filesystem::path configuracao =
-        ambiente.configuracao.empty() ? ArquivoConfiguracao::CaminhoPadrao() : ambiente.configuracao;
+    const std::filesystem::path configuracao = ambiente.configuracao.empty()
+                                                   ? ArquivoConfiguracao::CaminhoPadrao()
+                                                   : ambiente.configuracao;
     CaixasMensagemQt caixasReais;
     CaixasMensagem& mensagens = ambiente.mensagens ? *ambiente.mensagens : caixasReais;
     AbridorDesktopSistema desktop;
@@ -215,26 +223,34 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
     const std::string nomeIdioma = ArquivoConfiguracao::ObterIdioma(configuracao);
     if (ambiente.idiomas == nullptr) {
         std::unique_ptr<InteracaoIdiomas> interacao;
-        if (ambiente.interacaoIdiomas) interacao = std::make_unique<InteracaoEmprestada>(*ambiente.interacaoIdiomas);
-        else interacao = std::make_unique<TformListaIdiomas>(mensagens);
+        if (ambiente.interacaoIdiomas)
+            interacao = std::make_unique<InteracaoEmprestada>(*ambiente.interacaoIdiomas);
+        else
+            interacao = std::make_unique<TformListaIdiomas>(mensagens);
         idiomasProprios = std::make_unique<GerenciadorIdiomas>(pasta, std::move(interacao));
     }
     GerenciadorIdiomas& idiomas = ambiente.idiomas ? *ambiente.idiomas : *idiomasProprios;
     const Fachada<GerenciadorIdiomas>::Vinculo vinculoIdiomas(idiomas);
-    if (idiomas.NomesIdiomas().empty()) return SaidaFalhaInicializacao;  // the manager told the user
+    if (idiomas.NomesIdiomas().empty())
+        return SaidaFalhaInicializacao;  // the manager told the user
     // A first start (no language stored) takes the system's language and asks nothing.
-    if (idiomas.SelecionarIdiomaInicial(nomeIdioma, LocalidadeDoSistema()) == nullptr) return SaidaFalhaInicializacao;
+    if (idiomas.SelecionarIdiomaInicial(nomeIdioma, LocalidadeDoSistema()) == nullptr)
+        return SaidaFalhaInicializacao;
     app.DefinirIdiomas(&idiomas, &mensagens);
     // Qt's own dialogs (printing, files) speak the chosen language too.
     const Idioma* escolhido = idiomas.IdiomaAtual();
     QTranslator traducaoQt;
     if (escolhido != nullptr && IdiomaPortugues(escolhido->ObterNome()) &&
-        traducaoQt.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        traducaoQt.load(QStringLiteral("qtbase_pt_BR"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traducaoQt);
-    auto texto = [&](std::string_view secao, std::string_view chave) { return idiomas.ObterTexto(secao, chave); };
+    auto texto = [&](std::string_view secao, std::string_view chave) {
+        return idiomas.ObterTexto(secao, chave);
+    };
 
     // 2. Only at 96 pixels per inch do the fixed layouts fit.
-    const double ppp = ambiente.pontosPorPolegada ? ambiente.pontosPorPolegada() : PontosPorPolegadaDaTela();
+    const double ppp =
+        ambiente.pontosPorPolegada ? ambiente.pontosPorPolegada() : PontosPorPolegadaDaTela();
     if (ppp != 96.0) {
         mensagens.Informar(texto(idm::geral::Secao, idm::geral::erroPPP),
                            texto(idm::geral::Secao, idm::geral::nomeAplicacao));
@@ -254,18 +270,20 @@ int Iniciar(AplicacaoTastavo& app, const AmbienteInicializacao& ambiente,
 
         // 4. The application's title. Not the display name: Qt would append that to the
         // caption of every secondary window ("... — Tastavo").
-        app.setApplicationName(QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
+        app.setApplicationName(
+            QString::fromStdString(texto(idm::geral::Secao, idm::geral::tituloAplicacao)));
 
         // 5. The windows, the main window first, over the domain objects they share.
         CriarDominio(janelas, ambiente, pasta);
-        TformPrincipal::Dependencias dependencias{idiomas,   *janelas.acordes, *janelas.player, *janelas.som,
-                                                  mensagens, abridor,          configuracao};
+        TformPrincipal::Dependencias dependencias{idiomas,      *janelas.acordes, *janelas.player,
+                                                  *janelas.som, mensagens,        abridor,
+                                                  configuracao};
         dependencias.entrada = janelas.entrada;
         dependencias.nomeador = janelas.nomeador.get();
         janelas.mensagens = &mensagens;
         janelas.abridor = &abridor;
-        janelas.duracaoNotaEscala =
-            ambiente.duracaoNotaEscala.value_or(TformAssistenteConfiguracaoDriver::DuracaoNotaEscala);
+        janelas.duracaoNotaEscala = ambiente.duracaoNotaEscala.value_or(
+            TformAssistenteConfiguracaoDriver::DuracaoNotaEscala);
         janelas.principal = std::make_unique<TformPrincipal>(dependencias);
         LigarJanelaPrincipal(janelas);
         // 6. The splash closes here.
@@ -304,9 +322,10 @@ int ExecutarAplicacao(AplicacaoTastavo& app, const AmbienteInicializacao& ambien
     } catch (const std::exception& e) {
         const GerenciadorIdiomas* idiomas = app.Idiomas();
         const bool possui = idiomas && idiomas->PossuiIdioma();
-        relatorio = RelatorioExcecao(possui, possui ? idiomas->ObterTexto(idm::geral::Secao, idm::geral::erroGeral) : "",
-                                     possui ? idiomas->ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao) : "",
-                                     NomeClasse(e), e.what(), VersaoArquivo());
+        relatorio = RelatorioExcecao(
+            possui, possui ? idiomas->ObterTexto(idm::geral::Secao, idm::geral::erroGeral) : "",
+            possui ? idiomas->ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao) : "",
+            NomeClasse(e), e.what(), VersaoArquivo());
     } catch (...) {
         relatorio = RelatorioFalhaDesconhecida(VersaoArquivo());
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up, the one composition root: it owns the language manager, the catalogue, the chord
-// manager, the MIDI port and player, the sound settings and the print manager, hands each window what it uses
-// through its constructor, and binds the class-level Instancia façades while they live. Then
-// the 96 pixels-per-inch rule, the splash, the windows in their order, the event loop; and the
-// report of whatever escapes.
+// manager, the MIDI port and player, the sound settings and the print manager, hands each window
+// what it uses through its constructor, and binds the class-level Instancia façades while they
+// live. Then the 96 pixels-per-inch rule, the splash, the windows in their order, the event loop;
+// and the report of whatever escapes.
 
 #include <chrono>
 #include <filesystem>
@@ -87,15 +87,15 @@ struct JanelasAplicacao {
 // The boundary of the application: where it is installed and what it talks to. Every pointer
 // is optional (not owned); a test puts its doubles here.
 struct AmbienteInicializacao {
-    std::filesystem::path pasta;                    // installation folder (default: the executable's)
-    std::filesystem::path configuracao;             // configuration file (default: the installation's)
-    GerenciadorIdiomas* idiomas = nullptr;          // default: a manager over the installation folder
-    InteracaoIdiomas* interacaoIdiomas = nullptr;   // default: the language list window
-    CaixasMensagem* mensagens = nullptr;            // default: the real message boxes
-    AbridorDesktop* abridor = nullptr;              // default: the desktop's handlers
-    TMidiOutput* porta = nullptr;                   // default: a port over the system's devices
-    TMidiInput* entrada = nullptr;                  // default: an input port over the system's inputs
-    std::function<double()> pontosPorPolegada;      // default: the primary screen's logical value
+    std::filesystem::path pasta;            // installation folder (default: the executable's)
+    std::filesystem::path configuracao;     // configuration file (default: the installation's)
+    GerenciadorIdiomas* idiomas = nullptr;  // default: a manager over the installation folder
+    InteracaoIdiomas* interacaoIdiomas = nullptr;  // default: the language list window
+    CaixasMensagem* mensagens = nullptr;           // default: the real message boxes
+    AbridorDesktop* abridor = nullptr;             // default: the desktop's handlers
+    TMidiOutput* porta = nullptr;                  // default: a port over the system's devices
+    TMidiInput* entrada = nullptr;              // default: an input port over the system's inputs
+    std::function<double()> pontosPorPolegada;  // default: the primary screen's logical value
     int esperaSplashMs = 1000;
     std::optional<std::chrono::milliseconds> duracaoNotaEscala;  // default: the driver wizard's own
     // A song to open in the chord chart window at start-up (`tastavo FILE`); empty for none.

@@ -6,7 +6,7 @@
 #include "SaidaSom.h"
 
 class SomMidiOutput : public SaidaSom {
-public:
+  public:
     explicit SomMidiOutput(MidiOutput& player) : player_(player) {}
     // Throws MidiDesabilitadoException when sound is not available.
     void EnviarEvento(std::uint8_t status, std::uint8_t primeiro, std::uint8_t segundo) override {
@@ -19,6 +19,6 @@ public:
     void DesligarNota(int nota) override { player_.DesligarNota(static_cast<std::uint8_t>(nota)); }
     int ObterVelocidade() const override { return player_.ObterVelocidade(); }
 
-private:
+  private:
     MidiOutput& player_;
 };

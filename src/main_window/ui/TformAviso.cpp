@@ -14,8 +14,8 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-TformAviso::TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens, AbridorDesktop& abridor,
-                       QWidget* pai)
+TformAviso::TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens,
+                       AbridorDesktop& abridor, QWidget* pai)
     : QDialog(pai, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       idiomas_(idiomas),
       mensagens_(mensagens),
@@ -23,7 +23,8 @@ TformAviso::TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens, A
     setObjectName(QStringLiteral("TformAviso"));
     setFixedSize(340, 106);
     setModal(true);
-    Mensagem = new QLabel(QStringLiteral("O nome do acorde não está de acordo com a sintaxe Corvela."), this);
+    Mensagem = new QLabel(
+        QStringLiteral("O nome do acorde não está de acordo com a sintaxe Corvela."), this);
     Mensagem->setObjectName(QStringLiteral("Mensagem"));
     Mensagem->setGeometry(19, 15, 301, 42);
     Mensagem->setAlignment(Qt::AlignCenter);
@@ -54,10 +55,13 @@ void TformAviso::showEvent(QShowEvent* evento) {
 
 void TformAviso::AjudaClick() {
     try {
-        AbrirDocumento(abridor_, idiomas_.CaminhoParametro(idm::parametros::caminhoPaginaAjudaCifras).string());
+        AbrirDocumento(
+            abridor_,
+            idiomas_.CaminhoParametro(idm::parametros::caminhoPaginaAjudaCifras).string());
     } catch (const EFOpenError&) {
         mensagens_.Informar(idiomas_.ObterTexto(idm::geral::Secao, idm::geral::erroEncontrarAjuda),
-                                idiomas_.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao), this);
+                            idiomas_.ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
+                            this);
     }
     close();
 }

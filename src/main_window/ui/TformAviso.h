@@ -12,7 +12,7 @@ class CaixasMensagem;
 class GerenciadorIdiomas;
 
 class TformAviso : public QDialog {
-public:
+  public:
     // The collaborators outlive the window.
     TformAviso(GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens, AbridorDesktop& abridor,
                QWidget* pai = nullptr);
@@ -23,10 +23,10 @@ public:
     QPushButton* OK;
     QPushButton* Ajuda;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
 
-private:
+  private:
     void AjudaClick();
     GerenciadorIdiomas& idiomas_;
     CaixasMensagem& mensagens_;

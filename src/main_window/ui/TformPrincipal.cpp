@@ -2,9 +2,9 @@
 #include "TformPrincipal.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -28,8 +28,8 @@
 #include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "MidiOutput.h"
-#include "NomeadorAcordes.h"
 #include "MinimizarAplicacao.h"
+#include "NomeadorAcordes.h"
 #include "Shell.h"
 #include "SomMidiOutput.h"
 #include "TMidiInput.h"
@@ -42,7 +42,8 @@ namespace ge = idm::geral;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Tags of the picture buttons: entry t of the picture store is the normal look, t + 1 the pressed one.
+// Tags of the picture buttons: entry t of the picture store is the normal look, t + 1 the pressed
+// one.
 enum Tag {
     TagConfiguracoes = 0,
     TagAdicionar = 2,
@@ -62,7 +63,7 @@ enum Tag {
 
 // The chord list as the chord manager keeps it in step with the catalogue.
 class TformPrincipal::ListaCombo : public ListaCifras {
-public:
+  public:
     explicit ListaCombo(QComboBox* combo) : combo_(combo) {}
     void SubstituirItens(const std::vector<std::string>& itens) override {
         QStringList textos;
@@ -72,9 +73,11 @@ public:
         combo_->addItems(textos);
         combo_->setCurrentIndex(-1);
     }
-    void InserirItem(int indice, const std::string& item) override { combo_->insertItem(indice, Q(item)); }
+    void InserirItem(int indice, const std::string& item) override {
+        combo_->insertItem(indice, Q(item));
+    }
 
-private:
+  private:
     QComboBox* combo_;
 };
 
@@ -116,8 +119,9 @@ TformPrincipal::TformPrincipal(const Dependencias& d)
     comboModoVisualizacao->setCurrentIndex(0);
     PrepararSom();
     // 9. The stored settings.
-    configuracao_ = caminhoConfiguracao_.empty() ? std::make_unique<ArquivoConfiguracao>()
-                                                 : std::make_unique<ArquivoConfiguracao>(caminhoConfiguracao_);
+    configuracao_ = caminhoConfiguracao_.empty()
+                        ? std::make_unique<ArquivoConfiguracao>()
+                        : std::make_unique<ArquivoConfiguracao>(caminhoConfiguracao_);
 }
 
 TformPrincipal::~TformPrincipal() {
@@ -136,7 +140,8 @@ void TformPrincipal::CriarControles() {
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPointSize(8);
     setFont(fonte);
-    setStyleSheet(QStringLiteral("TformPrincipal { background: #1b1f26; border: 1px solid #0b0d10; }"));
+    setStyleSheet(
+        QStringLiteral("TformPrincipal { background: #1b1f26; border: 1px solid #0b0d10; }"));
     setAttribute(Qt::WA_StyledBackground);
 
     // Everything is placed in client coordinates, one pixel in from the border.
@@ -172,7 +177,8 @@ void TformPrincipal::CriarControles() {
     panelTeclado->setPalette(QPalette(Qt::white));
     panelTeclado->setMouseTracking(true);
 
-    imgTeclado = new ImagemQt(panelTeclado, QRect(0, 0, geometria::LarguraFundoTeclado, geometria::AlturaFundoTeclado));
+    imgTeclado = new ImagemQt(
+        panelTeclado, QRect(0, 0, geometria::LarguraFundoTeclado, geometria::AlturaFundoTeclado));
     imgTeclado->setObjectName(QStringLiteral("imgTeclado"));
     imgTeclado->DefinirFigura(FiguraEmbutida("teclado"));
     imgTeclado->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
@@ -203,11 +209,14 @@ void TformPrincipal::CriarControles() {
             imgTecla[k] = new ImagemQt(panelTeclado, lugar, k);
             imgTecla[k]->setObjectName(QStringLiteral("imgTecla%1").arg(k));
             imgTecla[k]->aoMoverMouse = [this](int tecla) { MouseSobreTecla(tecla); };
-            imgTecla[k]->aoPressionar = [this, k](QMouseEvent* e) { TeclaPressionada(k, e->modifiers()); };
+            imgTecla[k]->aoPressionar = [this, k](QMouseEvent* e) {
+                TeclaPressionada(k, e->modifiers());
+            };
         }
     const QPixmap marca = FiguraEmbutida("marca");
     for (int s = 0; s < 5; ++s) {
-        imgSolo[s] = new MarcaQt(panelTeclado, QSize(geometria::TamanhoMarca, geometria::TamanhoMarca));
+        imgSolo[s] =
+            new MarcaQt(panelTeclado, QSize(geometria::TamanhoMarca, geometria::TamanhoMarca));
         imgSolo[s]->setObjectName(QStringLiteral("imgSolo%1").arg(s + 1));
         imgSolo[s]->setPixmap(marca);
     }
@@ -218,12 +227,14 @@ void TformPrincipal::CriarControles() {
         lblNota[s] = new RotuloQt(panelTeclado, rotulo);
         lblNota[s]->setObjectName(QStringLiteral("lblNota%1").arg(s + 1));
         lblIntervalo[s] = new RotuloQt(
-            panelTeclado, s == 0 ? QSize(geometria::LarguraPrimeiroIntervalo, geometria::TamanhoRotulo) : rotulo);
+            panelTeclado,
+            s == 0 ? QSize(geometria::LarguraPrimeiroIntervalo, geometria::TamanhoRotulo) : rotulo);
         lblIntervalo[s]->setObjectName(QStringLiteral("lblIntervalo%1").arg(s + 1));
     }
 
-    imagemBarraInferior = new ImagemQt(panelTeclado, QRect(0, geometria::TopoBarraInferior, geometria::LarguraBarraInferior,
-                                                           geometria::AlturaBarraInferior));
+    imagemBarraInferior = new ImagemQt(
+        panelTeclado, QRect(0, geometria::TopoBarraInferior, geometria::LarguraBarraInferior,
+                            geometria::AlturaBarraInferior));
     imagemBarraInferior->setObjectName(QStringLiteral("imagemBarraInferior"));
     imagemBarraInferior->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
 
@@ -241,17 +252,20 @@ void TformPrincipal::CriarControles() {
     btnRemover = botao(panelTeclado, "btnRemover", QRect(382, 388, 89, 20), TagRemover);
     btnImprimir = botao(panelTeclado, "btnImprimir", QRect(382, 414, 89, 20), TagImprimir);
     btnOuvirAcorde = botao(panelTeclado, "btnOuvirAcorde", QRect(206, 411, 69, 21), TagOuvir);
-    btnImportarCifra = botao(panelTeclado, "btnImportarCifra", QRect(665, 359, 120, 20), TagImportarCifra);
+    btnImportarCifra =
+        botao(panelTeclado, "btnImportarCifra", QRect(665, 359, 120, 20), TagImportarCifra);
 
     // The top bar and its buttons.
-    imagemBarraSuperior = new ImagemQt(cliente, QRect(0, geometria::TopoBarraSuperior, geometria::LarguraBarraSuperior,
-                                                      geometria::AlturaBarraSuperior));
+    imagemBarraSuperior = new ImagemQt(
+        cliente, QRect(0, geometria::TopoBarraSuperior, geometria::LarguraBarraSuperior,
+                       geometria::AlturaBarraSuperior));
     imagemBarraSuperior->setObjectName(QStringLiteral("imagemBarraSuperior"));
     imagemBarraSuperior->aoMoverMouse = [this](int) { MouseSobreTecla(-1); };
     // Presses that the keyboard panel's pictures pass on do not move the window: a click on a
     // key must not drag it away.
-    arraste_ = new ArrasteJanela(
-        this, [this](QWidget* alvo) { return alvo != panelTeclado && !panelTeclado->isAncestorOf(alvo); });
+    arraste_ = new ArrasteJanela(this, [this](QWidget* alvo) {
+        return alvo != panelTeclado && !panelTeclado->isAncestorOf(alvo);
+    });
     imagemBarraSuperior->aoPressionar = [this](QMouseEvent* e) { arraste_->Iniciar(e); };
     btnConfiguracoes = botao(cliente, "btnConfiguracoes", QRect(35, 19, 117, 20), TagConfiguracoes);
     btnMinimizar = botao(cliente, "btnMinimizar", QRect(672, 16, 25, 28), TagMinimizar);
@@ -270,7 +284,8 @@ void TformPrincipal::CriarControles() {
     comboBaseAcordes->setObjectName(QStringLiteral("comboBaseAcordes"));
     comboBaseAcordes->setGeometry(176, 463, 135, 22);
     comboBaseAcordes->setMaxVisibleItems(20);
-    connect(comboBaseAcordes, &QComboBox::activated, this, [this](int i) { comboBaseAcordesClick(i); });
+    connect(comboBaseAcordes, &QComboBox::activated, this,
+            [this](int i) { comboBaseAcordesClick(i); });
     listaImpressao = new QListWidget(cliente);
     listaImpressao->setObjectName(QStringLiteral("listaImpressao"));
     listaImpressao->setGeometry(478, 440, 159, 73);
@@ -283,7 +298,8 @@ void TformPrincipal::CriarControles() {
     comboModoVisualizacao = new QComboBox(cliente);
     comboModoVisualizacao->setObjectName(QStringLiteral("comboModoVisualizacao"));
     comboModoVisualizacao->setGeometry(665, 492, 118, 22);
-    connect(comboModoVisualizacao, &QComboBox::currentIndexChanged, this, [this] { comboModoVisualizacaoChange(); });
+    connect(comboModoVisualizacao, &QComboBox::currentIndexChanged, this,
+            [this] { comboModoVisualizacaoChange(); });
 
     // Clicks.
     btnAnterior->aoClicar = [this] { btnAnteriorClick(); };
@@ -336,7 +352,9 @@ void TformPrincipal::AplicarIdioma() {
         comboModoVisualizacao->addItem(Q(Texto(fp::Secao, fp::itemsComboModoVisualizacao3)));
     }
 
-    auto figura = [this](std::string_view chave) { return FiguraIdioma(idiomas_, fp::Secao, chave); };
+    auto figura = [this](std::string_view chave) {
+        return FiguraIdioma(idiomas_, fp::Secao, chave);
+    };
     imagensBotoes[TagConfiguracoes] = figura(fp::imgBtnConfiguracoes);
     imagensBotoes[TagConfiguracoes + 1] = figura(fp::imgBtnConfiguracoesI);
     imagensBotoes[TagAdicionar] = figura(fp::imgBtnAdicionar);
@@ -353,11 +371,14 @@ void TformPrincipal::AplicarIdioma() {
     imagemBarraSuperior->DefinirFigura(figura(fp::imgBarraSuperior));
     imagemBarraInferior->DefinirFigura(figura(fp::imgBarraInferior));
 
-    for (BotaoFiguraQt* b : {btnConfiguracoes, btnOuvirAcorde, btnAdicionar, btnRemover, btnImprimir, btnImportarCifra}) {
+    for (BotaoFiguraQt* b : {btnConfiguracoes, btnOuvirAcorde, btnAdicionar, btnRemover,
+                             btnImprimir, btnImportarCifra}) {
         // A language file without the button's pictures still gives a button to press.
         const auto t = static_cast<std::size_t>(b->Tag());
-        if (imagensBotoes[t].isNull()) imagensBotoes[t] = FiguraLegendada(b->size(), b->toolTip(), false);
-        if (imagensBotoes[t + 1].isNull()) imagensBotoes[t + 1] = FiguraLegendada(b->size(), b->toolTip(), true);
+        if (imagensBotoes[t].isNull())
+            imagensBotoes[t] = FiguraLegendada(b->size(), b->toolTip(), false);
+        if (imagensBotoes[t + 1].isNull())
+            imagensBotoes[t + 1] = FiguraLegendada(b->size(), b->toolTip(), true);
         b->MostrarNormal();
     }
     NomearControles();
@@ -366,10 +387,12 @@ void TformPrincipal::AplicarIdioma() {
 void TformPrincipal::ConfigurarTeclado() {
     // Reading order: the chord and its positions, the print list, the other windows, then
     // the top bar; Tab wraps from the last back to the chord field.
-    const std::vector<QWidget*> ordem{editNomeAcorde, btnAnterior,    btnProximo,       btnOuvirAcorde,
-                                      comboBaseAcordes, btnAdicionar, btnRemover,       btnImprimir,
-                                      listaImpressao, btnImportarCifra, comboModoVisualizacao, btnConfiguracoes,
-                                      imgLinkCorvela, btnMinimizar,   btnHelp,          btnClose};
+    const std::vector<QWidget*> ordem{editNomeAcorde,   btnAnterior,           btnProximo,
+                                      btnOuvirAcorde,   comboBaseAcordes,      btnAdicionar,
+                                      btnRemover,       btnImprimir,           listaImpressao,
+                                      btnImportarCifra, comboModoVisualizacao, btnConfiguracoes,
+                                      imgLinkCorvela,   btnMinimizar,          btnHelp,
+                                      btnClose};
     for (std::size_t i = 1; i < ordem.size(); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     auto atalho = [this](QKeySequence teclas, std::function<void()> acao) {
@@ -418,10 +441,12 @@ void TformPrincipal::NomearControles() {
 }
 
 void TformPrincipal::DescreverTeclado() {
-    const Teclado::PalavrasDescricao palavras{Texto(fp::Secao, fp::lblPosicao), Texto(fp::Secao, fp::lblDe),
-                                              Texto(fp::Secao, fp::lblDedos), Texto(fp::Secao, fp::lblIntervalos),
-                                              Texto(fp::Secao, fp::lblSemAcorde)};
-    imgTeclado->setAccessibleDescription(Q(teclado_ ? teclado_->Descrever(palavras) : palavras.semAcorde));
+    const Teclado::PalavrasDescricao palavras{
+        Texto(fp::Secao, fp::lblPosicao), Texto(fp::Secao, fp::lblDe),
+        Texto(fp::Secao, fp::lblDedos), Texto(fp::Secao, fp::lblIntervalos),
+        Texto(fp::Secao, fp::lblSemAcorde)};
+    imgTeclado->setAccessibleDescription(
+        Q(teclado_ ? teclado_->Descrever(palavras) : palavras.semAcorde));
 }
 
 void TformPrincipal::PrepararSom() {
@@ -437,20 +462,24 @@ void TformPrincipal::InformarPlacaDesconfigurada() {
     // chords are shown anyway, and that is said once per run.
     if (!player_.AlgumaSaidaAbre()) {
         if (!avisouSemSaida_)
-            mensagens_.Informar(Texto(fp::Secao, fp::msgSemSaidaAudio), Texto(ge::Secao, ge::nomeAplicacao), this);
+            mensagens_.Informar(Texto(fp::Secao, fp::msgSemSaidaAudio),
+                                Texto(ge::Secao, ge::nomeAplicacao), this);
         avisouSemSaida_ = true;
         return;
     }
-    mensagens_.Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada), Texto(ge::Secao, ge::nomeAplicacao), this);
+    mensagens_.Informar(Texto(fp::Secao, fp::msgPlacaDesconfigurada),
+                        Texto(ge::Secao, ge::nomeAplicacao), this);
 }
 
 void TformPrincipal::MostrarAvisoCifraInvalida() {
     if (aviso_ == nullptr && obterAviso) aviso_ = obterAviso();
     if (aviso_ != nullptr) {
-        aviso_->DefinirMensagem(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo));
+        aviso_->DefinirMensagem(Texto(fp::Secao, fp::msgExpFormatoInvalido),
+                                Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo));
         aviso_->exec();
     } else {
-        mensagens_.Informar(Texto(fp::Secao, fp::msgExpFormatoInvalido), Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo), this);
+        mensagens_.Informar(Texto(fp::Secao, fp::msgExpFormatoInvalido),
+                            Texto(fp::Secao, fp::msgExpFormatoInvalidoTitulo), this);
     }
 }
 
@@ -477,12 +506,15 @@ void TformPrincipal::AplicarConfiguracaoSalva() {
             placa = executarAssistente ? executarAssistente() : -1;
             if (placa == -1) placa = 0;
         }
-        som_.Definir(placa, configuracao_->ObterInstrumentoTeclado(), configuracao_->ObterMouseTocarTeclas());
-        som_.DefinirEntrada(configuracao_->ObterEntradaMidi(), configuracao_->ObterEcoarEntradaMidi());
+        som_.Definir(placa, configuracao_->ObterInstrumentoTeclado(),
+                     configuracao_->ObterMouseTocarTeclas());
+        som_.DefinirEntrada(configuracao_->ObterEntradaMidi(),
+                            configuracao_->ObterEcoarEntradaMidi());
         const int modo = configuracao_->ObterModoVisualizacao();
         {
             const QSignalBlocker bloqueio(comboModoVisualizacao);
-            comboModoVisualizacao->setCurrentIndex(modo >= 0 && modo < comboModoVisualizacao->count() ? modo : -1);
+            comboModoVisualizacao->setCurrentIndex(
+                modo >= 0 && modo < comboModoVisualizacao->count() ? modo : -1);
         }
         comboModoVisualizacaoChange();
     } catch (const MidiDesabilitadoException&) {
@@ -531,8 +563,8 @@ void TformPrincipal::btnProximoClick() {
 
 void TformPrincipal::comboModoVisualizacaoChange() {
     const int modo = comboModoVisualizacao->currentIndex();
-    teclado_->DefinirModoVisualizacao(modo >= 0 && modo <= 2 ? std::optional(static_cast<ModoVisualizacao>(modo))
-                                                             : std::nullopt);
+    teclado_->DefinirModoVisualizacao(
+        modo >= 0 && modo <= 2 ? std::optional(static_cast<ModoVisualizacao>(modo)) : std::nullopt);
     DescreverTeclado();
 }
 
@@ -591,7 +623,8 @@ void TformPrincipal::MostrarListaImpressao() {
     // The list box only shows the print list: its lines are the items' symbols, in order.
     for (int i = listaImpressao->count(); i < listaAcordes_.Quantidade(); ++i)
         listaImpressao->addItem(Q(listaAcordes_.Obter(i).ObterCifra()));
-    while (listaImpressao->count() > listaAcordes_.Quantidade()) delete listaImpressao->takeItem(listaImpressao->count() - 1);
+    while (listaImpressao->count() > listaAcordes_.Quantidade())
+        delete listaImpressao->takeItem(listaImpressao->count() - 1);
 }
 
 void TformPrincipal::listaImpressaoClick() {
@@ -615,7 +648,8 @@ void TformPrincipal::listaImpressaoClick() {
 
 void TformPrincipal::btnImprimirClick() {
     if (listaImpressao->count() == 0) {
-        mensagens_.Informar(Texto(fp::Secao, fp::msgListaImpressaoVazia), Texto(ge::Secao, ge::nomeAplicacao), this);
+        mensagens_.Informar(Texto(fp::Secao, fp::msgListaImpressaoVazia),
+                            Texto(ge::Secao, ge::nomeAplicacao), this);
         return;
     }
     if (abrirImpressao) abrirImpressao();
@@ -629,8 +663,9 @@ void TformPrincipal::btnHelpClick() {
         // The page is there but nothing could show it (no browser): say that, not "not found".
         std::error_code erro;
         const bool existe = std::filesystem::is_regular_file(ajuda, erro);
-        mensagens_.Informar(Texto(ge::Secao, existe ? ge::erroAbrirNavegador : ge::erroEncontrarAjuda),
-                            Texto(ge::Secao, ge::nomeAplicacao), this);
+        mensagens_.Informar(
+            Texto(ge::Secao, existe ? ge::erroAbrirNavegador : ge::erroEncontrarAjuda),
+            Texto(ge::Secao, ge::nomeAplicacao), this);
     }
 }
 
@@ -638,7 +673,8 @@ void TformPrincipal::imgLinkCorvelaClick() {
     try {
         AbrirEndereco(abridor_, Texto(idm::parametros::Secao, idm::parametros::urlCorvela));
     } catch (const ERangeError&) {
-        mensagens_.Informar(Texto(ge::Secao, ge::erroAbrirNavegador), Texto(ge::Secao, ge::nomeAplicacao), this);
+        mensagens_.Informar(Texto(ge::Secao, ge::erroAbrirNavegador),
+                            Texto(ge::Secao, ge::nomeAplicacao), this);
     }
 }
 
@@ -658,28 +694,35 @@ void TformPrincipal::LimparListaImpressao() {
     MostrarListaImpressao();
 }
 
-ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const { return ColecaoAcordeImpressao(listaAcordes_); }
+ColecaoAcordeImpressao TformPrincipal::CopiarListaImpressao() const {
+    return ColecaoAcordeImpressao(listaAcordes_);
+}
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
     // Unsaved work has its own question (save, discard, cancel), which stands for the plain one.
-    const std::optional<bool> alteracoes = confirmarAlteracoes ? confirmarAlteracoes() : std::nullopt;
+    const std::optional<bool> alteracoes =
+        confirmarAlteracoes ? confirmarAlteracoes() : std::nullopt;
     if (alteracoes.has_value() && !*alteracoes) {
         evento->ignore();
         return;
     }
-    if (!alteracoes.has_value() && !mensagens_.Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
-                                  Texto(ge::Secao, ge::rotuloBtnSim), Texto(ge::Secao, ge::rotuloBtnNao))) {
+    if (!alteracoes.has_value() &&
+        !mensagens_.Perguntar(Texto(fp::Secao, fp::msgConfirmarSaidaPrograma), "", this,
+                              Texto(ge::Secao, ge::rotuloBtnSim),
+                              Texto(ge::Secao, ge::rotuloBtnNao))) {
         evento->ignore();
         return;
     }
     if (configuracao_) {
         configuracao_->DefinirEntradaMidi(som_.EntradaMidi(), som_.EcoarEntrada());
         const Idioma* idioma = idiomas_.IdiomaAtual();
-        if (!configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(), comboModoVisualizacao->currentIndex(),
-                                   som_.MouseTocarTeclas(), idioma ? idioma->ObterNome() : std::string())) {
+        if (!configuracao_->Salvar(som_.PlacaSom(), som_.InstrumentoTeclado(),
+                                   comboModoVisualizacao->currentIndex(), som_.MouseTocarTeclas(),
+                                   idioma ? idioma->ObterNome() : std::string())) {
             // The choices of this run are lost: say so, then leave all the same.
-            mensagens_.Informar(Texto(fp::Secao, fp::msgErroGravarConfiguracao) + configuracao_->Caminho().string(),
-                                Texto(ge::Secao, ge::nomeAplicacao), this);
+            mensagens_.Informar(
+                Texto(fp::Secao, fp::msgErroGravarConfiguracao) + configuracao_->Caminho().string(),
+                Texto(ge::Secao, ge::nomeAplicacao), this);
         }
     }
     evento->accept();
@@ -696,10 +739,11 @@ bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
 
 // The chord field and the chord list as the listener shows a chord in them.
 class TformPrincipal::CampoAcordeJanela : public EscutaTeclado::CampoAcorde {
-public:
+  public:
     explicit CampoAcordeJanela(TformPrincipal& janela) : janela_(janela) {}
     void MostrarCifra(std::string_view cifra) override {
-        janela_.editNomeAcorde->setText(QString::fromUtf8(cifra.data(), static_cast<qsizetype>(cifra.size())));
+        janela_.editNomeAcorde->setText(
+            QString::fromUtf8(cifra.data(), static_cast<qsizetype>(cifra.size())));
     }
     void MostrarAcordeAtual() override {
         if (janela_.acordes_.IndiceAcordeAtual() == -1) {
@@ -711,7 +755,7 @@ public:
         janela_.comboBaseAcordes->setCurrentIndex(janela_.acordes_.IndiceAcordeAtual());
     }
 
-private:
+  private:
     TformPrincipal& janela_;
 };
 
@@ -730,7 +774,8 @@ void TformPrincipal::PrepararEscuta(const Dependencias& d) {
     // is gone is dropped with it.
     entrada_->AoChegar = [janela = this, pendente = entradaPendente_] {
         if (pendente->exchange(true)) return;
-        QMetaObject::invokeMethod(janela, [janela] { janela->ProcessarEntradaMidi(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            janela, [janela] { janela->ProcessarEntradaMidi(); }, Qt::QueuedConnection);
     };
 }
 
@@ -753,7 +798,8 @@ void TformPrincipal::ProcessarEntradaMidi() {
         if (som_.EcoarEntrada() && mensagem.size() == 3 && ((mensagem[0] & 0xE0) == 0x80)) {
             // Echo on the output's channel, with its instrument.
             try {
-                saidaSom_->EnviarEvento(static_cast<std::uint8_t>(mensagem[0] & 0xF0), mensagem[1], mensagem[2]);
+                saidaSom_->EnviarEvento(static_cast<std::uint8_t>(mensagem[0] & 0xF0), mensagem[1],
+                                        mensagem[2]);
             } catch (const MidiDesabilitadoException&) {
                 // Sounding what is played is incidental, as mouse playing is.
             }
@@ -762,8 +808,10 @@ void TformPrincipal::ProcessarEntradaMidi() {
 }
 
 void TformPrincipal::TeclaPressionada(int tecla, Qt::KeyboardModifiers modificadores) {
-    if ((modificadores & Qt::ControlModifier) && tecla >= 0) escuta_->AlternarTecla(tecla);
-    else escuta_->LimparMarcas();
+    if ((modificadores & Qt::ControlModifier) && tecla >= 0)
+        escuta_->AlternarTecla(tecla);
+    else
+        escuta_->LimparMarcas();
 }
 
 void TformPrincipal::EscPressionado() { escuta_->LimparMarcas(); }

@@ -10,8 +10,8 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +38,7 @@ class QListWidget;
 class TformAviso;
 
 class TformPrincipal : public QWidget {
-public:
+  public:
     // What the window works with; start-up owns all of it and it outlives the window.
     struct Dependencias {
         GerenciadorIdiomas& idiomas;
@@ -72,8 +72,8 @@ public:
     // Asked before leaving: none when no work is unsaved (the leave question follows), else
     // whether leaving may go on (the user saved or discarded it) or not (cancelled).
     std::function<std::optional<bool>()> confirmarAlteracoes;
-    std::function<void()> abrirImpressao;        // print options in print-list mode, modal
-    std::function<int()> executarAssistente;     // the driver wizard: device or -1
+    std::function<void()> abrirImpressao;     // print options in print-list mode, modal
+    std::function<int()> executarAssistente;  // the driver wizard: device or -1
 
     Teclado& TecladoPrincipal() { return *teclado_; }
     ArquivoConfiguracao* Configuracao() { return configuracao_.get(); }
@@ -107,7 +107,8 @@ public:
     std::array<RotuloQt*, 5> lblDedo{};
     std::array<RotuloQt*, 5> lblNota{};
     std::array<RotuloQt*, 5> lblIntervalo{};
-    // The picture store: entry t is the normal look of the button with tag t, t + 1 its pressed look.
+    // The picture store: entry t is the normal look of the button with tag t, t + 1 its pressed
+    // look.
     std::vector<QPixmap> imagensBotoes;
 
     // Handlers (public so that the start-up and the tests reach the same paths as the user).
@@ -136,13 +137,13 @@ public:
     void EscPressionado();
     EscutaTeclado& Escuta() { return *escuta_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
-private:
+  private:
     class ListaCombo;
     class CampoAcordeJanela;
     void CriarControles();
@@ -181,6 +182,7 @@ private:
     std::unique_ptr<NomeadorAcordes> nomeadorProprio_;
     std::unique_ptr<CampoAcordeJanela> campoAcorde_;
     std::unique_ptr<EscutaTeclado> escuta_;
-    std::shared_ptr<std::atomic<bool>> entradaPendente_ = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<std::atomic<bool>> entradaPendente_ =
+        std::make_shared<std::atomic<bool>>(false);
     bool avisouSemSaida_ = false;
 };

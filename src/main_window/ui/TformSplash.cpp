@@ -21,5 +21,6 @@ TformSplash::TformSplash(GerenciadorIdiomas& idiomas)
     imgEntrada->setObjectName(QStringLiteral("imgEntrada"));
     imgEntrada->setGeometry(0, 0, 250, 250);
     imgEntrada->setPixmap(FiguraIdioma(idiomas, idm::fmEntrada::Secao, idm::fmEntrada::imgEntrada));
-    if (QScreen* tela = QGuiApplication::primaryScreen()) move(tela->geometry().center() - rect().center());
+    if (QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->geometry().center() - rect().center());
 }

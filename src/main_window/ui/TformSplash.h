@@ -8,7 +8,7 @@ class QLabel;
 class GerenciadorIdiomas;
 
 class TformSplash : public QWidget {
-public:
+  public:
     explicit TformSplash(GerenciadorIdiomas& idiomas);
     QLabel* imgEntrada;
 };

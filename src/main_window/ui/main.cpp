@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop application.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QFile>
 #include <QStyleFactory>
-
 #include <QtGlobal>
+#include <iostream>
 
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
 #include "Inicializacao.h"
 #include "LinhaComando.h"
-
-#include <iostream>
 
 namespace {
 
@@ -22,10 +20,12 @@ namespace {
 // when a window first needs the icon. None installed (a build tree): the desktop's own theme.
 QIcon IconeAplicativo() {
     const QString nome = QStringLiteral("example.corvela.Tastavo");
-    const QDir icones(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"));
+    const QDir icones(QCoreApplication::applicationDirPath() +
+                      QStringLiteral("/../share/icons/hicolor"));
     QIcon icone;
     for (const int tamanho : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString arquivo = icones.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(tamanho).arg(nome));
+        const QString arquivo =
+            icones.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(tamanho).arg(nome));
         if (QFileInfo::exists(arquivo)) icone.addFile(arquivo, QSize(tamanho, tamanho));
     }
     const QString vetorial = icones.filePath(QStringLiteral("scalable/apps/%1.svg").arg(nome));

@@ -8,11 +8,10 @@
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-
-#include <QtGlobal>
 
 #include "CapturaTela.h"
 #include "Inicializacao.h"
@@ -20,7 +19,8 @@
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 5) {
-        std::fprintf(stderr, "usage: tastavo-screenshot <out.png> [language name] [chord] [view mode]\n");
+        std::fprintf(stderr,
+                     "usage: tastavo-screenshot <out.png> [language name] [chord] [view mode]\n");
         return 2;
     }
     CapturaTela captura(argc, argv);
@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     const QString cifra = QString::fromLocal8Bit(argc >= 4 ? argv[3] : "C7M(9)/E");
     const int modo = argc >= 5 ? std::atoi(argv[4]) : 1;
     return captura.Executar(
-        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n",
+        "[geral]\nidioma=" + idioma +
+            "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=1\nmouseTocarTeclas=0\n",
         saida, [&](JanelasAplicacao& janelas) {
             TformPrincipal& janela = *janelas.principal;
             janela.show();

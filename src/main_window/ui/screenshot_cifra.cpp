@@ -49,10 +49,12 @@ int main(int argc, char** argv) {
     const QString saida = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
     const std::string idioma = argc >= 3 ? argv[2] : "Português";
     return captura.Executar(
-        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n",
+        "[geral]\nidioma=" + idioma +
+            "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n",
         saida, [&](JanelasAplicacao& janelas) {
             janelas.principal->show();
-            QTest::mouseClick(janelas.principal->btnImportarCifra, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(janelas.principal->btnImportarCifra, Qt::LeftButton, {},
+                              QPoint(5, 5));
             TformImportarCifra& cifra = janelas.Cifra();
             QApplication::clipboard()->setText(QString::fromUtf8(Cancao));
             QTest::mouseClick(cifra.btnColar, Qt::LeftButton, {}, QPoint(5, 5));

@@ -17,8 +17,8 @@
 #include "AplicacaoTastavo.h"
 #include "BibliotecasSilenciosas.h"
 #include "CaixaMensagem.h"
-#include "Inicializacao.h"
 #include "CapturaTela.h"
+#include "Inicializacao.h"
 #include "TCorvelaButton3D.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
         return falhas == 0;
     };
     return captura.Executar(
-        "[geral]\nidioma=" + idioma + "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n", {},
-        capturar);
+        "[geral]\nidioma=" + idioma +
+            "\nplacaSom=0\ninstrumentoTeclado=0\nmodoVisualizacao=0\nmouseTocarTeclas=0\n",
+        {}, capturar);
 }

@@ -91,7 +91,7 @@ qint64 ArquivoSaida::writeData(const char* dados, qint64 tamanho) {
 
 bool ArquivoSaida::Escrever(std::string_view texto) {
     return write(texto.data(), static_cast<qint64>(texto.size())) ==
-           static_cast<qint64>(texto.size()) &&
+               static_cast<qint64>(texto.size()) &&
            erro_ == 0;
 }
 
@@ -106,7 +106,8 @@ bool ArquivoSaida::Concluir() {
         if (::close(fd_) != 0 && erro_ == 0) Falhar(errno);
         fd_ = -1;
     }
-    if (erro_ == 0 && !temporario_.empty() && ::rename(temporario_.c_str(), destino_.c_str()) != 0) {
+    if (erro_ == 0 && !temporario_.empty() &&
+        ::rename(temporario_.c_str(), destino_.c_str()) != 0) {
         Falhar(errno);
     }
     if (erro_ != 0) {
@@ -130,4 +131,6 @@ void ArquivoSaida::Descartar() noexcept {
     }
 }
 
-std::string ArquivoSaida::Motivo() const { return erro_ != 0 ? std::strerror(erro_) : std::string(); }
+std::string ArquivoSaida::Motivo() const {
+    return erro_ != 0 ? std::strerror(erro_) : std::string();
+}

@@ -45,9 +45,9 @@ class ArquivoSaida : public QIODevice {
   private:
     void Falhar(int erro);
 
-    std::string caminho_;      // the target as given
-    std::string destino_;      // the target with symbolic links followed
-    std::string temporario_;   // empty when writing directly
+    std::string caminho_;     // the target as given
+    std::string destino_;     // the target with symbolic links followed
+    std::string temporario_;  // empty when writing directly
     int fd_ = -1;
     int erro_ = 0;
     bool concluido_ = false;

@@ -5,7 +5,6 @@
 #include <QPrinterInfo>
 
 #include "ArquivoSaida.h"
-
 #include "CaixaMensagem.h"
 #include "ChavesIdioma.h"
 #include "GerenciadorIdiomas.h"
@@ -24,7 +23,8 @@ TelaImpressao& ImpressoraDialogo::IniciarDocumento(std::string_view titulo) {
     AbortarDocumento();
     arquivoFalho_.clear();
     motivoFalha_.clear();
-    if (impressora_.outputFormat() != QPrinter::PdfFormat || impressora_.outputFileName().isEmpty()) {
+    if (impressora_.outputFormat() != QPrinter::PdfFormat ||
+        impressora_.outputFileName().isEmpty()) {
         return ImpressoraQt::IniciarDocumento(titulo);
     }
     // The same page and resolution as the printer the layout measured, written whole or not
@@ -116,7 +116,8 @@ ResultadoImpressao DialogoImpressao::Imprimir(GerenciadorImpressao& gerenciador,
         (resultado == ResultadoImpressao::Interrompido && falhaArquivo)) {
         std::string texto =
             idiomas.ObterTexto(idm::fmImpressao::Secao, idm::fmImpressao::erroImpressora);
-        if (falhaArquivo) texto += "\n\n" + impressora.ArquivoFalho() + ": " + impressora.MotivoFalha();
+        if (falhaArquivo)
+            texto += "\n\n" + impressora.ArquivoFalho() + ": " + impressora.MotivoFalha();
         mensagens.Informar(texto, "", janela_);
     }
     return resultado;

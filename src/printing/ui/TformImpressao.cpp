@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TformImpressao.h"
 
-#include "BotaoTeclado.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 
+#include "BotaoTeclado.h"
 #include "ChavesIdioma.h"
 #include "FigurasIdioma.h"
 #include "FonteJanela.h"
@@ -207,5 +206,6 @@ void TformImpressao::showEvent(QShowEvent* evento) {
     if (QWidget* principal = parentWidget()) move(principal->geometry().center() - rect().center());
     QDialog::showEvent(evento);
     // The keyboard starts at the first list it may change.
-    (comboOpcoesImpressao->isEnabled() ? comboOpcoesImpressao : comboRotulo)->setFocus(Qt::OtherFocusReason);
+    (comboOpcoesImpressao->isEnabled() ? comboOpcoesImpressao : comboRotulo)
+        ->setFocus(Qt::OtherFocusReason);
 }

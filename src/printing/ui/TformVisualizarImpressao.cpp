@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TformVisualizarImpressao.h"
 
-#include "BotaoTeclado.h"
-
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "ArrasteJanela.h"
+#include "BotaoTeclado.h"
 #include "ChavesIdioma.h"
 #include "FigurasIdioma.h"
 #include "FonteJanela.h"
@@ -234,7 +233,8 @@ bool TformVisualizarImpressao::eventFilter(QObject* objeto, QEvent* evento) {
 
 void TformVisualizarImpressao::showEvent(QShowEvent* evento) {
     // Centred on the screen the main window is on, not where the window system puts it.
-    const QScreen* tela = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* tela =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (tela != nullptr) move(tela->availableGeometry().center() - rect().center());
     QDialog::showEvent(evento);
     btnImprimir->setFocus(Qt::OtherFocusReason);

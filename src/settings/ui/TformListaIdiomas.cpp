@@ -60,7 +60,8 @@ void TformListaIdiomas::showEvent(QShowEvent* evento) {
 int TformListaIdiomas::EscolherIndice(const std::vector<std::string>& nomes, int destacado) {
     listaIdiomas->clear();
     for (const std::string& n : nomes) listaIdiomas->addItem(QString::fromStdString(n));
-    listaIdiomas->setCurrentRow(destacado >= 0 && destacado < listaIdiomas->count() ? destacado : -1);
+    listaIdiomas->setCurrentRow(destacado >= 0 && destacado < listaIdiomas->count() ? destacado
+                                                                                    : -1);
     if (destacado < 0) listaIdiomas->clearSelection();
     if (exec() != QDialog::Accepted) return -1;
     const auto selecionados = listaIdiomas->selectedItems();

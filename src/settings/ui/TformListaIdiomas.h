@@ -12,7 +12,7 @@ class QListWidget;
 class QPushButton;
 
 class TformListaIdiomas : public QDialog, public InteracaoIdiomas {
-public:
+  public:
     // Shows the manager's messages through `mensagens`, which outlives the window.
     explicit TformListaIdiomas(CaixasMensagem& mensagens, QWidget* pai = nullptr);
 
@@ -27,9 +27,9 @@ public:
     QPushButton* btnOk;
     QPushButton* btnCancelar;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
 
-private:
+  private:
     CaixasMensagem& mensagens_;
 };

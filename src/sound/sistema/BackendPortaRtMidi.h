@@ -11,7 +11,7 @@
 class RtMidiOut;
 
 class BackendPortaRtMidi : public BackendMidi {
-public:
+  public:
     // The port of `servico` named `nome` (as RtMidi names it). Never throws.
     BackendPortaRtMidi(ServicoMidi servico, std::string nome);
     ~BackendPortaRtMidi() override;
@@ -25,7 +25,7 @@ public:
     // Throws ErroBackendMidi when closed or when the service refuses the message.
     void Enviar(std::span<const std::uint8_t> mensagem) override;
 
-private:
+  private:
     ServicoMidi servico_;
     std::string nome_;
     std::unique_ptr<RtMidiOut> saida_;

@@ -13,7 +13,7 @@
 #include "Sintetizador.h"
 
 class BackendSintetizador final : public Sintetizador {
-public:
+  public:
     explicit BackendSintetizador(ConfiguracaoSintetizador configuracao);
     BackendSintetizador(const BackendSintetizador&) = delete;
     BackendSintetizador& operator=(const BackendSintetizador&) = delete;
@@ -39,7 +39,7 @@ public:
     void RenderizarArquivo(std::size_t quadros) override;
     std::size_t QuadrosRenderizados() const override { return quadrosRenderizados_; }
 
-private:
+  private:
     struct Fluid;  // FluidSynth's objects
 
     bool Offline() const { return configuracao_.saida == ConfiguracaoSintetizador::Saida::Offline; }

@@ -56,7 +56,8 @@ class FonteDispositivosSistema : public FonteDispositivosMidi {
 
 class FonteEntradasSistema : public FonteEntradasMidi {
   public:
-    explicit FonteEntradasSistema(std::vector<ServicoMidi> servicos) : servicos_(std::move(servicos)) {}
+    explicit FonteEntradasSistema(std::vector<ServicoMidi> servicos)
+        : servicos_(std::move(servicos)) {}
 
     std::vector<std::shared_ptr<BackendEntradaMidi>> Entradas() override {
         std::vector<std::shared_ptr<BackendEntradaMidi>> entradas;
@@ -69,7 +70,8 @@ class FonteEntradasSistema : public FonteEntradasMidi {
                 for (unsigned i = 0; i < quantidade && erro.empty(); ++i) {
                     std::string nome = entrada->getPortName(i);
                     if (!erro.empty()) break;
-                    entradas.push_back(std::make_shared<BackendEntradaRtMidi>(servico, std::move(nome)));
+                    entradas.push_back(
+                        std::make_shared<BackendEntradaRtMidi>(servico, std::move(nome)));
                 }
             } catch (const std::exception&) {
                 // A service that fails while counting has no ports.

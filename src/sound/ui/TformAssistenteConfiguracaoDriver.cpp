@@ -70,11 +70,9 @@ class EntradaSuspensa {
 
 }  // namespace
 
-TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(MidiOutput& jogador,
-                                                                     const GerenciadorIdiomas& idiomas,
-                                                                     CaixasMensagem& mensagens,
-                                                                     std::chrono::milliseconds duracaoNota,
-                                                                     QWidget* parent)
+TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(
+    MidiOutput& jogador, const GerenciadorIdiomas& idiomas, CaixasMensagem& mensagens,
+    std::chrono::milliseconds duracaoNota, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       jogador_(jogador),
@@ -183,7 +181,8 @@ void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
     btnProsseguir->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnProsseguir));
     btnCancelar->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnCancelar));
     btnFinalizar->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnFinalizar));
-    lblLinkVolumeWindows->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblLinkVolumeWindows));
+    lblLinkVolumeWindows->setText(
+        TextoIdioma(idiomas_, chaves::Secao, chaves::lblLinkVolumeWindows));
     lblLinkVolumeWindows->adjustSize();
     lblLinkVolumeWindows->setAccessibleName(lblLinkVolumeWindows->text());
 }
@@ -193,7 +192,8 @@ int TformAssistenteConfiguracaoDriver::Executar() {
     // the answer, so the wizard does not come back at the next start.
     if (!jogador_.AlgumaSaidaAbre()) {
         mensagens_.Informar(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgSemSaidaAudio),
-                            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo), parentWidget());
+                            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo),
+                            parentWidget());
         return 0;
     }
     assistente_.Iniciar();
@@ -224,7 +224,9 @@ void TformAssistenteConfiguracaoDriver::FormShow() {
 }
 
 void TformAssistenteConfiguracaoDriver::MostrarPasso() {
-    const auto texto = [this](std::string_view chave) { return TextoIdioma(idiomas_, chaves::Secao, chave); };
+    const auto texto = [this](std::string_view chave) {
+        return TextoIdioma(idiomas_, chaves::Secao, chave);
+    };
     switch (assistente_.Passo()) {
         case PassoAssistente::Tentar: {
             passoMostrado_ = 'A';
@@ -320,8 +322,9 @@ void TformAssistenteConfiguracaoDriver::lblLinkVolumeWindowsClick() {
         aberto = false;
     }
     if (!aberto) {
-        mensagens_.Informar(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::erroAbrirVolumeWindows),
-                                TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo), this);
+        mensagens_.Informar(
+            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::erroAbrirVolumeWindows),
+            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo), this);
     }
 }
 

@@ -57,7 +57,8 @@ QListWidget* NovaLista(QWidget* pagina, const char* nome) {
 
 }  // namespace
 
-TformSetup::TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas, QWidget* pai)
+TformSetup::TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas,
+                       QWidget* pai)
     : QDialog(pai, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint |
                        Qt::MSWindowsFixedSizeDialogHint),
@@ -141,15 +142,19 @@ void TformSetup::AplicarIdioma() {
     setWindowTitle(TextoIdioma(idiomas_, chaves::Secao, chaves::caption));
     btnOk->setText(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::rotuloBtnOk));
     btnCancelar->setText(TextoIdioma(idiomas_, idm::geral::Secao, idm::geral::rotuloBtnCancelar));
-    Pasta->setTabText(PaginaInstrumentos, TextoIdioma(idiomas_, chaves::Secao, chaves::captionInstrumentos));
+    Pasta->setTabText(PaginaInstrumentos,
+                      TextoIdioma(idiomas_, chaves::Secao, chaves::captionInstrumentos));
     Pasta->setTabText(PaginaDrivers, TextoIdioma(idiomas_, chaves::Secao, chaves::captionDrivers));
-    chkDesabilitarToque->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkDesabilitarToque));
+    chkDesabilitarToque->setText(
+        TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkDesabilitarToque));
     // A longer caption than the design's keeps all its words: the check box grows to the right.
     chkDesabilitarToque->resize(std::max(222, chkDesabilitarToque->sizeHint().width()), 17);
     btnAssistenteDriver->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::btnAssistenteDriver));
     lblEntradaMidi->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
-    comboEntradaMidi->setToolTip(TextoIdioma(idiomas_, chaves::Secao, chaves::hintComboEntradaMidi));
-    comboEntradaMidi->setAccessibleName(TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
+    comboEntradaMidi->setToolTip(
+        TextoIdioma(idiomas_, chaves::Secao, chaves::hintComboEntradaMidi));
+    comboEntradaMidi->setAccessibleName(
+        TextoIdioma(idiomas_, chaves::Secao, chaves::lblEntradaMidi));
     chkEcoarEntrada->setText(TextoIdioma(idiomas_, chaves::Secao, chaves::captionChkEcoarEntrada));
     ConfigurarAcessibilidade();
 }
@@ -169,8 +174,12 @@ void TformSetup::ConfigurarAcessibilidade() {
 }
 
 std::int32_t TformSetup::ObterPlacaSom() { return Fachada<ConfiguracaoSom>::Obter().PlacaSom(); }
-std::int32_t TformSetup::ObterInstrumentoTeclado() { return Fachada<ConfiguracaoSom>::Obter().InstrumentoTeclado(); }
-bool TformSetup::ObterMouseTocarTeclas() { return Fachada<ConfiguracaoSom>::Obter().MouseTocarTeclas(); }
+std::int32_t TformSetup::ObterInstrumentoTeclado() {
+    return Fachada<ConfiguracaoSom>::Obter().InstrumentoTeclado();
+}
+bool TformSetup::ObterMouseTocarTeclas() {
+    return Fachada<ConfiguracaoSom>::Obter().MouseTocarTeclas();
+}
 
 void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instrumentoTeclado,
                                       bool mouseTocarTeclas) {
@@ -180,10 +189,9 @@ void TformSetup::DefinirConfiguracoes(std::int32_t placaSom, std::int32_t instru
 void TformSetup::AplicarConfiguracoes() { Fachada<ConfiguracaoSom>::Obter().Aplicar(); }
 
 void TformSetup::CarregarInstrumentos() {
-    const std::string relativo =
-        idiomas_.ObterTexto(idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
-    CarregarInstrumentos(idiomas_.CaminhoParametro(
-                             idm::parametros::caminhoArquivoInstrumentosMidi),
+    const std::string relativo = idiomas_.ObterTexto(
+        idm::parametros::Secao, idm::parametros::caminhoArquivoInstrumentosMidi);
+    CarregarInstrumentos(idiomas_.CaminhoParametro(idm::parametros::caminhoArquivoInstrumentosMidi),
                          relativo);
 }
 
@@ -196,9 +204,9 @@ void TformSetup::CarregarInstrumentos(const std::filesystem::path& caminho,
     try {
         linhas = LerLinhasArquivoTexto(caminho);
     } catch (const std::filesystem::filesystem_error&) {
-        listaInstrumentos->addItem(
-            QString::fromStdString(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgErroAbrirArquivo) +
-                                   "\"" + std::string(relativo) + "\""));
+        listaInstrumentos->addItem(QString::fromStdString(
+            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgErroAbrirArquivo) + "\"" +
+            std::string(relativo) + "\""));
         return;
     }
     for (const std::string& linha : linhas)
@@ -228,7 +236,8 @@ void TformSetup::CarregarEntradas() {
 
 std::string TformSetup::EntradaEscolhida() const {
     // Entry 0 is "None".
-    return comboEntradaMidi->currentIndex() > 0 ? comboEntradaMidi->currentText().toStdString() : std::string();
+    return comboEntradaMidi->currentIndex() > 0 ? comboEntradaMidi->currentText().toStdString()
+                                                : std::string();
 }
 
 void TformSetup::showEvent(QShowEvent* evento) {
@@ -249,10 +258,11 @@ void TformSetup::MostrarEstado() {
     Destacar(listaDrivers, configuracao_.PlacaSom());
     Destacar(listaInstrumentos, configuracao_.InstrumentoTeclado());
     chkDesabilitarToque->setChecked(!configuracao_.MouseTocarTeclas());
-    const int entrada = configuracao_.EntradaMidi().empty()
-                            ? 0
-                            : comboEntradaMidi->findText(QString::fromStdString(configuracao_.EntradaMidi()),
-                                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int entrada =
+        configuracao_.EntradaMidi().empty()
+            ? 0
+            : comboEntradaMidi->findText(QString::fromStdString(configuracao_.EntradaMidi()),
+                                         Qt::MatchExactly | Qt::MatchCaseSensitive);
     comboEntradaMidi->setCurrentIndex(std::max(entrada, 0));
     chkEcoarEntrada->setChecked(configuracao_.EcoarEntrada());
 }
@@ -275,9 +285,7 @@ void TformSetup::reject() {
     QDialog::reject();
 }
 
-void TformSetup::listaInstrumentosDblClick() {
-    btnOkClick();
-}
+void TformSetup::listaInstrumentosDblClick() { btnOkClick(); }
 
 void TformSetup::btnAssistenteDriverClick() {
     if (!executarAssistente) return;

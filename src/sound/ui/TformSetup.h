@@ -29,7 +29,8 @@ class TformSetup : public QDialog {
 
     // Sets the language's texts, loads the instruments list and applies the current device and
     // instrument to the player (a failure there is ignored). Both collaborators outlive it.
-    TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas, QWidget* pai = nullptr);
+    TformSetup(ConfiguracaoSom& configuracao, const GerenciadorIdiomas& idiomas,
+               QWidget* pai = nullptr);
 
     // The system's current MIDI device (-1 none), instrument (MIDI program) and mouse playing
     // flag: façades over the ConfiguracaoSom that start-up bound.
