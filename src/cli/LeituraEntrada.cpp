@@ -36,7 +36,7 @@ bool LerEntradaEmPartes(const std::string& caminho, std::string_view comando,
         total += lidos;
         if (total > limite) {
             if (grandeDemais != nullptr) *grandeDemais = true;
-            std::cerr << "tastavo-cli " << comando << ": "
+            std::cerr << "tastavo-cli: " << comando << ": "
                       << (entradaPadrao ? std::string("standard input") : caminho)
                       << " is larger than " << (limite >> 20) << " MiB"
                       << ", the most a chart may be\n";

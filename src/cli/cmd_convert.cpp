@@ -13,13 +13,16 @@ namespace {
 int Executar(const std::string& formato, const std::string& arquivo) {
     std::string texto;
     bool marca = false;
-    const bool lido =
-        LerEntradaEmPartes(arquivo, "convert", [&](std::string_view parte, bool marcaOrdem) {
+    bool grande = false;
+    const bool lido = LerEntradaEmPartes(
+        arquivo, "convert",
+        [&](std::string_view parte, bool marcaOrdem) {
             marca = marcaOrdem;
             texto += parte;
             return true;
-        });
-    if (!lido) return SaidaArquivoIlegivel;
+        },
+        &grande, LimiteEntradaCifra);
+    if (!lido) return grande ? SaidaEntradaInvalida : SaidaArquivoIlegivel;
     // The song keeps its line ends and its byte-order mark.
     const std::string fimLinha = FimLinhaDe(texto);
     SaidaComando saida("convert");

@@ -61,28 +61,28 @@ int Executar(int dispositivo, bool json) {
     try {
         som = &CarregarPluginSom(pasta);
     } catch (const ErroPluginSom& e) {
-        std::cerr << "tastavo-cli listen: " << e.what() << '\n';
+        std::cerr << "tastavo-cli: listen: " << e.what() << '\n';
         return SaidaEntradaInvalida;
     }
     TMidiInput entrada(som->criarFonteEntradas());
     const std::vector<std::string> nomes = entrada.ListarDispositivos();
     if (nomes.empty()) {
-        std::cerr << "tastavo-cli listen: no MIDI input device found\n";
+        std::cerr << "tastavo-cli: listen: no MIDI input device found\n";
         return SaidaEntradaInvalida;
     }
     if (dispositivo < 0 || static_cast<std::size_t>(dispositivo) >= nomes.size()) {
-        std::cerr << "tastavo-cli listen: no MIDI input device " << dispositivo << " (there are "
+        std::cerr << "tastavo-cli: listen: no MIDI input device " << dispositivo << " (there are "
                   << nomes.size() << "; see devices --input)\n";
         return SaidaUso;
     }
     try {
         if (!entrada.Abrir(dispositivo)) {
-            std::cerr << "tastavo-cli listen: the MIDI input \""
+            std::cerr << "tastavo-cli: listen: the MIDI input \""
                       << nomes[static_cast<std::size_t>(dispositivo)] << "\" cannot be opened\n";
             return SaidaEntradaInvalida;
         }
     } catch (const EmidiinputError& e) {
-        std::cerr << "tastavo-cli listen: " << e.what() << '\n';
+        std::cerr << "tastavo-cli: listen: " << e.what() << '\n';
         return SaidaEntradaInvalida;
     }
     const NomeadorAcordes nomeador(CatalogoInstalado("listen"));
@@ -93,7 +93,7 @@ int Executar(int dispositivo, bool json) {
     sigemptyset(&acao.sa_mask);
     ::sigaction(SIGINT, &acao, nullptr);
     ::sigaction(SIGTERM, &acao, nullptr);
-    std::cerr << "tastavo-cli listen: listening to \"" << entrada.NomeAberto()
+    std::cerr << "tastavo-cli: listen: listening to \"" << entrada.NomeAberto()
               << "\"; Ctrl+C ends\n";
 
     SaidaComando saida("listen");

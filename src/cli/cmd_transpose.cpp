@@ -44,14 +44,17 @@ int Executar(const std::string& acima, const std::string& abaixo, const std::str
         // Another spelling looks at the whole song first (its key), so the chart is read whole.
         std::string texto;
         bool marca = false;
-        const bool lido =
-            LerEntradaEmPartes(arquivo, "transpose", [&](std::string_view parte, bool marcaOrdem) {
+        bool grande = false;
+        const bool lido = LerEntradaEmPartes(
+            arquivo, "transpose",
+            [&](std::string_view parte, bool marcaOrdem) {
                 marca = marcaOrdem;
                 texto += parte;
                 avisos.Acrescentar(parte, nada);
                 return true;
-            });
-        if (!lido) return SaidaArquivoIlegivel;
+            },
+            &grande, LimiteEntradaCifra);
+        if (!lido) return grande ? SaidaEntradaInvalida : SaidaArquivoIlegivel;
         avisos.Terminar(nada);
         saida.Escrever(marca ? "\xEF\xBB\xBF" : "");
         saida.Escrever(TransporTexto(texto, semitons, sentido, opcoes));

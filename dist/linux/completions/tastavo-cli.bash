@@ -12,18 +12,21 @@ _tastavo_cli() {
         [catalogue]="--help FILE"
         [chord]="--help --json --labels"
         [collect]="--help --unique FILE"
-        [devices]="--help"
+        [convert]="--help --to FILE"
+        [devices]="--help --input"
+        [listen]="--help --device --json"
         [name]="--help --json --all"
         [parse]="--help --json"
         [play]="--help --device --instrument --position --seconds --wav"
         [print]="--help --content --labels --chord --format --zoom --paper --page-size --language -o --output FILE"
-        [transpose]="--help --up --down --spelling FILE"
+        [transpose]="--help --up --down --spelling --keep-columns FILE"
     )
     # The words an option takes: a list, FILE for a file name, or nothing to type freely.
     case $prev in
         --labels) COMPREPLY=($(compgen -W "fingers notes intervals" -- "$cur")); return ;;
         --spelling) COMPREPLY=($(compgen -W "tables sharps flats key" -- "$cur")); return ;;
         --content) COMPREPLY=($(compgen -W "chart+chords chords chart" -- "$cur")); return ;;
+        --to) COMPREPLY=($(compgen -W "chordpro text" -- "$cur")); return ;;
         --format) COMPREPLY=($(compgen -W "pdf png json" -- "$cur")); return ;;
         --zoom) COMPREPLY=($(compgen -W "100 200 300" -- "$cur")); return ;;
         --paper) COMPREPLY=($(compgen -W "a4 letter" -- "$cur")); return ;;

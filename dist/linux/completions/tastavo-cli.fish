@@ -3,7 +3,7 @@
 # A new command is one `complete ... -a` line and its options' lines (the installation test
 # compares them with `tastavo-cli --help`).
 
-set -l comandos catalogue chord collect devices name parse play print transpose
+set -l comandos catalogue chord collect convert devices listen name parse play print transpose
 complete -c tastavo-cli -f
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -s h -l help -d 'Show the help'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -s V -l version -d 'Show the version'
@@ -11,7 +11,9 @@ complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -s V -l v
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a catalogue -d 'Print the chord names catalogue'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a chord -d 'Show every keyboard position of chords'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a collect -d 'List the chords of a chord chart'
+complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a convert -d 'Convert a chart to ChordPro or to chords over lyrics'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a devices -d 'List the MIDI output devices'
+complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a listen -d 'Name the chords played on a MIDI input'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a name -d 'Name the chord of a set of notes'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a parse -d 'Show the packed value of chord symbols'
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a play -d 'Sound one position of a chord'
@@ -19,8 +21,8 @@ complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a print 
 complete -c tastavo-cli -n "not __fish_seen_subcommand_from $comandos" -a transpose -d 'Transpose every chord of a chord chart'
 
 complete -c tastavo-cli -n "__fish_seen_subcommand_from $comandos" -s h -l help -d 'Show the help'
-complete -c tastavo-cli -n "__fish_seen_subcommand_from catalogue collect print transpose" -F
-complete -c tastavo-cli -n "__fish_seen_subcommand_from chord name parse" -l json -d 'JSON output'
+complete -c tastavo-cli -n "__fish_seen_subcommand_from catalogue collect convert print transpose" -F
+complete -c tastavo-cli -n "__fish_seen_subcommand_from chord listen name parse" -l json -d 'JSON output'
 complete -c tastavo-cli -n "__fish_seen_subcommand_from chord print" -l labels -x -a 'fingers notes intervals' -d 'Key labels'
 complete -c tastavo-cli -n "__fish_seen_subcommand_from collect" -l unique -d 'Each chord once'
 complete -c tastavo-cli -n "__fish_seen_subcommand_from name" -l all -d 'Every name, best first'
@@ -40,3 +42,7 @@ complete -c tastavo-cli -n "__fish_seen_subcommand_from print" -s o -l output -r
 complete -c tastavo-cli -n "__fish_seen_subcommand_from transpose" -l up -x -d 'Semitones up'
 complete -c tastavo-cli -n "__fish_seen_subcommand_from transpose" -l down -x -d 'Semitones down'
 complete -c tastavo-cli -n "__fish_seen_subcommand_from transpose" -l spelling -x -a 'tables sharps flats key' -d 'How roots are written'
+complete -c tastavo-cli -n "__fish_seen_subcommand_from transpose" -l keep-columns -d 'Keep chords in their columns'
+complete -c tastavo-cli -n "__fish_seen_subcommand_from convert" -l to -x -a 'chordpro text' -d 'The form to write'
+complete -c tastavo-cli -n "__fish_seen_subcommand_from devices" -l input -d 'List the MIDI input devices'
+complete -c tastavo-cli -n "__fish_seen_subcommand_from listen" -l device -x -d 'Input device number'
