@@ -156,7 +156,9 @@ TEST(PalavraQueRetemALinha, SoLinhasQueParecemDeAcordes) {
     for (const Caso& c : casos) {
         const auto palavra = PalavraQueRetemALinha(c.linha);
         ASSERT_EQ(palavra.has_value(), c.palavra != nullptr) << c.linha;
-        if (palavra) EXPECT_EQ(*palavra, c.palavra) << c.linha;
+        if (palavra) {
+            EXPECT_EQ(*palavra, c.palavra) << c.linha;
+        }
     }
     EXPECT_EQ(AvisoLinhaRetida(12, "blah"), "line 12: kept as lyrics: \"blah\" is no chord");
 }
