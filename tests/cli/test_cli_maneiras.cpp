@@ -115,16 +115,18 @@ TEST(CliManeiras, HelpIsWrappedToTheTerminalsWidth) {
             const auto r = ExecutarCom("COLUMNS=" + std::to_string(largura), comando);
             EXPECT_EQ(r.status, 0);
             for (const auto& linha : Linhas(r.saida)) {
-                if (Palavras(linha).size() > 1)
+                if (Palavras(linha).size() > 1) {
                     EXPECT_LE(static_cast<int>(linha.size()), largura) << linha;
+                }
             }
             EXPECT_EQ(Palavras(r.saida), Palavras(inteira.saida));
         }
         // Into a pipe, without COLUMNS: 80 columns.
         const auto tubo = ExecutarCom("-u COLUMNS", comando + " | cat");
         for (const auto& linha : Linhas(tubo.saida)) {
-            if (Palavras(linha).size() > 1)
+            if (Palavras(linha).size() > 1) {
                 EXPECT_LE(linha.size(), 80u) << comando << ": " << linha;
+            }
         }
     }
 }

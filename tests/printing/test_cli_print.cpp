@@ -339,7 +339,9 @@ TEST_F(CliPrint, TamanhosDePaginaAceitosERecusados) {
         const auto e =
             Executar("--format json --page-size " + c.tamanho + " --chord C -o /dev/null");
         EXPECT_EQ(e.status, c.status) << c.tamanho << e.erros;
-        if (c.status != 0) EXPECT_NE(e.erros.find("--page-size"), std::string::npos);
+        if (c.status != 0) {
+            EXPECT_NE(e.erros.find("--page-size"), std::string::npos);
+        }
     }
 }
 
