@@ -283,7 +283,7 @@ TEST_P(NomesAcessiveis, EveryControlIsNamedAndTheKeysSayWhatTheyShow) {
 
     EXPECT_TRUE(Descricao().startsWith(QStringLiteral("C7, "))) << Descricao().toStdString();
     janela->editNomeAcorde->setText(
-        QStringLiteral("Cmaj"));  // no chord: the notice, the keys cleared
+        QStringLiteral("Cmaja"));  // no chord: the notice, the keys cleared
     {
         CaixasRegistradas caixas;
         QTimer::singleShot(0, [] {

@@ -63,7 +63,7 @@ TEST_F(CliChordPro, ConvertBothWaysKeepingTheLineEnds) {
     const auto falta =
         ExecutarCliComErros("convert --to text '" + (pasta_ / "nao-ha.cho").string() + "'");
     EXPECT_EQ(falta.r.status, 2);
-    EXPECT_NE(falta.erros.find("tastavo-cli convert: cannot read"), std::string::npos);
+    EXPECT_NE(falta.erros.find("tastavo-cli: convert: cannot read"), std::string::npos);
 }
 
 }  // namespace
