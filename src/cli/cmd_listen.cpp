@@ -119,7 +119,8 @@ const RegistrarComando registro{Comando{
         auto dispositivo = std::make_shared<int>(0);
         auto json = std::make_shared<bool>(false);
         sub.add_option("--device", *dispositivo,
-                       "The MIDI input to listen to, numbered as the input list of the devices command shows it")
+                       "The MIDI input to listen to, numbered as the input list of the devices "
+                       "command shows it")
             ->capture_default_str();
         sub.add_flag("--json", *json,
                      "One JSON object per chord: the symbol, the MIDI notes and their names");
