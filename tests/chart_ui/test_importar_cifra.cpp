@@ -511,7 +511,7 @@ TEST(InicializacaoCifra, TheChartChoicesAreReadFromAndWrittenToTheConfiguration)
     a.esperaSplashMs = 0;
     bool percorrido = false;
     a.emVezDoLaco = [&](JanelasAplicacao& j) {
-        TformImportarCifra& cifra = *j.cifra;
+        TformImportarCifra& cifra = j.Cifra();
         EXPECT_EQ(cifra.opcoesTransposicao, (OpcoesTransposicao{GrafiaTransposicao::Bemois, true}));
         std::unique_ptr<QMenu> menu = cifra.CriarMenuTexto();
         menu->findChild<QAction*>(QStringLiteral("menuGrafiaSustenidos"))->trigger();

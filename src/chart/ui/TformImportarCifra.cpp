@@ -550,6 +550,9 @@ void TformImportarCifra::btnImprimirClick() {
 
 std::unique_ptr<QMenu> TformImportarCifra::CriarMenuTexto() {
     std::unique_ptr<QMenu> menu(memoTextoCifra->createStandardContextMenu());
+    // The song file commands first, then the usual edit entries and the transposition choices.
+    if (auto* memo = static_cast<MemoCifra*>(memoTextoCifra); memo->prepararMenu)
+        memo->prepararMenu(menu.get());
     AcrescentarEscolhasTransposicao(*menu, idiomas_, opcoesTransposicao, [this] {
         if (aoMudarOpcoes) aoMudarOpcoes(opcoesTransposicao);
     });
