@@ -229,10 +229,17 @@ TEST(ChordPro, TextToChordProToTextKeepsEveryChordOverItsSyllableInEveryChart) {
         std::vector<std::string> antes = Acordes(texto);
         std::vector<std::string> depois = Acordes(volta);
         // The key line goes to the top: its chord leads, the others keep their order.
-        if (volta.starts_with("Tom: ") && !depois.empty()) {
-            const auto chave = std::find(antes.begin(), antes.end(), depois.front());
-            ASSERT_NE(chave, antes.end());
-            std::rotate(antes.begin(), chave, chave + 1);
+        if (volta.starts_with("Tom: ") && !depois.empty() && depois != antes) {
+            for (auto chave = antes.begin(); chave != antes.end(); ++chave) {
+                if (*chave != depois.front()) continue;
+                std::vector<std::string> movida = antes;
+                std::rotate(movida.begin(), movida.begin() + (chave - antes.begin()),
+                            movida.begin() + (chave - antes.begin()) + 1);
+                if (movida == depois) {
+                    antes = movida;
+                    break;
+                }
+            }
         }
         EXPECT_EQ(depois, antes);
         for (const std::string& par : ParesAcordesLetra(texto))

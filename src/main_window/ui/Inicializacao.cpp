@@ -196,7 +196,10 @@ void LigarJanelaPrincipal(JanelasAplicacao& j) {
     principal.obterAviso = [&j] { return &j.Aviso(); };
     principal.abrirImportarCifra = [&j] { j.Cifra().Exibir(); };
     // A chart window never opened has nothing unsaved.
-    principal.confirmarAlteracoes = [&j] { return !j.cifra || j.cifra->ConfirmarSaida(); };
+    principal.confirmarAlteracoes = [&j]() -> std::optional<bool> {
+        if (!j.cifra) return std::nullopt;
+        return j.cifra->ConfirmarSaida();
+    };
     principal.executarAssistente = [&j] { return j.Assistente().Executar(); };
     principal.abrirConfiguracoes = [&j] { j.Setup().exec(); };
     principal.abrirImpressao = [&j] {
