@@ -15,6 +15,7 @@
 
 #include "../cli/ExecutarCli.h"
 #include "CaminhosTeste.h"
+#include "Sanitizador.h"
 
 namespace {
 
@@ -153,13 +154,7 @@ void EscreverRepetido(int fd, std::string_view trecho, std::size_t bytes) {
     }
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kComAddressSanitizer = true;
-#elif defined(__has_feature)
-constexpr bool kComAddressSanitizer = __has_feature(address_sanitizer);
-#else
-constexpr bool kComAddressSanitizer = false;
-#endif
+constexpr bool kComAddressSanitizer = tastavo_teste::ComAddressSanitizer;
 
 TEST(CliTranspose, AMemoriaNaoCresceComOTamanhoDaCifra) {
     // The sanitizer keeps freed memory aside to catch its later use, so the size measured

@@ -30,6 +30,7 @@
 #include "Apoio.h"
 #include "GerenciadorImpressao.h"
 #include "Inicializacao.h"
+#include "Sanitizador.h"
 #include "TCorvelaButton3D.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
@@ -349,6 +350,8 @@ TEST_F(JanelasImpressao, PrintToFileThatCannotBeWrittenSaysWhichFileAndWhyAndLea
 // runs this same test binary again, alone, under the limit (a fork of a running Qt
 // application could deadlock on another thread's lock).
 TEST_F(JanelasImpressao, PreviewOfAOneMegabyteChartStaysWithinMemory) {
+    if (tastavo_teste::ComAddressSanitizer)
+        GTEST_SKIP() << "a memory limit cannot hold AddressSanitizer's shadow";
     const char* filhoAqui = std::getenv("TASTAVO_TESTE_FILHO_MEMORIA");
     if (filhoAqui == nullptr) {
         const pid_t filho = fork();
