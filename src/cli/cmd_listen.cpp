@@ -88,11 +88,17 @@ int Executar(int dispositivo, bool json) {
     const NomeadorAcordes nomeador(CatalogoInstalado("listen"));
     OuvinteAcordes ouvinte(nomeador);
 
+#if defined(_WIN32)
+    std::signal(SIGINT, Interromper);
+    std::signal(SIGTERM, Interromper);
+#else
+    // Without SA_RESTART, so that a wait for the next message ends at once.
     struct sigaction acao {};
     acao.sa_handler = Interromper;
     sigemptyset(&acao.sa_mask);
     ::sigaction(SIGINT, &acao, nullptr);
     ::sigaction(SIGTERM, &acao, nullptr);
+#endif
     std::cerr << "tastavo-cli: listen: listening to \"" << entrada.NomeAberto()
               << "\"; Ctrl+C ends\n";
 
