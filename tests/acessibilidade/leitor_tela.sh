@@ -14,18 +14,18 @@ python=/usr/bin/python3
 [ -x "$python" ] || python=python3
 "$python" -c 'import pyatspi' || { echo "missing: python3-pyatspi" >&2; exit 1; }
 
-# A display number nobody holds (no lock file, no socket).
-numero=90
-while [ -e "/tmp/.X$numero-lock" ] || [ -e "/tmp/.X11-unix/X$numero" ]; do numero=$((numero + 1)); done
+# Xvfb picks a free display itself and writes its number only once it accepts connections:
+# no race with another server starting, nor with a client connecting too early.
 pasta=$(mktemp -d)
-Xvfb ":$numero" -screen 0 1280x1024x24 -nolisten tcp -dpi 96 >"$pasta/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -dpi 96 3>"$pasta/display" >"$pasta/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$pasta"' EXIT INT TERM
 i=0
-while [ ! -e "/tmp/.X11-unix/X$numero" ]; do
-  i=$((i + 1)); [ $i -le 100 ] || { echo "Xvfb did not start" >&2; cat "$pasta/xvfb.log" >&2; exit 1; }
+until grep -q '^[0-9][0-9]*$' "$pasta/display" 2>/dev/null; do
+  i=$((i + 1)); [ $i -le 300 ] || { echo "Xvfb did not start" >&2; cat "$pasta/xvfb.log" >&2; exit 1; }
   sleep 0.1
 done
+numero=$(cat "$pasta/display")
 
 export DISPLAY=":$numero"
 export QT_QPA_PLATFORM=xcb
