@@ -229,6 +229,19 @@ class MemoriaPalavras {
         }
     }
 
+    // A candidate's bytes are replaced whole, so one that still has group edges of its own
+    // (the "G)" left of "G))", a bracket's "(D6") moves only as the symbol it is as it stands;
+    // stripping its edges again would drop them from the line.
+    Consulta ConsultarTrecho(std::string_view trecho) {
+        const Consulta c = Consultar(trecho);
+        if (c.classe.antes == 0 && c.classe.depois == 0) return c;
+        CifraCodificada cifra;
+        if (!TentarAnalisarCifra(trecho, cifra)) return {{Tipo::Letra}, {}};
+        if (semitons_ == 0) return {{Tipo::Cifra}, {}};
+        transposta_ = TransporCifra(trecho, semitons_, sentido_, grafia_);
+        return {{Tipo::Cifra}, transposta_};
+    }
+
   private:
     static constexpr std::size_t kTamanhoChave = 16;
 

@@ -16,7 +16,8 @@ void EscreverTransposta(std::string_view linha, const AnaliseLinha& a, MemoriaPa
     for (std::size_t k = 0; k < a.quantidade; ++k) {
         const TrechoBytes& t = a.trechos[k];
         if (t.palavra && t.tipo != Tipo::Cifra) continue;
-        const MemoriaPalavras::Consulta c = memoria.Consultar(linha.substr(t.inicio, t.tamanho));
+        const MemoriaPalavras::Consulta c =
+            memoria.ConsultarTrecho(linha.substr(t.inicio, t.tamanho));
         if (c.classe.tipo != Tipo::Cifra) continue;
         saida.append(linha, copiado, t.inicio - copiado);
         saida += c.transposta;

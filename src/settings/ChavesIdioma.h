@@ -162,6 +162,7 @@ inline constexpr std::string_view lblExplicacao2_C = "lblExplicacao2-C";
 inline constexpr std::string_view lblTitulo2_D = "lblTitulo2-D";
 inline constexpr std::string_view lblExplicacao2_D = "lblExplicacao2-D";
 inline constexpr std::string_view erroAbrirVolumeWindows = "erroAbrirVolumeWindows";
+inline constexpr std::string_view msgSemSaidaAudio = "msgSemSaidaAudio";
 }  // namespace fmAssistenteConfiguracaoDriver
 
 // The chord chart window.

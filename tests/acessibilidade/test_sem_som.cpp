@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A computer without sound: no audio output for the built-in synthesizer and no MIDI port.
-// Listen shows chords with one plain notice per run, never the advice to choose another device.
+// The wizard says so once instead of playing a scale into nothing, and Listen shows chords
+// with one plain notice per run, never the advice to choose another device.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 
 #include "Apoio.h"
 #include "ChavesIdioma.h"
+#include "TformAssistenteConfiguracaoDriver.h"
 #include "TformAviso.h"
 #include "TformPrincipal.h"
 
@@ -32,6 +34,22 @@ class SemSom : public ::testing::Test {
     Instalacao instalacao;
     std::unique_ptr<Dominio> dominio;
 };
+
+TEST_F(SemSom, TheWizardSaysSoOnceAndAnswersTheFirstDevice) {
+    PortaDeTeste().Close();
+    CaixasRegistradas caixas;
+    TformAssistenteConfiguracaoDriver assistente(dominio->player, *dominio->idiomas, Caixas(),
+                                                 std::chrono::milliseconds(0));
+    EXPECT_EQ(assistente.Executar(), 0);  // an answer: the wizard does not come back next time
+    EXPECT_FALSE(assistente.isVisible());
+    ASSERT_EQ(caixas.Pedidos().size(), 1u);
+    // The language file's line break reaches the box as a plain new line.
+    std::string esperado = Texto(idm::fmAssistenteConfiguracaoDriver::Secao,
+                                 idm::fmAssistenteConfiguracaoDriver::msgSemSaidaAudio);
+    esperado.erase(esperado.find('\r'), 1);
+    EXPECT_EQ(caixas.Pedidos()[0].texto, esperado);
+    EXPECT_TRUE(Gravador().Mensagens().empty());  // no scale played into nothing
+}
 
 TEST_F(SemSom, ListenShowsTheChordWithOnePlainNoticePerRun) {
     PortaDeTeste().Close();

@@ -116,6 +116,10 @@ TEST(CandidatosDaLinha, GrupoDeAcordesSemOParentese) {
                                                                          {"C7(9)", 36}}));
     EXPECT_EQ(TransporLinhas(Linhas{linha}, "1", Acima)[0],
               "A#7/4 A#7 (D#6 D#6/A#) Fm7/9 C#7(9) (G#m7) C#7(9))");
+    // A candidate that still ends in a parenthesis is rewritten whole: no byte of the line
+    // is lost, whether it stands in a group or in a bracket.
+    EXPECT_EQ(TransporLinhas(Linhas{"(D6 G))", "[G)]la [(D6]la"}, "7", Abaixo),
+              (Linhas{"(G6 C))", "[C)]la [(D6]la"}));
     // A word that is no chord in parentheses keeps the line among the lyrics.
     EXPECT_TRUE(LinhaContemTexto("C G (oh yeah)"));
 }

@@ -129,11 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "A1 B A2 B A3 B D",
                      0},
         CasoExecucao{"CancelAtFirstStep", 3, {"btnCancelar"}, "A1", -1},
-        CasoExecucao{"NoDeviceAtAll", 0, {"btnFinalizar"}, "D", 0},
         CasoExecucao{
             "HeardThenCloseBox", 2, {"btnProsseguir", "btnEscutando", Fechar}, "A1 B C", 0},
         CasoExecucao{"CloseBoxWhileAsking", 2, {"btnProsseguir", Fechar}, "A1 B", 0},
-        CasoExecucao{"CancelIsDisabledAtTheEnd", 0, {"btnCancelar"}, "D !", 0}),
+        CasoExecucao{"CancelIsDisabledAtTheEnd",
+                     1,
+                     {"btnProsseguir", "btnNaoEscutando", "btnCancelar"},
+                     "A1 B D !",
+                     0}),
     [](const testing::TestParamInfo<CasoExecucao>& info) { return std::string(info.param.nome); });
 
 TEST(AssistenteDriver, HeardDeviceThenCloseBoxKeepsTheDevice) {
@@ -273,11 +276,26 @@ TEST(AssistenteDriver, DeviceThatFailsStillLeadsToTheQuestion) {
     EXPECT_TRUE(sistema.Mensagens(0).empty());
 }
 
-TEST(AssistenteDriver, NoPlayerPortStartsAtTheLastStep) {
+// Nothing that could sound (no device, no port, or none that opens): one message instead of the
+// steps, and device 0 as the answer so that the wizard does not come back at the next start.
+TEST(AssistenteDriver, NothingThatOpensSaysSoOnceWithoutTheSteps) {
     MidiOutput semPorta;
-    Assistente janela(semPorta, IdiomasDeTeste(), semCaixas, SemPausa);
-    EXPECT_TRUE(janela.Dispositivos().empty());
-    EXPECT_EQ(ExecutarClicando(janela, {"btnFinalizar"}).passos, "D");
+    DispositivosGravados nenhum(std::vector<std::string>{});
+    DispositivosGravados fechados({"Synth", "Port"});
+    for (auto& gravador : fechados.gravadores) gravador->DefinirAbrirFunciona(false);
+    for (MidiOutput* jogador : {&semPorta, nenhum.jogador.get(), fechados.jogador.get()}) {
+        CaixasGravadas caixas;
+        Assistente janela(*jogador, IdiomasDeTeste(), caixas, SemPausa);
+        const Execucao execucao = ExecutarClicando(janela, {"btnFinalizar"});
+        EXPECT_EQ(execucao.passos, "");
+        EXPECT_EQ(execucao.resultado, 0);
+        ASSERT_EQ(caixas.pedidos.size(), 1u);
+        EXPECT_EQ(QString::fromStdString(caixas.pedidos[0].texto)
+                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                  Texto(chaves::msgSemSaidaAudio));
+    }
+    EXPECT_TRUE(fechados.Mensagens(0).empty());
+    EXPECT_TRUE(fechados.Mensagens(1).empty());
 }
 
 TEST(TocarEscalaTeste, TwentyFourNotesUpFromMiddleCAtFullVelocity) {

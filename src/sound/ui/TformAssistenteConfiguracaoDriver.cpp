@@ -188,6 +188,14 @@ void TformAssistenteConfiguracaoDriver::AplicarIdioma() {
 }
 
 int TformAssistenteConfiguracaoDriver::Executar() {
+    // Nothing can sound: say so once instead of playing a scale into nothing. Device 0 is
+    // the answer, so the wizard does not come back at the next start.
+    if (!jogador_.AlgumaSaidaAbre()) {
+        mensagens_.Informar(TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::msgSemSaidaAudio),
+                            TextoIdiomaUtf8(idiomas_, chaves::Secao, chaves::titulo),
+                            parentWidget());
+        return 0;
+    }
     assistente_.Iniciar();
     exec();
     return assistente_.DispositivoEscolhido();
