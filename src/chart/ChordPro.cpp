@@ -377,14 +377,4 @@ FolhaCancao FolhaDeCancao(std::string_view texto) {
     return folha;
 }
 
-std::string TextoParaImpressao(std::string_view texto, std::string_view nomeArquivo) {
-    if (!ExtensaoChordPro(nomeArquivo) && !TextoChordPro(texto)) return std::string(texto);
-    std::string saida;
-    for (const LinhaFolha& linha : FolhaDeCancao(texto).linhas) {
-        saida += linha.texto;
-        saida += '\n';
-    }
-    return saida;
-}
-
 }  // namespace chordpro

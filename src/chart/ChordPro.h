@@ -79,8 +79,4 @@ struct FolhaCancao {
 };
 FolhaCancao FolhaDeCancao(std::string_view texto);
 
-// The text a chart prints as: for a ChordPro song (by the name of its file, or by a directive
-// line) the lines of its song sheet, each followed by a line feed; any other chart as it is.
-std::string TextoParaImpressao(std::string_view texto, std::string_view nomeArquivo = {});
-
 }  // namespace chordpro

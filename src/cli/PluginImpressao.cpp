@@ -21,7 +21,6 @@
 #include "AnaliseCifra.h"
 #include "ArquivoSaida.h"
 #include "ChavesIdioma.h"
-#include "ChordPro.h"
 #include "CifraEmPartes.h"
 #include "ColecaoAcordeImpressao.h"
 #include "Comandos.h"
@@ -220,7 +219,7 @@ int Executar(const Opcoes& o) {
     }
 
     // The songs: one per FILE, or the chart on standard input, or only the given chords.
-    std::vector<std::string> textos;
+    std::vector<MusicaImpressao> musicas;
     std::vector<std::string> fontes = o.arquivos;
     if (fontes.empty() && comCifra) fontes.push_back("-");
     for (const std::string& arquivo : fontes) {
@@ -228,10 +227,13 @@ int Executar(const Opcoes& o) {
         // The reader said which file and why.
         if (const int lido = LerEntradaInteira(arquivo, "print", decodificado); lido != SaidaOk)
             return lido;
-        // A ChordPro song prints as its song sheet: no directives, chords over their syllables.
-        textos.push_back(TextoCifra(chordpro::TextoParaImpressao(decodificado, arquivo)));
+        // A ChordPro song prints as its song sheet: its title in the header, no directives,
+        // chords over their syllables, its chorus marked.
+        MusicaImpressao musica = MusicaDaCifra(decodificado, arquivo);
+        musica.textoCifra = TextoCifra(musica.textoCifra);
+        musicas.push_back(std::move(musica));
     }
-    if (textos.empty()) textos.emplace_back();
+    if (musicas.empty()) musicas.emplace_back();
 
     int status = SaidaOk;
     std::optional<ColecaoAcordeImpressao> dadas;
@@ -247,10 +249,9 @@ int Executar(const Opcoes& o) {
             }
         }
     }
-    std::vector<MusicaImpressao> musicas;
-    for (const std::string& texto : textos) {
-        musicas.push_back(
-            {comCifra ? texto : std::string(), dadas ? *dadas : AcordesDaCifra(texto)});
+    for (MusicaImpressao& musica : musicas) {
+        musica.acordes = dadas ? *dadas : AcordesDaCifra(musica.textoCifra);
+        if (!comCifra) musica.textoCifra.clear();
     }
 
     static int argc = 3;

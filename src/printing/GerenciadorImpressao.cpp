@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AnaliseCifra.h"
+#include "ChordPro.h"
 #include "Fachada.h"
 #include "Notas.h"
 #include "TelaRegistro.h"
@@ -107,12 +108,14 @@ class Diagramacao {
     TelaImpressao& Tela() { return destino_.Tela(); }
 
     void DesenharMusica(ConteudoImpressao conteudo, const MusicaImpressao& musica) {
-        LinhaCentralizada(textos_.titulo, m_.alturaTitulo);
-        LinhaCentralizada(textos_.endereco, m_.alturaEndereco);
+        // A song sheet's title replaces both lines, so that a set list names its songs.
+        const bool propria = !musica.titulo.empty();
+        LinhaCentralizada(propria ? musica.titulo : textos_.titulo, m_.alturaTitulo);
+        LinhaCentralizada(propria ? musica.subtitulo : textos_.endereco, m_.alturaEndereco);
         switch (conteudo) {
             case ConteudoImpressao::CifraEAcordes:
                 y_ += m_.espacoBlocos;
-                TextoCifra(musica.textoCifra);
+                TextoCifra(musica.textoCifra, musica.refrao);
                 y_ += m_.espacoBlocos;
                 GradeDiagramas(musica.acordes);
                 y_ += m_.espacoBlocos;
@@ -124,7 +127,7 @@ class Diagramacao {
                 break;
             case ConteudoImpressao::SomenteCifra:
                 y_ += m_.espacoBlocos;
-                TextoCifra(musica.textoCifra);
+                TextoCifra(musica.textoCifra, musica.refrao);
                 break;
         }
     }
@@ -143,11 +146,13 @@ class Diagramacao {
         paginaUsada_ = true;
     }
 
+    // An empty line is not written but keeps its place, so that the chart starts at the same
+    // height under every header.
     void LinhaCentralizada(std::string_view texto, int alturaFonte) {
         TelaImpressao& tela = Tela();
         tela.DefinirFonte(FacePadrao, alturaFonte);
         const int x = m_.largura / 2 - tela.LarguraTexto(texto) / 2;
-        tela.EscreverTexto(x, Truncar(y_), texto);
+        if (!texto.empty()) tela.EscreverTexto(x, Truncar(y_), texto);
         y_ += tela.AlturaTexto("A") + m_.espacoLinha;
         paginaUsada_ = true;
     }
@@ -156,13 +161,17 @@ class Diagramacao {
     // shrinks until the longest line fits, down to 60 % of its height; a line still too long
     // goes on over the next printed lines, indented by two characters, and a chord line breaks
     // at the same columns as the lyric line under it, so that chords stay over their syllables.
-    void TextoCifra(std::string_view texto) {
-        const std::vector<std::string> linhas = LinhasTextoCifra(texto);
+    // Lines of a chorus (by `refrao`) are marked by a bar in the left margin.
+    void TextoCifra(std::string_view texto, const std::vector<bool>& refrao) {
+        std::vector<std::size_t> origem;
+        const std::vector<std::string> linhas =
+            LinhasTextoCifra(texto, refrao.empty() ? nullptr : &origem);
         if (linhas.empty()) return;
         const int largura = std::max(1, m_.largura - m_.margemEsquerda - m_.margemDireita);
         std::vector<int> larguras;
         alturaCifra_ = AlturaQueCabe(linhas, largura, larguras);
         for (std::size_t i = 0; i < linhas.size(); ++i) {
+            refraoAtual_ = !origem.empty() && origem[i] < refrao.size() && refrao[origem[i]];
             if (larguras[i] <= largura) {
                 LinhaCifra(linhas[i]);
             } else if (i + 1 < linhas.size() && LinhaDeAcordes(linhas[i]) &&
@@ -280,7 +289,15 @@ class Diagramacao {
         TelaImpressao& tela = Tela();
         tela.DefinirFonte(FaceTextoCifra, alturaCifra_);
         tela.EscreverTexto(m_.margemEsquerda, Truncar(y_), linha);
-        y_ += tela.AlturaTexto("A") + m_.espacoLinha;
+        const int altura = tela.AlturaTexto("A") + m_.espacoLinha;
+        if (refraoAtual_) {
+            // The bars of touching lines join into one down the whole chorus.
+            const int espessura = std::max(1, alturaCifra_ / 10);
+            const int x = std::max(0, m_.margemEsquerda - alturaCifra_ / 2 - espessura);
+            tela.DefinirPincel(Pincel::Preto);
+            tela.RetanguloPreenchido(x, Truncar(y_), x + espessura, Truncar(y_) + altura);
+        }
+        y_ += altura;
     }
 
     void GradeDiagramas(const ColecaoAcordeImpressao& lista) {
@@ -383,24 +400,34 @@ class Diagramacao {
     const TextosCabecalho& textos_;
     double y_;
     bool paginaUsada_ = false;
-    int alturaCifra_ = 0;  // the chart font height of the song being drawn
+    int alturaCifra_ = 0;       // the chart font height of the song being drawn
+    bool refraoAtual_ = false;  // the chart line being drawn belongs to a chorus
 };
 
 }  // namespace
 
-std::vector<std::string> LinhasTextoCifra(std::string_view texto) {
+std::vector<std::string> LinhasTextoCifra(std::string_view texto,
+                                          std::vector<std::size_t>* origem) {
     std::vector<std::string> linhas;
     std::size_t i = 0;
+    std::size_t numero = 0;  // line feeds before i
     const std::size_t n = texto.size();
+    if (origem) origem->clear();
     while (i < n) {
         if (texto[i] == '\n' || texto[i] == '\r') {
             // A run of line ends is one break, but every two touching line feeds hold an
             // empty line, which prints blank (a space).
             for (; i < n && (texto[i] == '\n' || texto[i] == '\r'); ++i) {
-                if (texto[i] == '\n' && i + 1 < n && texto[i + 1] == '\n') linhas.emplace_back(" ");
+                if (texto[i] != '\n') continue;
+                ++numero;
+                if (i + 1 < n && texto[i + 1] == '\n') {
+                    linhas.emplace_back(" ");
+                    if (origem) origem->push_back(numero);
+                }
             }
             continue;
         }
+        if (origem) origem->push_back(numero);
         const std::size_t fim = texto.find_first_of("\r\n", i);
         const std::string_view trecho =
             texto.substr(i, fim == std::string_view::npos ? n - i : fim - i);
@@ -419,6 +446,24 @@ std::vector<std::string> LinhasTextoCifra(std::string_view texto) {
     return linhas;
 }
 
+MusicaImpressao MusicaDaCifra(std::string_view texto, std::string_view nomeArquivo) {
+    MusicaImpressao musica;
+    if (!chordpro::ExtensaoChordPro(nomeArquivo) && !chordpro::TextoChordPro(texto)) {
+        musica.textoCifra = texto;
+        return musica;
+    }
+    chordpro::FolhaCancao folha = chordpro::FolhaDeCancao(texto);
+    musica.titulo = std::move(folha.titulo);
+    musica.subtitulo = std::move(folha.subtitulo);
+    musica.refrao.reserve(folha.linhas.size());
+    for (const chordpro::LinhaFolha& linha : folha.linhas) {
+        musica.textoCifra += linha.texto;
+        musica.textoCifra += '\n';
+        musica.refrao.push_back(linha.refrao);
+    }
+    return musica;
+}
+
 GerenciadorImpressao& GerenciadorImpressao::Instancia() {
     return Fachada<GerenciadorImpressao>::Obter();
 }
@@ -432,7 +477,9 @@ ResultadoImpressao GerenciadorImpressao::Imprimir(ImpressoraImpressao& impressor
                                                   ConteudoImpressao conteudo, ModoVisualizacao modo,
                                                   const ColecaoAcordeImpressao& lista,
                                                   std::string_view textoCifra) {
-    const MusicaImpressao musica{std::string(textoCifra), lista};
+    MusicaImpressao musica;
+    musica.textoCifra = textoCifra;
+    musica.acordes = lista;
     return Imprimir(impressora, conteudo, modo, std::span<const MusicaImpressao>(&musica, 1));
 }
 
@@ -475,7 +522,9 @@ ResultadoImpressao GerenciadorImpressao::Imprimir(ImpressoraImpressao& impressor
 void GerenciadorImpressao::Visualizar(ConteudoImpressao conteudo, ModoVisualizacao modo, int pagina,
                                       int zoom, const ColecaoAcordeImpressao& lista,
                                       std::string_view textoCifra) {
-    const MusicaImpressao musica{std::string(textoCifra), lista};
+    MusicaImpressao musica;
+    musica.textoCifra = textoCifra;
+    musica.acordes = lista;
     Visualizar(conteudo, modo, pagina, zoom, std::span<const MusicaImpressao>(&musica, 1));
 }
 
@@ -490,8 +539,10 @@ void GerenciadorImpressao::Visualizar(ConteudoImpressao conteudo, ModoVisualizac
 
 void GerenciadorImpressao::MostrarPagina(int pagina, int zoom) {
     if (zoom != zoom_ || paginas_.empty()) {
-        if (fonteLista_ && fonteTexto_) {
-            musicas_.assign(1, MusicaImpressao{fonteTexto_(), fonteLista_()});
+        if (fonteLista_ && fonteCifra_) {
+            MusicaImpressao musica = fonteCifra_();
+            musica.acordes = fonteLista_();
+            musicas_.assign(1, std::move(musica));
         }
         Renderizar(zoom);
     }

@@ -28,11 +28,21 @@ struct TextosCabecalho {
 };
 
 // One song of a document: its chart text (lines, each followed by a line feed) and its
-// print list.
+// print list. A song sheet's own title and subtitle take the place of the two header lines
+// when the title is not empty; `refrao` marks the chart lines (by their number in
+// `textoCifra`, from 0) that belong to a chorus.
 struct MusicaImpressao {
     std::string textoCifra;
     ColecaoAcordeImpressao acordes;
+    std::string titulo;
+    std::string subtitulo;
+    std::vector<bool> refrao;
 };
+
+// The song a chart prints as, without its print list: a ChordPro song (by the name of its
+// file, or by a directive line) as its song sheet, with its title, subtitle (or artist) and
+// chorus lines; any other chart as it is.
+MusicaImpressao MusicaDaCifra(std::string_view texto, std::string_view nomeArquivo = {});
 
 enum class ResultadoImpressao {
     Impresso,
@@ -44,7 +54,9 @@ enum class ResultadoImpressao {
 // The lines of a chart text as they are printed: every empty line becomes a blank line except
 // an empty first line, which is dropped; a tab becomes two spaces; line feeds and carriage
 // returns both end lines, and a run of them counts as one break.
-std::vector<std::string> LinhasTextoCifra(std::string_view texto);
+// With `origem`, each printed line's number among the text's lines (counted by line feeds).
+std::vector<std::string> LinhasTextoCifra(std::string_view texto,
+                                          std::vector<std::size_t>* origem = nullptr);
 
 class GerenciadorImpressao {
   public:
@@ -67,9 +79,9 @@ class GerenciadorImpressao {
     // Where a render for a new zoom takes fresh data: a copy of the print list and the chart
     // text. Without it, the data of the last render is drawn again.
     void DefinirFonteDocumento(std::function<ColecaoAcordeImpressao()> lista,
-                               std::function<std::string()> textoCifra) {
+                               std::function<MusicaImpressao()> cifra) {
         fonteLista_ = std::move(lista);
-        fonteTexto_ = std::move(textoCifra);
+        fonteCifra_ = std::move(cifra);
     }
 
     // Lets the user choose a printer on `impressora` and prints the whole document on it with
@@ -118,7 +130,7 @@ class GerenciadorImpressao {
     ExibicaoPagina* exibicao_ = nullptr;
     std::function<std::optional<TamanhoPagina>()> tamanhoImpressora_;
     std::function<ColecaoAcordeImpressao()> fonteLista_;
-    std::function<std::string()> fonteTexto_;
+    std::function<MusicaImpressao()> fonteCifra_;
 
     ConteudoImpressao conteudo_ = ConteudoImpressao::CifraEAcordes;
     ModoVisualizacao modo_ = ModoVisualizacao::Dedos;

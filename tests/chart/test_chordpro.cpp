@@ -269,9 +269,6 @@ TEST(ChordPro, TheSongSheetHasTheHeaderTheLiftedChordsAndTheChorusMarked) {
                                                                  {"Am F", false},
                                                                  {"A E", false}}));
     EXPECT_EQ(chordpro::FolhaDeCancao("{artist: Alguém}\nOi\n").subtitulo, "Alguém");
-    // Only a ChordPro song is turned into its sheet.
-    EXPECT_EQ(chordpro::TextoParaImpressao("C  G\nOi [Am]lá\n"), "C  G\nOi [Am]lá\n");
-    EXPECT_EQ(chordpro::TextoParaImpressao("Oi [Am]lá\n", "a.cho"), "   Am\nOi lá\n");
 }
 
 }  // namespace

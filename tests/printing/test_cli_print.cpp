@@ -391,8 +391,8 @@ namespace {
 TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
     {
         std::ofstream(pasta_ / "swing.cho", std::ios::binary)
-            << "{title: Swing Low}\n{key: D}\n# slowly\n{start_of_chorus}\nSwing [D]low, sweet "
-               "[G]chari[D]ot\n"
+            << "{title: Swing Low}\n{subtitle: Spiritual}\n{key: D}\n# slowly\n{start_of_chorus}\n"
+               "Swing [D]low, sweet [G]chari[D]ot\n"
                "{end_of_chorus}\n{comment: Verse}\n[A7]Coming for to [D]carry me home\n";
     }
     const auto e = Executar("--format json -o - " + Saida("swing.cho"));
@@ -406,6 +406,19 @@ TEST_F(CliPrint, UmaMusicaChordProSaiComoFolhaDeCancao) {
     std::vector<std::string> titulos;
     for (const json& op : Textos(d["pages"][0], "Times New Roman")) titulos.push_back(op["text"]);
     EXPECT_EQ(titulos, (std::vector<std::string>{"D", "G", "A7"}));
+    // The song's own header, and a bar in the left margin beside the chorus alone.
+    std::vector<std::string> cabecalho;
+    for (const json& op : Textos(d["pages"][0], "")) cabecalho.push_back(op["text"]);
+    EXPECT_EQ(cabecalho, (std::vector<std::string>{"Swing Low", "Spiritual"}));
+    std::vector<bool> marcadas;
+    for (const json& linha : Textos(d["pages"][0], "Courier New")) {
+        bool marcada = false;
+        for (const json& op : d["pages"][0])
+            marcada = marcada || (op["op"] == "fill" && op["x2"] <= linha["x"] &&
+                                  op["y1"] <= linha["y"] && linha["y"] < op["y2"]);
+        marcadas.push_back(marcada);
+    }
+    EXPECT_EQ(marcadas, (std::vector<bool>{true, true, false, false, false}));
 }
 
 }  // namespace

@@ -32,6 +32,13 @@ ColecaoAcordeImpressao Lista(const std::vector<std::string>& cifras) {
     return lista;
 }
 
+MusicaImpressao Musica(std::string texto, ColecaoAcordeImpressao lista) {
+    MusicaImpressao musica;
+    musica.textoCifra = std::move(texto);
+    musica.acordes = std::move(lista);
+    return musica;
+}
+
 std::vector<OperacaoDesenho> DoTipo(const PaginaRegistrada& pagina, Tipo tipo) {
     std::vector<OperacaoDesenho> ops;
     std::copy_if(pagina.begin(), pagina.end(), std::back_inserter(ops),
@@ -117,6 +124,11 @@ TEST(LinhasTextoCifra, LinhasVaziasTabulacoesEQuebras) {
         {"sem fim", {"sem fim"}},
     };
     for (const auto& [texto, linhas] : casos) EXPECT_EQ(LinhasTextoCifra(texto), linhas) << texto;
+    // Each printed line knows the text line it came from, blank ones too.
+    std::vector<std::size_t> origem;
+    EXPECT_EQ(LinhasTextoCifra("\nA\n\n\nB\r\nC\n", &origem),
+              (std::vector<std::string>{"A", " ", " ", "B", "C"}));
+    EXPECT_EQ(origem, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
 }
 
 TEST(GerenciadorImpressao, CabecalhoCentralizadoECifraEmFonteFixa) {
@@ -429,8 +441,8 @@ TEST(GerenciadorImpressao, UmElementoMaiorQueAPaginaNaoDeixaPaginasEmBranco) {
 }
 
 TEST(GerenciadorImpressao, RepertorioCadaMusicaEmPaginaPropriaComCabecalho) {
-    const std::vector<MusicaImpressao> musicas = {{"Am\nprimeira\n", Lista({"Am"})},
-                                                  {"G\nsegunda\n", Lista({"G", "D"})}};
+    const std::vector<MusicaImpressao> musicas = {Musica("Am\nprimeira\n", Lista({"Am"})),
+                                                  Musica("G\nsegunda\n", Lista({"G", "D"}))};
     ImpressoraRegistro impressora({2892, 4000});
     GerenciadorImpressao gerenciador(Textos);
     ASSERT_EQ(gerenciador.Imprimir(impressora, ConteudoImpressao::CifraEAcordes,
@@ -446,6 +458,53 @@ TEST(GerenciadorImpressao, RepertorioCadaMusicaEmPaginaPropriaComCabecalho) {
         EXPECT_EQ(Textos_(paginas[i], "Times New Roman").size(), i + 1);
     }
     EXPECT_EQ(Textos_(paginas[1], "Courier New").at(1).texto, "segunda");
+}
+
+// A ChordPro song's title heads its page in place of the application's lines, its chart starts
+// at the same height, and a bar in the left margin runs beside its chorus, blank line
+// included; the next song of the set list, a plain chart, has the application's header.
+TEST(GerenciadorImpressao, FolhaChordProComTituloEORefraoMarcado) {
+    MusicaImpressao folha = MusicaDaCifra(
+        "{title: Swing Low}\nIntro [G]\n{start_of_chorus}\nSwing [D]low\n\nsweet [G]chariot\n"
+        "{end_of_chorus}\nComing for to carry me home\n");
+    EXPECT_EQ(folha.titulo, "Swing Low");
+    // Only a ChordPro song (by a directive line or its file's name) becomes its sheet.
+    EXPECT_EQ(MusicaDaCifra("C  G\nOi [Am]lá\n").textoCifra, "C  G\nOi [Am]lá\n");
+    EXPECT_EQ(MusicaDaCifra("Oi [Am]lá\n", "a.cho").textoCifra, "   Am\nOi lá\n");
+    folha.acordes = Lista({"D"});
+    const std::vector<MusicaImpressao> musicas = {folha, Musica("Am\nsegunda\n", Lista({"Am"}))};
+    ImpressoraRegistro impressora({2892, 4000});
+    GerenciadorImpressao gerenciador(Textos);
+    ASSERT_EQ(gerenciador.Imprimir(impressora, ConteudoImpressao::CifraEAcordes,
+                                   ModoVisualizacao::Dedos, musicas),
+              ResultadoImpressao::Impresso);
+    const auto& paginas = impressora.Paginas();
+    ASSERT_EQ(paginas.size(), 2u);
+    const auto cabecalho = Textos_(paginas[0], "");
+    ASSERT_EQ(cabecalho.size(), 1u);
+    EXPECT_EQ(cabecalho[0].texto, "Swing Low");
+    EXPECT_EQ(cabecalho[0].y1, 200);
+    const auto cifra = Textos_(paginas[0], "Courier New");
+    EXPECT_EQ(cifra.at(0).y1, 610);
+    const auto marcada = [](const PaginaRegistrada& pagina, const OperacaoDesenho& linha) {
+        for (const auto& op : DoTipo(pagina, Tipo::RetanguloPreenchido))
+            if (op.x2 <= linha.x1 && op.y1 <= linha.y1 && linha.y1 < op.y2) return true;
+        return false;
+    };
+    std::vector<std::pair<std::string, bool>> linhas;
+    for (const auto& linha : cifra) linhas.emplace_back(linha.texto, marcada(paginas[0], linha));
+    EXPECT_EQ(linhas,
+              (std::vector<std::pair<std::string, bool>>{{"      G", false},
+                                                         {"Intro", false},
+                                                         {"      D", true},
+                                                         {"Swing low", true},
+                                                         {" ", true},
+                                                         {"      G", true},
+                                                         {"sweet chariot", true},
+                                                         {"Coming for to carry me home", false}}));
+    EXPECT_EQ(Textos_(paginas[1], "").size(), 2u);
+    for (const auto& linha : Textos_(paginas[1], "Courier New"))
+        EXPECT_FALSE(marcada(paginas[1], linha)) << linha.texto;
 }
 
 // A printer that fails at a chosen step, or whose user cancels.
@@ -624,7 +683,8 @@ TEST(GerenciadorImpressao, NovoZoomTomaDadosFrescosSemImpressoraUsaAPaginaPadrao
     GerenciadorImpressao gerenciador(Textos, &fabrica);
     gerenciador.DefinirExibicao(&exibicao);
     ColecaoAcordeImpressao listaAtual = Lista({"C"});
-    gerenciador.DefinirFonteDocumento([&] { return listaAtual; }, [] { return "nova\n"; });
+    gerenciador.DefinirFonteDocumento([&] { return listaAtual; },
+                                      [] { return MusicaDaCifra("nova\n"); });
 
     gerenciador.Visualizar(ConteudoImpressao::CifraEAcordes, ModoVisualizacao::Dedos, 1, 100,
                            Lista({"G"}), "velha\n");

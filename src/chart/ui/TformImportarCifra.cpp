@@ -440,10 +440,6 @@ std::string TformImportarCifra::ObterTextoCifra() const {
     return texto;
 }
 
-std::string TformImportarCifra::ObterTextoImpressao() const {
-    return chordpro::TextoParaImpressao(ObterTextoCifra(), arquivo_.filename().string());
-}
-
 void TformImportarCifra::Exibir() {
     if (!isVisible())
         if (QWidget* principal = parentWidget())

@@ -45,9 +45,6 @@ class TformImportarCifra : public QWidget {
     // The chart text: every line of the text box followed by a line feed (empty for an empty
     // box), as the print windows lay it out.
     std::string ObterTextoCifra() const;
-    // The chart text as it prints: a ChordPro song (by its file's name or a directive line) as
-    // its song sheet, any other chart as ObterTextoCifra gives it.
-    std::string ObterTextoImpressao() const;
 
     // Shows the window without blocking the main window, centred on it when it was hidden.
     void Exibir();

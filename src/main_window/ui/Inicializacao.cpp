@@ -108,7 +108,11 @@ TformImpressao& JanelasAplicacao::OpcoesImpressao() {
     if (opcoesImpressao) return *opcoesImpressao;
     TformPrincipal* p = principal.get();
     FonteDocumento fonte{[p] { return p->CopiarListaImpressao(); },
-                         [this] { return cifra ? cifra->ObterTextoImpressao() : std::string(); }};
+                         [this] {
+                             return cifra ? MusicaDaCifra(cifra->ObterTextoCifra(),
+                                                          cifra->ArquivoAtual().filename().string())
+                                          : MusicaImpressao{};
+                         }};
     paginasImpressao = std::make_unique<FabricaPaginasQImage>();
     impressao = std::make_unique<GerenciadorImpressao>(
         TextosCabecalho{idiomas->ObterTexto(idm::geral::Secao, idm::geral::nomeAplicacao),
@@ -116,7 +120,7 @@ TformImpressao& JanelasAplicacao::OpcoesImpressao() {
         paginasImpressao.get());
     vinculoImpressao.emplace(*impressao);
     impressao->DefinirTamanhoImpressora(TamanhoPaginaVisualizacaoPadrao);
-    impressao->DefinirFonteDocumento(fonte.lista, fonte.textoCifra);
+    impressao->DefinirFonteDocumento(fonte.lista, fonte.cifra);
     opcoesImpressao = std::make_unique<TformImpressao>(*idiomas, *mensagens, *impressao, fonte, p);
     visualizarImpressao = std::make_unique<TformVisualizarImpressao>(
         *idiomas, *mensagens, *impressao, *opcoesImpressao, p);

@@ -104,11 +104,10 @@ ResultadoImpressao DialogoImpressao::Imprimir(GerenciadorImpressao& gerenciador,
                                               GerenciadorIdiomas& idiomas,
                                               CaixasMensagem& mensagens, ConteudoImpressao conteudo,
                                               ModoVisualizacao modo,
-                                              const ColecaoAcordeImpressao& lista,
-                                              std::string_view textoCifra) {
+                                              const MusicaImpressao& musica) {
     ImpressoraDialogo impressora(Impressora(), Dialogo());
-    const ResultadoImpressao resultado =
-        gerenciador.Imprimir(impressora, conteudo, modo, lista, textoCifra);
+    const ResultadoImpressao resultado = gerenciador.Imprimir(
+        impressora, conteudo, modo, std::span<const MusicaImpressao>(&musica, 1));
     // A file that could not be written is told whenever it happened, with its name and the
     // system's reason, so that nobody takes a missing or stale file for the printout.
     const bool falhaArquivo = !impressora.ArquivoFalho().empty();

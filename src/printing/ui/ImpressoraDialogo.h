@@ -68,8 +68,7 @@ class DialogoImpressao {
     // start. Cancel prints nothing and says nothing.
     ResultadoImpressao Imprimir(GerenciadorImpressao& gerenciador, GerenciadorIdiomas& idiomas,
                                 CaixasMensagem& mensagens, ConteudoImpressao conteudo,
-                                ModoVisualizacao modo, const ColecaoAcordeImpressao& lista,
-                                std::string_view textoCifra);
+                                ModoVisualizacao modo, const MusicaImpressao& musica);
 
   private:
     QWidget* janela_;
@@ -82,8 +81,15 @@ class DialogoImpressao {
 std::optional<TamanhoPagina> TamanhoPaginaVisualizacaoPadrao();
 
 // Where every print or preview run takes its data, at the moment of the click: a copy of the
-// print list and the chart text.
+// print list and the chart as it prints.
 struct FonteDocumento {
     std::function<ColecaoAcordeImpressao()> lista;
-    std::function<std::string()> textoCifra;
+    std::function<MusicaImpressao()> cifra;
+
+    // The song of a run: the chart with the print list.
+    MusicaImpressao Musica() const {
+        MusicaImpressao musica = cifra ? cifra() : MusicaImpressao{};
+        musica.acordes = lista();
+        return musica;
+    }
 };

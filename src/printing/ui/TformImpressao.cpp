@@ -186,8 +186,7 @@ ModoVisualizacao TformImpressao::Rotulo() const {
 }
 
 void TformImpressao::btnImprimirClick() {
-    dialogo_.Imprimir(impressao_, idiomas_, mensagens_, Conteudo(), Rotulo(), fonte_.lista(),
-                      fonte_.textoCifra());
+    dialogo_.Imprimir(impressao_, idiomas_, mensagens_, Conteudo(), Rotulo(), fonte_.Musica());
 }
 
 void TformImpressao::btnVisualizarImpressaoClick() {
@@ -197,7 +196,9 @@ void TformImpressao::btnVisualizarImpressaoClick() {
             ~Restaurar() { QApplication::restoreOverrideCursor(); }
         } restaurar;
         if (visualizacao_) visualizacao_->RedefinirZoom();
-        impressao_.Visualizar(Conteudo(), Rotulo(), 1, 100, fonte_.lista(), fonte_.textoCifra());
+        const MusicaImpressao musica = fonte_.Musica();
+        impressao_.Visualizar(Conteudo(), Rotulo(), 1, 100,
+                              std::span<const MusicaImpressao>(&musica, 1));
     }
     if (visualizacao_) visualizacao_->exec();
 }

@@ -202,7 +202,7 @@ void TformVisualizarImpressao::spinPaginaChange() {
 
 void TformVisualizarImpressao::btnImprimirClick() {
     dialogo_.Imprimir(impressao_, idiomas_, mensagens_, opcoes_.Conteudo(), opcoes_.Rotulo(),
-                      opcoes_.Fonte().lista(), opcoes_.Fonte().textoCifra());
+                      opcoes_.Fonte().Musica());
 }
 
 bool TformVisualizarImpressao::eventFilter(QObject* objeto, QEvent* evento) {
