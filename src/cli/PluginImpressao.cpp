@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "AcordesParaImpressao.h"
 #include "AnaliseCifra.h"
 #include "ArquivoSaida.h"
@@ -254,6 +258,13 @@ int Executar(const Opcoes& o) {
         if (!comCifra) musica.textoCifra.clear();
     }
 
+#if defined(__GLIBC__)
+    // Qt's PDF writer grows and frees its buffers page after page: glibc would give that memory
+    // back to the system at every page and fault it in again at the next (a quarter of a long
+    // print). This short-lived process keeps it instead.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+#endif
     static int argc = 3;
     static char nome[] = "tastavo-cli";
     static char opcao[] = "-platform";
