@@ -440,15 +440,20 @@ TEST(GerenciadorImpressao, UmElementoMaiorQueAPaginaNaoDeixaPaginasEmBranco) {
     }
 }
 
+// A set list printed whole on an A4-like recording printer.
+std::vector<PaginaRegistrada> ImprimirRepertorio(const std::vector<MusicaImpressao>& musicas) {
+    ImpressoraRegistro impressora({2892, 4000});
+    GerenciadorImpressao gerenciador(Textos);
+    EXPECT_EQ(gerenciador.Imprimir(impressora, ConteudoImpressao::CifraEAcordes,
+                                   ModoVisualizacao::Dedos, musicas),
+              ResultadoImpressao::Impresso);
+    return impressora.Paginas();
+}
+
 TEST(GerenciadorImpressao, RepertorioCadaMusicaEmPaginaPropriaComCabecalho) {
     const std::vector<MusicaImpressao> musicas = {Musica("Am\nprimeira\n", Lista({"Am"})),
                                                   Musica("G\nsegunda\n", Lista({"G", "D"}))};
-    ImpressoraRegistro impressora({2892, 4000});
-    GerenciadorImpressao gerenciador(Textos);
-    ASSERT_EQ(gerenciador.Imprimir(impressora, ConteudoImpressao::CifraEAcordes,
-                                   ModoVisualizacao::Dedos, musicas),
-              ResultadoImpressao::Impresso);
-    const auto& paginas = impressora.Paginas();
+    const std::vector<PaginaRegistrada> paginas = ImprimirRepertorio(musicas);
     ASSERT_EQ(paginas.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
         const auto cabecalho = Textos_(paginas[i], "");
@@ -473,12 +478,7 @@ TEST(GerenciadorImpressao, FolhaChordProComTituloEORefraoMarcado) {
     EXPECT_EQ(MusicaDaCifra("Oi [Am]lá\n", "a.cho").textoCifra, "   Am\nOi lá\n");
     folha.acordes = Lista({"D"});
     const std::vector<MusicaImpressao> musicas = {folha, Musica("Am\nsegunda\n", Lista({"Am"}))};
-    ImpressoraRegistro impressora({2892, 4000});
-    GerenciadorImpressao gerenciador(Textos);
-    ASSERT_EQ(gerenciador.Imprimir(impressora, ConteudoImpressao::CifraEAcordes,
-                                   ModoVisualizacao::Dedos, musicas),
-              ResultadoImpressao::Impresso);
-    const auto& paginas = impressora.Paginas();
+    const std::vector<PaginaRegistrada> paginas = ImprimirRepertorio(musicas);
     ASSERT_EQ(paginas.size(), 2u);
     const auto cabecalho = Textos_(paginas[0], "");
     ASSERT_EQ(cabecalho.size(), 1u);
