@@ -16,6 +16,7 @@
 #include "AnaliseCifra.h"
 #include "ChordPro.h"
 #include "Cifra.h"
+#include "Texto.h"
 #include "Utf8.h"
 
 namespace cifra_interno {
@@ -340,25 +341,6 @@ std::optional<std::string_view> PalavraQueRetem(std::string_view linha,
     }
     if (!primeira || cifras < 2 || cifras < letras) return std::nullopt;
     return primeira;
-}
-
-// Calls `f(linha, terminador)` for each line of `texto`; the terminator is "\n", "\r\n", "\r"
-// (old Mac files), or empty for a last line without one.
-template <class F>
-void ParaCadaLinha(std::string_view texto, F&& f) {
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        const std::size_t fim = texto.find_first_of("\r\n", inicio);
-        if (fim == std::string_view::npos) {
-            f(texto.substr(inicio), std::string_view{});
-            return;
-        }
-        const std::size_t depois =
-            texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n' ? fim + 2
-                                                                                   : fim + 1;
-        f(texto.substr(inicio, fim - inicio), texto.substr(fim, depois - fim));
-        inicio = depois;
-    }
 }
 
 }  // namespace cifra_interno

@@ -115,17 +115,8 @@ namespace {
 
 std::vector<std::string_view> Linhas(std::string_view texto) {
     std::vector<std::string_view> linhas;
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        const std::size_t fim = texto.find_first_of("\r\n", inicio);
-        if (fim == std::string_view::npos) {
-            linhas.push_back(texto.substr(inicio));
-            break;
-        }
-        linhas.push_back(texto.substr(inicio, fim - inicio));
-        inicio = fim +
-                 ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
-    }
+    ParaCadaLinha(texto,
+                  [&](std::string_view linha, std::string_view) { linhas.push_back(linha); });
     return linhas;
 }
 

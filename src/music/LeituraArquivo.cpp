@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Plataforma.h"
+#include "Texto.h"
 #include "Utf8.h"
 
 namespace {
@@ -73,17 +74,8 @@ std::string LerBytesArquivo(const std::filesystem::path& caminho) {
 std::vector<std::string> LinhasDoTexto(std::string_view bytes) {
     const std::string texto = utf8::DecodificarTexto(bytes);
     std::vector<std::string> linhas;
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        std::size_t fim = texto.find_first_of("\r\n", inicio);
-        if (fim == std::string::npos) {
-            linhas.push_back(texto.substr(inicio));
-            break;
-        }
-        linhas.push_back(texto.substr(inicio, fim - inicio));
-        inicio = fim +
-                 ((texto[fim] == '\r' && fim + 1 < texto.size() && texto[fim + 1] == '\n') ? 2 : 1);
-    }
+    ParaCadaLinha(texto,
+                  [&](std::string_view linha, std::string_view) { linhas.emplace_back(linha); });
     return linhas;
 }
 
