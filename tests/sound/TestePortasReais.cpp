@@ -213,6 +213,11 @@ void OuvirEConferir(ServicoMidi servico, RtMidi::Api api) {
                                              {0x80, 60, 0},
                                              {0x80, 64, 0},
                                              {0x80, 67, 0}}));
+    // Each notice follows its message into the queue on the device's thread: the last may come
+    // a moment after its message was read here.
+    for (auto fim = std::chrono::steady_clock::now() + 2s;
+         avisos.load() < 6 && std::chrono::steady_clock::now() < fim;)
+        std::this_thread::sleep_for(1ms);
     EXPECT_EQ(avisos.load(), 6);
 
     entrada.Fechar();
